@@ -1,0 +1,76 @@
+#include "Commands.h"
+
+namespace gsm {
+
+void SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
+                 std::span<const std::uint8_t> payload, const std::string& statusText) {
+    {
+        TDataPackage package;
+        package.SetCommand(command);
+        package.SetLength(static_cast<int>(payload.size()));
+        package.SetAddress(address);
+        if (!payload.empty())
+            package.SetPayload(payload);
+        package.BuildFrame();
+        // A closed port refuses the bytes; the receive timeout reports it.
+        link.port.WriteData(package.Frame.data(), static_cast<std::uint16_t>(package.FrameLength));
+    }
+    link.status.ShowStatus(statusText);
+    link.timer.Enable();
+}
+
+void SendNextPage(Tsend_rec_command& transfer, const PageRequest& requestPage,
+                  const TransferDone& complete) {
+    const int afterLast = transfer.PageCount + 1;
+    if (transfer.NextPage < afterLast) {
+        const std::uint16_t page = transfer.NextPage;
+        ++transfer.NextPage;
+        requestPage(page);
+    } else if (transfer.NextPage == afterLast) {
+        complete();
+    }
+}
+
+void StartTransfer(Tsend_rec_command& transfer, std::uint16_t pageCount,
+                   const PageRequest& requestPage, const TransferDone& complete) {
+    transfer.PageCount = pageCount;
+    transfer.NextPage = 1;
+    SendNextPage(transfer, requestPage, complete);
+}
+
+std::string Tsingalcmd::PendingStatus() const {
+    switch (Command) {
+    case cmd::kDeleteHistory:
+        return "Deleting historical data";
+    case cmd::kCheckMode:
+        return "Entering checking mode";
+    case cmd::kSetClock:
+        return status::kSendClock;
+    default:
+        return "Sending command";
+    }
+}
+
+void Tsingalcmd::Send(DeviceLink& link) { SendRequest(link, Command, 0, {}, PendingStatus()); }
+
+Tsynchronizationtime_sc::Tsynchronizationtime_sc(std::uint8_t command)
+    : Tsingalcmd(command), clock_([] {
+          const std::time_t now = std::time(nullptr);
+          std::tm local{};
+          localtime_r(&now, &local);
+          return local;
+      }) {}
+
+std::array<std::uint8_t, 6> Tsynchronizationtime_sc::ClockPayload(const std::tm& t) {
+    const int year = t.tm_year + 1900;
+    return {static_cast<std::uint8_t>(year - 2000), static_cast<std::uint8_t>(t.tm_mon + 1),
+            static_cast<std::uint8_t>(t.tm_mday),   static_cast<std::uint8_t>(t.tm_hour),
+            static_cast<std::uint8_t>(t.tm_min),    static_cast<std::uint8_t>(t.tm_sec)};
+}
+
+void Tsynchronizationtime_sc::Send(DeviceLink& link) {
+    const auto payload = ClockPayload(clock_());
+    SendRequest(link, Command, 0, payload, status::kSendClock);
+}
+
+} // namespace gsm
