@@ -51,7 +51,9 @@ std::string Tsingalcmd::PendingStatus() const {
     }
 }
 
-void Tsingalcmd::Send(DeviceLink& link) { SendRequest(link, Command, 0, {}, PendingStatus()); }
+void Tsingalcmd::Send(DeviceLink& link) {
+    SendRequest(link, Command, 0, {}, PendingStatus());
+}
 
 Tsynchronizationtime_sc::Tsynchronizationtime_sc(std::uint8_t command)
     : Tsingalcmd(command), clock_([] {

@@ -18,13 +18,17 @@ std::uint32_t GetBigEndian(std::span<const std::uint8_t> bytes, Field field) {
     return value;
 }
 
-void TDataPackage::SetCommand(std::uint8_t code) { Command = code; }
+void TDataPackage::SetCommand(std::uint8_t code) {
+    Command = code;
+}
 
 void TDataPackage::SetLength(int n) {
     PutBigEndian(Length, Field{0, 2}, static_cast<std::uint32_t>(n) & 0xFFFFu);
 }
 
-void TDataPackage::SetAddress(std::uint32_t a) { PutBigEndian(Address, Field{0, 4}, a); }
+void TDataPackage::SetAddress(std::uint32_t a) {
+    PutBigEndian(Address, Field{0, 4}, a);
+}
 
 void TDataPackage::SetPayload(std::span<const std::uint8_t> bytes) {
     const std::size_t n = std::min(UsablePayloadLength(), bytes.size());
@@ -36,7 +40,9 @@ std::uint16_t TDataPackage::PayloadLength() const {
     return static_cast<std::uint16_t>(GetBigEndian(Length, Field{0, 2}));
 }
 
-std::uint32_t TDataPackage::AddressValue() const { return GetBigEndian(Address, Field{0, 4}); }
+std::uint32_t TDataPackage::AddressValue() const {
+    return GetBigEndian(Address, Field{0, 4});
+}
 
 std::size_t TDataPackage::UsablePayloadLength() const {
     return std::min<std::size_t>(PayloadLength(), frame::kMaxPayload);
@@ -68,7 +74,9 @@ void TDataPackage::BuildFrame() {
 
 // RawBytes holds the frame without its start byte, so every frame offset is one less.
 namespace raw {
-constexpr std::size_t At(Field f) { return f.offset - 1; }
+constexpr std::size_t At(Field f) {
+    return f.offset - 1;
+}
 constexpr std::size_t kLengthHigh = At(frame::kLength);
 constexpr std::size_t kLengthLow = kLengthHigh + 1;
 constexpr std::size_t kPayload = frame::kPayloadOffset - 1;

@@ -51,9 +51,15 @@ inline constexpr std::uint16_t kSettingsPages = 2;
 inline constexpr std::uint16_t kNumberPages = 125;
 inline constexpr std::uint16_t kHistoryPages = 500;
 
-constexpr std::uint32_t SettingsPage(int p) { return kSettingsBase + (p - 1) * kPageSize; }
-constexpr std::uint32_t NumberPage(int p) { return kNumbersBase + (p - 1) * kPageSize; }
-constexpr std::uint32_t HistoryPage(int p) { return kHistoryBase + (p - 1) * kPageSize; }
+constexpr std::uint32_t SettingsPage(int p) {
+    return kSettingsBase + (p - 1) * kPageSize;
+}
+constexpr std::uint32_t NumberPage(int p) {
+    return kNumbersBase + (p - 1) * kPageSize;
+}
+constexpr std::uint32_t HistoryPage(int p) {
+    return kHistoryBase + (p - 1) * kPageSize;
+}
 
 enum class Area { Settings, Numbers, History };
 

@@ -79,6 +79,8 @@ inline Bytes Hex(const std::string& text) {
     return out;
 }
 
-inline Bytes FrameOf(const TDataPackage& p) { return {p.Frame.begin(), p.Frame.begin() + p.FrameLength}; }
+inline Bytes FrameOf(const TDataPackage& p) {
+    return {p.Frame.begin(), p.Frame.begin() + p.FrameLength};
+}
 
 } // namespace gsm::test

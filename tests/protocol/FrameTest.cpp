@@ -1,6 +1,6 @@
+#include "Frame.h"
 #include "Commands.h"
 #include "Fakes.h"
-#include "Frame.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,8 @@ TEST(FrameBuild, FullPageWriteIs265Bytes) {
     const Bytes frame = Request(cmd::kWritePage, 0, page);
     ASSERT_EQ(frame.size(), 265u);
     EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 8), Hex("23 82 00 00 00 00 01 00"));
-    EXPECT_TRUE(std::all_of(frame.begin() + 8, frame.begin() + 264, [](auto b) { return b == 0xFF; }));
+    EXPECT_TRUE(
+        std::all_of(frame.begin() + 8, frame.begin() + 264, [](auto b) { return b == 0xFF; }));
     // 0x82 ^ 0x01, and 256 bytes of FF cancel out pairwise
     EXPECT_EQ(frame[264], 0x83);
 }
@@ -113,8 +114,10 @@ TEST(FrameReceive, EveryBuiltRequestParsesBackByteByByte) {
     for (std::size_t i = 0; i < page.size(); ++i)
         page[i] = static_cast<std::uint8_t>(i * 7 + 0x23);
     const std::pair<std::uint8_t, std::uint32_t> requests[] = {
-        {cmd::kReadPage, addr::HistoryPage(500)}, {cmd::kWritePage, addr::NumberPage(17)},
-        {cmd::kDeleteHistory, 0}, {cmd::kCheckMode, 0}};
+        {cmd::kReadPage, addr::HistoryPage(500)},
+        {cmd::kWritePage, addr::NumberPage(17)},
+        {cmd::kDeleteHistory, 0},
+        {cmd::kCheckMode, 0}};
     for (auto [command, address] : requests) {
         const Bytes payload = command == cmd::kWritePage ? page : Bytes{};
         TRecData rec;

@@ -1,0 +1,316 @@
+#include "Receiver.h"
+#include "Fakes.h"
+
+#include <gtest/gtest.h>
+
+using namespace gsm;
+using namespace gsm::test;
+
+namespace {
+
+// The receive path with every collaborator recorded.
+struct Harness {
+    FakeLink fake;
+    TRecData rec;
+    TRecValidCom valid;
+    TBasicInf basic;
+    TtelephoneSend numbers;
+    THistoryInf history;
+    std::string typedPassword = "7145";
+    std::vector<std::string> messages;
+    std::vector<std::uint16_t> progress;
+    std::vector<bool> operations; // every switch of the device-operation buttons
+    int statusCleared = 0;
+    std::vector<std::string> handled;
+
+    Tpasswordverify login{{[this] { return typedPassword; },
+                           [this](const std::string& m) { messages.push_back(m); },
+                           [this](bool on) { gate.SetLoggedIn(on); }}};
+    TOperationGate gate{[this](bool on) { operations.push_back(on); }};
+    TReceivePath path{fake.link,
+                      {rec, valid, basic, numbers, history, login},
+                      {[this](const std::string& m) { messages.push_back(m); },
+                       [this](std::uint16_t p) { progress.push_back(p); },
+                       [this] { ++statusCleared; }},
+                      gate};
+
+    Harness() {
+        path.handlers.decodeSettingsPage = [this] { handled.push_back("settings"); };
+        path.handlers.decodeNumberPage = [this] { handled.push_back("numbers"); };
+        path.handlers.decodeHistoryPage = [this] { handled.push_back("history"); };
+        path.handlers.settingsSaveStep = [this] { handled.push_back("settings save"); };
+        path.handlers.numbersSaveStep = [this] { handled.push_back("numbers save"); };
+    }
+
+    void Receive(const Bytes& bytes) {
+        for (auto b : bytes)
+            path.TakeByte(b);
+    }
+    void Receive(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
+        TDataPackage p;
+        p.SetCommand(command);
+        p.SetLength(static_cast<int>(payload.size()));
+        p.SetAddress(address);
+        p.SetPayload(payload);
+        p.BuildFrame();
+        Receive(FrameOf(p));
+    }
+    bool StatusSeen(const std::string& text) const {
+        const auto& t = fake.status.texts;
+        return std::find(t.begin(), t.end(), text) != t.end();
+    }
+};
+
+Bytes Page(std::uint8_t fill) {
+    return Bytes(256, fill);
+}
+
+Bytes PasswordPage(const std::string& password) {
+    Bytes page(256, 0xFF);
+    std::copy(password.begin(), password.end(), page.begin());
+    return page;
+}
+
+} // namespace
+
+TEST(Dispatch, ReadRepliesGoToTheDecoderOfTheirArea) {
+    struct Case {
+        std::uint32_t address;
+        const char* handler;
+    } cases[] = {
+        {0x2F300, "history"}, {0xFFFF, "numbers"}, {0xFFF, "settings"}, {0x1000, "numbers"}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.Receive(cmd::kReadPage, c.address, Page(0x11));
+        ASSERT_EQ(h.handled, std::vector<std::string>{c.handler}) << std::hex << c.address;
+    }
+}
+
+TEST(Dispatch, ReadReplyIsCopiedIntoItsCommandObject) {
+    Harness h;
+    Bytes page(256);
+    for (int i = 0; i < 256; ++i)
+        page[i] = static_cast<std::uint8_t>(i);
+    h.Receive(cmd::kReadPage, addr::HistoryPage(3), page);
+    EXPECT_EQ(h.history.Address, static_cast<std::int32_t>(addr::HistoryPage(3)));
+    EXPECT_TRUE(std::equal(page.begin(), page.end(), h.history.Data.begin()));
+    EXPECT_EQ(h.valid.Data[256], h.rec.ReceivedChecksum);
+}
+
+TEST(Dispatch, PageStatusAndProgressCountTheTransfer) {
+    Harness h;
+    h.numbers.PageCount = 125;
+    h.numbers.NextPage = 2;
+    h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0));
+    EXPECT_TRUE(h.StatusSeen("Reading number list:1/125"));
+    EXPECT_EQ(h.progress.back(), 1); // 2 * 100 / 125
+
+    h.numbers.NextPage = 126;
+    h.Receive(cmd::kReadPage, addr::NumberPage(125), Page(0));
+    EXPECT_TRUE(h.StatusSeen("Reading number list:125/125"));
+    EXPECT_EQ(h.progress.back(), 100);
+
+    h.history.PageCount = 500;
+    h.history.NextPage = 2;
+    h.Receive(cmd::kReadPage, addr::HistoryPage(1), Page(0));
+    EXPECT_TRUE(h.StatusSeen("Reading historical data:1/500"));
+}
+
+TEST(Dispatch, HistoryReplyWithoutATransferShowsNoProgress) {
+    Harness h;
+    h.Receive(cmd::kReadPage, addr::HistoryPage(1), Page(0));
+    EXPECT_TRUE(h.progress.empty());
+    EXPECT_EQ(h.handled, std::vector<std::string>{"history"});
+}
+
+TEST(Dispatch, AcceptedWritesRunTheSaveStepRefusedOnesStop) {
+    Harness h;
+    h.Receive(Hex("23 82 00 00 00 00 00 01 01 82"));
+    EXPECT_TRUE(h.StatusSeen("Save basic settings"));
+    EXPECT_EQ(h.handled, std::vector<std::string>{"settings save"});
+    EXPECT_TRUE(h.messages.empty());
+
+    h.handled.clear();
+    h.Receive(cmd::kWritePage, 0x100, {0});
+    EXPECT_TRUE(h.handled.empty());
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Basic setting error"});
+
+    h.messages.clear();
+    h.numbers.PageCount = 125;
+    h.numbers.NextPage = 8;
+    h.Receive(cmd::kWritePage, addr::NumberPage(7), {1});
+    EXPECT_TRUE(h.StatusSeen("Save number list:7/125"));
+    EXPECT_EQ(h.handled, std::vector<std::string>{"numbers save"});
+    h.Receive(cmd::kWritePage, addr::NumberPage(8), {2});
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Number list data error"});
+    EXPECT_EQ(h.handled.size(), 1u);
+}
+
+TEST(Dispatch, WriteAcknowledgementForHistoryIsAnUndefinedAddress) {
+    Harness h;
+    h.Receive(cmd::kWritePage, addr::HistoryPage(1), {1});
+    EXPECT_TRUE(h.StatusSeen("Undefined address"));
+    EXPECT_TRUE(h.handled.empty());
+}
+
+TEST(Dispatch, SingleCommandRepliesShowTheirMessages) {
+    struct Case {
+        std::uint8_t command, status;
+        const char* statusText;
+        const char* message;
+    } cases[] = {
+        {cmd::kDeleteHistory, 1, "Delete command", "Historical data deleted"},
+        {cmd::kDeleteHistory, 0, "Delete command", "Historical data delet error"},
+        {cmd::kSetClock, 1, "Receives the data synchronization command returns",
+         "1同步时间返回正确"},
+        {cmd::kSetClock, 2, "Receives the data synchronization command returns",
+         "0同步时间返回错误"},
+        {cmd::kCheckMode, 1, "Checking mode", "Enter"},
+        {cmd::kCheckMode, 0, "Checking mode", "Error"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.Receive(c.command, 0, {c.status});
+        EXPECT_TRUE(h.StatusSeen(c.statusText)) << c.message;
+        EXPECT_EQ(h.messages, std::vector<std::string>{c.message});
+    }
+}
+
+TEST(Dispatch, UnknownCommandIsUndefinedData) {
+    Harness h;
+    h.Receive(0x42, 0, {1});
+    EXPECT_EQ(h.fake.status.texts.back(), "Undefined data");
+    EXPECT_TRUE(h.messages.empty());
+}
+
+TEST(ReceiveStatus, EveryByteReportsCommunicationAndCorruptionIsShown) {
+    Harness h;
+    Bytes frame = Hex("23 85 00 00 00 00 00 01 01 85");
+    frame.back() ^= 0x80;
+    h.Receive(frame);
+    EXPECT_EQ(
+        std::count(h.fake.status.texts.begin(), h.fake.status.texts.end(), "Data communication"),
+        10);
+    EXPECT_EQ(h.fake.status.texts.back(), "Invalid data");
+    EXPECT_TRUE(h.messages.empty());
+}
+
+TEST(ReceiveTimeout, PartialReplyRunsIntoTheTimeoutAndIsDropped) {
+    Harness h;
+    h.fake.timer.Enable();
+    h.Receive(Hex("23 83 00 00 00 00 01 00 37 31"));
+    // Each byte restarted the countdown; a silent device mid-frame still times out.
+    EXPECT_TRUE(h.fake.timer.enabled);
+    h.path.Timeout();
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Receive timeout"});
+    EXPECT_EQ(h.statusCleared, 1);
+    EXPECT_EQ(h.progress.back(), 100);
+    EXPECT_FALSE(h.fake.timer.enabled);
+    EXPECT_EQ(h.rec.InFrame, 0);
+    // The next reply is read as a frame of its own.
+    h.Receive(Hex("23 85 00 00 00 00 00 01 01 85"));
+    EXPECT_EQ(h.messages.back(), "Historical data deleted");
+}
+
+TEST(ReceiveTimeout, NoiseOutsideAFrameDoesNotSilenceIt) {
+    Harness h;
+    h.fake.timer.Enable();
+    h.Receive(Hex("00 FF 41"));
+    EXPECT_TRUE(h.fake.timer.enabled);
+}
+
+TEST(ReceiveTimeout, CompleteReplyStopsIt) {
+    Harness h;
+    h.fake.timer.Enable();
+    h.Receive(Hex("23 85 00 00 00 00 00 01 01 85"));
+    EXPECT_FALSE(h.fake.timer.enabled);
+}
+
+TEST(Login, SendsTheSettingsReadAndShowsVerifying) {
+    Harness h;
+    h.login.StartVerify(h.fake.link);
+    EXPECT_EQ(h.login.Verifying, 1);
+    ASSERT_EQ(h.fake.port.writes.size(), 1u);
+    EXPECT_EQ(h.fake.port.writes[0], Hex("23 83 00 00 00 00 00 00 83"));
+    EXPECT_EQ(h.fake.status.texts,
+              (std::vector<std::string>{"Read settings", "Password verifing"}));
+}
+
+TEST(Login, ComparesTheFirstFourBytesIgnoringCase) {
+    struct Case {
+        std::string device, typed;
+        bool accepted;
+    } cases[] = {
+        {"7145", "7145", true}, {"7145", "7145 ", false}, {"7145", "", false},
+        {"ab1C", "AB1c", true}, {"7145", "714", false},   {"1234", "7145", false},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.typedPassword = c.typed;
+        h.login.StartVerify(h.fake.link);
+        h.Receive(cmd::kReadPage, 0, PasswordPage(c.device));
+        EXPECT_EQ(h.messages,
+                  std::vector<std::string>{c.accepted ? "Password confirmed!" : "Password Error!"})
+            << c.device << " / '" << c.typed << "'";
+        EXPECT_EQ(h.gate.LoggedIn(), c.accepted);
+        EXPECT_EQ(h.operations.back(), c.accepted);
+        EXPECT_EQ(h.login.Verifying, 0);
+        EXPECT_TRUE(h.handled.empty()); // never shown in the settings grid
+    }
+}
+
+TEST(Login, FailedLoginAfterASuccessfulOneLocksAgain) {
+    Harness h;
+    h.login.StartVerify(h.fake.link);
+    h.Receive(cmd::kReadPage, 0, PasswordPage("7145"));
+    EXPECT_TRUE(h.gate.LoggedIn());
+    h.typedPassword = "0000";
+    h.login.StartVerify(h.fake.link);
+    h.Receive(cmd::kReadPage, 0, PasswordPage("7145"));
+    EXPECT_FALSE(h.gate.LoggedIn());
+    EXPECT_FALSE(h.operations.back());
+}
+
+TEST(Login, TimedOutOrCorruptLoginDoesNotCaptureTheNextSettingsRead) {
+    Harness h;
+    h.login.StartVerify(h.fake.link);
+    h.path.Timeout();
+    EXPECT_EQ(h.login.Verifying, 0);
+    h.Receive(cmd::kReadPage, 0, PasswordPage("7145"));
+    EXPECT_EQ(h.handled, std::vector<std::string>{"settings"});
+
+    h.login.StartVerify(h.fake.link);
+    Bytes bad = Hex("23 85 00 00 00 00 00 01 01 84");
+    h.Receive(bad);
+    EXPECT_EQ(h.login.Verifying, 0);
+}
+
+TEST(OperationGate, LockedWhileARequestIsOutstandingThenFollowsLogin) {
+    std::vector<bool> applied;
+    TOperationGate gate([&](bool on) { applied.push_back(on); });
+    gate.SetLoggedIn(true);
+    EXPECT_TRUE(applied.back());
+    gate.RequestSent();
+    EXPECT_FALSE(applied.back());
+    gate.Settled();
+    EXPECT_TRUE(applied.back());
+    gate.SetLoggedIn(false);
+    gate.Settled();
+    EXPECT_FALSE(applied.back());
+}
+
+TEST(OperationGate, StaysLockedWhileAHandlerSendsTheNextPage) {
+    Harness h;
+    h.gate.SetLoggedIn(true);
+    h.path.handlers.decodeNumberPage = [&h] {
+        h.gate.RequestSent();
+        h.fake.timer.Enable(); // the paging step sent the next request
+    };
+    h.gate.RequestSent();
+    h.fake.timer.Enable();
+    h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0));
+    EXPECT_FALSE(h.operations.back());
+    h.path.handlers.decodeNumberPage = [] {};
+    h.Receive(cmd::kReadPage, addr::NumberPage(2), Page(0));
+    EXPECT_TRUE(h.operations.back());
+}
