@@ -1,1 +1,302 @@
 #include "TComm.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QMetaObject>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The device path QSerialPort will open for a port name: paths stay as they
+// are, bare names ("ttyUSB0") live in /dev.
+QString SystemLocation(const QString& name) {
+    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./")) ||
+        name.startsWith(QLatin1String("../")))
+        return name;
+    return QStringLiteral("/dev/") + name;
+}
+
+QString SystemErrorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+enum class NodeKind { Missing, CharacterDevice, Other };
+
+NodeKind KindOfNode(const QString& location, int* error) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(location).constData(), &info) != 0) {
+        *error = errno;
+        return NodeKind::Missing;
+    }
+    return S_ISCHR(info.st_mode) ? NodeKind::CharacterDevice : NodeKind::Other;
+#else
+    *error = ENOENT;
+    return QFile::exists(location) ? NodeKind::CharacterDevice : NodeKind::Missing;
+#endif
+}
+
+bool AccessDenied(const QString& location) {
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(location).constData(), R_OK | W_OK) != 0 && errno == EACCES;
+#else
+    Q_UNUSED(location);
+    return false;
+#endif
+}
+
+QSerialPort::Parity ToQt(TParity parity) {
+    switch (parity) {
+    case TParity::Odd:
+        return QSerialPort::OddParity;
+    case TParity::Even:
+        return QSerialPort::EvenParity;
+    case TParity::Mark:
+        return QSerialPort::MarkParity;
+    case TParity::Space:
+        return QSerialPort::SpaceParity;
+    case TParity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits ToQt(TStopBits stopBits) {
+    switch (stopBits) {
+    case TStopBits::_1_5:
+        return QSerialPort::OneAndHalfStop;
+    case TStopBits::_2:
+        return QSerialPort::TwoStop;
+    case TStopBits::_1:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
+QSerialPort::DataBits ToQt(TByteSize byteSize) {
+    return static_cast<QSerialPort::DataBits>(static_cast<int>(byteSize) + 5);
+}
+
+bool IsLinkLost(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+           error == QSerialPort::WriteError;
+}
+
+} // namespace
+
+TComm::TComm(QObject* parent) : QObject(parent) {
+    connect(&m_port, &QSerialPort::readyRead, this, &TComm::DeliverReceivedBytes);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &TComm::HandlePortError);
+    connect(&m_port, &QSerialPort::bytesWritten, this, &TComm::HandleBytesWritten);
+}
+
+TComm::~TComm() {
+    ClosePort();
+}
+
+void TComm::OpenPort() {
+    m_portOpenError.clear();
+    m_lastOpenReason.clear();
+    m_lastOpenPermissionDenied = false;
+    if (m_held) {
+        m_portOpenError = QString::fromLatin1(comm_text::kAlreadyOpened);
+        return;
+    }
+
+    const QString location = SystemLocation(m_props.commName);
+    int error = ENOENT;
+    const NodeKind kind =
+        m_props.commName.isEmpty() ? NodeKind::Missing : KindOfNode(location, &error);
+    if (kind == NodeKind::Missing)
+        FailOpen(comm_text::kErrorOpening, SystemErrorText(error));
+    if (kind == NodeKind::Other) {
+        m_portOpenError = QString::fromLatin1(comm_text::kNotCommHandle);
+        m_lastOpenReason = QStringLiteral("Not a character device");
+        return;
+    }
+
+    OpenDevice(location);
+    m_held = true;
+    m_readSize = std::min(m_props.inputLen, m_props.inBufferSize);
+    m_port.clear(QSerialPort::AllDirections);
+    ApplyCommState();
+    // A freshly opened port has nothing queued: say so once, as after any drain.
+    QMetaObject::invokeMethod(this, &TComm::RaiseSendDataEmpty, Qt::QueuedConnection);
+}
+
+void TComm::FailOpen(const char* text, const QString& reason) {
+    m_portOpenError = QString::fromLatin1(text);
+    m_lastOpenReason = reason;
+    throw ECommsError(text);
+}
+
+void TComm::OpenDevice(const QString& location) {
+    m_port.setPortName(location);
+    if (m_port.open(QIODevice::ReadWrite))
+        return;
+    const QSerialPort::SerialPortError error = m_port.error();
+    const QString reason = m_port.errorString();
+    m_port.clearError();
+    m_lastOpenPermissionDenied = AccessDenied(location);
+    // The node is a character device, so a failure past the open itself means
+    // it is no terminal whose line could be set up (e.g. /dev/null).
+    const bool refusedOpen = error == QSerialPort::DeviceNotFoundError ||
+                             error == QSerialPort::PermissionError ||
+                             error == QSerialPort::OpenError;
+    FailOpen(refusedOpen ? comm_text::kErrorOpening : comm_text::kCannotSetupBuffer,
+             m_lastOpenPermissionDenied ? SystemErrorText(EACCES) : reason);
+}
+
+void TComm::ClosePort() {
+    m_portOpenError.clear();
+    if (!m_held)
+        return;
+    m_held = false;
+    if (m_port.isOpen()) {
+        m_port.clear(QSerialPort::AllDirections);
+        m_port.close();
+    }
+}
+
+void TComm::SetPortOpen(bool open) {
+    if (open)
+        OpenPort();
+    else
+        ClosePort();
+}
+
+bool TComm::WriteData(const char* buffer, quint16 count) {
+    if (count == 0 || !m_port.isOpen())
+        return false;
+    return m_port.write(buffer, count) == count;
+}
+
+void TComm::SetCommPort(quint8 port) {
+    if (port == 0 || port == m_props.commPort)
+        return;
+    m_props.commPort = port;
+    m_props.commName = QStringLiteral("COM%1").arg(port);
+}
+
+void TComm::SetOutput(const QString& text) {
+    m_props.output = text;
+    const QByteArray bytes = text.toLatin1();
+    constexpr qsizetype kMaxBlock = std::numeric_limits<quint16>::max();
+    for (qsizetype pos = 0; pos < bytes.size(); pos += kMaxBlock) {
+        const auto count = static_cast<quint16>(std::min(kMaxBlock, bytes.size() - pos));
+        if (!WriteData(bytes.constData() + pos, count))
+            return;
+    }
+}
+
+void TComm::SetInputLen(quint16 length) {
+    if (length == 0)
+        length = m_props.inBufferSize;
+    if (length > m_props.inBufferSize)
+        return;
+    m_props.inputLen = length;
+}
+
+void TComm::SetInBufferSize(quint16 size) {
+    m_props.inBufferSize = size == 0 ? 1 : size;
+}
+
+void TComm::ApplyCommState() {
+    const auto baud = std::min<quint32>(m_props.baudRate, std::numeric_limits<qint32>::max());
+    m_port.setBaudRate(static_cast<qint32>(baud));
+    m_port.setDataBits(ToQt(m_props.byteSize));
+    m_port.setParity(ToQt(m_props.parity));
+    m_port.setStopBits(ToQt(m_props.stopBits));
+    ApplyFlowControl();
+    ApplyModemLines();
+    ApplyTermiosExtras();
+    // A pseudo-terminal refuses the modem lines ("unsupported operation"); the
+    // port still works, so such refusals are dropped, not reported.
+    m_port.clearError();
+}
+
+void TComm::ApplyFlowControl() {
+    QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
+    if (m_props.outxCtsFlow || m_props.rtsControl == TRtsControl::RtsHandshake)
+        flow = QSerialPort::HardwareControl;
+    else if (m_props.outxXonXoffFlow || m_props.inxXonXoffFlow)
+        flow = QSerialPort::SoftwareControl;
+    m_port.setFlowControl(flow);
+}
+
+void TComm::ApplyModemLines() {
+    // DtrHandshake and RtsTransmissionAvailable have no termios counterpart;
+    // RtsHandshake is carried by hardware flow control.
+    if (m_props.dtrControl != TDtrControl::DtrHandshake)
+        m_port.setDataTerminalReady(m_props.dtrControl == TDtrControl::DtrEnable);
+    if (m_port.flowControl() != QSerialPort::HardwareControl &&
+        (m_props.rtsControl == TRtsControl::RtsEnable ||
+         m_props.rtsControl == TRtsControl::RtsDisable))
+        m_port.setRequestToSend(m_props.rtsControl == TRtsControl::RtsEnable);
+}
+
+// The flags QSerialPort does not offer but the terminal driver has: parity
+// checking, XON/XOFF per direction and the XON/XOFF characters. The remaining
+// flags (DSR flow and sensitivity, limits, null stripping, error replacement)
+// have no counterpart and stay properties only.
+void TComm::ApplyTermiosExtras() {
+#ifdef Q_OS_UNIX
+    termios tio{};
+    const int fd = static_cast<int>(m_port.handle());
+    if (fd < 0 || ::tcgetattr(fd, &tio) != 0)
+        return;
+    const auto setFlag = [&tio](tcflag_t flag, bool on) {
+        tio.c_iflag = on ? (tio.c_iflag | flag) : (tio.c_iflag & ~flag);
+    };
+    setFlag(INPCK, m_props.parityCheck);
+    setFlag(IXON, m_props.outxXonXoffFlow);
+    setFlag(IXOFF, m_props.inxXonXoffFlow);
+    tio.c_cc[VSTART] = static_cast<cc_t>(m_props.xonChar);
+    tio.c_cc[VSTOP] = static_cast<cc_t>(m_props.xoffChar);
+    ::tcsetattr(fd, TCSANOW, &tio);
+#endif
+}
+
+void TComm::DeliverReceivedBytes() {
+    // Reading straight from the port keeps bytes in order even when a handler
+    // runs a nested event loop (a message box) and new bytes arrive meanwhile.
+    while (m_port.isOpen() && m_port.bytesAvailable() > 0) {
+        const qint64 size = std::min<qint64>(m_readSize, m_port.bytesAvailable());
+        QByteArray block(size + 1, '\0'); // the bytes and a terminating 0
+        const qint64 got = m_port.read(block.data(), size);
+        if (got <= 0)
+            return;
+        if (OnReceiveData)
+            OnReceiveData(this, block.constData(), static_cast<quint16>(got));
+    }
+}
+
+void TComm::HandlePortError(QSerialPort::SerialPortError error) {
+    if (!m_port.isOpen() || !IsLinkLost(error))
+        return;
+    // The device is gone: stop the notifiers, which would otherwise keep
+    // firing on a dead descriptor; ClosePort releases the port.
+    m_port.close();
+    if (OnRequestHangup)
+        OnRequestHangup(this);
+}
+
+void TComm::HandleBytesWritten() {
+    if (m_port.bytesToWrite() == 0)
+        RaiseSendDataEmpty();
+}
+
+void TComm::RaiseSendDataEmpty() {
+    if (m_port.isOpen() && OnSendDataEmpty)
+        OnSendDataEmpty(this);
+}
