@@ -1,7 +1,286 @@
 #include "Unit1.h"
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Form1");
-    setWindowTitle("Trelmo GSM Gate Opener PC Configuration Software V 1.7.2");
-    setFixedSize(1150, 670);
+#include "CheckBoxImages.h"
+#include "HelpPicture.h"
+#include "MessageBoxes.h"
+#include "PageTabs.h"
+#include "PortOpenFailure.h"
+#include "StatusBar.h"
+#include "StringGrid.h"
+#include "TComm.h"
+#include "Trecognitionserial.h"
+#include "Unit7.h"
+#include "WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+constexpr int kHistoryRows = 1000;
+constexpr int kIndicatorLeft = 15;
+constexpr int kIndicatorTop = 2;
+constexpr int kProgressWidthShortfall = 15;
+} // namespace
+
+TForm1::TForm1(QWidget* parent, int statusLifeMs) : QMainWindow(parent) {
+    BuildWindow();
+    tmr2->setInterval(statusLifeMs);
+    tmr2->start();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    ClosePortQuietly();
+}
+
+std::array<QPushButton*, kDeviceOperationCount> TForm1::DeviceOperationButtons() const {
+    return {btn25, btn24, btn21, btn22, btn16, btn17, btn10, btn9, btn14, btn15,
+            btn19, btn20, btn23, btn13, btn18, btn2,  btn3,  btn6, btn7,  btn11};
+}
+
+void TForm1::DisableDeviceOperations() {
+    for (QPushButton* button : DeviceOperationButtons())
+        button->setEnabled(false);
+}
+
+void TForm1::EnableDeviceOperations() {
+    for (QPushButton* button : DeviceOperationButtons())
+        button->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TForm1::FormCreate() {
+    ApplyDateFormat();
+    InstallSettingsGridHook();
+    CentreOnScreen();
+    LoadCheckBoxImages();
+    // The protocol objects (frame receiver, validated command, number list,
+    // history and settings transfers) are members and exist already.
+    DisableDeviceOperations();
+    // The single commands (check mode, history deletion, clock) are members too.
+    progressbar_ctrl = std::make_unique<Tprogressbar_ctrl>(*pb1);
+    pb1->setRange(0, 100);
+    pb1->setValue(0);
+    recognitionserial = std::make_unique<Trecognitionserial>();
+    FillPortList();
+    RecData.Reset();
+    stat1->SetPanelText(0, QStringLiteral("COM Port:"));
+    statusbar_ctrl = std::make_unique<Tstatusbar_ctrl>(*stat1, *tmr2, tmr2->interval());
+    CreateDeviceLink();
+    SelectHeaderCells();
+    InitPickers();
+    FillSettingsGrid();
+    FillNumberGrid();
+    FillHistoryGrid();
+
+    img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
+    mmo1->setPlainText(SetupStepsText());
+}
+
+// The system has no per-user short-date setting to write; the program's own
+// formats are all that the grids and files rely on.
+void TForm1::ApplyDateFormat() {
+    ShortDateFormat = QString::fromLatin1(kProgramDateFormat);
+    LongDateFormat = QString::fromLatin1(kProgramDateFormat);
+}
+
+// The settings grid's own message handling is installed here by the
+// settings grid code.
+void TForm1::InstallSettingsGridHook() {}
+
+void TForm1::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize area = screen->geometry().size();
+    move(CentredTopLeft(area.width(), area.height(), width(), height()));
+}
+
+void TForm1::LoadCheckBoxImages() {
+    UncheckedBoxImage = RenderCheckBoxImage(*style(), false);
+    CheckedBoxImage = RenderCheckBoxImage(*style(), true);
+}
+
+void TForm1::CreateDeviceLink() {
+    StatusSink = std::make_unique<StatusBarSink>(*statusbar_ctrl);
+    ReceiveTimer = std::make_unique<QtReceiveTimer>(*tmr1);
+    PortWriter = std::make_unique<CommPortWriter>(*cm1);
+    Link =
+        std::make_unique<gsm::DeviceLink>(gsm::DeviceLink{*PortWriter, *ReceiveTimer, *StatusSink});
+}
+
+// The list is read once: a port plugged in later shows after a restart, but
+// any path can be typed into the box.
+void TForm1::FillPortList() {
+    cbb9->clear();
+    cbb9->addItems(recognitionserial->ListPorts());
+    if (cbb9->count() > 0)
+        cbb9->setCurrentIndex(0);
+}
+
+// No data cell shows as selected until the user picks one.
+void TForm1::SelectHeaderCells() {
+    strngrd3->SelectCell(1, 0);
+    strngrd_write->SelectCell(1, 0);
+}
+
+void TForm1::InitPickers() {
+    const QDateTime now = QDateTime::currentDateTime();
+    dtp3->setDate(now.date());
+    dtp4->setTime(now.time());
+    dtp_enddate->setDate(now.date());
+    dtp_endtime->setTime(now.time());
+    for (QWidget* picker :
+         {static_cast<QWidget*>(dtp_startdate), static_cast<QWidget*>(dtp_starttime),
+          static_cast<QWidget*>(dtp_enddate), static_cast<QWidget*>(dtp_endtime)})
+        picker->lower();
+}
+
+// Captions, descriptions and start values of the settings rows are written
+// here by the settings catalogue.
+void TForm1::FillSettingsGrid() {}
+
+// Headers of the number list and the "no" marks of every row are written
+// here by the number grid.
+void TForm1::FillNumberGrid() {}
+
+void TForm1::FillHistoryGrid() {
+    const QStringList headers{QStringLiteral("Serial"),    QStringLiteral("No."),
+                              QStringLiteral("Date"),      QStringLiteral("Time"),
+                              QStringLiteral("From"),      QStringLiteral("Action"),
+                              QStringLiteral("Executant"), QStringLiteral("Content")};
+    for (int c = 0; c < headers.size(); ++c)
+        strngrd4->SetCells(c, 0, headers[c]);
+    for (int r = 1; r <= kHistoryRows; ++r)
+        strngrd4->SetCells(0, r, QString::number(r));
+    strngrd4->setColumnWidth(1, 0);
+}
+
+void TForm1::FormShow() {
+    const QRect panel = stat1->PanelRect(1);
+    const QPoint at(panel.left() + kIndicatorLeft, panel.top() + kIndicatorTop);
+    img1->move(at);
+    img2->move(at);
+    img1->raise();
+}
+
+// ---------------------------------------------------------------- window handlers
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar is not a new show.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    ClosePortQuietly();
+    QMainWindow::closeEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const int delta = wheel->angleDelta().y();
+        if (delta != 0)
+            scrlbx1MouseWheel(delta);
+        // Over the grid the step above is the whole scroll.
+        return watched == strngrd3->viewport();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::pgc1Change(int index) {
+    for (int i = 0; i < pgc1->count(); ++i)
+        pgc1->widget(i)->setProperty("Highlighted", i == index);
+}
+
+void TForm1::stat1DrawPanel(int index, const QRect& rect) {
+    if (index != 3)
+        return;
+    pb1->setGeometry(rect.left(), rect.top(), rect.width() - kProgressWidthShortfall,
+                     rect.height());
+}
+
+void TForm1::scrlbx1MouseWheel(int delta) {
+    strngrd3->verticalScrollBar()->triggerAction(delta < 0 ? QAbstractSlider::SliderSingleStepAdd
+                                                           : QAbstractSlider::SliderSingleStepSub);
+}
+
+// The timer is still running while the text is cleared, so clearing does
+// not start a new countdown.
+void TForm1::tmr2Timer() {
+    statusbar_ctrl->ShowStatus(QString());
+    progressbar_ctrl->SetProgress(100);
+    tmr2->stop();
+}
+
+void TForm1::btn27Click() {
+    if (Form7)
+        Form7->show();
+}
+
+// ---------------------------------------------------------------- port
+
+void TForm1::btn8Click() {
+    cm1->SetCommName(cbb9->currentText().trimmed());
+    if (PortButtonClicks % 2 == 0) {
+        if (!OpenPortOrExplain()) {
+            btn8->setText(QStringLiteral("Open"));
+            return;
+        }
+        ++PortButtonClicks;
+        btn8->setText(QStringLiteral("Close"));
+        ShowPortIndicator(true);
+    } else {
+        ++PortButtonClicks;
+        btn8->setText(QStringLiteral("Open"));
+        cm1->ClosePort();
+        ShowPortIndicator(false);
+    }
+}
+
+// Every way an open can fail, raised or only recorded by the component,
+// ends with the port closed and the reason in front of the user.
+bool TForm1::OpenPortOrExplain() {
+    QString failure;
+    bool opened = false;
+    try {
+        cm1->OpenPort();
+        opened = cm1->PortOpen() && cm1->PortOpenError().isEmpty();
+        if (!opened)
+            failure = cm1->PortOpenError();
+    } catch (const ECommsError& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    if (opened)
+        return true;
+    ClosePortQuietly();
+    ShowMessage(
+        this, QString::fromUtf8(kPortErrorText),
+        PortOpenFailureDetails(failure, cm1->LastOpenReason(), cm1->LastOpenPermissionDenied()));
+    return false;
+}
+
+void TForm1::ClosePortQuietly() {
+    if (cm1 && cm1->PortOpen())
+        cm1->ClosePort();
+}
+
+void TForm1::ShowPortIndicator(bool open) {
+    (open ? img2 : img1)->raise();
 }

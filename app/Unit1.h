@@ -1,8 +1,225 @@
 #pragma once
+// The main window: the port and login bar on top, the four sheets on the
+// left-hand tabs, the status bar with the port indicator and progress bar at
+// the bottom. Controls keep the names the rest of the program knows them by;
+// they are owned by the window through Qt's parent chain.
+
+#include "Commands.h"
+#include "Controllers.h"
+#include "Frame.h"
+#include "LinkAdapters.h"
+
 #include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QTimeEdit;
+class QTimer;
+class TComm;
+class TForm7;
+class TPageControl;
+class TStatusBar;
+class TStringGrid;
+class Trecognitionserial;
+
+inline constexpr const char* kMainCaption =
+    "Trelmo GSM Gate Opener PC Configuration Software V 1.7.2";
+inline constexpr int kClientWidth = 1150;
+inline constexpr int kClientHeight = 670;
+// The program's own date format, for short and long dates alike.
+inline constexpr const char* kProgramDateFormat = "yyyy/MM/dd";
+inline constexpr int kDeviceOperationCount = 20;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
+
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    static constexpr int kStatusLifeMs = 3000;
+    static constexpr int kReceiveTimeoutMs = gsm::kReceiveTimeoutMs;
+    static constexpr quint32 kBaudRate = 115200;
+
+    // `statusLifeMs`: how long a status text stays; tests shorten it.
+    explicit TForm1(QWidget* parent = nullptr, int statusLifeMs = kStatusLifeMs);
+    ~TForm1() override;
+
+    // ---- top bar
+    QFrame* pnl4;
+    QLabel* lbl3;
+    QComboBox* cbb9;
+    QPushButton* btn8;
+    QLabel* lbl4;
+    QLineEdit* edt3;
+    QPushButton* btn1;
+    QPushButton* btn24; // hidden: set the device clock
+    QPushButton* btn25; // hidden: check mode
+    QPushButton* btn4;  // hidden test buttons
+    QPushButton* btn12;
+    QPushButton* btn27; // hidden: shows Form7
+    QPushButton* btn28;
+    QLineEdit* edt1; // hidden
+
+    // ---- tabs
+    TPageControl* pgc1;
+    QWidget* ts1;
+    QWidget* ts2;
+    QWidget* ts3;
+    QWidget* ts4;
+
+    // ---- basic settings
+    QFrame* pnl14;
+    QPushButton* btn21;
+    QPushButton* btn22;
+    QPushButton* btn16;
+    QPushButton* btn17;
+    TStringGrid* strngrd_write;
+    QComboBox* cbb1;
+    QComboBox* cbb2;
+    QComboBox* cbb4;
+    QComboBox* cbb3;
+    QComboBox* cbb10;
+    QComboBox* cbb12;
+
+    // ---- number list
+    QScrollArea* scrlbx1;
+    QFrame* pnl6;
+    QPushButton* btn10;
+    QPushButton* btn9;
+    QPushButton* btn14;
+    QPushButton* btn15;
+    QPushButton* btn3;
+    QPushButton* btn6;
+    QPushButton* btn7;
+    QPushButton* btn11; // hidden
+    TStringGrid* strngrd3;
+    QFrame* Panel1;
+    QDateEdit* dtp_startdate;
+    QTimeEdit* dtp_starttime;
+    QDateEdit* dtp_enddate;
+    QTimeEdit* dtp_endtime;
+
+    // ---- history
+    QScrollArea* scrlbx3;
+    QFrame* pnl3;
+    QPushButton* btn19;
+    QLabel* lbl1;
+    QDateEdit* dtp1;
+    QTimeEdit* dtp2;
+    QLabel* lbl2;
+    QDateEdit* dtp3;
+    QTimeEdit* dtp4;
+    QPushButton* btn20;
+    QFrame* pnl7;
+    QPushButton* btn18;
+    QPushButton* btn13;
+    QPushButton* btn23;
+    QPushButton* btn2; // hidden
+    QPushButton* btn5; // hidden
+    QFrame* Panel2;
+    QScrollArea* ScrollBox2;
+    TStringGrid* strngrd4;
+
+    // ---- help
+    QFrame* pnl1;
+    QLabel* img4;
+    QPlainTextEdit* mmo1; // hidden
+
+    // ---- status bar
+    TStatusBar* stat1;
+    QProgressBar* pb1;
+    QLabel* img1; // red: port closed
+    QLabel* img2; // green: port open
+
+    QTimer* tmr1; // receive timeout
+    QTimer* tmr2; // clears the status text
+    TComm* cm1;
+
+    // ---- kept for the program's life
+    QString ShortDateFormat;
+    QString LongDateFormat;
+    QPixmap UncheckedBoxImage;
+    QPixmap CheckedBoxImage;
+
+    gsm::TRecData RecData;
+    gsm::TRecValidCom RecValidCom;
+    gsm::TtelephoneSend TelephoneSend;
+    gsm::THistoryInf HistoryInf;
+    gsm::TBasicInf BasicInf;
+    gsm::Tsingalcmd CheckModeCmd{gsm::cmd::kCheckMode};
+    gsm::Tsingalcmd DeleteHistoryCmd{gsm::cmd::kDeleteHistory};
+    gsm::Tsynchronizationtime_sc SyncTimeCmd{gsm::cmd::kSetClock};
+
+    std::unique_ptr<Trecognitionserial> recognitionserial;
+    std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
+    std::unique_ptr<Tstatusbar_ctrl> statusbar_ctrl;
+
+    // The device link as the protocol code uses it.
+    std::unique_ptr<StatusBarSink> StatusSink;
+    std::unique_ptr<QtReceiveTimer> ReceiveTimer;
+    std::unique_ptr<CommPortWriter> PortWriter;
+    std::unique_ptr<gsm::DeviceLink> Link;
+
+    TForm7* Form7 = nullptr;
+
+    // Number of clicks on btn8 so far: even means the next click opens.
+    qint32 PortButtonClicks = 0;
+
+    // The buttons that need a logged-in device, in the order they are switched.
+    std::array<QPushButton*, kDeviceOperationCount> DeviceOperationButtons() const;
+    void DisableDeviceOperations();
+    void EnableDeviceOperations();
+
+    void FormCreate();
+    void FormShow();
+    void pgc1Change(int index);
+    void stat1DrawPanel(int index, const QRect& rect);
+    void scrlbx1MouseWheel(int delta);
+    void tmr2Timer();
+    void btn8Click();
+    void btn27Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Controls, sheet by sheet.
+    void BuildWindow();
+    void BuildTopBar(QWidget* client);
+    void BuildPageControl(QWidget* client);
+    void BuildSettingsSheet();
+    void BuildNumberSheet();
+    void BuildHistorySheet();
+    void BuildHelpSheet();
+    void BuildStatusBar(QWidget* client);
+    void BuildComponents();
+
+    // Start-up steps.
+    void ApplyDateFormat();
+    void InstallSettingsGridHook();
+    void CentreOnScreen();
+    void LoadCheckBoxImages();
+    void CreateDeviceLink();
+    void FillPortList();
+    void SelectHeaderCells();
+    void InitPickers();
+    void FillSettingsGrid();
+    void FillNumberGrid();
+    void FillHistoryGrid();
+
+    bool OpenPortOrExplain();
+    void ClosePortQuietly();
+    void ShowPortIndicator(bool open);
 };

@@ -1,10 +1,14 @@
 #include "Unit1.h"
+#include "Unit7.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    TForm1 form;
-    form.show();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    TForm1 form1;
+    TForm7 form7;
+    form1.Form7 = &form7;
+    form1.show();
     return app.exec();
 }

@@ -1,0 +1,54 @@
+#include "MessageBoxes.h"
+
+#include "WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+QString MainWindowCaption(QWidget* parent) {
+    return parent ? parent->window()->windowTitle() : QString();
+}
+
+void MoveToConfirmPosition(QMessageBox& box) {
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize size = screen->geometry().size();
+    box.move(ConfirmDialogTopLeft(size.width(), size.height()));
+}
+
+} // namespace
+
+void ShowMessage(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
+    if (!details.isEmpty())
+        box.setInformativeText(details);
+    box.exec();
+}
+
+void ShowTitledMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, MainWindowCaption(parent), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool ConfirmRead(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
+    QPushButton* confirm =
+        box.addButton(QString::fromUtf8(kConfirmCaption), QMessageBox::AcceptRole);
+    QPushButton* refuse = box.addButton(QString::fromUtf8(kRefuseCaption), QMessageBox::RejectRole);
+    box.setDefaultButton(confirm);
+    box.setEscapeButton(refuse);
+    MoveToConfirmPosition(box);
+    box.exec();
+    return box.clickedButton() == confirm;
+}
+
+bool ConfirmWarning(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    return box.exec() == QMessageBox::Ok;
+}

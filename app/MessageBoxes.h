@@ -1,0 +1,27 @@
+#pragma once
+// The program's modal dialogs. Each is a QMessageBox run with exec(), so it
+// is the application's active modal widget while it waits for the user.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+inline constexpr const char* kConfirmCaption = "OK(&Y)";
+inline constexpr const char* kRefuseCaption = "Cancel(&N)";
+
+// Result or error: empty title, no icon, one OK button. `details` shows
+// under the text when not empty.
+void ShowMessage(QWidget* parent, const QString& text, const QString& details = {});
+
+// As ShowMessage, titled with the main window's caption.
+void ShowTitledMessage(QWidget* parent, const QString& text);
+
+// Before a read that overwrites a grid: question icon, empty title, buttons
+// "OK(&Y)" and "Cancel(&N)", top-left corner at ((sw - 200) / 2, (sh - 200) / 2).
+// True when the user confirmed.
+bool ConfirmRead(QWidget* parent, const QString& text);
+
+// Before a destructive device command: warning icon, empty title, OK and
+// Cancel. True for OK.
+bool ConfirmWarning(QWidget* parent, const QString& text);

@@ -1,0 +1,59 @@
+#include "StatusBar.h"
+
+#include <QLabel>
+#include <QPainter>
+
+std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height) {
+    std::array<QRect, kStatusPanelCount> rects;
+    const int panelHeight = height - kStatusPanelTop;
+    int left = 0;
+    for (std::size_t i = 0; i < kStatusPanelWidths.size(); ++i) {
+        rects[i] = QRect(left, kStatusPanelTop, kStatusPanelWidths[i], panelHeight);
+        left += kStatusPanelWidths[i];
+    }
+    rects.back() = QRect(left, kStatusPanelTop, width - left, panelHeight);
+    return rects;
+}
+
+TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("stat1_panel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        panel->setIndent(2);
+        m_panels[static_cast<std::size_t>(i)] = panel;
+    }
+    m_panels[2]->setAccessibleName(QStringLiteral("Status"));
+}
+
+QString TStatusBar::PanelText(int index) const {
+    return m_panels.at(static_cast<std::size_t>(index))->text();
+}
+
+void TStatusBar::SetPanelText(int index, const QString& text) {
+    m_panels.at(static_cast<std::size_t>(index))->setText(text);
+}
+
+QRect TStatusBar::PanelRect(int index) const {
+    return StatusPanelRects(width(), height()).at(static_cast<std::size_t>(index));
+}
+
+void TStatusBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const auto rects = StatusPanelRects(width(), height());
+    for (int i = 0; i < kStatusPanelCount; ++i)
+        if (IsOwnerDrawn(i))
+            emit drawPanel(i, rects[static_cast<std::size_t>(i)]);
+}
+
+void TStatusBar::resizeEvent(QResizeEvent*) {
+    PlacePanels();
+}
+
+void TStatusBar::PlacePanels() {
+    const auto rects = StatusPanelRects(width(), height());
+    for (int i = 0; i < kStatusPanelCount; ++i)
+        m_panels[static_cast<std::size_t>(i)]->setGeometry(rects[static_cast<std::size_t>(i)]);
+}

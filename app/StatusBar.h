@@ -1,0 +1,45 @@
+#pragma once
+// The window's status bar: four panels side by side. Panels 0 and 2 show
+// text; panels 1 and 3 are drawn by the owner (drawPanel), which places the
+// port indicator and the progress bar over them.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+inline constexpr int kStatusPanelCount = 4;
+inline constexpr std::array<int, kStatusPanelCount - 1> kStatusPanelWidths{100, 50, 200};
+// Space between the bar's top edge and the panels.
+inline constexpr int kStatusPanelTop = 2;
+
+// Panel rectangles of a bar `width` x `height`; the last panel takes the rest.
+std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height);
+
+class TStatusBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    QString PanelText(int index) const;
+    void SetPanelText(int index, const QString& text);
+    QRect PanelRect(int index) const;
+
+signals:
+    // Asks the owner to draw panel `index` (1 or 3) inside `rect`.
+    void drawPanel(int index, const QRect& rect);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static bool IsOwnerDrawn(int index) { return index == 1 || index == 3; }
+    void PlacePanels();
+
+    std::array<QLabel*, kStatusPanelCount> m_panels{};
+};

@@ -1,0 +1,80 @@
+#include "StringGrid.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr int kHeaderRow = 0;
+constexpr int kFixedColumn = 0;
+} // namespace
+
+TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
+    : QTableWidget(rowCount, colCount, parent) {
+    for (int r = 0; r < rowCount; ++r)
+        for (int c = 0; c < colCount; ++c)
+            setItem(r, c, new QTableWidgetItem);
+    for (int c = 0; c < colCount; ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem);
+
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(kDefaultRowHeight);
+    setRowHidden(kHeaderRow, true);
+    setWordWrap(false);
+    MarkFixedColumn();
+
+    connect(model(), &QAbstractItemModel::dataChanged, this, &TStringGrid::MirrorHeaderRow);
+}
+
+QString TStringGrid::Cells(int col, int row) const {
+    const QTableWidgetItem* cell = item(row, col);
+    return cell ? cell->text() : QString();
+}
+
+void TStringGrid::SetCells(int col, int row, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, col))
+        cell->setText(text);
+}
+
+void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
+    int c = 0;
+    for (int w : widths)
+        setColumnWidth(c++, w);
+}
+
+void TStringGrid::SetRowHeight(int row, int height) {
+    if (row == kHeaderRow)
+        horizontalHeader()->setFixedHeight(height);
+    else
+        setRowHeight(row, height);
+}
+
+int TStringGrid::RowHeight(int row) const {
+    return row == kHeaderRow ? horizontalHeader()->height() : rowHeight(row);
+}
+
+void TStringGrid::SelectCell(int col, int row) {
+    clearSelection();
+    setCurrentCell(row, col, QItemSelectionModel::ClearAndSelect);
+}
+
+void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+    if (topLeft.row() > kHeaderRow)
+        return;
+    for (int c = topLeft.column(); c <= bottomRight.column(); ++c)
+        horizontalHeaderItem(c)->setText(Cells(c, kHeaderRow));
+}
+
+// The fixed column looks like the header and cannot be selected or edited.
+void TStringGrid::MarkFixedColumn() {
+    const QBrush fixedColour = palette().button();
+    for (int r = 0; r < rowCount(); ++r) {
+        QTableWidgetItem* cell = item(r, kFixedColumn);
+        cell->setFlags(Qt::ItemIsEnabled);
+        cell->setBackground(fixedColour);
+        cell->setTextAlignment(Qt::AlignCenter);
+    }
+}

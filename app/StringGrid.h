@@ -1,0 +1,36 @@
+#pragma once
+// A table addressed like a classic string grid: Cells(column, row), where row 0
+// is the header row and column 0 the fixed column. Row 0 is kept as an
+// ordinary (hidden) row of the table so that row numbers match the device's
+// entry numbers, and its texts are mirrored into the header, which stays in
+// view while the rows scroll.
+
+#include <QTableWidget>
+
+#include <initializer_list>
+
+class TStringGrid : public QTableWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultRowHeight = 24;
+
+    // Every cell exists from the start, so item(row, column) is never null.
+    TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
+
+    int ColCount() const { return columnCount(); }
+    int RowCount() const { return rowCount(); }
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+
+    void SetColWidths(std::initializer_list<int> widths);
+    // Row 0 is the header: its height is the header's height.
+    void SetRowHeight(int row, int height);
+    int RowHeight(int row) const;
+    // Makes (col, row) the current cell and the whole selection.
+    void SelectCell(int col, int row);
+
+private:
+    void MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight);
+    void MarkFixedColumn();
+};

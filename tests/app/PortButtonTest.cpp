@@ -1,0 +1,127 @@
+// Opening and closing the port with the "Open"/"Close" button.
+
+#include "QtTestApp.h"
+
+#include "ModalAnswer.h"
+#include "PortOpenFailure.h"
+#include "StatusBar.h"
+#include "TComm.h"
+#include "Unit1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <pty.h>
+#include <unistd.h>
+
+using gsm::test::ModalAnswer;
+
+namespace {
+
+// A pseudo-terminal pair standing in for a device; the slave side is the port.
+class Pty {
+public:
+    Pty() {
+        char name[256] = {};
+        if (openpty(&m_master, &m_slave, name, nullptr, nullptr) == 0)
+            m_path = QString::fromLocal8Bit(name);
+    }
+    ~Pty() {
+        if (m_master >= 0)
+            ::close(m_master);
+        if (m_slave >= 0)
+            ::close(m_slave);
+    }
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+    QString Path() const { return m_path; }
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_path;
+};
+
+class PortButton : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->show();
+    }
+    void TypePort(const QString& path) { form->cbb9->setEditText(path); }
+    QLabel* IndicatorInFront() const {
+        return qobject_cast<QLabel*>(form->stat1->childAt(form->img1->geometry().center()));
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(PortButton, MissingPortIsExplainedAndLeftClosed) {
+    TypePort("/dev/gsmgate-no-such-port");
+    ModalAnswer answers;
+    answers.Queue(ModalAnswer::Ok());
+    form->btn8->click();
+
+    ASSERT_EQ(answers.SeenBoxes().size(), 1u);
+    const auto& box = answers.SeenBoxes()[0];
+    EXPECT_EQ(box.text, "COM Port error");
+    EXPECT_EQ(box.title, "");
+    EXPECT_EQ(box.buttons, QStringList{"OK"});
+    EXPECT_FALSE(box.details.isEmpty()) << "the reason is shown under the message";
+    EXPECT_EQ(form->btn8->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->img1);
+    EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_EQ(form->PortButtonClicks, 0);
+
+    // The next click tries to open again, and fails the same way.
+    answers.Queue(ModalAnswer::Ok());
+    form->btn8->click();
+    ASSERT_EQ(answers.SeenBoxes().size(), 2u);
+    EXPECT_EQ(answers.SeenBoxes()[1].text, "COM Port error");
+    EXPECT_EQ(form->btn8->text(), "Open");
+}
+
+TEST_F(PortButton, OpensAndClosesARealTerminal) {
+    Pty pty;
+    ASSERT_FALSE(pty.Path().isEmpty());
+    // Blanks around a typed name are ignored.
+    TypePort("  " + pty.Path() + " ");
+    form->btn8->click();
+    EXPECT_TRUE(form->cm1->PortOpen());
+    EXPECT_EQ(form->cm1->CommName(), pty.Path());
+    EXPECT_EQ(form->cm1->BaudRate(), 115200u);
+    EXPECT_EQ(form->btn8->text(), "Close");
+    EXPECT_EQ(IndicatorInFront(), form->img2);
+
+    form->btn8->click();
+    EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_EQ(form->btn8->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->img1);
+    EXPECT_EQ(form->PortButtonClicks, 2);
+}
+
+TEST_F(PortButton, ClosingTheWindowClosesThePort) {
+    Pty pty;
+    TypePort(pty.Path());
+    form->btn8->click();
+    ASSERT_TRUE(form->cm1->PortOpen());
+    form->close();
+    EXPECT_FALSE(form->cm1->PortOpen());
+}
+
+TEST(PortFailureText, PermissionProblemTellsHowToGetAccess) {
+    EXPECT_EQ(PortOpenFailureDetails("Error opening serial port", "Permission denied", true),
+              "Error opening serial port\n"
+              "Permission denied. Add your user to the 'dialout' group and log in again.");
+    EXPECT_EQ(
+        PortOpenFailureDetails("Error opening serial port", "No such file or directory", false),
+        "Error opening serial port\nNo such file or directory");
+    EXPECT_EQ(PortOpenFailureDetails("", "Device busy", false), "Device busy");
+    EXPECT_EQ(PortOpenFailureDetails("Same", "Same", false), "Same");
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// Include from every GUI test file: one QApplication (Fusion style, as the
+// program uses) lives from the first test to the last.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace gsm::test {
+
+class QtAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (QApplication::instance())
+            return;
+        m_app = std::make_unique<QApplication>(m_argc, m_argv);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    int m_argc = 1;
+    char m_name[16] = "gui_test";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QApplication> m_app;
+};
+
+// gtest owns registered environments.
+inline ::testing::Environment* const kQtAppEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+
+} // namespace gsm::test
