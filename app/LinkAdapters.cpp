@@ -11,6 +11,8 @@ void StatusBarSink::ShowStatus(const std::string& text) {
 }
 
 void QtReceiveTimer::Enable() {
+    if (m_onEnable)
+        m_onEnable();
     if (!m_timer.isActive())
         m_timer.start();
 }

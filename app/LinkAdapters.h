@@ -4,6 +4,8 @@
 
 #include "Link.h"
 
+#include <functional>
+
 class QTimer;
 class TComm;
 class Tstatusbar_ctrl;
@@ -25,9 +27,12 @@ public:
     void Disable() override;
     void SetInterval(int ms) override;
     bool Enabled() const override;
+    // Runs on every Enable, whether or not the countdown was already running.
+    void SetOnEnable(std::function<void()> onEnable) { m_onEnable = std::move(onEnable); }
 
 private:
     QTimer& m_timer;
+    std::function<void()> m_onEnable;
 };
 
 class CommPortWriter : public gsm::IPortWriter {

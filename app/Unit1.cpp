@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -81,6 +82,7 @@ void TForm1::FormCreate() {
     stat1->SetPanelText(0, QStringLiteral("COM Port:"));
     statusbar_ctrl = std::make_unique<Tstatusbar_ctrl>(*stat1, *tmr2, tmr2->interval());
     CreateDeviceLink();
+    CreateReceivePath();
     SelectHeaderCells();
     InitPickers();
     FillSettingsGrid();
@@ -121,6 +123,48 @@ void TForm1::CreateDeviceLink() {
     PortWriter = std::make_unique<CommPortWriter>(*cm1);
     Link =
         std::make_unique<gsm::DeviceLink>(gsm::DeviceLink{*PortWriter, *ReceiveTimer, *StatusSink});
+}
+
+void TForm1::CreateReceivePath() {
+    OperationGate = std::make_unique<gsm::TOperationGate>([this](bool enabled) {
+        if (enabled)
+            EnableDeviceOperations();
+        else
+            DisableDeviceOperations();
+    });
+    // Every request starts the receive timeout: that is when it becomes outstanding.
+    ReceiveTimer->SetOnEnable([this] { OperationGate->RequestSent(); });
+
+    const auto message = [this](const std::string& text) {
+        ShowMessage(this, QString::fromStdString(text));
+    };
+    passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
+        [this] { return edt3->text().toStdString(); }, message,
+        [this](bool enabled) { OperationGate->SetLoggedIn(enabled); }});
+
+    ReceivePath = std::make_unique<gsm::TReceivePath>(
+        *Link,
+        gsm::CommandObjects{RecData, RecValidCom, BasicInf, TelephoneSend, HistoryInf,
+                            *passwordverify},
+        gsm::ReceiverUi{message,
+                        [this](const std::string& text) {
+                            ShowTitledMessage(this, QString::fromStdString(text));
+                        },
+                        [this](std::uint16_t percent) { progressbar_ctrl->SetProgress(percent); },
+                        [this] { stat1->SetPanelText(kStatusPanelText, QString()); }},
+        *OperationGate);
+    ConnectDeviceHandlers();
+}
+
+void TForm1::ConnectDeviceHandlers() {
+    cm1->OnReceiveData = [this](TComm* sender, const char* buffer, quint16 length) {
+        cm1ReceiveData(sender, buffer, length);
+    };
+    connect(tmr1, &QTimer::timeout, this, &TForm1::tmr1Timer);
+    connect(btn1, &QPushButton::clicked, this, &TForm1::btn1Click);
+    connect(btn23, &QPushButton::clicked, this, &TForm1::btn23Click);
+    connect(btn24, &QPushButton::clicked, this, &TForm1::btn24Click);
+    connect(btn25, &QPushButton::clicked, this, &TForm1::btn25Click);
 }
 
 // The list is read once: a port plugged in later shows after a restart, but
@@ -283,4 +327,33 @@ void TForm1::ClosePortQuietly() {
 
 void TForm1::ShowPortIndicator(bool open) {
     (open ? img2 : img1)->raise();
+}
+
+// ---------------------------------------------------------------- device exchanges
+
+// The serial component hands over one byte per call.
+void TForm1::cm1ReceiveData(TComm*, const char* buffer, quint16) {
+    ReceivePath->TakeByte(static_cast<std::uint8_t>(buffer[0]));
+}
+
+void TForm1::tmr1Timer() {
+    ReceivePath->Timeout();
+}
+
+void TForm1::btn1Click() {
+    passwordverify->StartVerify(*Link);
+}
+
+void TForm1::btn23Click() {
+    if (ConfirmWarning(this, QStringLiteral("Warning: Thie operation will DELETE all of the "
+                                            "historical data on GSM device! ")))
+        DeleteHistoryCmd.Send(*Link);
+}
+
+void TForm1::btn24Click() {
+    SyncTimeCmd.Send(*Link);
+}
+
+void TForm1::btn25Click() {
+    CheckModeCmd.Send(*Link);
 }

@@ -8,6 +8,8 @@
 #include "Controllers.h"
 #include "Frame.h"
 #include "LinkAdapters.h"
+#include "Login.h"
+#include "Receiver.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -170,6 +172,14 @@ public:
     std::unique_ptr<CommPortWriter> PortWriter;
     std::unique_ptr<gsm::DeviceLink> Link;
 
+    // Locks the device operations until a login succeeds and while a request
+    // is outstanding.
+    std::unique_ptr<gsm::TOperationGate> OperationGate;
+    std::unique_ptr<gsm::Tpasswordverify> passwordverify;
+    // Turns received bytes into frames and hands each reply to its handler;
+    // the settings, number list and history code attach their page handlers.
+    std::unique_ptr<gsm::TReceivePath> ReceivePath;
+
     TForm7* Form7 = nullptr;
 
     // Number of clicks on btn8 so far: even means the next click opens.
@@ -188,6 +198,13 @@ public:
     void tmr2Timer();
     void btn8Click();
     void btn27Click();
+
+    void cm1ReceiveData(TComm* sender, const char* buffer, quint16 bufferLength);
+    void tmr1Timer();
+    void btn1Click();
+    void btn23Click();
+    void btn24Click();
+    void btn25Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -212,6 +229,8 @@ private:
     void CentreOnScreen();
     void LoadCheckBoxImages();
     void CreateDeviceLink();
+    void CreateReceivePath();
+    void ConnectDeviceHandlers();
     void FillPortList();
     void SelectHeaderCells();
     void InitPickers();

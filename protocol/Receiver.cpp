@@ -93,16 +93,16 @@ void TReceivePath::Dispatch() {
         break;
     case cmd::kSetClock:
         link_.status.ShowStatus(status::kClockReply);
-        ui_.showMessage(Status() == cmd::kAccepted ? message::kClockSet : message::kClockError);
+        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kClockSet : message::kClockError);
         break;
     case cmd::kCheckMode:
         link_.status.ShowStatus(status::kCheckingMode);
-        ui_.showMessage(Status() == cmd::kAccepted ? message::kCheckModeEntered
+        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kCheckModeEntered
                                                    : message::kCheckModeError);
         break;
     case cmd::kDeleteHistory:
         link_.status.ShowStatus(status::kDeleteCommand);
-        ui_.showMessage(Status() == cmd::kAccepted ? message::kHistoryDeleted
+        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kHistoryDeleted
                                                    : message::kHistoryDeleteError);
         break;
     default:
@@ -147,7 +147,7 @@ void TReceivePath::DispatchWrite(addr::Area area) {
         link_.status.ShowStatus(status::kSaveBasicSettings);
         CopyInto(o_.basic);
         if (o_.basic.Data[0] != cmd::kAccepted)
-            ui_.showMessage(message::kBasicSettingError);
+            ui_.showReplyMessage(message::kBasicSettingError);
         else if (handlers.settingsSaveStep)
             handlers.settingsSaveStep();
         return;
@@ -156,7 +156,7 @@ void TReceivePath::DispatchWrite(addr::Area area) {
         ui_.setProgress(o_.numbers.Percent());
         CopyInto(o_.numbers);
         if (o_.numbers.Data[0] != cmd::kAccepted)
-            ui_.showMessage(message::kNumberListError);
+            ui_.showReplyMessage(message::kNumberListError);
         else if (handlers.numbersSaveStep)
             handlers.numbersSaveStep();
         return;

@@ -71,7 +71,10 @@ struct PageHandlers {
 };
 
 struct ReceiverUi {
+    // Empty caption: the receive timeout.
     std::function<void(const std::string&)> showMessage;
+    // Captioned with the program's title: the answers to writes and single commands.
+    std::function<void(const std::string&)> showReplyMessage;
     std::function<void(std::uint16_t)> setProgress;
     // Empties the status text without touching the status timer.
     std::function<void()> clearStatusText;

@@ -30,6 +30,7 @@ struct Harness {
     TReceivePath path{fake.link,
                       {rec, valid, basic, numbers, history, login},
                       {[this](const std::string& m) { messages.push_back(m); },
+                       [this](const std::string& m) { messages.push_back("titled: " + m); },
                        [this](std::uint16_t p) { progress.push_back(p); },
                        [this] { ++statusCleared; }},
                       gate};
@@ -133,7 +134,7 @@ TEST(Dispatch, AcceptedWritesRunTheSaveStepRefusedOnesStop) {
     h.handled.clear();
     h.Receive(cmd::kWritePage, 0x100, {0});
     EXPECT_TRUE(h.handled.empty());
-    EXPECT_EQ(h.messages, std::vector<std::string>{"Basic setting error"});
+    EXPECT_EQ(h.messages, std::vector<std::string>{"titled: Basic setting error"});
 
     h.messages.clear();
     h.numbers.PageCount = 125;
@@ -142,7 +143,7 @@ TEST(Dispatch, AcceptedWritesRunTheSaveStepRefusedOnesStop) {
     EXPECT_TRUE(h.StatusSeen("Save number list:7/125"));
     EXPECT_EQ(h.handled, std::vector<std::string>{"numbers save"});
     h.Receive(cmd::kWritePage, addr::NumberPage(8), {2});
-    EXPECT_EQ(h.messages, std::vector<std::string>{"Number list data error"});
+    EXPECT_EQ(h.messages, std::vector<std::string>{"titled: Number list data error"});
     EXPECT_EQ(h.handled.size(), 1u);
 }
 
@@ -172,7 +173,7 @@ TEST(Dispatch, SingleCommandRepliesShowTheirMessages) {
         Harness h;
         h.Receive(c.command, 0, {c.status});
         EXPECT_TRUE(h.StatusSeen(c.statusText)) << c.message;
-        EXPECT_EQ(h.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(h.messages, std::vector<std::string>{std::string("titled: ") + c.message});
     }
 }
 
@@ -209,7 +210,7 @@ TEST(ReceiveTimeout, PartialReplyRunsIntoTheTimeoutAndIsDropped) {
     EXPECT_EQ(h.rec.InFrame, 0);
     // The next reply is read as a frame of its own.
     h.Receive(Hex("23 85 00 00 00 00 00 01 01 85"));
-    EXPECT_EQ(h.messages.back(), "Historical data deleted");
+    EXPECT_EQ(h.messages.back(), "titled: Historical data deleted");
 }
 
 TEST(ReceiveTimeout, NoiseOutsideAFrameDoesNotSilenceIt) {
