@@ -1,0 +1,79 @@
+#pragma once
+// The device's side of the protocol, without any I/O: request bytes in,
+// reply bytes out, exactly as the device answers (and, when asked, with
+// faults).
+
+#include "DeviceMemory.h"
+#include "Faults.h"
+#include "Frame.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace gsm::sim {
+
+// A complete frame as received, good or bad.
+struct IncomingFrame {
+    std::vector<std::uint8_t> bytes; // start byte to checksum
+    bool valid = false;
+    // 1-based number of the request; 0 for a frame that was not valid.
+    std::uint32_t request = 0;
+};
+
+struct Reply {
+    std::uint32_t request = 0;
+    // What goes on the wire; empty when the request goes unanswered.
+    std::vector<std::uint8_t> bytes;
+    // The faults that shaped it.
+    std::vector<Fault> faults;
+};
+
+// Status byte of a refused write or single command. A refused read, or a read
+// outside the map, is answered with the request's address and no payload.
+inline constexpr std::uint8_t kRefused = 0;
+
+class DeviceEngine {
+public:
+    explicit DeviceEngine(DeviceState& state, FaultPlan faults = {});
+
+    // Takes bytes from the PC in any chunking and answers every complete
+    // valid request. A frame with a bad checksum gets no reply; bytes outside
+    // a frame are skipped until the next start byte.
+    std::vector<Reply> Feed(std::span<const std::uint8_t> bytes);
+
+    // True while part of a frame has arrived.
+    bool Collecting() const { return receiver_.InFrame != 0; }
+    // Forgets a partly received frame (the PC gave up on it).
+    void DropPartialFrame() { receiver_.Reset(); }
+
+    std::uint32_t RequestCount() const { return requests_; }
+    bool InCheckMode() const { return checkMode_; }
+
+    // Called for every complete frame received, before it is answered.
+    std::function<void(const IncomingFrame&)> OnFrame;
+
+private:
+    struct Answer {
+        std::uint8_t command;
+        std::uint32_t address;
+        std::vector<std::uint8_t> payload;
+    };
+
+    void Report(std::span<const std::uint8_t> raw, bool valid);
+    Reply Respond(const TRecData& request);
+    Answer Carry(const TRecData& request, bool refuse);
+    std::vector<std::uint8_t> ReadPageReply(std::uint32_t address, bool refuse) const;
+    bool StorePage(const TRecData& request, bool refuse);
+    bool SetClock(const TRecData& request, bool refuse);
+    static std::vector<std::uint8_t> BuildFrame(const Answer& answer);
+
+    DeviceState& state_;
+    FaultPlan faults_;
+    TRecData receiver_;
+    std::uint32_t requests_ = 0;
+    bool checkMode_ = false;
+};
+
+} // namespace gsm::sim

@@ -1,0 +1,311 @@
+// The simulator over a real pseudo-terminal, driven by the program's own
+// serial component: in-process for whole transfers, and the gsmgate-sim
+// program itself for what only the program does (announcement, signals,
+// dump, exit codes).
+
+#include "DeviceEngine.h"
+#include "FrameLog.h"
+#include "PtyPair.h"
+#include "Scenario.h"
+#include "ScenarioJson.h"
+#include "SettingsCodec.h"
+#include "SimRunner.h"
+#include "SimTestSupport.h"
+#include "TComm.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using namespace gsm;
+using namespace gsm::sim;
+using namespace gsm::sim::test;
+
+namespace {
+
+// The PC's end of the line: the serial component and the PC's receiver.
+class PcPort {
+public:
+    explicit PcPort(const QString& path) {
+        comm_.SetCommName(path);
+        comm_.SetBaudRate(115200);
+        comm_.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
+            for (quint16 i = 0; i < length; ++i)
+                Take(static_cast<std::uint8_t>(buffer[i]));
+        };
+        comm_.OpenPort();
+    }
+
+    // Sends the request and waits for one valid reply frame.
+    std::optional<ReceivedReply> Exchange(const Bytes& request) {
+        frames_.clear();
+        comm_.WriteData(reinterpret_cast<const char*>(request.data()),
+                        static_cast<quint16>(request.size()));
+        if (!WaitUntil([this] { return !frames_.empty(); }))
+            return std::nullopt;
+        return frames_.front();
+    }
+
+    TComm& Comm() { return comm_; }
+
+private:
+    void Take(std::uint8_t b) {
+        if (receiver_.TakeByte(b) == ByteResult::FrameValid)
+            frames_.push_back({receiver_.Command, receiver_.AddressValue(),
+                               Bytes(receiver_.Payload.begin(),
+                                     receiver_.Payload.begin() + receiver_.PayloadLength())});
+    }
+
+    TComm comm_;
+    TRecData receiver_;
+    std::vector<ReceivedReply> frames_;
+};
+
+// A simulated device on a pty inside the test process.
+struct InProcessDevice {
+    explicit InProcessDevice(DeviceState initial, ReplyTiming timing = {})
+        : state(std::move(initial)), engine(state),
+          runner(pty.MasterFd(), pty.MasterFd(), engine, timing, nullptr) {}
+
+    QString Path() const { return QString::fromStdString(pty.SlavePath()); }
+
+    DeviceState state;
+    DeviceEngine engine;
+    PtyPair pty;
+    SimRunner runner;
+};
+
+Bytes PageAt(const DeviceMemory& memory, std::uint32_t address) {
+    const auto page = memory.ReadPage(address);
+    return Bytes(page->begin(), page->end());
+}
+
+// Reads every page of one area and checks each reply against the device memory.
+void ReadWholeArea(PcPort& port, const DeviceMemory& memory, int pages,
+                   std::uint32_t (*address)(int)) {
+    for (int p = 1; p <= pages; ++p) {
+        const auto reply = port.Exchange(Request(cmd::kReadPage, address(p)));
+        ASSERT_TRUE(reply) << "no reply to page " << p;
+        ASSERT_EQ(reply->command, cmd::kReadPage);
+        ASSERT_EQ(reply->address, address(p));
+        ASSERT_EQ(reply->payload, PageAt(memory, address(p))) << "page " << p;
+    }
+}
+
+// GSM_SIM_BIN names the program; without it, the build tree's layout finds it.
+QString SimBinary() {
+    const QString named = qEnvironmentVariable("GSM_SIM_BIN");
+    if (!named.isEmpty())
+        return named;
+    const QString beside = QCoreApplication::applicationDirPath() + "/../sim/gsmgate-sim";
+    return QFileInfo(beside).isExecutable() ? QFileInfo(beside).canonicalFilePath() : QString();
+}
+
+// gsmgate-sim started with its announcement folder inside a temporary folder.
+class SimProcess {
+public:
+    explicit SimProcess(const QTemporaryDir& dir) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", dir.path());
+        process_.setProcessEnvironment(env);
+    }
+    ~SimProcess() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
+    // Starts the program; for --pty returns the path it printed first.
+    QString Start(const QStringList& arguments) {
+        process_.start(SimBinary(), arguments);
+        if (!process_.waitForStarted(5000))
+            return {};
+        if (!arguments.contains("--pty"))
+            return {};
+        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
+        }
+        return QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+
+    // SIGTERM, then the exit code (-1 for a crash or a hang).
+    int Terminate() {
+        process_.terminate();
+        return Finish();
+    }
+    int Finish() {
+        if (!process_.waitForFinished(10000) || process_.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return process_.exitCode();
+    }
+
+    QProcess& Process() { return process_; }
+
+private:
+    QProcess process_;
+};
+
+#define REQUIRE_SIM_BINARY()                                                                       \
+    if (SimBinary().isEmpty())                                                                     \
+    GTEST_SKIP() << "gsmgate-sim not found: set GSM_SIM_BIN"
+
+} // namespace
+
+TEST(OverPty, EveryNumberAndHistoryPageReadsBackThroughTheSerialComponent) {
+    InProcessDevice device(Scenario::Busy());
+    PcPort port(device.Path());
+    ASSERT_TRUE(port.Comm().PortOpen());
+    ReadWholeArea(port, device.state.memory, addr::kNumberPages, addr::NumberPage);
+    ReadWholeArea(port, device.state.memory, addr::kHistoryPages, addr::HistoryPage);
+    EXPECT_EQ(device.engine.RequestCount(),
+              static_cast<std::uint32_t>(addr::kNumberPages + addr::kHistoryPages));
+}
+
+TEST(OverPty, ThePortCanBeClosedAndOpenedAgain) {
+    InProcessDevice device(Scenario::Factory());
+    for (int round = 0; round < 3; ++round) {
+        PcPort port(device.Path());
+        const auto reply = port.Exchange(Request(cmd::kReadPage, addr::SettingsPage(1)));
+        ASSERT_TRUE(reply) << "round " << round;
+        EXPECT_EQ(Bytes(reply->payload.begin(), reply->payload.begin() + 4), Text("7145"));
+    }
+}
+
+TEST(OverPty, AWriteChangesWhatTheNextReadReturns) {
+    InProcessDevice device(Scenario::Factory());
+    PcPort port(device.Path());
+    const Bytes page(256, 0x5A);
+    const auto ack = port.Exchange(Request(cmd::kWritePage, addr::NumberPage(125), page));
+    ASSERT_TRUE(ack);
+    EXPECT_EQ(ack->payload, Hex("01"));
+    const auto back = port.Exchange(Request(cmd::kReadPage, addr::NumberPage(125)));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->payload, page);
+}
+
+TEST(OverPty, AFrameBrokenOffIsGivenUpAfterAPause) {
+    InProcessDevice device(Scenario::Factory());
+    PcPort port(device.Path());
+    const Bytes partial = Hex("23 83 00 00");
+    port.Comm().WriteData(reinterpret_cast<const char*>(partial.data()), quint16(partial.size()));
+    WaitUntil([] { return false; }, 700); // longer than the device waits for the rest
+    const auto reply = port.Exchange(Hex("23 04 00 00 00 00 00 00 04"));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->command, cmd::kCheckMode);
+}
+
+TEST(OverPty, ADelayedPacedReplyArrivesWholeAndNotBeforeItsTime) {
+    // 100 ms delay, then 265 bytes at 9600 baud: at least 100 + 264 * 10 / 9.6 ms
+    InProcessDevice device(Scenario::Factory(), ReplyTiming{100, 9600});
+    PcPort port(device.Path());
+    QElapsedTimer clock;
+    clock.start();
+    const auto reply = port.Exchange(Request(cmd::kReadPage, addr::SettingsPage(1)));
+    const qint64 elapsedMs = clock.elapsed();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->payload, PageAt(device.state.memory, 0));
+    EXPECT_GE(elapsedMs, 100 + 264 * 10 * 1000 / 9600);
+}
+
+TEST(Pacing, ByteTimesFollowTenBitsPerByte) {
+    EXPECT_EQ(PacedByteTimeNs(500, 0, 115200), 500);
+    EXPECT_EQ(PacedByteTimeNs(0, 11520, 115200), 1'000'000'000);
+    EXPECT_EQ(PacedByteTimeNs(0, 96, 9600), 100'000'000);
+    EXPECT_EQ(PacedByteTimeNs(7, 1000, 0), 7) << "no pacing";
+}
+
+TEST(SimProgram, AWrittenSettingsPageShowsInTheDumpAndTheLinkComesAndGoes) {
+    REQUIRE_SIM_BINARY();
+    QTemporaryDir dir;
+    const QString dump = dir.filePath("dump.json");
+    SimProcess sim(dir);
+    const QString path = sim.Start({"--pty", "--dump", dump});
+    ASSERT_TRUE(path.startsWith("/dev/")) << path.toStdString();
+
+    const QString link =
+        dir.filePath("gsmgate/gsmgate-sim-" + QString::number(sim.Process().processId()));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget().toStdString(), path.toStdString());
+
+    DeviceSettings settings = FactorySettings();
+    settings.password = "2468";
+    settings.gprsUser = "tester";
+    Page page1;
+    Page page2;
+    EncodeSettings(settings, page1, page2);
+    {
+        PcPort port(path);
+        const auto ack1 =
+            port.Exchange(Request(cmd::kWritePage, 0, Bytes(page1.begin(), page1.end())));
+        const auto ack2 =
+            port.Exchange(Request(cmd::kWritePage, 0x100, Bytes(page2.begin(), page2.end())));
+        ASSERT_TRUE(ack1 && ack2);
+        EXPECT_EQ(ack1->payload, Hex("01"));
+    }
+
+    EXPECT_EQ(sim.Terminate(), 0);
+    EXPECT_FALSE(QFileInfo(link).isSymLink()) << "the link outlived the simulator";
+    QFile file(dump);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray json = file.readAll();
+    EXPECT_TRUE(json.contains("\"password\": \"2468\"")) << json.left(400).toStdString();
+    EXPECT_EQ(DecodeSettings(scenario_json::Read(json).memory), settings);
+}
+
+TEST(SimProgram, OnStdinItAnswersLogsAndDumpsAtTheEndOfInput) {
+    REQUIRE_SIM_BINARY();
+    QTemporaryDir dir;
+    SimProcess sim(dir);
+    sim.Start({"--scenario", "busy", "--log", dir.filePath("log.jsonl"), "--dump",
+               dir.filePath("dump.json"), "--fault", "garbage@2"});
+    const Bytes requests =
+        Join({Hex("23 04 00 00 00 00 00 00 04"), Hex("23 85 00 00 00 00 00 00 85")});
+    sim.Process().write(reinterpret_cast<const char*>(requests.data()), qint64(requests.size()));
+    sim.Process().closeWriteChannel();
+    ASSERT_EQ(sim.Finish(), 0);
+    const QByteArray out = sim.Process().readAllStandardOutput();
+    EXPECT_EQ(Bytes(out.begin(), out.end()),
+              Hex("23 04 00 00 00 00 00 01 01 04 00 FF 41 23 85 00 00 00 00 00 01 01 85"));
+
+    QFile log(dir.filePath("log.jsonl"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains("\"direction\":\"in\"") &&
+                lines[0].contains("\"command\":\"0x04\""));
+    EXPECT_TRUE(lines[3].contains("\"direction\":\"out\"") &&
+                lines[3].contains("\"faults\":[\"garbage@2\"]") &&
+                lines[3].contains("\"bytes\":\"00 FF 41 23 85"));
+    const DeviceState dumped = scenario_json::ReadFile(dir.filePath("dump.json"));
+    EXPECT_TRUE(dumped.memory.HistoryPage(1) == Scenario::Factory().memory.HistoryPage(1))
+        << "the deleted history is what was dumped";
+}
+
+TEST(SimProgram, BadOptionsEndWithCode2AndHelpWith0) {
+    REQUIRE_SIM_BINARY();
+    QTemporaryDir dir;
+    for (const QStringList& args :
+         {QStringList{"--fault", "sometimes@3"}, QStringList{"--delay-ms", "-5"},
+          QStringList{"--baud-pace", "fast"}, QStringList{"--scenario", dir.filePath("none.json")},
+          QStringList{"--bogus"}, QStringList{"stray"}}) {
+        SimProcess sim(dir);
+        sim.Start(args);
+        EXPECT_EQ(sim.Finish(), 2) << args.join(' ').toStdString();
+    }
+    SimProcess help(dir);
+    help.Start({"--help"});
+    EXPECT_EQ(help.Finish(), 0);
+    const QByteArray text = help.Process().readAllStandardOutput();
+    for (const char* option :
+         {"--pty", "--scenario", "--dump", "--log", "--fault", "--delay-ms", "--baud-pace",
+          "no-reply@N", "corrupt@N", "refuse@N", "cut@N:K", "garbage@N", "wrong-address@N"})
+        EXPECT_TRUE(text.contains(option)) << option;
+}
