@@ -2,9 +2,13 @@
 
 #include "CheckBoxImages.h"
 #include "HelpPicture.h"
+#include "HistoryTab.h"
 #include "MessageBoxes.h"
+#include "NumbersTab.h"
 #include "PageTabs.h"
 #include "PortOpenFailure.h"
+#include "SettingsGridEditor.h"
+#include "SettingsTab.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TComm.h"
@@ -88,6 +92,7 @@ void TForm1::FormCreate() {
     FillSettingsGrid();
     FillNumberGrid();
     FillHistoryGrid();
+    HistoryTab = new THistoryTab(*this);
 
     img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
     mmo1->setPlainText(SetupStepsText());
@@ -102,7 +107,10 @@ void TForm1::ApplyDateFormat() {
 
 // The settings grid's own message handling is installed here by the
 // settings grid code.
-void TForm1::InstallSettingsGridHook() {}
+void TForm1::InstallSettingsGridHook() {
+    SettingsGridEditor =
+        new TSettingsGridEditor(SettingsSheetOf(*this), gsm::SystemCodePageInstance(), this);
+}
 
 void TForm1::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -138,9 +146,9 @@ void TForm1::CreateReceivePath() {
     const auto message = [this](const std::string& text) {
         ShowMessage(this, QString::fromStdString(text));
     };
-    passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
-        [this] { return edt3->text().toStdString(); }, message,
-        [this](bool enabled) { OperationGate->SetLoggedIn(enabled); }});
+    passwordverify = std::make_unique<gsm::Tpasswordverify>(
+        gsm::Tpasswordverify::Hooks{[this] { return edt3->text().toStdString(); }, message,
+                                    [this](bool enabled) { OperationGate->SetLoggedIn(enabled); }});
 
     ReceivePath = std::make_unique<gsm::TReceivePath>(
         *Link,
@@ -196,11 +204,27 @@ void TForm1::InitPickers() {
 
 // Captions, descriptions and start values of the settings rows are written
 // here by the settings catalogue.
-void TForm1::FillSettingsGrid() {}
+void TForm1::FillSettingsGrid() {
+    SettingsTab = new TSettingsTab(
+        SettingsSheetOf(*this), *Link, BasicInf,
+        SettingsReporting{
+            [this](quint16 percent) { progressbar_ctrl->SetProgress(percent); },
+            [this](const QString& text) { stat1->SetPanelText(kStatusPanelText, text); }},
+        gsm::SystemCodePageInstance(), this);
+    SettingsTab->AttachTo(*ReceivePath);
+    SettingsTab->FillSettingsGrid();
+}
 
 // Headers of the number list and the "no" marks of every row are written
 // here by the number grid.
-void TForm1::FillNumberGrid() {}
+void TForm1::FillNumberGrid() {
+    NumbersTab = new TNumbersTab(NumbersSheet{this, pgc1, strngrd3, btn10, btn9, btn6, btn7, btn11,
+                                              dtp_startdate, dtp_starttime, dtp_enddate,
+                                              dtp_endtime, &UncheckedBoxImage, &CheckedBoxImage},
+                                 *Link, TelephoneSend, this);
+    NumbersTab->AttachTo(ReceivePath->handlers);
+    NumbersTab->FillNumberGrid();
+}
 
 void TForm1::FillHistoryGrid() {
     const QStringList headers{QStringLiteral("Serial"),    QStringLiteral("No."),

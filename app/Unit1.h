@@ -34,6 +34,10 @@ class TForm7;
 class TPageControl;
 class TStatusBar;
 class TStringGrid;
+class THistoryTab;
+class TNumbersTab;
+class TSettingsGridEditor;
+class TSettingsTab;
 class Trecognitionserial;
 
 inline constexpr const char* kMainCaption =
@@ -179,6 +183,13 @@ public:
     // Turns received bytes into frames and hands each reply to its handler;
     // the settings, number list and history code attach their page handlers.
     std::unique_ptr<gsm::TReceivePath> ReceivePath;
+    // The history sheet's read, filter and export; owned through the parent chain.
+    THistoryTab* HistoryTab = nullptr;
+    // The settings sheet's editing rules, and its read and save; owned through the parent chain.
+    TSettingsGridEditor* SettingsGridEditor = nullptr;
+    TSettingsTab* SettingsTab = nullptr;
+    // The number list sheet's editing, read and save; owned through the parent chain.
+    TNumbersTab* NumbersTab = nullptr;
 
     TForm7* Form7 = nullptr;
 

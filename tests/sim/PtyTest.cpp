@@ -12,6 +12,7 @@
 #include "SimRunner.h"
 #include "SimTestSupport.h"
 #include "TComm.h"
+#include "TestPaths.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -100,13 +101,9 @@ void ReadWholeArea(PcPort& port, const DeviceMemory& memory, int pages,
     }
 }
 
-// GSM_SIM_BIN names the program; without it, the build tree's layout finds it.
 QString SimBinary() {
-    const QString named = qEnvironmentVariable("GSM_SIM_BIN");
-    if (!named.isEmpty())
-        return named;
-    const QString beside = QCoreApplication::applicationDirPath() + "/../sim/gsmgate-sim";
-    return QFileInfo(beside).isExecutable() ? QFileInfo(beside).canonicalFilePath() : QString();
+    const QString path = gsm::test::SimBinaryPath();
+    return QFileInfo(path).isExecutable() ? path : QString();
 }
 
 // gsmgate-sim started with its announcement folder inside a temporary folder.

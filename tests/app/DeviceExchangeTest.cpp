@@ -1,0 +1,165 @@
+// The real window against the simulated device: login, timeouts, the
+// history deletion and the lock of device operations while a request is out.
+
+#include "QtTestApp.h"
+
+#include "DeviceSession.h"
+#include "ModalAnswer.h"
+#include "Unit1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace gsm::test;
+
+namespace {
+
+constexpr const char* kDeleteRequest = "23 85 00 00 00 00 00 00 85";
+// Long enough for a loaded machine to answer, short enough to keep tests quick.
+constexpr int kShortTimeoutMs = 1500;
+
+class DeviceExchange : public ::testing::Test {
+protected:
+    void Start(const QStringList& simArgs = {}) {
+        sim = std::make_unique<SimProcess>(simArgs);
+        ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
+        form = std::make_unique<TForm1>();
+        form->tmr1->setInterval(kShortTimeoutMs);
+        form->show();
+        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        ASSERT_TRUE(session->Open());
+    }
+
+    bool AllDeviceOperations(bool enabled) const {
+        for (QPushButton* b : form->DeviceOperationButtons())
+            if (b->isEnabled() != enabled)
+                return false;
+        return true;
+    }
+
+    int RequestsWith(const QString& bytes) const {
+        int n = 0;
+        for (const auto& f : sim->Requests())
+            n += f.bytes == bytes ? 1 : 0;
+        return n;
+    }
+
+    // Presses "Delete all" on the history tab and answers the warning.
+    void DeleteHistory(ModalAnswer::Answer warningAnswer) {
+        answers.Queue(warningAnswer);
+        form->btn23->click();
+    }
+
+    const ModalAnswer::Seen& LastBox() const { return answers.SeenBoxes().back(); }
+
+    ModalAnswer answers;
+    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<DeviceSession> session;
+};
+
+} // namespace
+
+TEST_F(DeviceExchange, LoginWithTheFactoryPasswordUnlocksEveryDeviceOperation) {
+    Start();
+    EXPECT_TRUE(AllDeviceOperations(false));
+    EXPECT_EQ(session->LogIn("7145"), "Password confirmed!");
+    EXPECT_TRUE(LastBox().title.isEmpty());
+    EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(true); }, 3000));
+    ASSERT_FALSE(sim->Requests().empty());
+    EXPECT_EQ(sim->Requests().front().bytes, "23 83 00 00 00 00 00 00 83");
+}
+
+TEST_F(DeviceExchange, PasswordWithATrailingBlankIsRefusedAndLocksAgain) {
+    Start();
+    ASSERT_EQ(session->LogIn("7145"), "Password confirmed!");
+    EXPECT_EQ(session->LogIn("7145 "), "Password Error!");
+    EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(false); }, 3000));
+    EXPECT_TRUE(form->btn1->isEnabled());
+    EXPECT_TRUE(form->btn8->isEnabled());
+}
+
+TEST_F(DeviceExchange, SilentDeviceTimesOutAndTheNextLoginWorks) {
+    Start({"--fault", "no-reply@1"});
+    EXPECT_EQ(session->LogIn(), "Receive timeout");
+    EXPECT_FALSE(form->passwordverify->Verifying);
+    EXPECT_EQ(session->LogIn(), "Password confirmed!");
+}
+
+TEST_F(DeviceExchange, ReplyCutPartWayTimesOutAndTheNextRequestWorks) {
+    Start({"--fault", "cut@1:40"});
+    EXPECT_EQ(session->LogIn(), "Receive timeout");
+    EXPECT_EQ(form->RecData.InFrame, 0);
+    EXPECT_EQ(session->LogIn(), "Password confirmed!");
+}
+
+TEST_F(DeviceExchange, CorruptLoginReplyShowsInvalidDataAndDoesNotCaptureTheNextRead) {
+    Start({"--fault", "corrupt@1"});
+    form->edt3->setText("7145");
+    form->btn1->click();
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return sim->Frames().size() >= 2 && form->RecData.InFrame == 0 &&
+                   !form->tmr1->isActive();
+        },
+        5000));
+    EXPECT_FALSE(form->passwordverify->Verifying);
+    EXPECT_TRUE(answers.SeenBoxes().empty());
+    EXPECT_EQ(session->LogIn(), "Password confirmed!");
+}
+
+TEST_F(DeviceExchange, DeleteAllAfterTheWarningDeletesTheDeviceHistory) {
+    Start({"--scenario", "busy"});
+    ASSERT_EQ(session->LogIn(), "Password confirmed!");
+    DeleteHistory(ModalAnswer::Ok());
+    ASSERT_GE(answers.SeenBoxes().size(), 2u);
+    const auto& warning = answers.SeenBoxes().back();
+    EXPECT_EQ(warning.text,
+              "Warning: Thie operation will DELETE all of the historical data on GSM device! ");
+    EXPECT_EQ(warning.icon, QMessageBox::Warning);
+    EXPECT_TRUE(warning.title.isEmpty());
+
+    answers.Queue(ModalAnswer::Ok());
+    ASSERT_TRUE(answers.WaitUntilAnswered(10000));
+    EXPECT_EQ(LastBox().text, "Historical data deleted");
+    EXPECT_EQ(LastBox().title, kMainCaption);
+    EXPECT_EQ(RequestsWith(kDeleteRequest), 1);
+}
+
+TEST_F(DeviceExchange, CancelInTheWarningSendsNothing) {
+    Start();
+    ASSERT_EQ(session->LogIn(), "Password confirmed!");
+    const std::size_t before = sim->Requests().size();
+    DeleteHistory(ModalAnswer::Cancel());
+    QTest::qWait(300);
+    EXPECT_EQ(sim->Requests().size(), before);
+    EXPECT_EQ(RequestsWith(kDeleteRequest), 0);
+}
+
+TEST_F(DeviceExchange, RefusedDeleteReportsTheError) {
+    Start({"--fault", "refuse@2"});
+    ASSERT_EQ(session->LogIn(), "Password confirmed!");
+    DeleteHistory(ModalAnswer::Ok());
+    answers.Queue(ModalAnswer::Ok());
+    ASSERT_TRUE(answers.WaitUntilAnswered(10000));
+    EXPECT_EQ(LastBox().text, "Historical data delet error");
+}
+
+TEST_F(DeviceExchange, DeviceOperationsStayLockedWhileARequestIsOutstanding) {
+    Start({"--fault", "no-reply@2"});
+    ASSERT_EQ(session->LogIn(), "Password confirmed!");
+    ASSERT_TRUE(WaitFor([&] { return AllDeviceOperations(true); }, 3000));
+    DeleteHistory(ModalAnswer::Ok());
+    // Sent, unanswered: nothing else may start until the timeout.
+    EXPECT_TRUE(AllDeviceOperations(false));
+    answers.Queue(ModalAnswer::Ok());
+    ASSERT_TRUE(answers.WaitUntilAnswered(10000));
+    EXPECT_EQ(LastBox().text, "Receive timeout");
+    EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(true); }, 3000));
+}
