@@ -80,6 +80,8 @@ void TReceivePath::CopyInto(TTemplate& target) const {
     target.Address = o_.valid.Address;
     const std::size_t n = std::min<std::size_t>(o_.valid.Length, target.Data.size());
     std::copy_n(o_.valid.Data.begin(), n, target.Data.begin());
+    // A short reply must not leave the previous page's bytes to be decoded again.
+    std::fill(target.Data.begin() + static_cast<std::ptrdiff_t>(n), target.Data.end(), 0);
 }
 
 void TReceivePath::Dispatch() {

@@ -98,6 +98,15 @@ TEST(Dispatch, ReadReplyIsCopiedIntoItsCommandObject) {
     EXPECT_EQ(h.valid.Data[256], h.rec.ReceivedChecksum);
 }
 
+TEST(Dispatch, ShortReplyLeavesNothingOfThePreviousPage) {
+    Harness h;
+    h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0x5A));
+    h.Receive(cmd::kReadPage, addr::NumberPage(2), {});
+    EXPECT_EQ(h.numbers.Address, static_cast<std::int32_t>(addr::NumberPage(2)));
+    EXPECT_TRUE(std::all_of(h.numbers.Data.begin(), h.numbers.Data.end(),
+                            [](std::uint8_t b) { return b == 0; }));
+}
+
 TEST(Dispatch, PageStatusAndProgressCountTheTransfer) {
     Harness h;
     h.numbers.PageCount = 125;

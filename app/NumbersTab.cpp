@@ -1,0 +1,301 @@
+#include "NumbersTab.h"
+
+#include "MessageBoxes.h"
+#include "NumberGrid.h"
+#include "PeriodText.h"
+#include "StringGrid.h"
+
+#include <QDateEdit>
+#include <QEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTimeEdit>
+
+using namespace gsm::numbers;
+
+namespace {
+
+// Hands the painting of every cell to the sheet; editing stays the default.
+class TNumberGridDelegate : public QStyledItemDelegate {
+public:
+    TNumberGridDelegate(TNumbersTab& tab, QObject* parent)
+        : QStyledItemDelegate(parent), m_tab(&tab) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        if (!m_tab) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        m_tab->strngrd3DrawCell(*painter, option, index.column(), index.row());
+    }
+
+private:
+    // The sheet goes before the grid when the window closes.
+    QPointer<TNumbersTab> m_tab;
+};
+
+constexpr QAbstractItemView::EditTriggers kTypingTriggers =
+    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
+
+QString CellText(const gsm::IGrid& grid, int col, int row) {
+    return QString::fromStdString(grid.Cell(col, row));
+}
+
+} // namespace
+
+TNumbersTab::TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
+                         gsm::TtelephoneSend& command, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_cells(*sheet.strngrd3),
+      m_pickers(sheet.dtp_startdate, sheet.dtp_starttime, sheet.dtp_enddate, sheet.dtp_endtime,
+                sheet.strngrd3),
+      m_transfer(link, command, m_cells, [this](const std::string& text) { Tell(text); }) {}
+
+void TNumbersTab::FillNumberGrid() {
+    InitNumberGrid(m_cells);
+    m_pickers.FitToCells();
+    ConnectControls();
+}
+
+void TNumbersTab::AttachTo(gsm::PageHandlers& handlers) {
+    handlers.decodeNumberPage = [this] { m_transfer.DecodeNumberPage(); };
+    handlers.numbersSaveStep = [this] { m_transfer.SaveStep(); };
+}
+
+void TNumbersTab::ConnectControls() {
+    TStringGrid* grid = m_sheet.strngrd3;
+    grid->setItemDelegate(new TNumberGridDelegate(*this, grid));
+    grid->viewport()->installEventFilter(this);
+    m_gridViewport = grid->viewport();
+    connect(grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int col, int, int) { CurrentCellChanged(row, col); });
+    connect(grid, &QTableWidget::cellClicked, this, [this](int, int) { strngrd3Click(); });
+    connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TNumbersTab::SendPickersBehindWhenCellLeavesView);
+    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TNumbersTab::SendPickersBehindWhenCellLeavesView);
+
+    connect(m_sheet.btn10, &QPushButton::clicked, this, &TNumbersTab::btn10Click);
+    connect(m_sheet.btn9, &QPushButton::clicked, this, &TNumbersTab::btn9Click);
+    connect(m_sheet.btn6, &QPushButton::clicked, this, &TNumbersTab::btn6Click);
+    connect(m_sheet.btn7, &QPushButton::clicked, this, &TNumbersTab::btn7Click);
+    connect(m_sheet.btn11, &QPushButton::clicked, this, &TNumbersTab::btn11Click);
+
+    connect(m_sheet.dtp_startdate, &QDateEdit::dateChanged, this,
+            &TNumbersTab::dtp_startdateChange);
+    connect(m_sheet.dtp_startdate, &QDateEdit::editingFinished, this,
+            &TNumbersTab::dtp_startdateExit);
+    connect(m_sheet.dtp_starttime, &QTimeEdit::editingFinished, this,
+            &TNumbersTab::dtp_starttimeExit);
+    connect(m_sheet.dtp_enddate, &QDateEdit::editingFinished, this, &TNumbersTab::dtp_enddateExit);
+    connect(m_sheet.dtp_endtime, &QTimeEdit::editingFinished, this, &TNumbersTab::dtp_endtimeExit);
+}
+
+// ---------------------------------------------------------------- buttons
+
+void TNumbersTab::btn10Click() {
+    if (ConfirmRead(m_sheet.window, QString::fromUtf8(message::kReadQuestion)))
+        m_transfer.StartRead();
+}
+
+void TNumbersTab::btn9Click() {
+    m_transfer.StartSave();
+}
+
+void TNumbersTab::btn6Click() {
+    AllAlwaysState = !AllAlwaysState;
+    SetAllMarks(m_cells, col::kAlways, AllAlwaysState);
+}
+
+void TNumbersTab::btn7Click() {
+    DeleteAllState = !DeleteAllState;
+    SetAllMarks(m_cells, col::kDelete, DeleteAllState);
+}
+
+void TNumbersTab::btn11Click() {
+    ClearNumberList(m_cells);
+    m_sheet.pgc1->update();
+}
+
+// ---------------------------------------------------------------- grid
+
+void TNumbersTab::CurrentCellChanged(int row, int col) {
+    strngrd3SelectCell(col, row);
+    // A press moves the current cell before its click arrives; only a move by
+    // the keyboard counts as a click of its own.
+    if (!m_mouseDown)
+        strngrd3Click();
+}
+
+void TNumbersTab::strngrd3SelectCell(int col, int row) {
+    (void)row;
+    const bool typed = col < col::kStartDate;
+    m_sheet.strngrd3->setEditTriggers(typed ? kTypingTriggers : QAbstractItemView::NoEditTriggers);
+    // Behind the grid until the new cell is painted, so a picker never shows
+    // over a row it does not belong to (such as one marked Always).
+    m_pickers.SendBehind();
+    m_pickers.ShowOnly(col);
+}
+
+void TNumbersTab::strngrd3Click() {
+    const int col = m_sheet.strngrd3->currentColumn();
+    const int row = m_sheet.strngrd3->currentRow();
+    if (!IsMarkColumn(col) || row < 1)
+        return;
+    if (ToggleMark(m_cells, col, row))
+        m_pickers.SendBehind();
+}
+
+bool TNumbersTab::eventFilter(QObject* watched, QEvent* event) {
+    // Compared, never called: the filter still sees the viewport's last
+    // events while the grid is being destroyed.
+    if (watched == m_gridViewport) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_mouseDown = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            m_mouseDown = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TNumbersTab::strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem& option, int col,
+                                   int row) {
+    const QRect rect = option.rect;
+    HandlePickers(col, rect, option.state);
+
+    const QString text = CellText(m_cells, col, row);
+    const bool fixed = row == 0 || col == col::kSerial;
+    const bool selected = !fixed && option.state.testFlag(QStyle::State_Selected);
+    QColor background = fixed      ? option.palette.color(QPalette::Button)
+                        : selected ? option.palette.color(QPalette::Highlight)
+                                   : option.palette.color(QPalette::Base);
+    const QColor ink = fixed      ? option.palette.color(QPalette::ButtonText)
+                       : selected ? option.palette.color(QPalette::HighlightedText)
+                                  : option.palette.color(QPalette::Text);
+    if (row >= 1 && IsPeriodColumn(col) && !PeriodCellInRange(col, text.toStdString()))
+        background = kMoneyGreen;
+
+    painter.save();
+    painter.fillRect(rect, background);
+    if (!text.isEmpty()) {
+        painter.setPen(ink);
+        painter.setFont(option.font);
+        painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+    }
+    if (IsMarkColumn(col) && !fixed) {
+        painter.fillRect(rect, option.palette.color(QPalette::Window));
+        const QPixmap& image =
+            text == QLatin1String(kYes) ? *m_sheet.CheckedBoxImage : *m_sheet.UncheckedBoxImage;
+        const QSize size = image.deviceIndependentSize().toSize();
+        const int left = (rect.left() + rect.left() + rect.width() - size.width()) / 2;
+        const int top = (rect.top() + rect.top() + rect.height() - size.height()) / 2;
+        painter.drawPixmap(left, top, image);
+    }
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        QStyleOptionFocusRect focus;
+        focus.rect = rect.adjusted(1, 1, -1, -1);
+        focus.state = option.state;
+        focus.backgroundColor = background;
+        m_sheet.strngrd3->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter,
+                                                 m_sheet.strngrd3);
+    }
+    painter.restore();
+}
+
+// The current period cell of a row without the Always mark carries its
+// picker: painting the cell lays the picker over it and keeps it showing the
+// cell's value.
+void TNumbersTab::HandlePickers(int col, const QRect& rect, QStyle::State state) {
+    if (!CurrentRowTakesPeriod())
+        return;
+    const int currentCol = m_sheet.strngrd3->currentColumn();
+    const int currentRow = m_sheet.strngrd3->currentRow();
+    const QString current = CellText(m_cells, currentCol, currentRow);
+    for (int pickerCol = col::kStartDate; pickerCol <= col::kEndTime; ++pickerCol) {
+        if (col == pickerCol) {
+            if (state.testFlag(QStyle::State_Selected) && state.testFlag(QStyle::State_HasFocus)) {
+                m_pickers.PlaceOver(pickerCol, CellInPickerParent(rect));
+                m_pickers.Load(pickerCol, current);
+            }
+            // Only the start-date picker reports changes, and only into its own cell.
+            if (PickerEditPending && currentCol == pickerCol) {
+                m_cells.SetCell(currentCol, currentRow,
+                                m_pickers.CellText(pickerCol).toStdString());
+                PickerEditPending = false;
+            }
+        } else if (currentCol == pickerCol && !m_pickers.For(pickerCol)->hasFocus()) {
+            // A picker being typed into keeps what the user typed.
+            m_pickers.Load(pickerCol, current);
+        }
+    }
+}
+
+bool TNumbersTab::CurrentRowTakesPeriod() const {
+    const int row = m_sheet.strngrd3->currentRow();
+    return row >= 1 && m_cells.Cell(col::kAlways, row) == kNo;
+}
+
+QRect TNumbersTab::CellInPickerParent(const QRect& viewportRect) const {
+    QWidget* parent = m_sheet.dtp_startdate->parentWidget();
+    const QPoint topLeft = m_sheet.strngrd3->viewport()->mapTo(parent, viewportRect.topLeft());
+    return {topLeft, viewportRect.size()};
+}
+
+// A picker left standing where its cell was would cover another row.
+void TNumbersTab::SendPickersBehindWhenCellLeavesView() {
+    TStringGrid* grid = m_sheet.strngrd3;
+    const QModelIndex current = grid->currentIndex();
+    if (!current.isValid())
+        return;
+    if (!grid->viewport()->rect().contains(grid->visualRect(current)))
+        m_pickers.SendBehind();
+}
+
+// ---------------------------------------------------------------- pickers
+
+void TNumbersTab::dtp_startdateChange() {
+    PickerEditPending = true;
+    m_sheet.strngrd3->viewport()->update();
+}
+
+void TNumbersTab::PickerExit(int col) {
+    const int row = m_sheet.strngrd3->currentRow();
+    if (row < 1)
+        return;
+    m_cells.SetCell(col, row, m_pickers.CellText(col).toStdString());
+}
+
+void TNumbersTab::dtp_startdateExit() {
+    PickerExit(col::kStartDate);
+    // The value is in the cell now; nothing is left for a paint to copy.
+    PickerEditPending = false;
+    m_sheet.dtp_startdate->hide();
+}
+
+void TNumbersTab::dtp_starttimeExit() {
+    PickerExit(col::kStartTime);
+}
+
+void TNumbersTab::dtp_enddateExit() {
+    PickerExit(col::kEndDate);
+}
+
+void TNumbersTab::dtp_endtimeExit() {
+    PickerExit(col::kEndTime);
+}
+
+void TNumbersTab::Tell(const std::string& text) {
+    ShowMessage(m_sheet.window, QString::fromStdString(text));
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The Number List sheet: the grid of 1000 authorized numbers with its Read
+// and Save buttons, the pickers that edit validity periods, the Always and
+// Delete marks, and the painting that shows marks as check boxes and
+// impossible dates and times in green.
+
+#include "GridCells.h"
+#include "NumberPickers.h"
+#include "NumberTransfer.h"
+#include "Receiver.h"
+
+#include <QObject>
+#include <QStyle>
+
+class QDateEdit;
+class QPainter;
+class QPixmap;
+class QPushButton;
+class QStyleOptionViewItem;
+class QTimeEdit;
+class QWidget;
+class TStringGrid;
+
+// The controls of the sheet, owned by the window.
+struct NumbersSheet {
+    QWidget* window; // parent of the message boxes
+    QWidget* pgc1;   // repainted after the list is cleared
+    TStringGrid* strngrd3;
+    QPushButton* btn10; // Read
+    QPushButton* btn9;  // Save
+    QPushButton* btn6;  // All Always
+    QPushButton* btn7;  // Delete all
+    QPushButton* btn11; // clear, never shown
+    QDateEdit* dtp_startdate;
+    QTimeEdit* dtp_starttime;
+    QDateEdit* dtp_enddate;
+    QTimeEdit* dtp_endtime;
+    const QPixmap* UncheckedBoxImage;
+    const QPixmap* CheckedBoxImage;
+};
+
+// Background of a period cell whose date or time cannot be right.
+inline const QColor kMoneyGreen{0xC0, 0xDC, 0xC0};
+
+class TNumbersTab : public QObject {
+    Q_OBJECT
+
+public:
+    TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link, gsm::TtelephoneSend& command,
+                QObject* parent = nullptr);
+
+    // Start-up: headers, serials and unset marks; the grid's painting,
+    // selection and clicks, the buttons and the pickers are connected.
+    void FillNumberGrid();
+    // The receive path hands read replies and accepted writes to this sheet.
+    void AttachTo(gsm::PageHandlers& handlers);
+
+    void btn10Click();
+    void btn9Click();
+    void btn6Click();
+    void btn7Click();
+    void btn11Click();
+
+    void strngrd3SelectCell(int col, int row);
+    void strngrd3Click();
+    void strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem& option, int col, int row);
+
+    void dtp_startdateChange();
+    void dtp_startdateExit();
+    void dtp_starttimeExit();
+    void dtp_enddateExit();
+    void dtp_endtimeExit();
+
+    // Set when the user changes the start-date picker; the next paint of its
+    // cell copies the picker's value into the cell.
+    bool PickerEditPending = false;
+    // What "All Always" and "Delete all" did last.
+    bool AllAlwaysState = false;
+    bool DeleteAllState = false;
+
+    gsm::IGrid& Cells() { return m_cells; }
+    TNumberPickers& Pickers() { return m_pickers; }
+    gsm::numbers::TNumberListTransfer& Transfer() { return m_transfer; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectControls();
+    void CurrentCellChanged(int row, int col);
+    void PickerExit(int col);
+    void HandlePickers(int col, const QRect& rect, QStyle::State state);
+    void SendPickersBehindWhenCellLeavesView();
+    QRect CellInPickerParent(const QRect& viewportRect) const;
+    bool CurrentRowTakesPeriod() const;
+    void Tell(const std::string& text);
+
+    NumbersSheet m_sheet;
+    TGridCells m_cells;
+    TNumberPickers m_pickers;
+    gsm::numbers::TNumberListTransfer m_transfer;
+    // A mouse button is down on the grid: the current cell moves with the
+    // press, and the click that follows is what toggles a mark.
+    bool m_mouseDown = false;
+    const QObject* m_gridViewport = nullptr;
+};

@@ -1,0 +1,64 @@
+#include "NumberValidation.h"
+
+#include "NumberGrid.h"
+
+namespace gsm::numbers {
+
+namespace {
+
+bool NeedsPeriod(const IGrid& grid, int row) {
+    return !grid.Cell(col::kNumber, row).empty() && grid.Cell(col::kDelete, row) == kNo &&
+           grid.Cell(col::kAlways, row) == kNo;
+}
+
+bool HasEmptyPeriodCell(const IGrid& grid, int row) {
+    for (int c = col::kStartDate; c <= col::kEndTime; ++c) {
+        if (grid.Cell(c, row).empty())
+            return true;
+    }
+    return false;
+}
+
+std::string ListMessage(const std::string& lead, const std::vector<std::string>& serials) {
+    return lead + std::to_string(serials.size()) + "\r" +
+           "Wrong serial number:" + SerialList(serials);
+}
+
+} // namespace
+
+std::vector<std::string> RowsWithoutPeriod(const IGrid& grid) {
+    std::vector<std::string> serials;
+    for (int row = 1; row <= kEntryCount; ++row) {
+        if (NeedsPeriod(grid, row) && HasEmptyPeriodCell(grid, row))
+            serials.push_back(grid.Cell(col::kSerial, row));
+    }
+    return serials;
+}
+
+std::string SerialList(const std::vector<std::string>& serials) {
+    constexpr std::size_t kShown = 3;
+    std::string list;
+    for (std::size_t i = 0; i < serials.size() && i < kShown; ++i) {
+        if (i > 0)
+            list += ",";
+        list += serials[i];
+    }
+    if (serials.size() > kShown)
+        list += ",....";
+    return list;
+}
+
+std::string MissingPeriodMessage(const std::vector<std::string>& serials) {
+    return ListMessage("Wrong operation:please select \"Always\" or setting the Start-End date "
+                       "and time.Total:",
+                       serials);
+}
+
+std::string WrongCellsMessage(const std::vector<std::string>& serials) {
+    return ListMessage("Wrong number, date or time:please correct the number (\"+\" and digits, "
+                       "at most 22) or the date (2000-2099/01-12/01-31) and time (00-23:00-59)."
+                       "Total:",
+                       serials);
+}
+
+} // namespace gsm::numbers

@@ -1,0 +1,66 @@
+#pragma once
+// A validity period is kept as four cell texts: two dates and two times.
+// Dates are read by character position: year characters 1 to 4 (3 and 4 are
+// the year within the century), month characters 6 and 7, day the last two;
+// whatever stands between the parts is ignored. So "2015/03/05" (typed or set
+// by the picker) and "2015-03-05" (read from the device) mean the same.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gsm::numbers {
+
+struct CivilDate {
+    int year;
+    int month;
+    int day;
+};
+
+struct ClockTime {
+    int hour;
+    int minute;
+};
+
+// The bytes of one end of a period as the device stores them.
+struct DeviceDate {
+    std::uint8_t yearInCentury;
+    std::uint8_t month;
+    std::uint8_t day;
+};
+struct DeviceTime {
+    std::uint8_t hour;
+    std::uint8_t minute;
+};
+
+// Whether a period cell would be painted as sensible: a date's month at most
+// 12 and its day at most 31, a time's hour (characters 1 and 2) at most 23 and
+// its minute (characters 4 and 5) at most 59. Parts that are not numbers are
+// out of range. An empty cell is in range.
+bool PeriodCellInRange(int col, std::string_view text);
+
+// The date a date picker should show for a cell, when the cell holds a real
+// calendar date.
+std::optional<CivilDate> PickerDate(std::string_view text);
+// The time a time picker should show for a cell (hour < 24, minute < 60).
+std::optional<ClockTime> PickerTime(std::string_view text);
+
+// What the device is sent for a date cell, or nullopt when the text cannot be
+// stored faithfully: it must be ten characters with a year 2000 to 2099 (only
+// its last two digits travel), a month 1 to 12 and a day 1 to 31.
+std::optional<DeviceDate> EncodableDate(std::string_view text);
+// What the device is sent for a time cell: the hour is what stands before the
+// first ":" (at most 23), the minute the one or two digits after it (at most 59).
+std::optional<DeviceTime> EncodableTime(std::string_view text);
+
+// How a device date and time read back into cells: "20yy-mm-dd" and "hh:mm",
+// each part at least two digits, so a year byte of 123 shows as 20123.
+std::string DeviceDateText(DeviceDate date);
+std::string DeviceTimeText(DeviceTime time);
+
+// Cell texts as the pickers write them: "yyyy/MM/dd" and "hh:mm".
+std::string PickerDateText(CivilDate date);
+std::string PickerTimeText(ClockTime time);
+
+} // namespace gsm::numbers
