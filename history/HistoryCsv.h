@@ -1,0 +1,43 @@
+#pragma once
+// The history as comma-separated lines: one line per row that holds a record,
+// the grid's columns 0 to 9 (the last two always empty, so every line ends
+// with two commas), no header line.
+
+#include "Grid.h"
+#include "Link.h"
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gsm::history {
+
+namespace status {
+inline constexpr const char* kExportCsv = "Export.csv:";
+}
+
+inline constexpr const char* kCsvFilePrefix = "hisinf_CSV";
+inline constexpr const char* kXlsFilePrefix = "hisinf_R";
+inline constexpr int kCsvColumns = 10;
+
+// A field as it stands, or quoted with its quotes doubled when it holds a
+// comma, a double quote or a line break.
+std::string CsvField(std::string_view text);
+
+using ProgressSink = std::function<void(std::uint16_t percent)>;
+
+// One line per record row, in row order, without line ends. Reports the
+// progress and the status text after each line.
+std::vector<std::string> HistoryCsvLines(const IGrid& grid, IStatusSink& status,
+                                         const ProgressSink& progress);
+
+// Every line ended by CR LF, the last one too.
+std::string JoinCsvLines(const std::vector<std::string>& lines);
+
+// `prefix` followed by the local time as 2016-05-04_13-07-22.
+std::string TimestampedName(std::string_view prefix, const std::tm& localTime);
+
+} // namespace gsm::history

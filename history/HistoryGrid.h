@@ -1,0 +1,48 @@
+#pragma once
+// The history grid: 8 columns, a header row and 1000 record rows. Column 0
+// holds the row numbers and is never rewritten; columns 1 to 7 hold one
+// record each row. A non-empty "No." marks a row that holds a record.
+
+#include "Grid.h"
+
+#include <array>
+#include <string>
+
+namespace gsm::history {
+
+namespace col {
+inline constexpr int kSerial = 0;
+inline constexpr int kNo = 1;
+inline constexpr int kDate = 2;
+inline constexpr int kTime = 3;
+inline constexpr int kFrom = 4;
+inline constexpr int kAction = 5;
+inline constexpr int kExecutant = 6;
+inline constexpr int kContent = 7;
+inline constexpr int kFirstRecord = kNo;
+inline constexpr int kLastRecord = kContent;
+} // namespace col
+
+inline constexpr int kColumns = 8;
+inline constexpr int kRecordRows = 1000;
+inline constexpr int kGridRows = kRecordRows + 1;
+inline constexpr int kRecordColumns = col::kLastRecord - col::kFirstRecord + 1;
+
+// The texts of columns 1 to 7 of one row, in column order.
+using RowTexts = std::array<std::string, kRecordColumns>;
+
+inline std::string& Text(RowTexts& row, int column) {
+    return row[static_cast<std::size_t>(column - col::kFirstRecord)];
+}
+inline const std::string& Text(const RowTexts& row, int column) {
+    return row[static_cast<std::size_t>(column - col::kFirstRecord)];
+}
+
+RowTexts ReadRow(const IGrid& grid, int row);
+void WriteRow(IGrid& grid, int row, const RowTexts& texts);
+void ClearRow(IGrid& grid, int row);
+
+// Empties columns 1 to 7 of every record row; the row numbers stay.
+void ClearHistoryGrid(IGrid& grid);
+
+} // namespace gsm::history

@@ -1,0 +1,163 @@
+// "Read data" and "Export.CSV" of the real window against the simulated
+// device holding the busy scenario's 900 history records.
+
+#include "QtTestApp.h"
+
+#include "ConfigurationFolder.h"
+#include "DeviceSession.h"
+#include "HistoryCodec.h"
+#include "ModalAnswer.h"
+#include "Scenario.h"
+#include "StatusBar.h"
+#include "StringGrid.h"
+#include "Unit1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace gsm::test;
+
+namespace {
+
+constexpr int kReadTimeoutMs = 180000;
+// Status texts must stay put while the test looks at them.
+constexpr int kLongStatusLifeMs = 600000;
+constexpr const char* kHistoryReadPrefix = "23 83 00 0";
+
+// The grid texts the program shows for a record of the scenario.
+QStringList RowOf(const gsm::sim::HistoryEntry& e) {
+    QString from = QString::fromUtf8(gsm::sim::SourceName(e.source).data(),
+                                     gsm::sim::SourceName(e.source).size());
+    if (e.action == 4 || e.action == 5)
+        from = QStringLiteral("DIN%1").arg(e.action - 3);
+    if (e.action == 6 || e.action == 9)
+        from = QStringLiteral("Power supply");
+    const std::string_view action = gsm::sim::ActionName(e.action);
+    return {e.recordNumber ? QString::number(*e.recordNumber) : QString(),
+            QString::fromStdString(gsm::sim::DateText(e)),
+            QString::fromStdString(gsm::sim::TimeText(e)),
+            from,
+            QString::fromUtf8(action.data(), static_cast<qsizetype>(action.size())),
+            QString::fromStdString(e.executant),
+            QString::fromStdString(e.content)};
+}
+
+QString CsvField(const QString& text) {
+    if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace("\"", "\"\"");
+    return '"' + quoted + '"';
+}
+
+class HistoryEndToEnd : public ::testing::Test {
+protected:
+    void Start(const QStringList& simArgs = {}) {
+        sim = std::make_unique<SimProcess>(QStringList{"--scenario", "busy"} + simArgs);
+        ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start (GSM_SIM_BIN)";
+        form = std::make_unique<TForm1>(nullptr, kLongStatusLifeMs);
+        form->show();
+        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        ASSERT_TRUE(session->OpenAndLogIn());
+        ASSERT_TRUE(WaitFor([&] { return form->btn19->isEnabled(); }, 5000));
+    }
+
+    std::vector<LoggedFrame> HistoryRequests() const {
+        std::vector<LoggedFrame> reads;
+        for (const auto& f : sim->Requests())
+            if (f.command == 0x83 && f.address >= 0x10000)
+                reads.push_back(f);
+        return reads;
+    }
+    QString Cell(int col, int row) const { return form->strngrd4->Cells(col, row); }
+    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+    bool Settled() const { return !form->tmr1->isActive() && form->btn19->isEnabled(); }
+
+    ModalAnswer answers;
+    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<DeviceSession> session;
+};
+
+TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem) {
+    Start();
+    const auto kept = gsm::sim::KeptHistoryEntries(gsm::sim::Scenario::Busy().memory);
+    ASSERT_EQ(kept.size(), 898u) << "busy scenario: 900 records, one unnumbered, one in 2080";
+
+    form->btn19->click();
+    ASSERT_TRUE(
+        WaitFor([&] { return form->HistoryInf.NextPage == 501 && Settled(); }, kReadTimeoutMs));
+
+    const auto reads = HistoryRequests();
+    ASSERT_EQ(reads.size(), 500u);
+    for (std::size_t p = 0; p < reads.size(); ++p)
+        ASSERT_EQ(reads[p].address, 0x10000u + p * 0x100u) << p;
+    EXPECT_EQ(answers.SeenBoxes().size(), 1u) << "only the login box";
+
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        QStringList shown;
+        for (int c = 1; c <= 7; ++c)
+            shown << Cell(c, row);
+        ASSERT_EQ(shown, RowOf(kept[i].entry)) << "row " << row << ", slot " << kept[i].slot;
+    }
+    for (int row = static_cast<int>(kept.size()) + 1; row <= 1000; ++row)
+        for (int c = 1; c <= 7; ++c)
+            ASSERT_EQ(Cell(c, row), "") << c << "," << row;
+
+    const QDir folder(ConfigurationFolder());
+    const QSet<QString> before(folder.entryList({"hisinf_CSV*"}, QDir::Files).begin(),
+                               folder.entryList({"hisinf_CSV*"}, QDir::Files).end());
+    form->btn18->click();
+    QStringList written;
+    for (const QString& name : folder.entryList({"hisinf_CSV*"}, QDir::Files))
+        if (!before.contains(name))
+            written << name;
+    // An export in the same second as an earlier one overwrites it.
+    if (written.isEmpty())
+        written = folder.entryList({"hisinf_CSV*"}, QDir::Files, QDir::Time).mid(0, 1);
+    ASSERT_EQ(written.size(), 1);
+    QFile file(folder.filePath(written.front()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray expected;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        QStringList fields{QString::number(i + 1)};
+        for (const QString& text : RowOf(kept[i].entry))
+            fields << CsvField(text);
+        expected += (fields.join(',') + ",,\r\n").toUtf8();
+    }
+    EXPECT_EQ(file.readAll(), expected);
+    file.remove();
+    EXPECT_EQ(StatusText(), "Export.csv:897/1000");
+}
+
+TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadWithoutAMessage) {
+    // Request 1 is the login, so page 250 is request 251.
+    Start({"--fault", "corrupt@251"});
+    form->btn19->click();
+    ASSERT_TRUE(
+        WaitFor([&] { return HistoryRequests().size() == 250u && Settled(); }, kReadTimeoutMs));
+    EXPECT_EQ(StatusText(), "Invalid data");
+    // Nothing further is asked, and no box appears, not even a timeout.
+    WaitFor([] { return false; }, form->tmr1->interval() + 500);
+    EXPECT_EQ(HistoryRequests().size(), 250u);
+    EXPECT_EQ(answers.SeenBoxes().size(), 1u);
+    EXPECT_EQ(form->HistoryInf.NextPage, 251);
+    // Pages 1 to 249 were decoded in place and not compacted.
+    const auto all = gsm::sim::HistoryEntries(gsm::sim::Scenario::Busy().memory);
+    for (const auto& slot : all) {
+        if (slot.slot > 498)
+            break;
+        ASSERT_EQ(Cell(1, slot.slot), RowOf(slot.entry).front()) << slot.slot;
+    }
+    EXPECT_EQ(Cell(1, 499), "");
+}
+
+} // namespace

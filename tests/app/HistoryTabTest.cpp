@@ -1,0 +1,214 @@
+// The history sheet without a device: filter, CSV export, the hidden clear
+// button, the cell painting and the decoder's place in the receive path.
+
+#include "QtTestApp.h"
+
+#include "ConfigurationFolder.h"
+#include "HistoryTab.h"
+#include "ModalAnswer.h"
+#include "StatusBar.h"
+#include "StringGrid.h"
+#include "Unit1.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+using namespace gsm::test;
+
+namespace {
+
+class HistoryTab : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->EnableDeviceOperations();
+    }
+
+    TStringGrid& Grid() { return *form->strngrd4; }
+    void PutRow(int row, const QStringList& texts) {
+        for (int c = 0; c < texts.size(); ++c)
+            Grid().SetCells(c + 1, row, texts[c]);
+    }
+    void PickPeriod(QDate startDate, QTime startTime, QDate endDate, QTime endTime) {
+        form->dtp1->setDate(startDate);
+        form->dtp2->setTime(startTime);
+        form->dtp3->setDate(endDate);
+        form->dtp4->setTime(endTime);
+    }
+    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+    // Clicks and answers the one box the click shows.
+    ModalAnswer::Seen ClickAnsweringOneBox(QPushButton* button) {
+        answers.Queue(ModalAnswer::Ok());
+        button->click();
+        EXPECT_EQ(answers.Pending(), 0u);
+        return answers.SeenBoxes().empty() ? ModalAnswer::Seen{} : answers.SeenBoxes().back();
+    }
+
+    ModalAnswer answers;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(HistoryTab, FilterMessagesAreTitledWithoutIconAndLeaveTheGrid) {
+    const ModalAnswer::Seen empty = ClickAnsweringOneBox(form->btn20);
+    EXPECT_EQ(empty.text, "No correct records");
+    EXPECT_EQ(empty.title, kMainCaption);
+    EXPECT_EQ(empty.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(empty.buttons, QStringList{"OK"});
+
+    PutRow(1, {"1", "2015-03-05", "10:00:00", "SMS", "Arm", "", "x"});
+    PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 6), QTime(0, 0));
+    EXPECT_EQ(ClickAnsweringOneBox(form->btn20).text, "Time selection error");
+    PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 7), QTime(0, 0));
+    EXPECT_EQ(ClickAnsweringOneBox(form->btn20).text, "No records");
+    EXPECT_EQ(Grid().Cells(2, 1), "2015-03-05");
+
+    PutRow(2, {"2", "2015-0x-06", "10:00:00", "SMS", "Arm", "", "hand typed"});
+    const ModalAnswer::Seen bad = ClickAnsweringOneBox(form->btn20);
+    EXPECT_EQ(bad.text, "'0x' is not a valid integer value");
+    EXPECT_EQ(Grid().Cells(2, 2), "2015-0x-06");
+}
+
+TEST_F(HistoryTab, FilterKeepsThePeriodInOrderUsingEveryPickerPart) {
+    PutRow(1, {"1", "2015-03-07", "10:00:00", "SMS", "Arm", "", "07 10h"});
+    PutRow(2, {"2", "2015-03-05", "23:00:00", "SMS", "Arm", "", "05 23h"});
+    PutRow(3, {"3", "2015-03-07", "09:00:00", "SMS", "Arm", "", "07 09h"});
+    PutRow(4, {"4", "2015-03-07", "10:30:01", "SMS", "Arm", "", "after the end"});
+    PutRow(5, {"5", "2015-03-05", "22:59:59", "SMS", "Arm", "", "before the start"});
+    PickPeriod(QDate(2015, 3, 5), QTime(22, 59, 59), QDate(2015, 3, 7), QTime(10, 30, 1));
+    form->btn20->click();
+    EXPECT_TRUE(answers.SeenBoxes().empty());
+    EXPECT_EQ(Grid().Cells(7, 1), "05 23h");
+    EXPECT_EQ(Grid().Cells(7, 2), "07 09h");
+    EXPECT_EQ(Grid().Cells(7, 3), "07 10h");
+    EXPECT_EQ(Grid().Cells(1, 3), "1");
+    EXPECT_EQ(Grid().Cells(7, 4), "");
+    EXPECT_EQ(Grid().Cells(0, 4), "4");
+    EXPECT_EQ(StatusText(), "Records");
+}
+
+TEST_F(HistoryTab, HiddenClearButtonKeepsOnlyTheRowNumbers) {
+    PutRow(1, {"1", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "x"});
+    PutRow(1000, {"9", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "y"});
+    form->btn2->click();
+    for (int r : {1, 1000}) {
+        for (int c = 1; c <= 7; ++c)
+            EXPECT_EQ(Grid().Cells(c, r), "") << c << "," << r;
+        EXPECT_EQ(Grid().Cells(0, r), QString::number(r));
+    }
+    EXPECT_EQ(Grid().Cells(2, 0), "Date");
+}
+
+TEST_F(HistoryTab, CsvExportWritesTheRecordRowsIntoTheConfigurationFolder) {
+    PutRow(1, {"7", "2015-03-07", "09:05:00", "Telephone", "Relay ON", "+8613800001111", "Open"});
+    PutRow(2, {"", "2015-03-08", "", "", "", "", "no number, left out"});
+    PutRow(3, {"8", "2015-03-09", "09:05:00", "SMS", "Arm", "", "a,b"});
+    const QString path = form->HistoryTab->ExportHistoryCsv();
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_TRUE(answers.SeenBoxes().empty());
+    const QFileInfo info(path);
+    EXPECT_EQ(info.absolutePath(), ConfigurationFolder());
+    EXPECT_TRUE(QRegularExpression("^hisinf_CSV\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d$")
+                    .match(info.fileName())
+                    .hasMatch())
+        << info.fileName().toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+              "1,7,2015-03-07,09:05:00,Telephone,Relay ON,+8613800001111,Open,,\r\n"
+              "3,8,2015-03-09,09:05:00,SMS,Arm,,\"a,b\",,\r\n");
+    file.remove();
+    EXPECT_EQ(StatusText(), "Export.csv:2/1000");
+}
+
+TEST(ConfigurationFolderTest, BesideTheProgramOrElseInTheUserDataFolder) {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    ASSERT_TRUE(program.isValid() && user.isValid());
+    EXPECT_EQ(ConfigurationFolderIn(program.path(), user.path()),
+              QDir(program.path()).filePath("configuration"));
+    EXPECT_TRUE(QFileInfo(program.filePath("configuration")).isDir());
+
+    // A plain file where the folder should go cannot become a folder.
+    QFile blocker(program.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(ConfigurationFolderIn(program.filePath("blocked"), user.path()),
+              QDir(user.path()).filePath("configuration"));
+    EXPECT_EQ(ConfigurationFolderIn(program.filePath("blocked"), program.filePath("blocked")),
+              QString());
+}
+
+TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
+    form->show();
+    PutRow(1, {"1", "", "ab", "", "", "", ""});
+    const QImage image = Grid().viewport()->grab().toImage();
+    const QColor base = Grid().palette().color(QPalette::Base);
+    const QColor fixed = Grid().palette().color(QPalette::HighlightedText);
+    const QRect serial = Grid().visualItemRect(Grid().item(1, 0));
+    EXPECT_EQ(image.pixelColor(serial.topLeft() + QPoint(2, 2)), fixed);
+
+    // The ink of "ab" sits around the middle of its cell; the empty cell has none.
+    const auto inkCentre = [&](const QRect& r, int* count) {
+        QPointF sum;
+        *count = 0;
+        for (int x = r.left() + 1; x < r.right(); ++x)
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                if (image.pixelColor(x, y) != base) {
+                    sum += QPointF(x, y);
+                    ++*count;
+                }
+        return *count ? sum / *count : QPointF();
+    };
+    int ink = 0;
+    const QRect time = Grid().visualItemRect(Grid().item(1, 3));
+    const QPointF centre = inkCentre(time, &ink);
+    ASSERT_GT(ink, 0);
+    EXPECT_NEAR(centre.x(), time.center().x(), 3.0);
+    EXPECT_NEAR(centre.y(), time.center().y(), 3.0);
+    inkCentre(Grid().visualItemRect(Grid().item(1, 4)), &ink);
+    EXPECT_EQ(ink, 0);
+}
+
+TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
+    form->btn19->click();
+    EXPECT_EQ(form->HistoryInf.NextPage, 2);
+    // Reply to page 1: record 1 numbered 5, record 2 empty.
+    gsm::TDataPackage reply;
+    std::array<std::uint8_t, 256> page{};
+    page[0] = 5;
+    page[4] = 15;
+    page[5] = 3;
+    page[6] = 7;
+    page[10] = 1;
+    page[11] = 7;
+    reply.SetCommand(0x83);
+    reply.SetLength(256);
+    reply.SetAddress(0x10000);
+    reply.SetPayload(page);
+    reply.BuildFrame();
+    for (std::uint8_t b : reply.Bytes()) {
+        const char c = static_cast<char>(b);
+        form->cm1ReceiveData(nullptr, &c, 1);
+    }
+    EXPECT_EQ(Grid().Cells(1, 1), "5");
+    EXPECT_EQ(Grid().Cells(2, 1), "2015-03-07");
+    EXPECT_EQ(Grid().Cells(4, 1), "SMS");
+    EXPECT_EQ(Grid().Cells(5, 1), "Arm");
+    EXPECT_EQ(form->HistoryInf.NextPage, 3);
+    EXPECT_EQ(StatusText(), "Reading historical data");
+    form->tmr1->stop();
+}
+
+} // namespace

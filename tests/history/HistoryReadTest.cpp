@@ -1,0 +1,248 @@
+#include "HistoryRead.h"
+#include "HistoryFakes.h"
+
+#include "CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace gsm::history {
+namespace {
+
+using namespace test;
+
+const CodePage& Latin() {
+    static const CodePage cp("CP1252");
+    return cp;
+}
+
+RowTexts Decode(const RecordBuilder& r) {
+    return DecodeHistoryRecord(r.View(), Latin());
+}
+
+TEST(HistoryRecordTest, TypicalRecordReadsAsItsRowTexts) {
+    const RowTexts row = Decode(Typical(42));
+    EXPECT_EQ(row, (RowTexts{"42", "2015-03-07", "09:05:00", "Telephone", "Relay ON",
+                             "+8613800001111", "Gate opened"}));
+}
+
+TEST(HistoryRecordTest, EmptyRecordGivesEmptyTexts) {
+    RecordBuilder r = Typical(42);
+    r.Set(record::kYear, 0);
+    EXPECT_EQ(Decode(r), RowTexts{});
+}
+
+TEST(HistoryRecordTest, RecordNumberIsSignedLittleEndianAndAllOnesMeansNone) {
+    EXPECT_EQ(Text(Decode(Typical(0x01020304)), col::kNo), "16909060");
+    EXPECT_EQ(Text(Decode(Typical(0x80000000u)), col::kNo), "-2147483648");
+    const RowTexts none = Decode(Typical(0xFFFFFFFFu));
+    EXPECT_EQ(Text(none, col::kNo), "");
+    EXPECT_EQ(Text(none, col::kDate), "2015-03-07");
+}
+
+TEST(HistoryRecordTest, UnsetDateOrTimeByteEmptiesThatColumnOnly) {
+    RecordBuilder r = Typical(1);
+    r.Set(record::kDay, 0xFF).Set(record::kSecond, 0xFF);
+    const RowTexts row = Decode(r);
+    EXPECT_EQ(Text(row, col::kDate), "");
+    EXPECT_EQ(Text(row, col::kTime), "");
+    EXPECT_EQ(Text(row, col::kAction), "Relay ON");
+    // Values of 100 and more print in full.
+    RecordBuilder big = Typical(1);
+    big.Date(79, 100, 3).Time(0, 0, 0);
+    EXPECT_EQ(Text(Decode(big), col::kDate), "2079-100-03");
+    EXPECT_EQ(Text(Decode(big), col::kTime), "00:00:00");
+}
+
+TEST(HistoryRecordTest, YearByteGivesTwentyPrefixedYear) {
+    EXPECT_EQ(Text(Decode(Typical(1, 80)), col::kDate), "2080-03-07");
+    EXPECT_EQ(Text(Decode(Typical(1, 79)), col::kDate), "2079-03-07");
+}
+
+TEST(HistoryRecordTest, ExecutantStopsAtFirstByteThatIsNotPlusOrDigit) {
+    RecordBuilder r = Typical(1);
+    r.Executant(std::string("+861380000111") + '\0' + "99");
+    EXPECT_EQ(Text(Decode(r), col::kExecutant), "+861380000111");
+    r.Executant("12A34");
+    EXPECT_EQ(Text(Decode(r), col::kExecutant), "12");
+    r.Executant(std::string(30, '7')); // runs into the content field
+    EXPECT_EQ(Text(Decode(r), col::kExecutant), std::string(22, '7'));
+}
+
+TEST(HistoryRecordTest, SourceAndActionTables) {
+    const char* sources[] = {"COM Port", "SMS", "GPRS", "Telephone", ""};
+    for (int code = 0; code < 5; ++code)
+        EXPECT_EQ(Text(Decode(Typical(1).Source(code).Action(0)), col::kFrom), sources[code]);
+    EXPECT_EQ(Text(Decode(Typical(1).Action(10)), col::kAction), "");
+    EXPECT_EQ(Text(Decode(Typical(1).Action(10)), col::kFrom), "Telephone");
+}
+
+TEST(HistoryRecordTest, AlarmAndPowerActionsReplaceTheSource) {
+    struct Case {
+        int action;
+        const char* actionText;
+        const char* from;
+    };
+    const Case cases[] = {{4, "DIN1 Alarm", "DIN1"},
+                          {5, "DIN2 Alarm", "DIN2"},
+                          {6, "Power failure", "Power supply"},
+                          {9, "Power recovery", "Power supply"},
+                          {7, "Arm", "SMS"},
+                          {1, "Delete Number", "SMS"}};
+    for (const Case& c : cases) {
+        const RowTexts row = Decode(Typical(1).Source(1).Action(c.action));
+        EXPECT_EQ(Text(row, col::kAction), c.actionText) << c.action;
+        EXPECT_EQ(Text(row, col::kFrom), c.from) << c.action;
+    }
+}
+
+TEST(HistoryRecordTest, ContentIsCutTo41BytesAndReadInTheCodePage) {
+    RecordBuilder r = Typical(1);
+    r.Content(std::string(45, 'x'));
+    EXPECT_EQ(Text(Decode(r), col::kContent), std::string(41, 'x'));
+    r.Content(std::string("Door") + '\0' + "junk");
+    EXPECT_EQ(Text(Decode(r), col::kContent), "Door");
+    r.Content(std::string("Caf\xE9") + '\0');
+    EXPECT_EQ(Text(Decode(r), col::kContent), "Caf\xC3\xA9");
+    const CodePage gbk("CP936");
+    r.Content(std::string("\xC3\xC5\xD2\xD1\xB4\xF2\xBF\xAA") + '\0');
+    EXPECT_EQ(Text(DecodeHistoryRecord(r.View(), gbk), col::kContent), "门已打开");
+}
+
+TEST(HistoryPagePlacementTest, PageAddressNamesTheRows) {
+    EXPECT_EQ(FirstRowOfPage(addr::HistoryPage(1)), 1);
+    EXPECT_EQ(FirstRowOfPage(addr::HistoryPage(3)), 5);
+    EXPECT_EQ(FirstRowOfPage(addr::HistoryPage(500)), 999);
+    EXPECT_EQ(FirstRowOfPage(addr::HistoryPage(3) + 0xFF), 5);
+    EXPECT_EQ(FirstRowOfPage(addr::HistoryPage(501)), std::nullopt);
+    EXPECT_EQ(FirstRowOfPage(0x7FFFFFFF), std::nullopt);
+    EXPECT_EQ(FirstRowOfPage(-0x7FFFFFFF - 1), std::nullopt);
+}
+
+TEST(HistoryPagePlacementTest, EmptyFirstRecordClearsItsRow) {
+    TableGrid grid = EmptyHistoryGrid();
+    WriteRow(grid, 3, RowTexts{"9", "a", "b", "c", "d", "e", "f"});
+    RecordBuilder empty = Typical(5);
+    empty.Set(record::kYear, 0);
+    const Page page = PageOf(empty, Typical(6));
+    ASSERT_TRUE(DecodePageIntoGrid(grid, addr::HistoryPage(2), page, 256, Latin()));
+    EXPECT_EQ(ReadRow(grid, 3), RowTexts{});
+    EXPECT_EQ(grid.Cell(col::kNo, 4), "6");
+    EXPECT_EQ(grid.Cell(col::kSerial, 3), "3");
+}
+
+TEST(HistoryPagePlacementTest, RepliesOutsideTheGridOrOversizeAreIgnored) {
+    TableGrid grid = EmptyHistoryGrid();
+    const Page page = PageOf(Typical(1), Typical(2));
+    EXPECT_FALSE(DecodePageIntoGrid(grid, addr::HistoryPage(501), page, 256, Latin()));
+    EXPECT_FALSE(DecodePageIntoGrid(grid, addr::HistoryPage(1), page, 257, Latin()));
+    for (int r = 1; r <= kRecordRows; ++r)
+        ASSERT_EQ(ReadRow(grid, r), RowTexts{}) << r;
+}
+
+TEST(HistoryCompactionTest, KeepsNumberedRowsBelow2080InOrder) {
+    TableGrid grid = EmptyHistoryGrid();
+    auto put = [&](int row, const RecordBuilder& r) { WriteRow(grid, row, Decode(r)); };
+    put(2, Typical(10, 79));
+    put(5, Typical(11, 80));          // 2080: garbage date
+    put(6, Typical(0xFFFFFFFFu, 15)); // no record number
+    put(9, Typical(12, 15));
+    WriteRow(grid, 11, RowTexts{"13", "", "09:00:00", "", "", "", ""});
+    WriteRow(grid, 12, RowTexts{"14", "20x5-01-01", "09:00:00", "", "", "", ""});
+    WriteRow(grid, 1000, Decode(Typical(15, 1)));
+
+    CompactHistoryGrid(grid);
+
+    EXPECT_EQ(grid.Cell(col::kNo, 1), "10");
+    EXPECT_EQ(grid.Cell(col::kDate, 1), "2079-03-07");
+    EXPECT_EQ(grid.Cell(col::kNo, 2), "12");
+    EXPECT_EQ(grid.Cell(col::kNo, 3), "15");
+    EXPECT_EQ(grid.Cell(col::kContent, 3), "Gate opened");
+    for (int r = 4; r <= kRecordRows; ++r)
+        ASSERT_EQ(ReadRow(grid, r), RowTexts{}) << r;
+    EXPECT_EQ(grid.Cell(col::kSerial, 1000), "1000");
+}
+
+// Drives a whole read the way the receive path does: the reply's address and
+// page land in the command object, then the decoder runs.
+class HistoryReaderTest : public ::testing::Test {
+protected:
+    FakeLink link;
+    THistoryInf inf;
+    TableGrid grid = EmptyHistoryGrid();
+    HistoryReader reader{inf, link.link, grid, Latin()};
+
+    void Reply(std::int32_t address, const Page& page, std::size_t length = 256) {
+        link.timer.Disable();
+        inf.Address = address;
+        std::copy_n(page.begin(), std::min<std::size_t>(length, page.size()), inf.Data.begin());
+        reader.DecodeHistoryPage(length);
+    }
+    std::uint32_t LastRequestedAddress() const {
+        return GetBigEndian(link.port.writes.back(), frame::kAddress);
+    }
+};
+
+TEST_F(HistoryReaderTest, ReadIs500ExchangesThenCompacts) {
+    reader.Start();
+    ASSERT_EQ(link.port.writes.size(), 1u);
+    EXPECT_EQ(link.port.writes[0], (Bytes{0x23, 0x83, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x82}));
+    EXPECT_EQ(link.status.Last(), "Reading historical data");
+    EXPECT_TRUE(link.timer.enabled);
+
+    RecordBuilder empty;
+    for (int p = 1; p <= 500; ++p) {
+        const bool withRecord = p % 100 == 0;
+        Reply(static_cast<std::int32_t>(addr::HistoryPage(p)),
+              PageOf(empty, withRecord ? Typical(static_cast<std::uint32_t>(p)) : empty));
+    }
+    EXPECT_EQ(link.port.writes.size(), 500u);
+    EXPECT_EQ(link.port.writes.back(),
+              (Bytes{0x23, 0x83, 0x00, 0x02, 0xF3, 0x00, 0x00, 0x00, 0x72}));
+    EXPECT_FALSE(link.timer.enabled);
+    EXPECT_EQ(inf.NextPage, 501);
+    // Records from rows 200, 400, ... 1000 moved to the top.
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(grid.Cell(col::kNo, i), std::to_string(i * 100));
+    EXPECT_EQ(grid.Cell(col::kNo, 6), "");
+}
+
+TEST_F(HistoryReaderTest, RowsFollowTheRepliedAddressNotTheRequestedPage) {
+    reader.Start();
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(1)), PageOf(Typical(1), Typical(2)));
+    ASSERT_EQ(LastRequestedAddress(), addr::HistoryPage(2));
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(3)), PageOf(Typical(5), Typical(6)));
+    EXPECT_EQ(grid.Cell(col::kNo, 3), "");
+    EXPECT_EQ(grid.Cell(col::kNo, 5), "5");
+    EXPECT_EQ(grid.Cell(col::kNo, 6), "6");
+    EXPECT_EQ(LastRequestedAddress(), addr::HistoryPage(3));
+}
+
+TEST_F(HistoryReaderTest, IgnoredReplyStillAdvancesOnePage) {
+    reader.Start();
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(600)), PageOf(Typical(1), Typical(2)));
+    EXPECT_EQ(LastRequestedAddress(), addr::HistoryPage(2));
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(2)), PageOf(Typical(3), Typical(4)), 300);
+    EXPECT_EQ(LastRequestedAddress(), addr::HistoryPage(3));
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(grid.Cell(col::kNo, r), "") << r;
+}
+
+TEST_F(HistoryReaderTest, ShortPayloadDecodesWhatThePreviousPageLeft) {
+    reader.Start();
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(1)), PageOf(Typical(1), Typical(2)));
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(2)), PageOf(Typical(3), Typical(4)), 128);
+    EXPECT_EQ(grid.Cell(col::kNo, 3), "3");
+    EXPECT_EQ(grid.Cell(col::kNo, 4), "2");
+}
+
+TEST_F(HistoryReaderTest, RestartBeginsAgainAtPageOneWithoutClearing) {
+    reader.Start();
+    Reply(static_cast<std::int32_t>(addr::HistoryPage(1)), PageOf(Typical(1), Typical(2)));
+    reader.Start();
+    EXPECT_EQ(inf.NextPage, 2);
+    EXPECT_EQ(LastRequestedAddress(), addr::HistoryPage(1));
+    EXPECT_EQ(grid.Cell(col::kNo, 2), "2");
+}
+
+} // namespace
+} // namespace gsm::history
