@@ -200,8 +200,7 @@ TEST_F(Startup, HiddenControlsStayHidden) {
                        static_cast<QWidget*>(form->btn27), static_cast<QWidget*>(form->btn28),
                        static_cast<QWidget*>(form->edt1), static_cast<QWidget*>(form->btn11),
                        static_cast<QWidget*>(form->btn2), static_cast<QWidget*>(form->btn5),
-                       static_cast<QWidget*>(form->mmo1), static_cast<QWidget*>(form->cbb1),
-                       static_cast<QWidget*>(form->cbb12)})
+                       static_cast<QWidget*>(form->mmo1)})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     EXPECT_TRUE(form->mmo1->isReadOnly());
     EXPECT_TRUE(form->mmo1->toPlainText().startsWith(QStringLiteral("系统配置步骤说明")));

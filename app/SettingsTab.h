@@ -1,0 +1,59 @@
+#pragma once
+// Reading and saving the basic settings from the Basic Settings sheet: the
+// grid and its lists are the settings; the buttons move them to and from the
+// device through the page codec.
+
+#include "CodePage.h"
+#include "Commands.h"
+#include "GridCells.h"
+#include "SettingsCodec.h"
+#include "SettingsSheet.h"
+#include "SettingsTransfer.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace gsm {
+class TReceivePath;
+}
+
+// The window's progress bar and status panel.
+struct SettingsReporting {
+    std::function<void(quint16 percent)> setProgress;
+    // Writes the status panel directly, without starting the status timer.
+    std::function<void(const QString&)> setPanelText;
+};
+
+class TSettingsTab : public QObject {
+    Q_OBJECT
+
+public:
+    TSettingsTab(const SettingsSheet& sheet, gsm::DeviceLink& link, gsm::TBasicInf& basic,
+                 SettingsReporting reporting, const gsm::CodePage& codePage,
+                 QObject* parent = nullptr);
+
+    // Headers, captions, descriptions, start values and the lists' start
+    // indexes. The lists stay hidden until the grid paints their cells.
+    void FillSettingsGrid();
+    // Hands read replies and accepted writes of the settings area to this sheet.
+    void AttachTo(gsm::TReceivePath& receivePath);
+
+    void btn21Click();
+    void btn22Click();
+
+    gsm::settings::Tsettings_transfer& Transfer() { return m_transfer; }
+    gsm::settings::TSettingsCodec& Codec() { return m_codec; }
+    TComboLists& Lists() { return m_lists; }
+
+private:
+    void Tell(const std::string& text);
+
+    SettingsSheet m_sheet;
+    SettingsReporting m_reporting;
+    TGridCells m_cells;
+    TComboLists m_lists;
+    gsm::settings::TSettingsCodec m_codec;
+    gsm::settings::Tsettings_transfer m_transfer;
+};

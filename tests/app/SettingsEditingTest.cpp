@@ -1,0 +1,219 @@
+// Typing into the settings grid the way a user does, and the lists that
+// stand over its choice rows.
+
+#include "QtTestApp.h"
+
+#include "CodePage.h"
+#include "ModalAnswer.h"
+#include "SettingsCatalogue.h"
+#include "SettingsGridEditor.h"
+#include "SettingsTab.h"
+#include "StringGrid.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace gsm::test;
+namespace row = gsm::settings::row;
+
+namespace {
+
+constexpr int kContent = gsm::settings::col::kContent;
+
+class SettingsEditing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        grid = form->strngrd_write;
+        QCoreApplication::processEvents();
+    }
+
+    QString Cell(int r) const { return grid->Cells(kContent, r); }
+    int CurrentRow() const { return grid->currentRow(); }
+
+    void StartAt(int col, int r) {
+        grid->setFocus();
+        grid->SelectCell(col, r);
+    }
+    // Each key goes wherever the focus is by then, as the keyboard's would.
+    void Type(const QString& keys) {
+        for (QChar c : keys)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
+    }
+    QLineEdit* OpenEditor() {
+        QTest::keyClick(grid, Qt::Key_F2);
+        return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    }
+    void Paste(QLineEdit& editor, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        editor.selectAll();
+        QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    }
+    QRect CellOnSheet(int r) const {
+        const QRect cell = grid->visualRect(grid->model()->index(r, kContent));
+        return {grid->viewport()->mapTo(form->ts1, cell.topLeft()), cell.size()};
+    }
+
+    std::unique_ptr<TForm1> form;
+    TStringGrid* grid = nullptr;
+};
+
+TEST_F(SettingsEditing, StartValuesAndLists) {
+    EXPECT_EQ(Cell(row::kPassword), "7145");
+    EXPECT_EQ(Cell(row::kSimNumber), "");
+    EXPECT_EQ(Cell(row::kServerPort), "");
+    EXPECT_EQ(grid->Cells(0, 10), "10.Relay swtich ON timer(0~999, Unit:Second)");
+    EXPECT_EQ(grid->Cells(2, 15),
+              "Default:999,means no alarm.Setting as 000,alarm SMS once power failure.");
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Content");
+    EXPECT_EQ(form->cbb1->itemText(0), "0:NC ");
+    EXPECT_EQ(form->cbb1->currentIndex(), 1);
+    EXPECT_EQ(form->cbb4->currentIndex(), 0);
+    EXPECT_EQ(form->cbb3->currentIndex(), 1);
+    EXPECT_EQ(form->cbb12->currentText(), "3:Admin & Caller Number");
+}
+
+TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaint) {
+    const std::pair<QComboBox*, int> lists[] = {{form->cbb1, 3},   {form->cbb2, 4},
+                                                {form->cbb4, 8},   {form->cbb3, 9},
+                                                {form->cbb10, 11}, {form->cbb12, 12}};
+    for (const auto& [list, r] : lists) {
+        EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
+        EXPECT_EQ(list->geometry(), CellOnSheet(r)) << list->objectName().toStdString();
+    }
+}
+
+TEST_F(SettingsEditing, HeaderRowIsLightBlue) {
+    const QImage header = grid->horizontalHeader()->grab().toImage();
+    EXPECT_EQ(QColor(header.pixel(3, 3)), QColor(166, 202, 240));
+}
+
+TEST_F(SettingsEditing, FourthDigitOfThePasswordMovesOnAndTheFifthLandsInRowTwo) {
+    StartAt(kContent, row::kPassword);
+    Type("12345");
+    EXPECT_EQ(Cell(row::kPassword), "1234");
+    EXPECT_EQ(CurrentRow(), row::kSimNumber);
+    EXPECT_EQ(Cell(row::kSimNumber), "5");
+}
+
+TEST_F(SettingsEditing, LetterInADigitRowIsDroppedButCountsTowardTheLimit) {
+    StartAt(kContent, row::kAutoArm);
+    Type("12");
+    EXPECT_EQ(CurrentRow(), row::kAutoArm);
+    Type("a");
+    EXPECT_EQ(Cell(row::kAutoArm), "12");
+    EXPECT_EQ(CurrentRow(), row::kArmAfterPowerOn);
+}
+
+TEST_F(SettingsEditing, PastedTextWithADigitAtTheEndStaysAndTheSaveRefusesIt) {
+    StartAt(kContent, row::kAutoArm);
+    QLineEdit* editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Paste(*editor, "1a2");
+    EXPECT_EQ(Cell(row::kAutoArm), "1a2");
+    EXPECT_EQ(CurrentRow(), row::kArmAfterPowerOn);
+
+    ModalAnswer answers;
+    answers.Queue(ModalAnswer::Ok());
+    form->SettingsTab->btn22Click();
+    ASSERT_EQ(answers.SeenBoxes().size(), 1u);
+    EXPECT_TRUE(answers.SeenBoxes()[0].text.startsWith("'1a2' is not a valid integer value"));
+    EXPECT_TRUE(answers.SeenBoxes()[0].text.contains("7.Auto Arm"));
+}
+
+TEST_F(SettingsEditing, LastRowHandsBackToTheRowAbove) {
+    StartAt(kContent, row::kGprsPassword);
+    Type("abcdefghijklmno");
+    EXPECT_EQ(CurrentRow(), row::kGprsPassword);
+    Type("p");
+    EXPECT_EQ(Cell(row::kGprsPassword), "abcdefghijklmnop");
+    EXPECT_EQ(CurrentRow(), row::kGprsUser);
+}
+
+TEST_F(SettingsEditing, TypingOverAListRowLeavesNothing) {
+    StartAt(kContent, row::kDin1Type);
+    Type("x");
+    EXPECT_EQ(Cell(row::kDin1Type), "");
+    EXPECT_EQ(CurrentRow(), row::kDin2Type);
+}
+
+TEST_F(SettingsEditing, DescriptionsCannotBeEdited) {
+    StartAt(2, row::kDin1Alarm);
+    Type("x");
+    EXPECT_EQ(grid->Cells(2, row::kDin1Alarm), "Up to 40 characters");
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+}
+
+TEST_F(SettingsEditing, CharacterTheDeviceCannotHoldIsRefused) {
+    const gsm::CodePage& codePage = gsm::SystemCodePageInstance();
+    QString refused;
+    for (const char* candidate : {"中", "ℵ", "Ж"})
+        if (codePage.FirstUnencodable(candidate))
+            refused = QString::fromUtf8(candidate);
+    ASSERT_FALSE(refused.isEmpty()) << codePage.Name();
+
+    ModalAnswer answers;
+    answers.Queue(ModalAnswer::Ok());
+    StartAt(kContent, row::kSmsRelayOn);
+    Type("ab");
+    Type(refused);
+    ASSERT_TRUE(answers.WaitUntilAnswered());
+    EXPECT_TRUE(answers.SeenBoxes()[0].text.contains(refused));
+    EXPECT_EQ(Cell(row::kSmsRelayOn), "ab");
+}
+
+TEST_F(SettingsEditing, LeavingAListWritesItsItemIntoTheCell) {
+    form->cbb1->setFocus();
+    form->cbb1->setCurrentIndex(0);
+    EXPECT_EQ(Cell(row::kDin1Type), "");
+    grid->setFocus();
+    EXPECT_EQ(Cell(row::kDin1Type), "0:NC ");
+
+    form->cbb12->setFocus();
+    form->cbb12->setCurrentIndex(-1);
+    grid->setFocus();
+    EXPECT_EQ(Cell(row::kNotifyRelayOff), "");
+}
+
+TEST_F(SettingsEditing, ScrollingSidewaysShowsThePositionAndHidesTheListsUntilRepainted) {
+    QScrollBar* bar = grid->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the grid is wider than its sheet";
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:0"));
+    EXPECT_TRUE(form->cbb1->isHidden());
+    EXPECT_TRUE(form->cbb12->isHidden());
+
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:1"));
+    QTest::qWait(50);
+    EXPECT_TRUE(form->cbb1->isVisible());
+    EXPECT_EQ(form->cbb1->geometry(), CellOnSheet(row::kDin1Type));
+}
+
+TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) {
+    const int before = grid->horizontalScrollBar()->value();
+    StartAt(2, row::kDin1Type);
+    QTest::qWait(50);
+    ASSERT_NE(grid->horizontalScrollBar()->value(), before) << "the description column fits";
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kMainCaption));
+    for (const auto& [list, r] : {std::pair{form->cbb1, 3}, std::pair{form->cbb12, 12}}) {
+        EXPECT_TRUE(list->isVisible()) << r;
+        EXPECT_EQ(list->geometry(), CellOnSheet(r)) << r;
+    }
+}
+
+} // namespace
