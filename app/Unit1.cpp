@@ -2,11 +2,14 @@
 
 #include "CheckBoxImages.h"
 #include "HelpPicture.h"
+#include "HistoryExchange.h"
 #include "HistoryTab.h"
 #include "MessageBoxes.h"
+#include "NumberListExchange.h"
 #include "NumbersTab.h"
 #include "PageTabs.h"
 #include "PortOpenFailure.h"
+#include "ProfileExchange.h"
 #include "SettingsGridEditor.h"
 #include "SettingsTab.h"
 #include "StatusBar.h"
@@ -16,6 +19,7 @@
 #include "Unit7.h"
 #include "WindowPlacement.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,6 +36,8 @@
 #include <QTimeEdit>
 #include <QTimer>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 constexpr int kHistoryRows = 1000;
@@ -93,6 +99,9 @@ void TForm1::FormCreate() {
     FillNumberGrid();
     FillHistoryGrid();
     HistoryTab = new THistoryTab(*this);
+    customstringgrid_basis = new Tcustomstringgrid_basis(*this);
+    NumberListFiles = new TNumberListFiles(*this);
+    customstringgrid_his = new Tcustomstringgrid_his(*this);
 
     img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
     mmo1->setPlainText(SetupStepsText());
@@ -182,6 +191,11 @@ void TForm1::FillPortList() {
     cbb9->addItems(recognitionserial->ListPorts());
     if (cbb9->count() > 0)
         cbb9->setCurrentIndex(0);
+    // Port paths are longer than the narrow box: the drop-down shows them whole.
+    int widest = 0;
+    for (int i = 0; i < cbb9->count(); ++i)
+        widest = std::max(widest, cbb9->fontMetrics().horizontalAdvance(cbb9->itemText(i)));
+    cbb9->view()->setMinimumWidth(widest + 2 * cbb9->fontMetrics().averageCharWidth());
 }
 
 // No data cell shows as selected until the user picks one.

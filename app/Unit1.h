@@ -36,6 +36,9 @@ class TStatusBar;
 class TStringGrid;
 class THistoryTab;
 class TNumbersTab;
+class TNumberListFiles;
+class Tcustomstringgrid_basis;
+class Tcustomstringgrid_his;
 class TSettingsGridEditor;
 class TSettingsTab;
 class Trecognitionserial;
@@ -190,6 +193,10 @@ public:
     TSettingsTab* SettingsTab = nullptr;
     // The number list sheet's editing, read and save; owned through the parent chain.
     TNumbersTab* NumbersTab = nullptr;
+    // The spreadsheet and CSV files of the three sheets; owned through the parent chain.
+    Tcustomstringgrid_basis* customstringgrid_basis = nullptr;
+    TNumberListFiles* NumberListFiles = nullptr;
+    Tcustomstringgrid_his* customstringgrid_his = nullptr;
 
     TForm7* Form7 = nullptr;
 

@@ -1,0 +1,87 @@
+#include "ExchangeFiles.h"
+
+#include "Workbook.h"
+
+#include <QFileDialog>
+#include <QSaveFile>
+
+namespace {
+
+// The program's own dialogs: the toolkit's, the same on every platform, and
+// never asking before a file is replaced.
+QString ShowFileDialog(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    const bool save = request.mode == FileRequest::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilters(NameFilters(request.filter));
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+FileChooser& CurrentChooser() {
+    static FileChooser chooser = ShowFileDialog;
+    return chooser;
+}
+
+gsm::TableGrid SheetCells(const gsm::Workbook& book, int cols, int rows, bool shown) {
+    gsm::TableGrid grid(cols, rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            grid.SetCell(
+                c, r, (shown ? book.Text(r + 1, c + 1) : book.Value(r + 1, c + 1)).toStdString());
+    return grid;
+}
+
+} // namespace
+
+QString ChooseFile(QWidget* parent, const FileRequest& request) {
+    return CurrentChooser()(parent, request);
+}
+
+FileChooser InstallFileChooser(FileChooser chooser) {
+    FileChooser previous = std::move(CurrentChooser());
+    CurrentChooser() = std::move(chooser);
+    return previous;
+}
+
+QStringList NameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        filters.append(parts.at(i) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
+    }
+    return filters;
+}
+
+QString TimestampedName(const QString& prefix, const QDateTime& at) {
+    return prefix + at.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *failure = file.errorString();
+    return false;
+}
+
+gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows) {
+    return SheetCells(book, cols, rows, false);
+}
+
+gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows) {
+    return SheetCells(book, cols, rows, true);
+}

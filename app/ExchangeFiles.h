@@ -1,0 +1,59 @@
+#pragma once
+// What the spreadsheet and CSV exchanges of the three sheets share: the file
+// dialogs (one replaceable function, so tests can answer them), the dialogs'
+// filters, timestamped file names, whole-file writes, and moving cells
+// between a workbook's first sheet and a grid.
+
+#include "Grid.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace gsm {
+class Workbook;
+}
+
+// Filters as "description|patterns|description|patterns"; patterns split by ";".
+inline constexpr const char* kSaveWorkbookFilter = "EXCEL file|*.xlsx;*.xls|(*.*)|*.*";
+inline constexpr const char* kOpenWorkbookFilter = "EXCEL file|*.xls;*.xlsx|(*.*)|*.*";
+// Proposed with every workbook name: a name without an extension is saved
+// as it stands.
+inline constexpr const char* kWorkbookExtension = ".xlsx";
+inline constexpr const char* kFileCreateError = "Cannot create file \"%1\". %2";
+
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString folder;       // where the dialog starts; empty leaves it to the dialog
+    QString filter;       // empty lists every file
+    QString proposedName; // the name a save dialog proposes
+};
+
+// Shows a dialog for `request`; the chosen path, or empty when cancelled.
+using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
+
+QString ChooseFile(QWidget* parent, const FileRequest& request);
+// Puts `chooser` in place of the program's dialogs; returns the one it replaces.
+FileChooser InstallFileChooser(FileChooser chooser);
+
+// The dialog's filters for a "description|patterns" filter: "*.*" stands for
+// every file, with or without an extension.
+QStringList NameFilters(const QString& filter);
+
+// `prefix` followed by the local time as 2026-01-31_14-05-09.
+QString TimestampedName(const QString& prefix, const QDateTime& at = QDateTime::currentDateTime());
+
+// Written beside its place and then moved there, so a failed write leaves no
+// half file. False with the reason when it could not be written.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure);
+
+// Sheet cells (row + 1, column + 1) of the open workbook as a grid of
+// `cols` × `rows`: their values, or the texts a spreadsheet shows.
+gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows);
+gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows);

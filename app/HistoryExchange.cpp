@@ -1,0 +1,89 @@
+#include "HistoryExchange.h"
+
+#include "ConfigurationFolder.h"
+#include "ExchangeFiles.h"
+#include "HistoryCsv.h"
+#include "HistoryGrid.h"
+#include "MessageBoxes.h"
+#include "PageTabs.h"
+#include "StringGrid.h"
+#include "Unit1.h"
+#include "Workbook.h"
+
+#include <QPushButton>
+
+#include <array>
+
+namespace history = gsm::history;
+
+namespace {
+
+// Sheet columns A to H, in characters.
+constexpr std::array<double, history::kColumns> kColumnWidths = {5, 16, 13, 13, 16, 16, 22, 22};
+constexpr const char* kExportStatus = "historical information records:";
+
+} // namespace
+
+Tcustomstringgrid_his::Tcustomstringgrid_his(TForm1& form) : QObject(form.strngrd4), m_form(form) {
+    connect(form.btn13, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn13Click);
+    connect(form.btn5, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn5Click);
+}
+
+void Tcustomstringgrid_his::btn13Click() {
+    ExportHistoryXls();
+}
+
+void Tcustomstringgrid_his::btn5Click() {
+    LoadHistoryXls();
+}
+
+QString Tcustomstringgrid_his::ExportHistoryXls() {
+    Tprogressbar_ctrl progress(*m_form.pb1);
+    gsm::Workbook book;
+    book.Add();
+    const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
+                              QString::fromLatin1(kSaveWorkbookFilter),
+                              TimestampedName(QString::fromLatin1(history::kXlsFilePrefix)) +
+                                  QString::fromLatin1(kWorkbookExtension)};
+    // The widths are set before the dialog, as the sheet is prepared.
+    for (std::size_t c = 0; c < kColumnWidths.size(); ++c)
+        book.SetColumnWidth(static_cast<int>(c) + 1, kColumnWidths[c]);
+    const QString path = ChooseFile(&m_form, request);
+    if (path.isEmpty())
+        return {};
+
+    const TStringGrid& grid = *m_form.strngrd4;
+    const int lastRow = grid.RowCount() - 1;
+    for (int r = 0; r <= lastRow; ++r) {
+        for (int c = 0; c < history::kColumns; ++c) {
+            book.SetTextFormat(r + 1, c + 1);
+            book.SetCell(r + 1, c + 1, grid.Cells(c, r));
+        }
+        if (r > 0)
+            progress.SetProgress(static_cast<quint16>(r * 100 / lastRow));
+        m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
+            QString::fromLatin1(kExportStatus), QString::number(r), QString::number(lastRow)));
+    }
+    if (!book.SaveAs(path)) {
+        ShowMessage(&m_form, book.LastError());
+        return {};
+    }
+    return path;
+}
+
+bool Tcustomstringgrid_his::LoadHistoryXls() {
+    const QString path = ChooseFile(&m_form, FileRequest{FileRequest::Mode::Open, {}, {}, {}});
+    if (path.isEmpty())
+        return false;
+    gsm::Workbook book;
+    if (!book.Open(path)) {
+        ShowMessage(&m_form, book.LastError());
+        return false;
+    }
+    TStringGrid& grid = *m_form.strngrd4;
+    for (int r = 1; r <= history::kRecordRows; ++r)
+        for (int c = history::col::kFirstRecord; c <= history::col::kLastRecord; ++c)
+            grid.SetCells(c, r, book.Value(r + 1, c + 1));
+    m_form.pgc1->update();
+    return true;
+}

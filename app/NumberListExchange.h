@@ -1,0 +1,37 @@
+#pragma once
+// The number list's files: "Export .XLS" writes the grid to a workbook with
+// every cell as text, "Import .XLS" reads one back all or nothing, "Export
+// .CSV" writes comma-separated lines into the configuration folder. None
+// talks to the device.
+
+#include "GridCells.h"
+
+#include <QObject>
+#include <QString>
+
+class TForm1;
+
+class TNumberListFiles : public QObject {
+    Q_OBJECT
+
+public:
+    // Connects the three buttons.
+    explicit TNumberListFiles(TForm1& form);
+
+    void btn15Click();
+    void btn14Click();
+    void btn3Click();
+
+    // The file written, or empty when nothing was (cancelled or failed).
+    QString ExportNumberListXls();
+    // Whether the grid was loaded; a refused file leaves it as it was.
+    bool ImportNumberListXls();
+    // The file written, or empty when it could not be (the user was told why).
+    QString ExportNumberListCsv();
+
+private:
+    void Tell(const QString& text);
+
+    TForm1& m_form;
+    TGridCells m_cells;
+};

@@ -1,0 +1,116 @@
+#include "Workbook.h"
+
+#include "XlsReader.h"
+#include "XlsxReader.h"
+#include "XlsxWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace gsm {
+
+namespace {
+
+enum class FileKind { Xlsx, Xls, Other };
+
+// A zip package starts with "PK"; a compound document with D0 CF 11 E0.
+FileKind KindOf(const QByteArray& head) {
+    if (head.startsWith("PK"))
+        return FileKind::Xlsx;
+    if (head.startsWith(QByteArray::fromHex("d0cf11e0")))
+        return FileKind::Xls;
+    return FileKind::Other;
+}
+
+} // namespace
+
+void Workbook::Add() {
+    m_sheet.emplace();
+    m_lastError.clear();
+}
+
+bool Workbook::Open(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FailOpen(path, file.errorString());
+    const FileKind kind = KindOf(file.read(8));
+    file.close();
+    if (kind == FileKind::Other)
+        return FailOpen(path, QStringLiteral("it is not a spreadsheet workbook (.xlsx or .xls)"));
+    SheetRead read = kind == FileKind::Xlsx ? ReadXlsxFirstSheet(path) : ReadXlsFirstSheet(path);
+    if (!read.sheet)
+        return FailOpen(path, read.error);
+    m_sheet = std::move(read.sheet);
+    m_lastError.clear();
+    return true;
+}
+
+bool Workbook::SaveAs(const QString& path) {
+    if (!m_sheet)
+        return FailSave(path, QStringLiteral("no workbook is open"));
+    const QString failure = WriteXlsx(*m_sheet, path);
+    if (!failure.isEmpty())
+        return FailSave(path, failure);
+    m_lastError.clear();
+    return true;
+}
+
+void Workbook::Close() {
+    m_sheet.reset();
+}
+
+void Workbook::SetColumnWidth(int column, double width) {
+    if (m_sheet && Sheet::IsInside(1, column) && width >= 0.0 && width <= 255.0)
+        m_sheet->SetColumnWidth(column, width);
+}
+
+std::optional<double> Workbook::ColumnWidth(int column) const {
+    return m_sheet ? m_sheet->ColumnWidth(column) : std::nullopt;
+}
+
+void Workbook::SetCell(int row, int column, const QString& text) {
+    if (SheetCell* cell = WritableCell(row, column))
+        cell->value = cell->shown = text;
+}
+
+void Workbook::SetTextFormat(int row, int column) {
+    if (SheetCell* cell = WritableCell(row, column))
+        cell->textFormat = true;
+}
+
+bool Workbook::HasTextFormat(int row, int column) const {
+    const SheetCell* cell = FindCell(row, column);
+    return cell && cell->textFormat;
+}
+
+QString Workbook::Value(int row, int column) const {
+    const SheetCell* cell = FindCell(row, column);
+    return cell ? cell->value : QString();
+}
+
+QString Workbook::Text(int row, int column) const {
+    const SheetCell* cell = FindCell(row, column);
+    return cell ? cell->shown : QString();
+}
+
+SheetCell* Workbook::WritableCell(int row, int column) {
+    return m_sheet && Sheet::IsInside(row, column) ? &m_sheet->At(row, column) : nullptr;
+}
+
+const SheetCell* Workbook::FindCell(int row, int column) const {
+    return m_sheet ? m_sheet->Find(row, column) : nullptr;
+}
+
+bool Workbook::FailOpen(const QString& path, const QString& reason) {
+    m_lastError =
+        QStringLiteral("Cannot open \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
+bool Workbook::FailSave(const QString& path, const QString& reason) {
+    m_lastError =
+        QStringLiteral("Cannot save \"%1\": %2.").arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
+} // namespace gsm

@@ -1,0 +1,117 @@
+#include "NumberListFiles.h"
+
+#include "NumberGrid.h"
+#include "NumberValidation.h"
+
+namespace gsm::numbers {
+
+namespace {
+
+constexpr std::size_t kDateLength = 10;
+constexpr std::size_t kTimeLength = 5;
+
+// A decimal integer of the two characters at `offset`: two digits, or a
+// sign and a digit.
+bool IsTwoCharacterInteger(std::string_view text, std::size_t offset) {
+    if (offset + 2 > text.size())
+        return false;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const char first = text[offset];
+    return digit(text[offset + 1]) && (digit(first) || first == '+' || first == '-');
+}
+
+bool DateInForm(std::string_view text) {
+    return text.size() == kDateLength && IsTwoCharacterInteger(text, 5) &&
+           IsTwoCharacterInteger(text, kDateLength - 2) && IsTwoCharacterInteger(text, 2);
+}
+
+bool TimeInForm(std::string_view text) {
+    return text.size() == kTimeLength && IsTwoCharacterInteger(text, 0) &&
+           IsTwoCharacterInteger(text, kTimeLength - 2);
+}
+
+bool SkippedByImportCheck(const ListSheet& sheet, int row) {
+    return sheet.shown.Cell(col::kNumber, row).empty() ||
+           sheet.shown.Cell(col::kAlways, row) == kYes ||
+           sheet.shown.Cell(col::kDelete, row) == kYes;
+}
+
+bool PeriodInForm(const ListSheet& sheet, int row) {
+    return DateInForm(sheet.values.Cell(col::kStartDate, row)) &&
+           TimeInForm(sheet.values.Cell(col::kStartTime, row)) &&
+           DateInForm(sheet.values.Cell(col::kEndDate, row)) &&
+           TimeInForm(sheet.values.Cell(col::kEndTime, row));
+}
+
+} // namespace
+
+bool IsNumberListSheet(const ListSheet& sheet) {
+    return sheet.shown.Cell(col::kSerial, 0) == kHeaders[col::kSerial];
+}
+
+std::vector<int> WrongImportRows(const ListSheet& sheet) {
+    std::vector<int> rows;
+    for (int row = 1; row <= kEntryCount; ++row)
+        if (!SkippedByImportCheck(sheet, row) && !PeriodInForm(sheet, row))
+            rows.push_back(row);
+    return rows;
+}
+
+std::string WrongRowsMessage(const std::vector<int>& rows) {
+    std::vector<std::string> serials;
+    for (const int row : rows)
+        serials.push_back(std::to_string(row));
+    return kWrongRowsText + std::to_string(rows.size()) + "\r" + "Serial: " + SerialList(serials);
+}
+
+void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
+                      const PercentSink& progress) {
+    for (int row = 1; row <= kEntryCount; ++row) {
+        for (int c = col::kNumber; c <= col::kEndTime; ++c)
+            grid.SetCell(c, row, sheet.values.Cell(c, row));
+        grid.SetCell(col::kAlways, row, sheet.shown.Cell(col::kAlways, row) == kYes ? kYes : kNo);
+        progress(static_cast<std::uint16_t>(row * 100 / kEntryCount));
+        status.ShowStatus(kImportStatus);
+    }
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    quoted.push_back('"');
+    return quoted;
+}
+
+std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& status,
+                                            const PercentSink& progress) {
+    std::vector<std::string> lines;
+    for (int row = 1; row <= kEntryCount; ++row) {
+        std::string line;
+        for (int c = 0; c < kCsvFields; ++c) {
+            if (c > 0)
+                line += ',';
+            line += CsvField(grid.Cell(c, row));
+        }
+        lines.push_back(std::move(line));
+        // Out of 1001, so the bar never reaches the end and hides itself;
+        // the status timer takes it away.
+        progress(static_cast<std::uint16_t>(row * 100 / (kEntryCount + 1)));
+        status.ShowStatus(kCsvStatus + std::to_string(row - 1) + "/" + std::to_string(kEntryCount));
+    }
+    return lines;
+}
+
+std::string JoinCsvLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+} // namespace gsm::numbers

@@ -1,0 +1,72 @@
+#pragma once
+// The number list as files: a workbook that copies the grid (header row and
+// entries 1 to 1000, columns Serial to Delete(V)), read back all or nothing,
+// and comma-separated lines.
+//
+// A workbook sheet is seen here as grids in grid coordinates: (col, row) is
+// sheet cell (row + 1, col + 1). `values` holds each cell's value as text,
+// `shown` the text a spreadsheet shows in it.
+
+#include "Grid.h"
+#include "Link.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gsm::numbers {
+
+inline constexpr const char* kXlsFilePrefix = "telinf_R";
+inline constexpr const char* kCsvFilePrefix = "telinf_CSV";
+inline constexpr const char* kWrongListFormat = "Wrong format of the setting profile";
+inline constexpr const char* kWrongRowsText =
+    "Wrong information on the profile,please correct it and then import again,error:";
+inline constexpr const char* kImportStatus = "Import.xls";
+inline constexpr const char* kCsvStatus = "Export.csv:";
+inline constexpr const char* kSaveStatus = "Save:";
+// Sheet columns A to F in characters; G and H keep the default width.
+inline constexpr std::array<double, 6> kXlsColumnWidths = {4, 20, 16, 16, 16, 16};
+inline constexpr int kCsvFields = 10;
+
+struct ListSheet {
+    const IGrid& values;
+    const IGrid& shown;
+};
+
+using PercentSink = std::function<void(std::uint16_t percent)>;
+
+// Whether cell A1 shows the Serial header.
+bool IsNumberListSheet(const ListSheet& sheet);
+
+// Entries (1 to 1000) whose period cannot be right in form: rows that have a
+// number and neither mark need dates of ten characters with numbers at
+// characters 3-4, 6-7 and the last two, and times of five characters with
+// numbers in the first two and the last two. Ranges are not checked.
+std::vector<int> WrongImportRows(const ListSheet& sheet);
+
+// "...error:" N, a carriage return, "Serial: " and the first three rows,
+// then "...." when there are more.
+std::string WrongRowsMessage(const std::vector<int>& rows);
+
+// Number and period (columns 1 to 5) from the values, Always from the shown
+// text; serials and Delete marks stay. Status and progress after each entry.
+void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
+                      const PercentSink& progress);
+
+// A field as it stands, or quoted with its quotes doubled when it holds a
+// comma, a double quote or a line break.
+std::string CsvField(std::string_view text);
+
+// One line per entry 1 to 1000, empty entries too: columns 0 to 9 joined by
+// "," (the grid has 8, so every line ends in two commas). Status and progress
+// after each line.
+std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& status,
+                                            const PercentSink& progress);
+
+// Every line ended by CR LF, the last one too.
+std::string JoinCsvLines(const std::vector<std::string>& lines);
+
+} // namespace gsm::numbers

@@ -1,0 +1,212 @@
+// Settings profiles through the window: "Export profile" and "Import profile"
+// with their dialogs, files checked by openpyxl, and refused files that change
+// nothing.
+
+#include "ExchangeFixture.h"
+
+#include "ConfigurationFolder.h"
+#include "ProfileExchange.h"
+#include "SettingsCatalogue.h"
+#include "StatusBar.h"
+#include "Workbook.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QJsonObject>
+#include <QProgressBar>
+#include <QRegularExpression>
+
+#include <cmath>
+
+using namespace gsm::test;
+
+namespace {
+
+constexpr int kRows = 23, kCols = 3;
+
+class ProfileExchange : public ExchangeFixture {
+protected:
+    TStringGrid& Grid() { return *form->strngrd_write; }
+    std::array<QComboBox*, 6> Lists() const {
+        return {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12};
+    }
+
+    // Every Content and Description cell and every list set apart from the start values.
+    void EditEverything(const QString& tag) {
+        for (int r = 1; r < kRows; ++r) {
+            Grid().SetCells(1, r, tag + QString::number(r));
+            Grid().SetCells(2, r, tag + QStringLiteral(" note ") + QString::number(r));
+        }
+        Grid().SetCells(1, 1, QStringLiteral("0123"));
+        Grid().SetCells(1, 2, QStringLiteral("+15555550100"));
+        Grid().SetCells(1, 16, QStringLiteral("2015/03/05"));
+        const std::array<int, 6> indexes = {0, 1, 0, 1, 3, 2};
+        for (std::size_t i = 0; i < indexes.size(); ++i)
+            Lists()[i]->setCurrentIndex(indexes[i]);
+    }
+
+    struct Snapshot {
+        std::vector<QString> cells;
+        std::vector<int> lists;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot Take() {
+        Snapshot s;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                s.cells.push_back(Grid().Cells(c, r));
+        for (QComboBox* list : Lists())
+            s.lists.push_back(list->currentIndex());
+        return s;
+    }
+
+    QString Exported(const QString& name) {
+        const QString path = PathOf(name);
+        Pick(path);
+        Click(form->btn17);
+        return path;
+    }
+    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+};
+
+TEST_F(ProfileExchange, ExportWritesGridListsAndWidthsThatOpenpyxlReadsAsTexts) {
+    EditEverything(QStringLiteral("v"));
+    const QString path = Exported(QStringLiteral("profile.xlsx"));
+
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].mode, FileRequest::Mode::Save);
+    EXPECT_EQ(requests[0].folder, ConfigurationFolder());
+    EXPECT_TRUE(QDir(requests[0].folder).exists());
+    EXPECT_EQ(requests[0].filter, QStringLiteral("EXCEL file|*.xlsx;*.xls|(*.*)|*.*"));
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral(R"(^basicinf_R\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.xlsx$)"))
+            .match(requests[0].proposedName)
+            .hasMatch())
+        << requests[0].proposedName.toStdString();
+    EXPECT_EQ(StatusText(), QStringLiteral("Save profile"));
+    EXPECT_FALSE(form->pb1->isVisibleTo(form.get())); // 100 % takes the bar away
+
+    const QJsonObject dump = DumpWithOpenpyxl(path);
+    const QJsonObject cells = CellsOf(dump);
+    const std::map<QString, QString> listTexts = {
+        {QStringLiteral("B4"), QStringLiteral("0:NC ")},
+        {QStringLiteral("B5"), QStringLiteral("1:NO")},
+        {QStringLiteral("B9"), QStringLiteral("0:Disarm")},
+        {QStringLiteral("B10"), QStringLiteral("1:Only authorized numbers can control the relay")},
+        {QStringLiteral("B12"), QStringLiteral("3:Admin & Caller Number")},
+        {QStringLiteral("B13"), QStringLiteral("2:Caller Number")}};
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kCols; ++c) {
+            const QString name = CellName(c + 1, r + 1);
+            const QJsonObject cell = cells.value(name).toObject();
+            const auto list = listTexts.find(name);
+            const QString expected = list != listTexts.end() ? list->second : Grid().Cells(c, r);
+            EXPECT_EQ(cell.value(QStringLiteral("value")).toString(), expected)
+                << name.toStdString();
+            EXPECT_EQ(cell.value(QStringLiteral("type")).toString(), QStringLiteral("s"))
+                << name.toStdString();
+        }
+    }
+    EXPECT_EQ(cells.value(QStringLiteral("A1")).toObject().value(QStringLiteral("value")),
+              QStringLiteral("Items"));
+    const QJsonObject widths = dump.value(QStringLiteral("widths")).toObject();
+    EXPECT_EQ(std::floor(widths.value(QStringLiteral("1")).toDouble()), 85);
+    EXPECT_EQ(std::floor(widths.value(QStringLiteral("2")).toDouble()), 45);
+    EXPECT_EQ(std::floor(widths.value(QStringLiteral("3")).toDouble()), 130);
+}
+
+TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
+    EditEverything(QStringLiteral("kept"));
+    const Snapshot exported = Take();
+    const QString path = Exported(QStringLiteral("basicinf_R2026-01-31_14-05-09"));
+    EditEverything(QStringLiteral("changed"));
+    for (QComboBox* list : Lists())
+        list->setCurrentIndex(-1);
+
+    Pick(path);
+    Click(form->btn16);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
+    EXPECT_EQ(requests[1].folder, ConfigurationFolder());
+    EXPECT_EQ(requests[1].filter, QStringLiteral("EXCEL file|*.xls;*.xlsx|(*.*)|*.*"));
+    EXPECT_EQ(StatusText(), QStringLiteral("Load profile"));
+
+    const Snapshot imported = Take();
+    EXPECT_EQ(imported.lists, exported.lists);
+    for (int r = 1; r < kRows; ++r) {
+        EXPECT_EQ(Grid().Cells(2, r), exported.cells[std::size_t(r * kCols + 2)]) << r;
+        if (!gsm::settings::ListAtRow(r)) {
+            EXPECT_EQ(Grid().Cells(1, r), exported.cells[std::size_t(r * kCols + 1)]) << r;
+        }
+    }
+    EXPECT_EQ(Grid().Cells(1, 12), QStringLiteral("2:Caller Number"));
+}
+
+TEST_F(ProfileExchange, ImportsAProfileWrittenByAnotherProgram) {
+    const QString path = PathOf(QStringLiteral("openpyxl.xlsx"));
+    RunWorkbookTool({QStringLiteral("profile"), path});
+    Pick(path);
+    Click(form->btn16);
+    EXPECT_EQ(Grid().Cells(1, 1), QStringLiteral("0123"));
+    EXPECT_EQ(Grid().Cells(1, 2), QStringLiteral("+15555550100"));
+    EXPECT_EQ(Grid().Cells(1, 10), QStringLiteral("5"));
+    EXPECT_EQ(Grid().Cells(1, 19), QStringLiteral("5000"));
+    EXPECT_EQ(Grid().Cells(2, 22), QStringLiteral("description 22"));
+    EXPECT_EQ(Grid().Cells(0, 22), QStringLiteral("22.GPRS Password")); // captions are not read
+    EXPECT_EQ(form->cbb1->currentIndex(), 1);
+    EXPECT_EQ(form->cbb2->currentIndex(), 0);
+    EXPECT_EQ(form->cbb10->currentIndex(), 2);
+    EXPECT_EQ(form->cbb12->currentIndex(), 3);
+}
+
+TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
+    EditEverything(QStringLiteral("good"));
+    const QString good = Exported(QStringLiteral("good.xlsx"));
+    EditEverything(QStringLiteral("current"));
+    const Snapshot before = Take();
+
+    const auto variant = [&](const QString& name, int row, int col, const QString& text) {
+        gsm::Workbook book;
+        EXPECT_TRUE(book.Open(good));
+        book.SetCell(row, col, text);
+        const QString path = PathOf(name);
+        EXPECT_TRUE(book.SaveAs(path));
+        return path;
+    };
+    const QString notWorkbook = PathOf(QStringLiteral("notes.xlsx"));
+    QFile notes(notWorkbook);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Items,Content\r\n");
+    notes.close();
+
+    const std::vector<std::pair<QString, QString>> cases = {
+        {variant(QStringLiteral("blank.xlsx"), 1, 1, QStringLiteral(" Items")),
+         QStringLiteral("Wrong format of the setting profile")},
+        {variant(QStringLiteral("empty.xlsx"), 1, 1, QString()),
+         QStringLiteral("Wrong format of the setting profile")},
+        {variant(QStringLiteral("list.xlsx"), 13, 2, QStringLiteral("x")),
+         QStringLiteral("'x' is not a valid integer value")},
+        {notWorkbook, QStringLiteral("Cannot open \"%1\": it is not a spreadsheet workbook "
+                                     "(.xlsx or .xls).")
+                          .arg(QDir::toNativeSeparators(notWorkbook))},
+    };
+    for (const auto& [path, message] : cases) {
+        answers.Queue(ModalAnswer::Ok());
+        Pick(path);
+        form->btn16->click();
+        EXPECT_EQ(LastMessage(), message);
+        EXPECT_TRUE(answers.SeenBoxes().back().title.isEmpty());
+        EXPECT_TRUE(Take() == before) << path.toStdString();
+    }
+}
+
+TEST_F(ProfileExchange, CancelledDialogsWriteAndChangeNothing) {
+    const Snapshot before = Take();
+    EXPECT_TRUE(form->customstringgrid_basis->ExportProfile().isEmpty());
+    EXPECT_FALSE(form->customstringgrid_basis->ImportProfile());
+    EXPECT_EQ(requests.size(), 2u);
+    EXPECT_TRUE(answers.SeenBoxes().empty());
+    EXPECT_TRUE(Take() == before);
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+#!/usr/bin/python3
+"""Reads and writes workbooks independently of the program, for its tests.
+
+  workbook_tool.py dump FILE          the first sheet as JSON: every cell's value,
+                                      type and number format, and column widths
+  workbook_tool.py openpyxl FILE      a workbook written by openpyxl (inline strings)
+  workbook_tool.py shared FILE        a workbook put together part by part with
+                                      shared strings, rich text and unusual part names
+  workbook_tool.py damaged KIND FILE  the shared workbook with one fault
+  workbook_tool.py profile FILE       a settings profile written by openpyxl
+  workbook_tool.py numberlist FILE    a number list written by openpyxl
+"""
+
+import datetime
+import json
+import sys
+import zipfile
+
+from openpyxl import Workbook, load_workbook
+
+
+def dump(path):
+    book = load_workbook(path)
+    sheet = book.worksheets[0]
+    cells = {}
+    for row in sheet.iter_rows():
+        for cell in row:
+            if cell.value is None and cell.number_format == "General":
+                continue
+            value = cell.value
+            if not isinstance(value, (str, int, float, bool, type(None))):
+                value = str(value)
+            cells[cell.coordinate] = {
+                "value": value,
+                "type": cell.data_type,
+                "format": cell.number_format,
+            }
+    widths = {}
+    for dimension in sheet.column_dimensions.values():
+        if dimension.customWidth:
+            for column in range(dimension.min, dimension.max + 1):
+                widths[str(column)] = dimension.width
+    print(json.dumps({"sheets": book.sheetnames, "cells": cells, "widths": widths}))
+
+
+def write_openpyxl(path):
+    book = Workbook()
+    sheet = book.active
+    sheet.title = "Numbers"
+    sheet["A1"] = "Serial"
+    sheet["B1"] = "Authorized number"
+    sheet["A2"] = 12
+    sheet["B2"] = 1.5
+    sheet["C2"] = 0.1
+    sheet["D2"] = 1e20
+    sheet["E2"] = True
+    sheet["F2"] = datetime.date(2015, 3, 6)
+    sheet["F2"].number_format = "yyyy-mm-dd"
+    sheet["G2"] = datetime.time(8, 30)
+    sheet["G2"].number_format = "hh:mm"
+    sheet["H2"] = "0123"
+    sheet["I2"] = " Items"
+    sheet["A3"] = "line 1\nline 2"
+    sheet["C3"] = "\u4e2d\u6587"
+    sheet["B4"] = -3
+    sheet["C4"] = 1234567.125
+    second = book.create_sheet("Second")
+    second["A1"] = "not the first sheet"
+    book.active = 1
+    book.save(path)
+
+
+def write_profile(path):
+    book = Workbook()
+    sheet = book.active
+    sheet.append(["Items", "Content", "Description"])
+    for row in range(1, 23):
+        sheet.append([f"caption {row}", f"text {row}", f"description {row}"])
+    sheet["B2"] = "0123"
+    sheet["B3"] = "+15555550100"
+    sheet["B4"] = "1:NO"
+    sheet["B5"] = "0:NC "
+    sheet["B9"] = "1:Arm"
+    sheet["B10"] = "0:Allow all numbers to control the Relay"
+    sheet["B11"] = 5  # a number, not a text
+    sheet["B12"] = "2:Caller Number"
+    sheet["B13"] = "3:Admin & Caller Number"
+    sheet["B20"] = 5000
+    book.save(path)
+
+
+def write_numberlist(path):
+    book = Workbook()
+    sheet = book.active
+    sheet.append(["Serial", "Authorized number", "Start Date", "Start Time ", "End Date",
+                  "End Time", "Always(V)", "Delete(V)"])
+    for serial in range(1, 1001):
+        sheet.append([serial, None, None, None, None, None, "no", "no"])
+    for column, value in zip("BCDEF", ["+15555550100", "2015/03/06", "08:30", "2016/12/31",
+                                       "23:59"]):
+        sheet[f"{column}2"] = value
+    sheet["B3"] = 13800138000
+    sheet["C3"] = datetime.date(2015, 3, 7)
+    sheet["D3"] = datetime.time(8, 30)
+    sheet["E3"] = datetime.date(2015, 12, 31)
+    sheet["F3"] = datetime.time(23, 59)
+    for cell in ("C3", "E3"):
+        sheet[cell].number_format = "yyyy/mm/dd"
+    for cell in ("D3", "F3"):
+        sheet[cell].number_format = "hh:mm"
+    sheet["B4"] = "0123"
+    sheet["G4"] = "yes"
+    sheet["B1001"] = "+1"
+    sheet["G1001"] = "yes"
+    sheet["H1001"] = "yes"
+    book.save(path)
+
+
+CONTENT_TYPES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
+<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
+<Default Extension="xml" ContentType="application/xml"/>
+</Types>"""
+
+ROOT_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
+<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="book/main.xml"/>
+</Relationships>"""
+
+# The first sheet in tab order is the second one in part order.
+WORKBOOK = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+          xmlns:rel="http://schemas.openxmlformats.org/officeDocument/2006/relationships">
+<workbookPr date1904="1"/>
+<sheets>
+<sheet name="First" sheetId="2" rel:id="rIdB"/>
+<sheet name="Other" sheetId="1" rel:id="rIdA"/>
+</sheets>
+</workbook>"""
+
+WORKBOOK_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
+<Relationship Id="rIdA" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="sheets/a.xml"/>
+<Relationship Id="rIdB" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/book/sheets/b.xml"/>
+<Relationship Id="rIdS" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="strings.xml"/>
+<Relationship Id="rIdT" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="../styles/st.xml"/>
+<Relationship Id="rIdX" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/hyperlink" Target="http://example.invalid/" TargetMode="External"/>
+</Relationships>"""
+
+STRINGS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="5" uniqueCount="5">
+<si><t>Serial</t></si>
+<si><r><rPr><b/></rPr><t>Author</t></r><r><t xml:space="preserve">ized number</t></r><rPh sb="0" eb="1"><t>furigana</t></rPh></si>
+<si><t>a_x000D_b</t></si>
+<si><t xml:space="preserve">  padded  </t></si>
+<si><t>+15555550100</t></si>
+</sst>"""
+
+# xf 1: a date picture; 2: text "@"; 3: built-in h:mm; 4: a colour bracket
+# holding a "d"; 5: a quoted "days"; 6: a date picture with seconds and AM/PM.
+STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">
+<numFmts count="4">
+<numFmt numFmtId="164" formatCode="yyyy/mm/dd;@"/>
+<numFmt numFmtId="165" formatCode="[Red]0.00"/>
+<numFmt numFmtId="166" formatCode="0.0 &quot;days&quot;"/>
+<numFmt numFmtId="167" formatCode="d-mmm-yy h:mm:ss AM/PM"/>
+</numFmts>
+<cellStyleXfs count="1"><xf numFmtId="14"/></cellStyleXfs>
+<cellXfs count="7">
+<xf numFmtId="0"/><xf numFmtId="164"/><xf numFmtId="49"/><xf numFmtId="20"/>
+<xf numFmtId="165"/><xf numFmtId="166"/><xf numFmtId="167"/>
+</cellXfs>
+</styleSheet>"""
+
+SHEET_NS = 'xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"'
+
+FIRST_SHEET = f"""<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<worksheet {SHEET_NS}>
+<sheetData>
+<row r="1"><c r="A1" t="s"><v>0</v></c><c t="s"><v>1</v></c><c t="s"><v>2</v></c><c t="s"><v>3</v></c><c t="s"><v>4</v></c></row>
+<row><c s="1"><v>0</v></c><c s="3"><v>0.354166666666667</v></c><c s="4"><v>2.5</v></c><c s="5"><v>3</v></c><c t="str"><f>A1</f><v>Serial</v></c><c t="e"><v>#DIV/0!</v></c><c t="b"><v>0</v></c><c s="2"/><c s="6"><v>4077.5</v></c></row>
+<row r="5"><c r="C5"><v>42</v></c><c r="E5" t="inlineStr"><is><t>inline</t></is></c></row>
+</sheetData>
+</worksheet>"""
+
+OTHER_SHEET = f"""<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<worksheet {SHEET_NS}><sheetData><row r="1"><c r="A1" t="inlineStr"><is><t>wrong sheet</t></is></c></row></sheetData></worksheet>"""
+
+
+def shared_parts():
+    return {
+        "[Content_Types].xml": CONTENT_TYPES,
+        "_rels/.rels": ROOT_RELS,
+        "book/main.xml": WORKBOOK,
+        "book/_rels/main.xml.rels": WORKBOOK_RELS,
+        "book/strings.xml": STRINGS,
+        "styles/st.xml": STYLES,
+        "book/sheets/a.xml": OTHER_SHEET,
+        "book/sheets/b.xml": FIRST_SHEET,
+    }
+
+
+def write_parts(path, parts):
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as package:
+        for name, text in parts.items():
+            package.writestr(name, text)
+
+
+def damaged_parts(kind):
+    parts = shared_parts()
+    if kind == "missing-string":
+        parts["book/sheets/b.xml"] = FIRST_SHEET.replace("<v>4</v>", "<v>99</v>")
+    elif kind == "bad-xml":
+        parts["book/sheets/b.xml"] = FIRST_SHEET.replace("</row>", "</rowx>", 1)
+    elif kind == "bad-number":
+        parts["book/sheets/b.xml"] = FIRST_SHEET.replace("<v>42</v>", "<v>4x2</v>")
+    elif kind == "bad-reference":
+        parts["book/sheets/b.xml"] = FIRST_SHEET.replace('r="C5"', 'r="ZZZZ5"')
+    elif kind == "no-sheet-part":
+        del parts["book/sheets/b.xml"]
+    elif kind == "no-workbook":
+        del parts["book/main.xml"]
+    else:
+        raise SystemExit(f"unknown fault {kind}")
+    return parts
+
+
+def main(argv):
+    if argv[1] == "dump":
+        dump(argv[2])
+    elif argv[1] == "openpyxl":
+        write_openpyxl(argv[2])
+    elif argv[1] == "shared":
+        write_parts(argv[2], shared_parts())
+    elif argv[1] == "profile":
+        write_profile(argv[2])
+    elif argv[1] == "numberlist":
+        write_numberlist(argv[2])
+    elif argv[1] == "damaged":
+        write_parts(argv[3], damaged_parts(argv[2]))
+    else:
+        raise SystemExit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv)
