@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "ConfigurationFolder.h"
+#include "ExchangeFiles.h"
 #include "HistoryCsv.h"
 #include "HistoryGridDelegate.h"
 #include "MessageBoxes.h"
@@ -136,7 +137,7 @@ QString THistoryTab::ExportHistoryCsv() {
     QString failure = QStringLiteral("The configuration folder cannot be created.");
     if (!folder.isEmpty() && WriteWholeFile(path, text, &failure))
         return path;
-    ShowMessage(&m_form, QString::fromLatin1(kCsvWriteError).arg(path, failure));
+    ShowMessage(&m_form, QString::fromLatin1(kFileCreateError).arg(path, failure));
     return {};
 }
 

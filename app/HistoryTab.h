@@ -12,8 +12,6 @@
 
 class TForm1;
 
-inline constexpr const char* kCsvWriteError = "Cannot create file \"%1\". %2";
-
 class THistoryTab : public QObject {
     Q_OBJECT
 

@@ -1,21 +1,10 @@
 #include "HistoryCsv.h"
 
+#include "Csv.h"
+
 #include "HistoryGrid.h"
 
 namespace gsm::history {
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted.push_back('"');
-        quoted.push_back(c);
-    }
-    quoted.push_back('"');
-    return quoted;
-}
 
 namespace {
 

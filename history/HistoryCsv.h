@@ -3,6 +3,7 @@
 // the grid's columns 0 to 9 (the last two always empty, so every line ends
 // with two commas), no header line.
 
+#include "Csv.h"
 #include "Grid.h"
 #include "Link.h"
 
@@ -23,9 +24,7 @@ inline constexpr const char* kCsvFilePrefix = "hisinf_CSV";
 inline constexpr const char* kXlsFilePrefix = "hisinf_R";
 inline constexpr int kCsvColumns = 10;
 
-// A field as it stands, or quoted with its quotes doubled when it holds a
-// comma, a double quote or a line break.
-std::string CsvField(std::string_view text);
+using gsm::CsvField;
 
 using ProgressSink = std::function<void(std::uint16_t percent)>;
 

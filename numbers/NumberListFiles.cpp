@@ -1,3 +1,4 @@
+#include "Csv.h"
 #include "NumberListFiles.h"
 
 #include "NumberGrid.h"
@@ -73,19 +74,6 @@ void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
         progress(static_cast<std::uint16_t>(row * 100 / kEntryCount));
         status.ShowStatus(kImportStatus);
     }
-}
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted.push_back('"');
-        quoted.push_back(c);
-    }
-    quoted.push_back('"');
-    return quoted;
 }
 
 std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& status,

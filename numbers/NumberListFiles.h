@@ -7,6 +7,7 @@
 // sheet cell (row + 1, col + 1). `values` holds each cell's value as text,
 // `shown` the text a spreadsheet shows in it.
 
+#include "Csv.h"
 #include "Grid.h"
 #include "Link.h"
 
@@ -56,9 +57,7 @@ std::string WrongRowsMessage(const std::vector<int>& rows);
 void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
                       const PercentSink& progress);
 
-// A field as it stands, or quoted with its quotes doubled when it holds a
-// comma, a double quote or a line break.
-std::string CsvField(std::string_view text);
+using gsm::CsvField;
 
 // One line per entry 1 to 1000, empty entries too: columns 0 to 9 joined by
 // "," (the grid has 8, so every line ends in two commas). Status and progress
