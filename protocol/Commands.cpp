@@ -21,6 +21,11 @@ void SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
 
 void SendNextPage(Tsend_rec_command& transfer, const PageRequest& requestPage,
                   const TransferDone& complete) {
+    // Pages count from 1: an object whose transfer was never started has no
+    // page to ask for, so a stray reply (one that came after its timeout)
+    // must not make it request "page 0" below the start of its area.
+    if (transfer.NextPage == 0)
+        return;
     const int afterLast = transfer.PageCount + 1;
     if (transfer.NextPage < afterLast) {
         const std::uint16_t page = transfer.NextPage;

@@ -59,7 +59,8 @@ using PageRequest = std::function<void(std::uint16_t page)>;
 using TransferDone = std::function<void()>;
 
 // The paging step: requests page NextPage and moves on, or runs the
-// completion action once the last page has been handled.
+// completion action once the last page has been handled. Does nothing for an
+// object whose transfer was never started (NextPage 0).
 void SendNextPage(Tsend_rec_command& transfer, const PageRequest& requestPage,
                   const TransferDone& complete);
 

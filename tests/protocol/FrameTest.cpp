@@ -33,6 +33,21 @@ int CountOf(const std::vector<ByteResult>& results, ByteResult r) {
     return static_cast<int>(std::count(results.begin(), results.end(), r));
 }
 
+// The receiver, fed the frame one byte per call, completes it exactly at its
+// last byte and finds the fields it was built from.
+void ExpectParsesBack(const Bytes& frame, std::uint8_t command, std::uint32_t address,
+                      const Bytes& payload = {}) {
+    TRecData rec;
+    const auto results = Feed(rec, frame);
+    ASSERT_EQ(results.back(), ByteResult::FrameValid);
+    EXPECT_EQ(CountOf(results, ByteResult::FrameValid), 1);
+    EXPECT_EQ(rec.Command, command);
+    EXPECT_EQ(rec.AddressValue(), address);
+    ASSERT_EQ(rec.PayloadLength(), payload.size());
+    EXPECT_TRUE(std::equal(payload.begin(), payload.end(), rec.Payload.begin()));
+    EXPECT_EQ(rec.ReceivedChecksum, frame.back());
+}
+
 } // namespace
 
 TEST(FrameBuild, ReadRequestsForEveryAreaMatchTheWire) {
@@ -48,13 +63,18 @@ TEST(FrameBuild, ReadRequestsForEveryAreaMatchTheWire) {
         {"history page 1", addr::HistoryPage(1), "23 83 00 01 00 00 00 00 82"},
         {"history page 500", addr::HistoryPage(500), "23 83 00 02 F3 00 00 00 72"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Request(cmd::kReadPage, c.address), Hex(c.bytes)) << c.what;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Request(cmd::kReadPage, c.address), Hex(c.bytes));
+        ExpectParsesBack(Hex(c.bytes), cmd::kReadPage, c.address);
+    }
 }
 
 TEST(FrameBuild, SingleCommandsAreNineBytes) {
     EXPECT_EQ(Request(cmd::kDeleteHistory, 0), Hex("23 85 00 00 00 00 00 00 85"));
     EXPECT_EQ(Request(cmd::kCheckMode, 0), Hex("23 04 00 00 00 00 00 00 04"));
+    ExpectParsesBack(Hex("23 85 00 00 00 00 00 00 85"), cmd::kDeleteHistory, 0);
+    ExpectParsesBack(Hex("23 04 00 00 00 00 00 00 04"), cmd::kCheckMode, 0);
 }
 
 TEST(FrameBuild, FullPageWriteIs265Bytes) {
@@ -66,6 +86,7 @@ TEST(FrameBuild, FullPageWriteIs265Bytes) {
         std::all_of(frame.begin() + 8, frame.begin() + 264, [](auto b) { return b == 0xFF; }));
     // 0x82 ^ 0x01, and 256 bytes of FF cancel out pairwise
     EXPECT_EQ(frame[264], 0x83);
+    ExpectParsesBack(frame, cmd::kWritePage, 0, page);
 }
 
 TEST(FrameBuild, ClockRequestCarriesSixPayloadBytes) {
@@ -77,6 +98,7 @@ TEST(FrameBuild, ClockRequestCarriesSixPayloadBytes) {
     for (auto b : payload)
         sum ^= b;
     EXPECT_EQ(frame[14], sum);
+    ExpectParsesBack(frame, cmd::kSetClock, 0, payload);
 }
 
 TEST(FrameBuild, LengthKeepsLow16BitsAndPayloadNeverOverruns) {

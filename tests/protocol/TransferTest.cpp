@@ -94,6 +94,16 @@ TEST(Transfer, PagingStepPastTheEndDoesNothing) {
     EXPECT_EQ(read.fake.port.writes.size(), 125u);
 }
 
+TEST(Transfer, ReplyForATransferNeverStartedAsksForNothing) {
+    // A late reply reaching the handler of an object that never ran a transfer
+    // would otherwise request page 0, whose address lies below the area.
+    NumberRead read;
+    read.Reply();
+    EXPECT_TRUE(read.fake.port.writes.empty());
+    EXPECT_EQ(read.completions, 0);
+    EXPECT_FALSE(read.fake.timer.enabled);
+}
+
 TEST(SendStep, ClosedPortStillStartsTheTimeout) {
     FakeLink fake;
     fake.port.open = false;
