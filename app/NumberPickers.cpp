@@ -13,9 +13,8 @@
 using namespace gsm::numbers;
 
 TNumberPickers::TNumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
-                               QTimeEdit* endTime, QWidget* grid)
-    : m_startDate(startDate), m_startTime(startTime), m_endDate(endDate), m_endTime(endTime),
-      m_grid(grid) {}
+                               QTimeEdit* endTime)
+    : m_startDate(startDate), m_startTime(startTime), m_endDate(endDate), m_endTime(endTime) {}
 
 void TNumberPickers::FitToCells() {
     for (QAbstractSpinBox* picker :
@@ -49,7 +48,9 @@ void TNumberPickers::ShowOnly(int col) {
 
 void TNumberPickers::SendBehind() {
     for (int c = kFirstCol; c < kFirstCol + kCount; ++c) {
-        For(c)->stackUnder(m_grid);
+        // To the very back: just under the grid would still put a picker
+        // that was never laid over a cell in front of the button panel.
+        For(c)->lower();
         m_inFront[static_cast<std::size_t>(c - kFirstCol)] = false;
     }
 }

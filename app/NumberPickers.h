@@ -15,7 +15,7 @@ class QWidget;
 class TNumberPickers {
 public:
     TNumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
-                   QTimeEdit* endTime, QWidget* grid);
+                   QTimeEdit* endTime);
 
     // A cell is only 83 to 91 pixels wide: the pickers go without a frame and
     // in a narrower face so that a whole date fits beside the drop-down arrow.
@@ -26,7 +26,8 @@ public:
 
     // Only the picker of `col` is visible; it stays behind the grid.
     void ShowOnly(int col);
-    // Every picker behind the grid, where nothing of it can be seen.
+    // Every picker at the back of its parent, behind the grid and the
+    // panels beside it, where nothing of it can be seen.
     void SendBehind();
     // Lays the picker of `col` over `cell` (given in the grid's parent) in
     // front of the grid. Nothing is moved or raised when it is there already,
@@ -48,6 +49,5 @@ private:
     QTimeEdit* m_startTime;
     QDateEdit* m_endDate;
     QTimeEdit* m_endTime;
-    QWidget* m_grid;
     std::array<bool, kCount> m_inFront{};
 };

@@ -7,6 +7,7 @@
 
 #include <QDateEdit>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -52,8 +53,7 @@ QString CellText(const gsm::IGrid& grid, int col, int row) {
 TNumbersTab::TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
                          gsm::TtelephoneSend& command, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_cells(*sheet.strngrd3),
-      m_pickers(sheet.dtp_startdate, sheet.dtp_starttime, sheet.dtp_enddate, sheet.dtp_endtime,
-                sheet.strngrd3),
+      m_pickers(sheet.dtp_startdate, sheet.dtp_starttime, sheet.dtp_enddate, sheet.dtp_endtime),
       m_transfer(link, command, m_cells, [this](const std::string& text) { Tell(text); }) {}
 
 void TNumbersTab::FillNumberGrid() {
@@ -88,12 +88,10 @@ void TNumbersTab::ConnectControls() {
 
     connect(m_sheet.dtp_startdate, &QDateEdit::dateChanged, this,
             &TNumbersTab::dtp_startdateChange);
-    connect(m_sheet.dtp_startdate, &QDateEdit::editingFinished, this,
-            &TNumbersTab::dtp_startdateExit);
-    connect(m_sheet.dtp_starttime, &QTimeEdit::editingFinished, this,
-            &TNumbersTab::dtp_starttimeExit);
-    connect(m_sheet.dtp_enddate, &QDateEdit::editingFinished, this, &TNumbersTab::dtp_enddateExit);
-    connect(m_sheet.dtp_endtime, &QTimeEdit::editingFinished, this, &TNumbersTab::dtp_endtimeExit);
+    // A picker is left when it loses the input focus, which editingFinished
+    // does not tell apart from a Return or an opened calendar.
+    for (int c = col::kStartDate; c <= col::kEndTime; ++c)
+        m_pickers.For(c)->installEventFilter(this);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -152,6 +150,11 @@ void TNumbersTab::strngrd3Click() {
 }
 
 bool TNumbersTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const int col = PickerColumn(watched);
+        if (col != 0 && LeavesPicker(static_cast<QFocusEvent*>(event)->reason()))
+            RunExitHandler(col);
+    }
     // Compared, never called: the filter still sees the viewport's last
     // events while the grid is being destroyed.
     if (watched == m_gridViewport) {
@@ -195,7 +198,9 @@ void TNumbersTab::strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem
         painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
     }
     if (IsMarkColumn(col) && !fixed) {
-        painter.fillRect(rect, option.palette.color(QPalette::Window));
+        // The grid's own data-area colour: marks sit on the same ground as
+        // the other entry cells.
+        painter.fillRect(rect, option.palette.color(QPalette::Base));
         const QPixmap& image =
             text == QLatin1String(kYes) ? *m_sheet.CheckedBoxImage : *m_sheet.UncheckedBoxImage;
         const QSize size = image.deviceIndependentSize().toSize();
@@ -264,6 +269,38 @@ void TNumbersTab::SendPickersBehindWhenCellLeavesView() {
 }
 
 // ---------------------------------------------------------------- pickers
+
+int TNumbersTab::PickerColumn(const QObject* watched) const {
+    for (int c = col::kStartDate; c <= col::kEndTime; ++c)
+        if (watched == m_pickers.For(c))
+            return c;
+    return 0;
+}
+
+// Its own calendar or menu popping up, or another window becoming active,
+// leaves the focus with the picker as far as this window is concerned.
+bool TNumbersTab::LeavesPicker(Qt::FocusReason reason) {
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+void TNumbersTab::RunExitHandler(int col) {
+    switch (col) {
+    case col::kStartDate:
+        dtp_startdateExit();
+        break;
+    case col::kStartTime:
+        dtp_starttimeExit();
+        break;
+    case col::kEndDate:
+        dtp_enddateExit();
+        break;
+    case col::kEndTime:
+        dtp_endtimeExit();
+        break;
+    default:
+        break;
+    }
+}
 
 void TNumbersTab::dtp_startdateChange() {
     PickerEditPending = true;

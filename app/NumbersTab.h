@@ -89,6 +89,9 @@ private:
     void ConnectControls();
     void CurrentCellChanged(int row, int col);
     void PickerExit(int col);
+    int PickerColumn(const QObject* watched) const;
+    static bool LeavesPicker(Qt::FocusReason reason);
+    void RunExitHandler(int col);
     void HandlePickers(int col, const QRect& rect, QStyle::State state);
     void SendPickersBehindWhenCellLeavesView();
     QRect CellInPickerParent(const QRect& viewportRect) const;

@@ -1,8 +1,9 @@
-#include "Csv.h"
 #include "NumberListFiles.h"
+#include "Csv.h"
 
 #include "NumberGrid.h"
 #include "NumberValidation.h"
+#include "PeriodText.h"
 
 namespace gsm::numbers {
 
@@ -13,20 +14,23 @@ constexpr std::size_t kTimeLength = 5;
 
 // A decimal integer of the two characters at `offset`: two digits, or a
 // sign and a digit.
-bool IsTwoCharacterInteger(std::string_view text, std::size_t offset) {
+bool IsTwoCharacterInteger(std::u32string_view text, std::size_t offset) {
     if (offset + 2 > text.size())
         return false;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    const char first = text[offset];
-    return digit(text[offset + 1]) && (digit(first) || first == '+' || first == '-');
+    const auto digit = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+    const char32_t first = text[offset];
+    return digit(text[offset + 1]) && (digit(first) || first == U'+' || first == U'-');
 }
 
-bool DateInForm(std::string_view text) {
+// Lengths and positions count characters, as everywhere a period cell is read.
+bool DateInForm(std::string_view cell) {
+    const std::u32string text = CellCharacters(cell);
     return text.size() == kDateLength && IsTwoCharacterInteger(text, 5) &&
            IsTwoCharacterInteger(text, kDateLength - 2) && IsTwoCharacterInteger(text, 2);
 }
 
-bool TimeInForm(std::string_view text) {
+bool TimeInForm(std::string_view cell) {
+    const std::u32string text = CellCharacters(cell);
     return text.size() == kTimeLength && IsTwoCharacterInteger(text, 0) &&
            IsTwoCharacterInteger(text, kTimeLength - 2);
 }

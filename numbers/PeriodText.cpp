@@ -7,11 +7,7 @@
 
 namespace gsm::numbers {
 
-namespace {
-
-// Positions count characters, not UTF-8 bytes, so a typed wide character
-// does not shift the parts.
-std::u32string Characters(std::string_view utf8) {
+std::u32string CellCharacters(std::string_view utf8) {
     std::u32string out;
     while (!utf8.empty()) {
         const CodePointRead read = ReadCodePoint(utf8);
@@ -20,6 +16,8 @@ std::u32string Characters(std::string_view utf8) {
     }
     return out;
 }
+
+namespace {
 
 // Characters first to last, 1-based and inclusive; what lies outside the text
 // is simply missing, so the part may come out shorter or empty.
@@ -84,7 +82,7 @@ std::string AtLeastTwoDigits(int value) {
 bool PeriodCellInRange(int col, std::string_view text) {
     if (text.empty())
         return true;
-    const std::u32string chars = Characters(text);
+    const std::u32string chars = CellCharacters(text);
     if (IsDateColumn(col)) {
         const DateParts d = SplitDate(chars);
         return d.month && d.day && *d.month <= 12 && *d.day <= 31;
@@ -95,7 +93,7 @@ bool PeriodCellInRange(int col, std::string_view text) {
 }
 
 std::optional<CivilDate> PickerDate(std::string_view text) {
-    const DateParts d = SplitDate(Characters(text));
+    const DateParts d = SplitDate(CellCharacters(text));
     if (!d.year || !d.month || !d.day || *d.month > 12 || *d.day > 31)
         return std::nullopt;
     if (!IsCalendarDate(*d.year, *d.month, *d.day))
@@ -104,7 +102,7 @@ std::optional<CivilDate> PickerDate(std::string_view text) {
 }
 
 std::optional<ClockTime> PickerTime(std::string_view text) {
-    const std::u32string chars = Characters(text);
+    const std::u32string chars = CellCharacters(text);
     const auto hour = Number(Part(chars, 1, 2));
     const auto minute = Number(Part(chars, 4, 5));
     if (!hour || !minute || *hour >= 24 || *minute >= 60)
@@ -113,7 +111,7 @@ std::optional<ClockTime> PickerTime(std::string_view text) {
 }
 
 std::optional<DeviceDate> EncodableDate(std::string_view text) {
-    const std::u32string chars = Characters(text);
+    const std::u32string chars = CellCharacters(text);
     constexpr std::size_t kDateLength = 10;
     if (chars.size() != kDateLength)
         return std::nullopt;
@@ -128,7 +126,7 @@ std::optional<DeviceDate> EncodableDate(std::string_view text) {
 }
 
 std::optional<DeviceTime> EncodableTime(std::string_view text) {
-    const std::u32string chars = Characters(text);
+    const std::u32string chars = CellCharacters(text);
     const std::size_t colon = chars.find(U':');
     if (colon == std::u32string::npos)
         return std::nullopt;

@@ -34,6 +34,10 @@ struct DeviceTime {
     std::uint8_t minute;
 };
 
+// The characters of a cell text. Positions count characters, not UTF-8
+// bytes, so a typed wide character does not shift the parts.
+std::u32string CellCharacters(std::string_view utf8);
+
 // Whether a period cell would be painted as sensible: a date's month at most
 // 12 and its day at most 31, a time's hour (characters 1 and 2) at most 23 and
 // its minute (characters 4 and 5) at most 59. Parts that are not numbers are

@@ -187,6 +187,34 @@ TEST_F(NumbersTab, StartDatePickerWritesItsDateAndGoesAway) {
     EXPECT_FALSE(form->NumbersTab->PickerEditPending);
 }
 
+TEST_F(NumbersTab, OpeningTheCalendarOrPressingReturnDoesNotLeaveThePicker) {
+    FillPeriod(3);
+    ClickCell(kStartDate, 3);
+    grid->setFocus();
+    Paint();
+    QDateEdit* picker = form->dtp_startdate;
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Return);
+    EXPECT_TRUE(picker->isVisible());
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 4, picker->height() / 2)); // the drop-down arrow
+    QWidget* calendar = QApplication::activePopupWidget();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(picker->isVisible()) << "the picker stays while its calendar is open";
+    picker->setDate(QDate(2016, 2, 29)); // chosen in the calendar
+    calendar->close();
+    QApplication::processEvents(); // the grid repaints and takes the changed date
+    EXPECT_TRUE(picker->isVisible());
+    EXPECT_EQ(Cell(kStartDate, 3), "2016/02/29");
+
+    // The offscreen platform leaves the closed calendar the active window.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form.get(); }));
+    picker->setFocus();
+    grid->setFocus();
+    EXPECT_FALSE(picker->isVisible());
+}
+
 TEST_F(NumbersTab, NoPickerOverThePeriodOfAnAlwaysRow) {
     SetCell(kNumber, 4, "+1");
     SetCell(kAlways, 4, "yes");
@@ -194,6 +222,12 @@ TEST_F(NumbersTab, NoPickerOverThePeriodOfAnAlwaysRow) {
     grid->setFocus();
     Paint();
     EXPECT_FALSE(form->NumbersTab->Pickers().InFront(kEndDate));
+    // The selection makes it visible, but nothing of it can be seen: not even
+    // where it stands before it was ever laid over a cell.
+    QDateEdit* picker = form->dtp_enddate;
+    ASSERT_TRUE(picker->isVisible());
+    QWidget* seen = form->childAt(picker->mapTo(form.get(), picker->rect().center()));
+    EXPECT_TRUE(seen != picker && !picker->isAncestorOf(seen));
 }
 
 TEST_F(NumbersTab, ImpossibleDatesAndTimesArePaintedMoneyGreen) {
@@ -224,6 +258,9 @@ TEST_F(NumbersTab, MarksAreDrawnAsCheckBoxes) {
     };
     EXPECT_NE(cellImage(kAlways, 1), cellImage(kAlways, 2));
     EXPECT_EQ(cellImage(kAlways, 2), cellImage(kDelete, 2));
+    // Around the box the mark cells have the ground of the other entry cells.
+    EXPECT_EQ(Background(kAlways, 2), Background(kNumber, 2));
+    EXPECT_EQ(Background(kDelete, 1), Background(kNumber, 2));
 }
 
 TEST_F(NumbersTab, HiddenClearEmptiesEverythingButSerials) {

@@ -60,7 +60,10 @@ TEST(NumberListImportCheck, PeriodsAreCheckedForFormOnly) {
     sheet.Entry(8, "1", "2015/03/06", "0830 ", "2016/12/31", "23:59"); // minutes not a number
     sheet.Entry(9, "1", "2015/-3/+6", "08:30", "2016/12/31", "23:59"); // signed numbers pass
     sheet.Entry(10, "1", "2015/03/06", "08:30", "2016/12/31", "23:5x");
-    EXPECT_EQ(WrongImportRows(sheet.View()), (std::vector<int>{3, 4, 5, 6, 7, 8, 10}));
+    // Lengths and positions count characters, not UTF-8 bytes.
+    sheet.Entry(11, "1", "2015年03月06", "08时30", "2016/12/31", "23:59");
+    sheet.Entry(12, "1", "2015/03/06", "08:30", "2016年3月31", "23:59"); // 9 characters
+    EXPECT_EQ(WrongImportRows(sheet.View()), (std::vector<int>{3, 4, 5, 6, 7, 8, 10, 12}));
 }
 
 TEST(NumberListImportCheck, RowsWithoutNumberOrWithAMarkAreNotChecked) {
