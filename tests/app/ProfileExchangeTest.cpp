@@ -200,6 +200,15 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     }
 }
 
+TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
+    const QString path = PathOf(QStringLiteral("no such folder/profile.xlsx"));
+    Pick(path);
+    Click(form->btn17, 1);
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Cannot save")))
+        << LastMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST_F(ProfileExchange, CancelledDialogsWriteAndChangeNothing) {
     const Snapshot before = Take();
     EXPECT_TRUE(form->customstringgrid_basis->ExportProfile().isEmpty());
