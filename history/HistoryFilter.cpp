@@ -82,13 +82,29 @@ std::vector<Candidate> CollectCandidates(const IGrid& grid, IStatusSink& status)
     return candidates;
 }
 
-std::vector<Candidate> SelectInside(const std::vector<Candidate>& candidates, Stamp start,
-                                    Stamp end, IStatusSink& status) {
-    std::vector<Candidate> matches;
+bool LiesInside(const Candidate& c, Stamp start, Stamp end) {
+    return start < c.stamp && c.stamp < end;
+}
+
+int CountInside(const std::vector<Candidate>& candidates, Stamp start, Stamp end,
+                IStatusSink& status) {
+    int count = 0;
     for (const Candidate& c : candidates) {
-        if (start < c.stamp && c.stamp < end)
-            matches.push_back(c);
+        if (LiesInside(c, start, end))
+            ++count;
         status.ShowStatus(status::kSearch);
+    }
+    return count;
+}
+
+std::vector<Candidate> CopyInside(const std::vector<Candidate>& candidates, Stamp start, Stamp end,
+                                  int count, IStatusSink& status) {
+    std::vector<Candidate> matches;
+    matches.reserve(static_cast<std::size_t>(count));
+    for (const Candidate& c : candidates) {
+        if (LiesInside(c, start, end))
+            matches.push_back(c);
+        status.ShowStatus(status::kLoading);
     }
     return matches;
 }
@@ -133,10 +149,12 @@ FilterOutcome FilterHistory(IGrid& grid, const HistoryPeriod& period, IStatusSin
 
     const Stamp start = StampOf(period.startDate, period.startTime);
     const Stamp end = StampOf(period.endDate, period.endTime);
-    std::vector<Candidate> matches = SelectInside(candidates, start, end, status);
-    if (matches.empty())
+    const int count = CountInside(candidates, start, end, status);
+    if (count == 0)
         return {FilterResult::NoRecords, message::kNoRecords};
-    status.ShowStatus(status::kLoading);
+    std::vector<Candidate> matches = CopyInside(candidates, start, end, count, status);
+    // One stable sort by (date, time) gives the order of a date pass and a
+    // time pass, so the date phase is announced once.
     status.ShowStatus(status::kSortDate);
     std::stable_sort(matches.begin(), matches.end(),
                      [](const Candidate& a, const Candidate& b) { return a.stamp < b.stamp; });

@@ -24,8 +24,8 @@ std::optional<int> FirstRowOfPage(std::int64_t address);
 
 // Decodes both records of a page into their rows. A reply that cannot be
 // placed, or that carried more than a page, is ignored (false, grid
-// untouched). A shorter payload still decodes both records: `page` keeps what
-// an earlier page left behind.
+// untouched). A shorter payload still decodes both records from whatever
+// `page` holds beyond it.
 bool DecodePageIntoGrid(IGrid& grid, std::int32_t address,
                         std::span<const std::uint8_t, frame::kMaxPayload> page,
                         std::size_t payloadLength, const CodePage& codePage);

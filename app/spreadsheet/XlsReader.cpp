@@ -1,6 +1,7 @@
 #include "XlsReader.h"
 
 #include "CellText.h"
+#include "CompoundDirectory.h"
 
 #include <QFile>
 
@@ -88,6 +89,13 @@ QString ReadCells(const void* handle, Sheet& sheet) {
 } // namespace
 
 SheetRead ReadXlsFirstSheet(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    const QString unsound = CheckCompoundDirectory(file.readAll());
+    file.close();
+    if (!unsound.isEmpty())
+        return {std::nullopt, unsound};
     const void* raw = nullptr;
     const int opened = freexl_open(QFile::encodeName(path).constData(), &raw);
     const XlsHandle handle(raw);

@@ -279,14 +279,20 @@ struct CellReference {
     int column = 0;
 };
 
+bool IsColumnLetter(QChar c) {
+    return c.unicode() >= u'A' && c.unicode() <= u'Z';
+}
+
 // "B12" → row 12, column 2; fails on anything else.
 CellReference ParseReference(QStringView reference) {
+    // The last column is XFD: a fourth letter already lies outside the sheet,
+    // and counting further letters would overflow the column number.
+    constexpr qsizetype kMaxLetters = 3;
     CellReference parsed;
     qsizetype i = 0;
-    for (; i < reference.size() && reference.at(i).isUpper() && reference.at(i).unicode() < 128;
-         ++i)
+    for (; i < reference.size() && i <= kMaxLetters && IsColumnLetter(reference.at(i)); ++i)
         parsed.column = parsed.column * 26 + (reference.at(i).unicode() - u'A' + 1);
-    bool ok = i > 0 && i <= 3;
+    bool ok = i > 0 && i <= kMaxLetters;
     parsed.row = ok ? reference.mid(i).toInt(&ok) : 0;
     if (!ok || !Sheet::IsInside(parsed.row, parsed.column))
         FailDamaged(QStringLiteral("the cell reference %1 is not valid").arg(reference.toString()));

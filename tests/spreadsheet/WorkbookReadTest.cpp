@@ -169,9 +169,24 @@ protected:
             WriteBytes(path, QByteArray::fromHex("d0cf11e0a1b11ae1") + QByteArray(600, '\0'));
         else if (kind == QStringLiteral("cut-xls"))
             WriteBytes(path, ReadBytes(DataFile(QStringLiteral("numberlist-calc.xls"))).left(1500));
+        else if (kind == QStringLiteral("long-name-xls"))
+            WriteBytes(path, WithLongWorkbookEntryName(
+                                 ReadBytes(DataFile(QStringLiteral("numberlist-calc.xls")))));
         else
             return Made({QStringLiteral("damaged"), kind}, kind + QStringLiteral(".xlsx"));
         return path;
+    }
+    // The directory entry named "Workbook" (UTF-16) claims a name far longer
+    // than its 64-byte field.
+    static QByteArray WithLongWorkbookEntryName(QByteArray xls) {
+        const QByteArray name("W\0o\0r\0k\0b\0o\0o\0k\0", 16);
+        const qsizetype at = xls.indexOf(name);
+        EXPECT_GE(at, 0);
+        if (at >= 0) {
+            xls[at + 64] = '\xFF';
+            xls[at + 65] = '\xFF';
+        }
+        return xls;
     }
     static void WriteBytes(const QString& path, const QByteArray& bytes) {
         QFile file(path);
@@ -201,9 +216,9 @@ TEST_P(UnreadableFileTest, IsRefusedWithAReasonAndTheOpenWorkbookStays) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableFileTest,
                          ::testing::Values("text", "empty", "missing", "cut-zip", "fake-zip",
-                                           "fake-xls", "cut-xls", "missing-string", "bad-xml",
-                                           "bad-number", "bad-reference", "no-sheet-part",
-                                           "no-workbook"),
+                                           "fake-xls", "cut-xls", "long-name-xls", "missing-string",
+                                           "bad-xml", "bad-number", "bad-reference",
+                                           "long-reference", "no-sheet-part", "no-workbook"),
                          [](const auto& info) {
                              std::string name = info.param;
                              std::replace(name.begin(), name.end(), '-', '_');

@@ -217,6 +217,8 @@ def damaged_parts(kind):
         parts["book/sheets/b.xml"] = FIRST_SHEET.replace("<v>42</v>", "<v>4x2</v>")
     elif kind == "bad-reference":
         parts["book/sheets/b.xml"] = FIRST_SHEET.replace('r="C5"', 'r="ZZZZ5"')
+    elif kind == "long-reference":
+        parts["book/sheets/b.xml"] = FIRST_SHEET.replace('r="C5"', 'r="' + "A" * 30 + '5"')
     elif kind == "no-sheet-part":
         del parts["book/sheets/b.xml"]
     elif kind == "no-workbook":
