@@ -30,7 +30,11 @@ for _ in $(seq 1 100); do
   kill -0 "$sim_pid" 2>/dev/null || { cat "$workdir/sim.err" >&2; exit 1; }
   sleep 0.05
 done
-echo "Simulated device on $(head -n 1 "$workdir/sim.out")"
+if [ -s "$workdir/sim.out" ]; then
+  echo "Simulated device on $(head -n 1 "$workdir/sim.out")"
+else
+  echo "The simulated device did not announce its port in 5 s; starting the program without it." >&2
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found; starting the program on a virtual display (xvfb-run)." >&2

@@ -24,6 +24,8 @@ TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
     horizontalHeader()->setFixedHeight(kDefaultRowHeight);
     setRowHidden(kHeaderRow, true);
     setWordWrap(false);
+    // A classic grid clips a long text at the cell's edge.
+    setTextElideMode(Qt::ElideNone);
     MarkFixedColumn();
 
     connect(model(), &QAbstractItemModel::dataChanged, this, &TStringGrid::MirrorHeaderRow);
@@ -69,12 +71,14 @@ void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex&
 }
 
 // The fixed column looks like the header and cannot be selected or edited.
+// Its texts start at the left edge, as the grid's default drawing puts them;
+// grids that want them centred paint their cells themselves.
 void TStringGrid::MarkFixedColumn() {
     const QBrush fixedColour = palette().button();
     for (int r = 0; r < rowCount(); ++r) {
         QTableWidgetItem* cell = item(r, kFixedColumn);
         cell->setFlags(Qt::ItemIsEnabled);
         cell->setBackground(fixedColour);
-        cell->setTextAlignment(Qt::AlignCenter);
+        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

@@ -418,6 +418,7 @@ void TForm1::BuildComponents() {
     cm1->SetBaudRate(kBaudRate);
     cm1->SetInputLen(1);
     cm1->SetInBufferSize(2048);
+    cm1->SetPortOpenError(QString::fromLatin1(comm_text::kErrorOpening));
 
     connect(pgc1, &QTabWidget::currentChanged, this, &TForm1::pgc1Change);
     connect(btn8, &QPushButton::clicked, this, &TForm1::btn8Click);

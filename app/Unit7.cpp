@@ -16,6 +16,8 @@ constexpr int kRows = 1001;
 TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form7"));
     setFixedSize(kWidth, kHeight);
+    // The program ends when the main window closes, even with this one open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);

@@ -65,6 +65,8 @@ public:
     quint8 CommPort() const { return m_props.commPort; }
     void SetCommPort(quint8 port);
     QString PortOpenError() const { return m_portOpenError; }
+    // An owner may start it with a text of its own; every open and close clears it.
+    void SetPortOpenError(const QString& text) { m_portOpenError = text; }
     QString Output() const { return m_props.output; }
     void SetOutput(const QString& text);
     quint16 InputLen() const { return m_props.inputLen; }

@@ -113,6 +113,9 @@ TEST_F(Startup, TimersAndPortComponentStartAsDesigned) {
     EXPECT_EQ(form->tmr2->interval(), 3000);
     EXPECT_NE(form->findChild<QObject*>("cm1"), nullptr);
     EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_EQ(form->cm1->PortOpenError(), "Error opening serial port");
+    EXPECT_EQ(form->cm1->InputLen(), 1);
+    EXPECT_EQ(form->cm1->InBufferSize(), 2048);
 }
 
 TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
@@ -286,6 +289,7 @@ TEST_F(Startup, HiddenButtonOpensTheListWindow) {
     EXPECT_EQ(form7.strngrd1->Cells(0, 0), QStringLiteral("序号"));
     EXPECT_EQ(form7.strngrd1->Cells(1, 0), QStringLiteral("位置"));
     EXPECT_EQ(form7.strngrd1->RowCount(), 1001);
+    EXPECT_FALSE(form7.testAttribute(Qt::WA_QuitOnClose));
     form7.btn1->click();
     EXPECT_FALSE(form7.isVisible());
 }
