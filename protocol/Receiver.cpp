@@ -37,6 +37,8 @@ void TReceivePath::TakeByte(std::uint8_t b) {
     // and its timeout keeps running.
     if (result == ByteResult::Dropped)
         return;
+    if (result == ByteResult::Started)
+        solicited_ = gate_.Outstanding();
     link_.timer.Disable();
     switch (result) {
     case ByteResult::Dropped:
@@ -53,7 +55,11 @@ void TReceivePath::TakeByte(std::uint8_t b) {
         return;
     case ByteResult::FrameValid:
         o_.valid.Fill(o_.rec);
-        Dispatch();
+        // A reply whose request already ran into the timeout (or that nobody
+        // asked for) was reported as missing: acting on it now would fill a
+        // grid or continue a transfer behind the user's back.
+        if (solicited_)
+            Dispatch();
         o_.rec.Reset();
         SettleIfIdle();
         return;
@@ -95,17 +101,18 @@ void TReceivePath::Dispatch() {
         break;
     case cmd::kSetClock:
         link_.status.ShowStatus(status::kClockReply);
-        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kClockSet : message::kClockError);
+        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kClockSet
+                                                        : message::kClockError);
         break;
     case cmd::kCheckMode:
         link_.status.ShowStatus(status::kCheckingMode);
         ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kCheckModeEntered
-                                                   : message::kCheckModeError);
+                                                        : message::kCheckModeError);
         break;
     case cmd::kDeleteHistory:
         link_.status.ShowStatus(status::kDeleteCommand);
         ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kHistoryDeleted
-                                                   : message::kHistoryDeleteError);
+                                                        : message::kHistoryDeleteError);
         break;
     default:
         link_.status.ShowStatus(status::kUndefinedData);

@@ -113,6 +113,8 @@ private:
     CommandObjects o_;
     ReceiverUi ui_;
     TOperationGate& gate_;
+    // The frame being collected began while a request was waiting for it.
+    bool solicited_ = false;
 };
 
 } // namespace gsm

@@ -44,6 +44,7 @@ struct Bench {
     std::size_t answered = 0;
 
     Bench() {
+        fake.timer.onEnable = [this] { gate.RequestSent(); };
         InitNumberGrid(grid);
         path.handlers.decodeNumberPage = [this] { transfer.DecodeNumberPage(); };
         path.handlers.numbersSaveStep = [this] { transfer.SaveStep(); };

@@ -6,6 +6,7 @@
 #include "Link.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,15 @@ public:
     bool enabled = false;
     int interval = kReceiveTimeoutMs;
     int starts = 0; // fresh countdowns begun
+    // As in the program: arming the timeout means a request is outstanding.
+    std::function<void()> onEnable;
 
     void Enable() override {
         if (!enabled)
             ++starts;
         enabled = true;
+        if (onEnable)
+            onEnable();
     }
     void Disable() override { enabled = false; }
     void SetInterval(int ms) override { interval = ms; }

@@ -8,6 +8,16 @@ using namespace gsm::test;
 
 namespace {
 
+Bytes ReplyFrame(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
+    TDataPackage p;
+    p.SetCommand(command);
+    p.SetLength(static_cast<int>(payload.size()));
+    p.SetAddress(address);
+    p.SetPayload(payload);
+    p.BuildFrame();
+    return FrameOf(p);
+}
+
 // The receive path with every collaborator recorded.
 struct Harness {
     FakeLink fake;
@@ -36,6 +46,7 @@ struct Harness {
                       gate};
 
     Harness() {
+        fake.timer.onEnable = [this] { gate.RequestSent(); };
         path.handlers.decodeSettingsPage = [this] { handled.push_back("settings"); };
         path.handlers.decodeNumberPage = [this] { handled.push_back("numbers"); };
         path.handlers.decodeHistoryPage = [this] { handled.push_back("history"); };
@@ -43,18 +54,18 @@ struct Harness {
         path.handlers.numbersSaveStep = [this] { handled.push_back("numbers save"); };
     }
 
+    // A reply to a request: the send step armed the timeout first.
     void Receive(const Bytes& bytes) {
+        fake.timer.Enable();
+        Arrive(bytes);
+    }
+    // Bytes nobody asked for, or that come after their request timed out.
+    void Arrive(const Bytes& bytes) {
         for (auto b : bytes)
             path.TakeByte(b);
     }
     void Receive(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-        TDataPackage p;
-        p.SetCommand(command);
-        p.SetLength(static_cast<int>(payload.size()));
-        p.SetAddress(address);
-        p.SetPayload(payload);
-        p.BuildFrame();
-        Receive(FrameOf(p));
+        Receive(ReplyFrame(command, address, payload));
     }
     bool StatusSeen(const std::string& text) const {
         const auto& t = fake.status.texts;
@@ -293,6 +304,33 @@ TEST(Login, TimedOutOrCorruptLoginDoesNotCaptureTheNextSettingsRead) {
     Bytes bad = Hex("23 85 00 00 00 00 00 01 01 84");
     h.Receive(bad);
     EXPECT_EQ(h.login.Verifying, 0);
+}
+
+TEST(LateReply, ReplyAfterItsTimeoutIsIgnored) {
+    Harness h;
+    h.login.StartVerify(h.fake.link);
+    h.path.Timeout();
+    h.Arrive(ReplyFrame(cmd::kReadPage, 0, PasswordPage("7145")));
+    EXPECT_TRUE(h.handled.empty()); // not decoded into the settings grid
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Receive timeout"});
+    EXPECT_FALSE(h.gate.LoggedIn());
+    EXPECT_FALSE(h.gate.Outstanding());
+    EXPECT_FALSE(h.fake.timer.enabled);
+
+    // The next request's reply is handled as usual.
+    h.Receive(cmd::kReadPage, 0, Page(0));
+    EXPECT_EQ(h.handled, std::vector<std::string>{"settings"});
+}
+
+TEST(LateReply, FrameNobodyAskedForChangesNothing) {
+    Harness h;
+    h.gate.SetLoggedIn(true);
+    h.Arrive(Hex("23 85 00 00 00 00 00 01 01 85"));
+    h.Arrive(ReplyFrame(cmd::kWritePage, addr::NumberPage(1), {1}));
+    EXPECT_TRUE(h.messages.empty());
+    EXPECT_TRUE(h.handled.empty());
+    EXPECT_FALSE(h.gate.Outstanding());
+    EXPECT_TRUE(h.operations.back());
 }
 
 TEST(OperationGate, LockedWhileARequestIsOutstandingThenFollowsLogin) {

@@ -46,6 +46,7 @@ struct Session : StartGrid {
                    [this](const std::string& m) { messages.push_back(m); }}};
 
     Session() {
+        fake.timer.onEnable = [this] { gate.RequestSent(); };
         receiver.handlers.decodeSettingsPage = [this] { transfer.DecodeSettingsPage(); };
         receiver.handlers.settingsSaveStep = [this] { transfer.SaveStep(); };
     }
