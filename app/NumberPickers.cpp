@@ -5,12 +5,72 @@
 
 #include <QDateEdit>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTimeEdit>
 
 #include <initializer_list>
 
 using namespace gsm::numbers;
+
+namespace {
+
+// The line editor inside a picker keeps a blank of 2 pixels on either side
+// and needs one more for the cursor.
+constexpr int kEditorBlank = 5;
+constexpr int kSmallestPixels = 7;
+
+// The widest text the picker shows: every field at its full width.
+QString WidestText(const QDateTimeEdit& picker) {
+    QString text = picker.displayFormat();
+    for (QChar& c : text)
+        if (c.isLetter())
+            c = QLatin1Char('0');
+    return text;
+}
+
+// Width left for the text when the picker is `size` big.
+int TextRoom(const QDateTimeEdit& picker, QSize size) {
+    QStyle* style = picker.style();
+    if (picker.calendarPopup()) {
+        QStyleOptionComboBox option;
+        option.initFrom(&picker);
+        option.rect = QRect(QPoint(), size);
+        option.editable = true;
+        option.frame = picker.hasFrame();
+        return style
+                   ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                    &picker)
+                   .width() -
+               kEditorBlank;
+    }
+    QStyleOptionSpinBox option;
+    option.initFrom(&picker);
+    option.rect = QRect(QPoint(), size);
+    option.frame = picker.hasFrame();
+    option.buttonSymbols = picker.buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    return style->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, &picker)
+               .width() -
+           kEditorBlank;
+}
+
+// `face`, made smaller until the picker's widest text fits `size`.
+QFont FaceThatFits(const QDateTimeEdit& picker, QFont face, QSize size) {
+    const QString text = WidestText(picker);
+    const int room = TextRoom(picker, size);
+    int pixels = QFontInfo(face).pixelSize();
+    while (QFontMetrics(face).horizontalAdvance(text) > room && pixels > kSmallestPixels)
+        face.setPixelSize(--pixels);
+    return face;
+}
+
+} // namespace
 
 TNumberPickers::TNumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
                                QTimeEdit* endTime)
@@ -23,10 +83,11 @@ void TNumberPickers::FitToCells() {
         QFont narrow = picker->font();
         narrow.setStretch(QFont::SemiCondensed);
         picker->setFont(narrow);
+        m_face = narrow;
     }
 }
 
-QWidget* TNumberPickers::For(int col) const {
+QDateTimeEdit* TNumberPickers::For(int col) const {
     switch (col) {
     case col::kStartDate:
         return m_startDate;
@@ -56,11 +117,13 @@ void TNumberPickers::SendBehind() {
 }
 
 void TNumberPickers::PlaceOver(int col, const QRect& cell) {
-    QWidget* picker = For(col);
+    QDateTimeEdit* picker = For(col);
     if (!picker)
         return;
-    if (picker->geometry() != cell)
+    if (picker->geometry() != cell) {
+        picker->setFont(FaceThatFits(*picker, m_face, cell.size()));
         picker->setGeometry(cell);
+    }
     bool& inFront = m_inFront[static_cast<std::size_t>(col - kFirstCol)];
     if (!inFront) {
         picker->raise();

@@ -3,12 +3,14 @@
 // grid until the grid paints the current period cell, which lays the cell's
 // picker over it; a picker writes its value back into the cell when it is left.
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
 #include <array>
 
 class QDateEdit;
+class QDateTimeEdit;
 class QTimeEdit;
 class QWidget;
 
@@ -18,11 +20,12 @@ public:
                    QTimeEdit* endTime);
 
     // A cell is only 83 to 91 pixels wide: the pickers go without a frame and
-    // in a narrower face so that a whole date fits beside the drop-down arrow.
+    // in a narrower face; where a whole date still does not fit beside the
+    // drop-down arrow, the picker laid over a cell takes a smaller size.
     void FitToCells();
 
     // The picker of period column `col` (2 to 5), or nullptr for other columns.
-    QWidget* For(int col) const;
+    QDateTimeEdit* For(int col) const;
 
     // Only the picker of `col` is visible; it stays behind the grid.
     void ShowOnly(int col);
@@ -50,4 +53,5 @@ private:
     QDateEdit* m_endDate;
     QTimeEdit* m_endTime;
     std::array<bool, kCount> m_inFront{};
+    QFont m_face; // the narrow face set by FitToCells
 };

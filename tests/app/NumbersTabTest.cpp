@@ -11,7 +11,9 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -185,6 +187,25 @@ TEST_F(NumbersTab, StartDatePickerWritesItsDateAndGoesAway) {
     EXPECT_EQ(Cell(kStartDate, 3), "2016/02/29");
     EXPECT_FALSE(picker->isVisible());
     EXPECT_FALSE(form->NumbersTab->PickerEditPending);
+}
+
+TEST_F(NumbersTab, EveryPickerShowsItsWholeValueInsideTheCell) {
+    FillPeriod(3);
+    SetCell(kStartDate, 3, "2028/12/28");
+    for (int col = kStartDate; col <= kEndTime; ++col) {
+        ClickCell(col, 3);
+        grid->setFocus();
+        Paint();
+        auto* picker = qobject_cast<QDateTimeEdit*>(form->NumbersTab->Pickers().For(col));
+        ASSERT_NE(picker, nullptr);
+        ASSERT_TRUE(form->NumbersTab->Pickers().InFront(col));
+        const auto* editor = picker->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        const int textWidth = QFontMetrics(editor->font()).horizontalAdvance(editor->text());
+        EXPECT_LE(textWidth, editor->width() - 4)
+            << "column " << col << ": " << editor->text().toStdString();
+        EXPECT_LE(picker->width(), grid->columnWidth(col));
+    }
 }
 
 TEST_F(NumbersTab, OpeningTheCalendarOrPressingReturnDoesNotLeaveThePicker) {
