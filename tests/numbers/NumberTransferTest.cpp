@@ -51,13 +51,7 @@ struct Bench {
     }
 
     void Answer(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-        TDataPackage reply;
-        reply.SetCommand(command);
-        reply.SetLength(static_cast<int>(payload.size()));
-        reply.SetAddress(address);
-        reply.SetPayload(payload);
-        reply.BuildFrame();
-        for (auto b : FrameOf(reply))
+        for (auto b : FrameOf(command, address, payload))
             path.TakeByte(b);
     }
 

@@ -88,4 +88,15 @@ inline Bytes FrameOf(const TDataPackage& p) {
     return {p.Frame.begin(), p.Frame.begin() + p.FrameLength};
 }
 
+// A whole frame, as the device or the program sends it.
+inline Bytes FrameOf(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
+    TDataPackage p;
+    p.SetCommand(command);
+    p.SetLength(static_cast<int>(payload.size()));
+    p.SetAddress(address);
+    p.SetPayload(payload);
+    p.BuildFrame();
+    return FrameOf(p);
+}
+
 } // namespace gsm::test

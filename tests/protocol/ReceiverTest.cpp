@@ -8,16 +8,6 @@ using namespace gsm::test;
 
 namespace {
 
-Bytes ReplyFrame(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-    TDataPackage p;
-    p.SetCommand(command);
-    p.SetLength(static_cast<int>(payload.size()));
-    p.SetAddress(address);
-    p.SetPayload(payload);
-    p.BuildFrame();
-    return FrameOf(p);
-}
-
 // The receive path with every collaborator recorded.
 struct Harness {
     FakeLink fake;
@@ -65,7 +55,7 @@ struct Harness {
             path.TakeByte(b);
     }
     void Receive(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-        Receive(ReplyFrame(command, address, payload));
+        Receive(FrameOf(command, address, payload));
     }
     bool StatusSeen(const std::string& text) const {
         const auto& t = fake.status.texts;
@@ -310,7 +300,7 @@ TEST(LateReply, ReplyAfterItsTimeoutIsIgnored) {
     Harness h;
     h.login.StartVerify(h.fake.link);
     h.path.Timeout();
-    h.Arrive(ReplyFrame(cmd::kReadPage, 0, PasswordPage("7145")));
+    h.Arrive(FrameOf(cmd::kReadPage, 0, PasswordPage("7145")));
     EXPECT_TRUE(h.handled.empty()); // not decoded into the settings grid
     EXPECT_EQ(h.messages, std::vector<std::string>{"Receive timeout"});
     EXPECT_FALSE(h.gate.LoggedIn());
@@ -326,7 +316,7 @@ TEST(LateReply, FrameNobodyAskedForChangesNothing) {
     Harness h;
     h.gate.SetLoggedIn(true);
     h.Arrive(Hex("23 85 00 00 00 00 00 01 01 85"));
-    h.Arrive(ReplyFrame(cmd::kWritePage, addr::NumberPage(1), {1}));
+    h.Arrive(FrameOf(cmd::kWritePage, addr::NumberPage(1), {1}));
     EXPECT_TRUE(h.messages.empty());
     EXPECT_TRUE(h.handled.empty());
     EXPECT_FALSE(h.gate.Outstanding());

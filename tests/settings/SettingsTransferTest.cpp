@@ -52,14 +52,8 @@ struct Session : StartGrid {
     }
 
     void Reply(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-        TDataPackage frame;
-        frame.SetCommand(command);
-        frame.SetLength(static_cast<int>(payload.size()));
-        frame.SetAddress(address);
-        frame.SetPayload(payload);
-        frame.BuildFrame();
         fake.timer.Disable();
-        for (std::uint8_t b : frame.Bytes())
+        for (std::uint8_t b : gsm::test::FrameOf(command, address, payload))
             receiver.TakeByte(b);
     }
     void ReplyPage(std::uint32_t address, const Page& page) {
