@@ -59,6 +59,20 @@ protected:
         return answers.SeenBoxes().empty() ? QString() : answers.SeenBoxes().back().text;
     }
 
+    // Writes `texts` into `row` from column 1 on.
+    static void FillRow(TStringGrid& grid, int row, const QStringList& texts) {
+        for (int c = 0; c < texts.size(); ++c)
+            grid.SetCells(c + 1, row, texts[c]);
+    }
+    // Every cell, row by row, headers and serials included.
+    static std::vector<QString> AllCells(const TStringGrid& grid) {
+        std::vector<QString> cells;
+        for (int r = 0; r < grid.RowCount(); ++r)
+            for (int c = 0; c < grid.ColCount(); ++c)
+                cells.push_back(grid.Cells(c, r));
+        return cells;
+    }
+
     static QByteArray ReadFile(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

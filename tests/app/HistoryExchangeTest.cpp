@@ -22,23 +22,14 @@ class HistoryExchange : public ExchangeFixture {
 protected:
     TStringGrid& Grid() { return *form->strngrd4; }
 
-    void PutRow(int row, const QStringList& texts) {
-        for (int c = 0; c < texts.size(); ++c)
-            Grid().SetCells(c + 1, row, texts[c]);
-    }
+    void PutRow(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillHistory() {
         PutRow(1, {"7", "2015-03-07", "09:05:00", "Telephone", "Relay ON", "+15555550100", "Open"});
         PutRow(2, {"", "2015-03-08", "", "", "", "", "no number"});
         PutRow(3, {"0012", "2015-03-09", "23:59:59", "SMS", "Arm", "", "a, \"b\""});
         PutRow(1000, {"999", "2099-12-31", "00:00:00", "DIN1", "Alarm", "", "中文"});
     }
-    std::vector<QString> Take() {
-        std::vector<QString> cells;
-        for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c)
-                cells.push_back(Grid().Cells(c, r));
-        return cells;
-    }
+    std::vector<QString> Take() { return AllCells(Grid()); }
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);

@@ -28,10 +28,7 @@ class NumberListExchange : public ExchangeFixture {
 protected:
     TStringGrid& Grid() { return *form->strngrd3; }
 
-    void Entry(int row, const QStringList& texts) {
-        for (int c = 0; c < texts.size(); ++c)
-            Grid().SetCells(c + 1, row, texts[c]);
-    }
+    void Entry(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillList() {
         Entry(1, {"+15555550100", "2015/03/05", "08:30", "2015-03-07", "23:59", "no", "no"});
         Entry(2, {"0123", "", "", "", "", "yes", "no"});
@@ -39,13 +36,7 @@ protected:
         Entry(999, {"+8613800001111", "2016/01/01", "00:00", "2016/12/31", "12:00", "no", "no"});
         Entry(1000, {"1000", "", "", "", "", "yes", "yes"});
     }
-    std::vector<QString> Take() {
-        std::vector<QString> cells;
-        for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c)
-                cells.push_back(Grid().Cells(c, r));
-        return cells;
-    }
+    std::vector<QString> Take() { return AllCells(Grid()); }
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
