@@ -11,8 +11,6 @@ void StatusBarSink::ShowStatus(const std::string& text) {
 }
 
 void QtReceiveTimer::Enable() {
-    if (m_onEnable)
-        m_onEnable();
     if (!m_timer.isActive())
         m_timer.start();
 }
@@ -34,4 +32,8 @@ bool QtReceiveTimer::Enabled() const {
 
 bool CommPortWriter::WriteData(const std::uint8_t* data, std::uint16_t count) {
     return m_comm.WriteData(reinterpret_cast<const char*>(data), count);
+}
+
+bool CommPortWriter::IsOpen() const {
+    return m_comm.PortOpen();
 }

@@ -4,8 +4,6 @@
 
 #include "Link.h"
 
-#include <functional>
-
 class QTimer;
 class TComm;
 class Tstatusbar_ctrl;
@@ -27,18 +25,16 @@ public:
     void Disable() override;
     void SetInterval(int ms) override;
     bool Enabled() const override;
-    // Runs on every Enable, whether or not the countdown was already running.
-    void SetOnEnable(std::function<void()> onEnable) { m_onEnable = std::move(onEnable); }
 
 private:
     QTimer& m_timer;
-    std::function<void()> m_onEnable;
 };
 
 class CommPortWriter : public gsm::IPortWriter {
 public:
     explicit CommPortWriter(TComm& comm) : m_comm(comm) {}
     bool WriteData(const std::uint8_t* data, std::uint16_t count) override;
+    bool IsOpen() const override;
 
 private:
     TComm& m_comm;

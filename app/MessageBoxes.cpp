@@ -52,3 +52,10 @@ bool ConfirmWarning(QWidget* parent, const QString& text) {
                     parent);
     return box.exec() == QMessageBox::Ok;
 }
+
+bool ConfirmStop(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

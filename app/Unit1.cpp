@@ -138,8 +138,7 @@ void TForm1::CreateDeviceLink() {
     StatusSink = std::make_unique<StatusBarSink>(*statusbar_ctrl);
     ReceiveTimer = std::make_unique<QtReceiveTimer>(*tmr1);
     PortWriter = std::make_unique<CommPortWriter>(*cm1);
-    Link =
-        std::make_unique<gsm::DeviceLink>(gsm::DeviceLink{*PortWriter, *ReceiveTimer, *StatusSink});
+    Link = std::make_unique<gsm::DeviceLink>(*PortWriter, *ReceiveTimer, *StatusSink);
 }
 
 void TForm1::CreateReceivePath() {
@@ -148,9 +147,13 @@ void TForm1::CreateReceivePath() {
             EnableDeviceOperations();
         else
             DisableDeviceOperations();
+        // A login sent while another request waits would take its reply.
+        btn1->setEnabled(!OperationGate->Outstanding());
     });
-    // Every request starts the receive timeout: that is when it becomes outstanding.
-    ReceiveTimer->SetOnEnable([this] { OperationGate->RequestSent(); });
+    // A request that went out is outstanding until it is answered or given up.
+    Link->requests.SetOnWaiting([this] { OperationGate->RequestSent(); });
+    if (LinkTrace.Active())
+        Link->trace = &LinkTrace;
 
     const auto message = [this](const std::string& text) {
         ShowMessage(this, QString::fromStdString(text));
@@ -168,7 +171,11 @@ void TForm1::CreateReceivePath() {
                             ShowTitledMessage(this, QString::fromStdString(text));
                         },
                         [this](std::uint16_t percent) { progressbar_ctrl->SetProgress(percent); },
-                        [this] { stat1->SetPanelText(kStatusPanelText, QString()); }},
+                        [this] { stat1->SetPanelText(kStatusPanelText, statusbar_ctrl->Notice()); },
+                        [this](const std::string& text) {
+                            statusbar_ctrl->SetNotice(QString::fromStdString(text));
+                        },
+                        [this] { LinkLost(); }},
         *OperationGate);
     ConnectDeviceHandlers();
 }
@@ -177,6 +184,7 @@ void TForm1::ConnectDeviceHandlers() {
     cm1->OnReceiveData = [this](TComm* sender, const char* buffer, quint16 length) {
         cm1ReceiveData(sender, buffer, length);
     };
+    cm1->OnRequestHangup = [this](TComm* sender) { cm1RequestHangup(sender); };
     connect(tmr1, &QTimer::timeout, this, &TForm1::tmr1Timer);
     connect(btn1, &QPushButton::clicked, this, &TForm1::btn1Click);
     connect(btn23, &QPushButton::clicked, this, &TForm1::btn23Click);
@@ -270,8 +278,22 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!MayCloseDuringTransfer()) {
+        event->ignore();
+        return;
+    }
     ClosePortQuietly();
     QMainWindow::closeEvent(event);
+}
+
+bool TForm1::MayCloseDuringTransfer() {
+    if (!ReceivePath || !ReceivePath->Busy())
+        return true;
+    if (!ConfirmStop(this, QString::fromUtf8(kStopTransferQuestion)))
+        return false;
+    // The answer may have come while the question was open.
+    ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+    return true;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -331,6 +353,8 @@ void TForm1::btn8Click() {
     } else {
         ++PortButtonClicks;
         btn8->setText(QStringLiteral("Open"));
+        // A transfer cannot outlive its port: it ends here, not at a timeout.
+        ReceivePath->StopExchange(gsm::Verdict::LinkLost);
         cm1->ClosePort();
         ShowPortIndicator(false);
     }
@@ -359,8 +383,30 @@ bool TForm1::OpenPortOrExplain() {
 }
 
 void TForm1::ClosePortQuietly() {
+    if (ReceivePath)
+        ReceivePath->StopExchange(gsm::Verdict::LinkLost);
     if (cm1 && cm1->PortOpen())
         cm1->ClosePort();
+}
+
+void TForm1::LinkLost() {
+    // A hang-up and a failed write may both report the same loss.
+    if (!cm1->PortOpen())
+        return;
+    ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+    cm1->ClosePort();
+    ShowPortClosed();
+    // The device may have been swapped or reset: it must be logged in to again.
+    OperationGate->SetLoggedIn(false);
+    ShowMessage(this, QString::fromUtf8(kDeviceDisconnected));
+}
+
+void TForm1::ShowPortClosed() {
+    // An even count makes the next click open the port.
+    if (PortButtonClicks % 2 != 0)
+        ++PortButtonClicks;
+    btn8->setText(QStringLiteral("Open"));
+    ShowPortIndicator(false);
 }
 
 void TForm1::ShowPortIndicator(bool open) {
@@ -369,9 +415,25 @@ void TForm1::ShowPortIndicator(bool open) {
 
 // ---------------------------------------------------------------- device exchanges
 
-// The serial component hands over one byte per call.
-void TForm1::cm1ReceiveData(TComm*, const char* buffer, quint16) {
-    ReceivePath->TakeByte(static_cast<std::uint8_t>(buffer[0]));
+void TForm1::cm1ReceiveData(TComm*, const char* buffer, quint16 bufferLength) {
+    for (quint16 i = 0; i < bufferLength; ++i)
+        ReceivePath->TakeByte(static_cast<std::uint8_t>(buffer[i]));
+}
+
+void TForm1::cm1RequestHangup(TComm*) {
+    LinkLost();
+}
+
+void TForm1::SetReceiveTimeout(int ms) {
+    Link->timeoutMs = ms;
+    tmr1->setInterval(ms);
+}
+
+bool TForm1::StartTrace(const QString& path, QString* failure) {
+    if (!LinkTrace.OpenFile(path, failure))
+        return false;
+    Link->trace = &LinkTrace;
+    return true;
 }
 
 void TForm1::tmr1Timer() {

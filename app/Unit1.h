@@ -8,6 +8,7 @@
 #include "Controllers.h"
 #include "Frame.h"
 #include "LinkAdapters.h"
+#include "LinkTrace.h"
 #include "Login.h"
 #include "Receiver.h"
 
@@ -178,6 +179,8 @@ public:
     std::unique_ptr<QtReceiveTimer> ReceiveTimer;
     std::unique_ptr<CommPortWriter> PortWriter;
     std::unique_ptr<gsm::DeviceLink> Link;
+    // The frame trace; fed only while it writes somewhere.
+    TLinkTrace LinkTrace;
 
     // Locks the device operations until a login succeeds and while a request
     // is outstanding.
@@ -217,7 +220,14 @@ public:
     void btn8Click();
     void btn27Click();
 
+    // Writes every frame to `path` as one JSON line. False, with the reason,
+    // when the file cannot be opened.
+    bool StartTrace(const QString& path, QString* failure);
+    // How long a request waits for its reply; tests shorten it.
+    void SetReceiveTimeout(int ms);
+
     void cm1ReceiveData(TComm* sender, const char* buffer, quint16 bufferLength);
+    void cm1RequestHangup(TComm* sender);
     void tmr1Timer();
     void btn1Click();
     void btn23Click();
@@ -258,5 +268,10 @@ private:
 
     bool OpenPortOrExplain();
     void ClosePortQuietly();
+    // The port went away underneath: closed, shown closed, logged out, told once.
+    void LinkLost();
+    void ShowPortClosed();
+    // Before the window closes in the middle of a transfer. True to close.
+    bool MayCloseDuringTransfer();
     void ShowPortIndicator(bool open);
 };

@@ -2,11 +2,31 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QCommandLineParser parser;
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Write one JSON line per frame sent or received to FILE, for support."),
+        QStringLiteral("FILE"));
+    parser.addOption(trace);
+    parser.process(app);
+
     TForm1 form1;
+    if (parser.isSet(trace)) {
+        QString failure;
+        if (!form1.StartTrace(parser.value(trace), &failure)) {
+            std::fprintf(stderr, "gsmgate: cannot write the trace %s: %s\n",
+                         qPrintable(parser.value(trace)), qPrintable(failure));
+            return 2;
+        }
+    }
     TForm7 form7;
     form1.Form7 = &form7;
     form1.show();

@@ -62,12 +62,10 @@ TransferDone TNumberListTransfer::SaveDone() {
 }
 
 void TNumberListTransfer::RequestNumberPage(std::uint16_t page) {
-    link_.timer.SetInterval(kReceiveTimeoutMs);
     SendRequest(link_, cmd::kReadPage, addr::NumberPage(page), {}, status::kReadNumbers);
 }
 
 void TNumberListTransfer::SendNumberPage(std::uint16_t page) {
-    link_.timer.SetInterval(kReceiveTimeoutMs);
     SendRequest(link_, cmd::kWritePage, addr::NumberPage(page), pendingPages_.at(page - 1u),
                 status::kSaveList);
 }

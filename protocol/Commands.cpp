@@ -2,8 +2,10 @@
 
 namespace gsm {
 
-void SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
+bool SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
                  std::span<const std::uint8_t> payload, const std::string& statusText) {
+    const LinkRequest request{command, address};
+    bool written = false;
     {
         TDataPackage package;
         package.SetCommand(command);
@@ -12,11 +14,26 @@ void SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
         if (!payload.empty())
             package.SetPayload(payload);
         package.BuildFrame();
-        // A closed port refuses the bytes; the receive timeout reports it.
-        link.port.WriteData(package.Frame.data(), static_cast<std::uint16_t>(package.FrameLength));
+        written = link.port.WriteData(package.Frame.data(),
+                                      static_cast<std::uint16_t>(package.FrameLength));
+        const Verdict verdict = written              ? Verdict::Sent
+                                : link.port.IsOpen() ? Verdict::NotSentWriteFailed
+                                                     : Verdict::NotSentPortClosed;
+        link.Trace(MakeTraceEvent(TraceEvent::Direction::Out, package.Bytes(), verdict));
+        if (!written) {
+            // Nothing went out, so nothing will answer: no timeout to wait for.
+            if (link.onNotSent)
+                link.onNotSent(request, verdict);
+            return false;
+        }
     }
+    link.requests.Sent(request);
     link.status.ShowStatus(statusText);
+    // Each request waits its own full time for the first byte of its reply.
+    link.timer.Disable();
+    link.timer.SetInterval(link.timeoutMs);
     link.timer.Enable();
+    return true;
 }
 
 void SendNextPage(Tsend_rec_command& transfer, const PageRequest& requestPage,
@@ -56,8 +73,8 @@ std::string Tsingalcmd::PendingStatus() const {
     }
 }
 
-void Tsingalcmd::Send(DeviceLink& link) {
-    SendRequest(link, Command, 0, {}, PendingStatus());
+bool Tsingalcmd::Send(DeviceLink& link) {
+    return SendRequest(link, Command, 0, {}, PendingStatus());
 }
 
 Tsynchronizationtime_sc::Tsynchronizationtime_sc(std::uint8_t command)
@@ -75,9 +92,9 @@ std::array<std::uint8_t, 6> Tsynchronizationtime_sc::ClockPayload(const std::tm&
             static_cast<std::uint8_t>(t.tm_min),    static_cast<std::uint8_t>(t.tm_sec)};
 }
 
-void Tsynchronizationtime_sc::Send(DeviceLink& link) {
+bool Tsynchronizationtime_sc::Send(DeviceLink& link) {
     const auto payload = ClockPayload(clock_());
-    SendRequest(link, Command, 0, payload, status::kSendClock);
+    return SendRequest(link, Command, 0, payload, status::kSendClock);
 }
 
 } // namespace gsm

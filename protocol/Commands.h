@@ -50,9 +50,11 @@ class TBasicInf : public Tsend_rec_command {};
 class TtelephoneSend : public Tsend_rec_command {};
 class THistoryInf : public Tsend_rec_command {};
 
-// The send step: build one frame, hand it to the port, show the request's
-// status text and start the receive timeout. An empty payload sends length 0.
-void SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
+// The send step: build one frame, hand it to the port, record it as the
+// request waiting for its reply, show the request's status text and start the
+// receive timeout. An empty payload sends length 0. A frame the port does not
+// take is reported through the link's onNotSent and starts no timeout (false).
+bool SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
                  std::span<const std::uint8_t> payload, const std::string& statusText);
 
 using PageRequest = std::function<void(std::uint16_t page)>;
@@ -74,7 +76,7 @@ public:
     explicit Tsingalcmd(std::uint8_t command) : Command(command) {}
     std::uint8_t Command;
 
-    virtual void Send(DeviceLink& link);
+    virtual bool Send(DeviceLink& link);
     // What the status bar shows while the command is outstanding.
     std::string PendingStatus() const;
 };
@@ -85,7 +87,7 @@ public:
     using Clock = std::function<std::tm()>;
     explicit Tsynchronizationtime_sc(std::uint8_t command = cmd::kSetClock);
 
-    void Send(DeviceLink& link) override;
+    bool Send(DeviceLink& link) override;
     // Lets tests fix the time that is sent.
     void SetClock(Clock clock) { clock_ = std::move(clock); }
 

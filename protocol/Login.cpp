@@ -30,7 +30,10 @@ char AsciiLower(char c) {
 
 void Tpasswordverify::StartVerify(DeviceLink& link) {
     Verifying = 1;
-    SendRequest(link, cmd::kReadPage, addr::SettingsPage(1), {}, status::kReadSettings);
+    if (!SendRequest(link, cmd::kReadPage, addr::SettingsPage(1), {}, status::kReadSettings)) {
+        Verifying = 0;
+        return;
+    }
     link.status.ShowStatus(status::kPasswordVerifying);
 }
 

@@ -10,11 +10,15 @@ void TOperationGate::SetLoggedIn(bool loggedIn) {
 }
 
 void TOperationGate::RequestSent() {
+    if (outstanding_)
+        return;
     outstanding_ = true;
     Apply();
 }
 
 void TOperationGate::Settled() {
+    if (!outstanding_)
+        return;
     outstanding_ = false;
     Apply();
 }
@@ -28,71 +32,248 @@ std::string PageStatus(const char* prefix, const Tsend_rec_command& transfer) {
     return prefix + std::to_string(transfer.CurrentPage()) + "/" +
            std::to_string(transfer.PageCount);
 }
+
+bool IsPageCommand(std::uint8_t command) {
+    return command == cmd::kReadPage || command == cmd::kWritePage;
+}
 } // namespace
 
+TReceivePath::TReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui,
+                           TOperationGate& gate)
+    : link_(link), objects_(objects), ui_(std::move(ui)), gate_(gate) {
+    link_.onNotSent = [this](const LinkRequest& request, Verdict verdict) {
+        NotSent(request, verdict);
+    };
+}
+
 void TReceivePath::TakeByte(std::uint8_t b) {
-    link_.status.ShowStatus(status::kDataCommunication);
-    const ByteResult result = o_.rec.TakeByte(b);
-    // Noise outside a frame answers nothing: the request stays outstanding
-    // and its timeout keeps running.
-    if (result == ByteResult::Dropped)
-        return;
-    if (result == ByteResult::Started)
-        solicited_ = gate_.Outstanding();
-    link_.timer.Disable();
+    // A frame begun before the latest request went out cannot be its reply:
+    // without this, a stray partial frame would swallow the reply's bytes.
+    if (frameSerial_ != link_.requests.Serial()) {
+        frameSerial_ = link_.requests.Serial();
+        objects_.rec.Reset();
+    }
+    const ByteResult result = objects_.rec.TakeByte(b);
+    const bool waiting = link_.requests.Waiting();
     switch (result) {
     case ByteResult::Dropped:
-    case ByteResult::Started:
-    case ByteResult::Collecting:
-        // A reply that stops part-way must still run into the timeout.
-        link_.timer.Enable();
+        // Noise outside a frame answers nothing and keeps no request alive.
         return;
-    case ByteResult::FrameInvalid:
-    case ByteResult::Oversized:
-        link_.status.ShowStatus(status::kInvalidData);
-        o_.login.Abandon();
-        SettleIfIdle();
+    case ByteResult::Started:
+        if (waiting)
+            link_.status.ShowStatus(status::kDataCommunication);
+        [[fallthrough]];
+    case ByteResult::Collecting:
+        // Each byte of a reply being collected gives the next one the full
+        // time; bytes on an idle line never arm the timeout.
+        if (waiting) {
+            link_.timer.Disable();
+            link_.timer.Enable();
+        }
         return;
     case ByteResult::FrameValid:
-        o_.valid.Fill(o_.rec);
-        // A reply whose request already ran into the timeout (or that nobody
-        // asked for) was reported as missing: acting on it now would fill a
-        // grid or continue a transfer behind the user's back.
-        if (solicited_)
-            Dispatch();
-        o_.rec.Reset();
-        SettleIfIdle();
+    case ByteResult::FrameInvalid:
+    case ByteResult::Oversized:
+        TakeFrame(result);
         return;
     }
 }
 
+void TReceivePath::TakeFrame(ByteResult result) {
+    const bool waiting = link_.requests.Waiting();
+    if (result != ByteResult::FrameValid) {
+        const Verdict verdict =
+            result == ByteResult::Oversized ? Verdict::FailedOversized : Verdict::FailedChecksum;
+        TraceReceived(result, waiting ? verdict : Verdict::DroppedUnasked);
+        // A spoilt frame may be the waited-for reply: the exchange cannot go on.
+        if (waiting)
+            Fail(status::kInvalidData);
+        return;
+    }
+    objects_.valid.Fill(objects_.rec);
+    switch (link_.requests.Classify(objects_.valid.Command,
+                                    static_cast<std::uint32_t>(objects_.valid.Address))) {
+    case TRequestBook::Match::Answers:
+        TakeAnswer();
+        return;
+    case TRequestBook::Match::Late:
+        TraceReceived(result, Verdict::DroppedLateReply);
+        return;
+    case TRequestBook::Match::Unasked:
+        TraceReceived(result, Verdict::DroppedUnasked);
+        return;
+    case TRequestBook::Match::WrongAddress:
+        TraceReceived(result, Verdict::FailedWrongAddress);
+        Fail(status::kInvalidData);
+        return;
+    }
+}
+
+void TReceivePath::TakeAnswer() {
+    // The device answers every page read with the whole page; anything
+    // shorter would be decoded as a page of zeros.
+    if (objects_.valid.Command == cmd::kReadPage && objects_.valid.Length != frame::kMaxPayload) {
+        TraceReceived(ByteResult::FrameValid, Verdict::FailedShortPage);
+        Fail(status::kInvalidData);
+        return;
+    }
+    TraceReceived(ByteResult::FrameValid, Verdict::Dispatched);
+    link_.timer.Disable();
+    link_.requests.Answered();
+    Dispatch();
+    SettleIfIdle();
+}
+
+void TReceivePath::TraceReceived(ByteResult result, Verdict verdict) {
+    if (!link_.trace)
+        return;
+    const TRecData& rec = objects_.rec;
+    // The receiver keeps the bytes after the start byte; an oversized frame
+    // was dropped right after its header.
+    const std::size_t raw =
+        result == ByteResult::Oversized
+            ? frame::kPayloadOffset - 1
+            : static_cast<std::size_t>(rec.ExpectedLength) + frame::kOverhead - 1;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(raw + 1);
+    bytes.push_back(frame::kStartByte);
+    bytes.insert(bytes.end(), rec.RawBytes.begin(),
+                 rec.RawBytes.begin() + static_cast<std::ptrdiff_t>(raw));
+    link_.Trace(MakeTraceEvent(TraceEvent::Direction::In, bytes, verdict));
+}
+
 void TReceivePath::SettleIfIdle() {
     // A handler that sent the next page keeps the exchange going.
-    if (!link_.timer.Enabled())
+    if (!link_.requests.Waiting())
         gate_.Settled();
+}
+
+void TReceivePath::Fail(const char* text) {
+    const std::optional<LinkRequest> request = link_.requests.Pending();
+    link_.requests.GiveUp();
+    link_.timer.Disable();
+    objects_.rec.Reset();
+    if (request)
+        EndExchangeOf(*request);
+    SettleIfIdle();
+    // Only now, with nothing left to continue, is the user told.
+    link_.status.ShowStatus(text);
+    ui_.setProgress(100);
+    ui_.showMessage(text);
 }
 
 void TReceivePath::Timeout() {
     link_.timer.Disable();
-    o_.rec.Reset();
-    o_.login.Abandon();
+    const std::optional<LinkRequest> request = link_.requests.Pending();
+    // A countdown that outlived its request has nothing to report.
+    if (!request)
+        return;
+    TraceEvent event;
+    event.command = request->command;
+    event.address = request->address;
+    event.verdict = Verdict::Timeout;
+    link_.Trace(event);
+    link_.requests.GiveUp();
+    objects_.rec.Reset();
+    EndExchangeOf(*request);
+    SettleIfIdle();
     ui_.showMessage(message::kReceiveTimeout);
     ui_.clearStatusText();
     ui_.setProgress(100);
+}
+
+void TReceivePath::StopExchange(Verdict why) {
+    link_.timer.Disable();
+    objects_.rec.Reset();
+    const std::optional<LinkRequest> request = link_.requests.Pending();
+    if (!request)
+        return;
+    TraceEvent event;
+    event.command = request->command;
+    event.address = request->address;
+    event.verdict = why;
+    link_.Trace(event);
+    link_.requests.GiveUp();
+    EndExchangeOf(*request);
     SettleIfIdle();
+    ui_.setProgress(100);
+}
+
+void TReceivePath::NotSent(const LinkRequest& request, Verdict verdict) {
+    EndExchangeOf(request);
+    SettleIfIdle();
+    ui_.setProgress(100);
+    if (verdict == Verdict::NotSentPortClosed)
+        ui_.showMessage(message::kOpenPortFirst);
+    else if (ui_.linkLost)
+        ui_.linkLost();
+}
+
+Tsend_rec_command* TReceivePath::TransferOf(const LinkRequest& request) {
+    if (!IsPageCommand(request.command))
+        return nullptr;
+    switch (addr::Classify(static_cast<std::int32_t>(request.address))) {
+    case addr::Area::Settings:
+        return &objects_.basic;
+    case addr::Area::Numbers:
+        return &objects_.numbers;
+    case addr::Area::History:
+        return &objects_.history;
+    }
+    return nullptr;
+}
+
+void TReceivePath::EndExchangeOf(const LinkRequest& request) {
+    // The login's read of page 1 is no part of a settings transfer.
+    if (request.command == cmd::kReadPage && objects_.login.Verifying) {
+        objects_.login.Abandon();
+        return;
+    }
+    if (Tsend_rec_command* transfer = TransferOf(request))
+        EndTransfer(*transfer, request.command);
+}
+
+void TReceivePath::EndTransfer(Tsend_rec_command& transfer, std::uint8_t command) {
+    if (transfer.NextPage == 0)
+        return;
+    const std::uint16_t page = transfer.CurrentPage();
+    // A grid or a device filled only part-way says so until the transfer runs again.
+    if (page > 1 && page <= transfer.PageCount) {
+        const char* what = command == cmd::kWritePage ? "Save" : "Read";
+        noticeOf_ = &transfer;
+        if (ui_.setNotice)
+            ui_.setNotice(std::string(what) + " stopped at page " + std::to_string(page) + " of " +
+                          std::to_string(transfer.PageCount));
+    }
+    // The paging step asks for nothing while NextPage is 0.
+    transfer.NextPage = 0;
+}
+
+void TReceivePath::Refused(Tsend_rec_command& transfer, const char* text) {
+    EndTransfer(transfer, cmd::kWritePage);
+    ui_.setProgress(100);
+    ui_.showReplyMessage(text);
+}
+
+void TReceivePath::ClearNoticeOnFirstPage(const Tsend_rec_command& transfer) {
+    if (noticeOf_ != &transfer || transfer.CurrentPage() != 1)
+        return;
+    noticeOf_ = nullptr;
+    if (ui_.setNotice)
+        ui_.setNotice({});
 }
 
 void TReceivePath::CopyInto(TTemplate& target) const {
-    target.Address = o_.valid.Address;
-    const std::size_t n = std::min<std::size_t>(o_.valid.Length, target.Data.size());
-    std::copy_n(o_.valid.Data.begin(), n, target.Data.begin());
+    target.Address = objects_.valid.Address;
+    const std::size_t n = std::min<std::size_t>(objects_.valid.Length, target.Data.size());
+    std::copy_n(objects_.valid.Data.begin(), n, target.Data.begin());
     // A short reply must not leave the previous page's bytes to be decoded again.
     std::fill(target.Data.begin() + static_cast<std::ptrdiff_t>(n), target.Data.end(), 0);
 }
 
 void TReceivePath::Dispatch() {
-    const addr::Area area = addr::Classify(o_.valid.Address);
-    switch (o_.valid.Command) {
+    const addr::Area area = addr::Classify(objects_.valid.Address);
+    switch (objects_.valid.Command) {
     case cmd::kReadPage:
         DispatchRead(area);
         break;
@@ -124,26 +305,29 @@ void TReceivePath::DispatchRead(addr::Area area) {
     switch (area) {
     case addr::Area::Settings:
         link_.status.ShowStatus(status::kReadingBasicSetting);
-        if (o_.login.Verifying) {
-            o_.login.TakeDevicePassword({o_.valid.Data.data(), frame::kMaxPayload});
+        if (objects_.login.Verifying) {
+            objects_.login.TakeDevicePassword({objects_.valid.Data.data(), frame::kMaxPayload});
             return;
         }
-        CopyInto(o_.basic);
+        ClearNoticeOnFirstPage(objects_.basic);
+        CopyInto(objects_.basic);
         if (handlers.decodeSettingsPage)
             handlers.decodeSettingsPage();
         return;
     case addr::Area::Numbers:
-        link_.status.ShowStatus(PageStatus(status::kReadingNumberList, o_.numbers));
-        ui_.setProgress(o_.numbers.Percent());
-        CopyInto(o_.numbers);
+        link_.status.ShowStatus(PageStatus(status::kReadingNumberList, objects_.numbers));
+        ui_.setProgress(objects_.numbers.Percent());
+        ClearNoticeOnFirstPage(objects_.numbers);
+        CopyInto(objects_.numbers);
         if (handlers.decodeNumberPage)
             handlers.decodeNumberPage();
         return;
     case addr::Area::History:
-        link_.status.ShowStatus(PageStatus(status::kReadingHistory, o_.history));
-        if (o_.history.NextPage != 0)
-            ui_.setProgress(o_.history.Percent());
-        CopyInto(o_.history);
+        link_.status.ShowStatus(PageStatus(status::kReadingHistory, objects_.history));
+        if (objects_.history.NextPage != 0)
+            ui_.setProgress(objects_.history.Percent());
+        ClearNoticeOnFirstPage(objects_.history);
+        CopyInto(objects_.history);
         if (handlers.decodeHistoryPage)
             handlers.decodeHistoryPage();
         return;
@@ -154,18 +338,20 @@ void TReceivePath::DispatchWrite(addr::Area area) {
     switch (area) {
     case addr::Area::Settings:
         link_.status.ShowStatus(status::kSaveBasicSettings);
-        CopyInto(o_.basic);
-        if (o_.basic.Data[0] != cmd::kAccepted)
-            ui_.showReplyMessage(message::kBasicSettingError);
+        ClearNoticeOnFirstPage(objects_.basic);
+        CopyInto(objects_.basic);
+        if (objects_.basic.Data[0] != cmd::kAccepted)
+            Refused(objects_.basic, message::kBasicSettingError);
         else if (handlers.settingsSaveStep)
             handlers.settingsSaveStep();
         return;
     case addr::Area::Numbers:
-        link_.status.ShowStatus(PageStatus(status::kSaveNumberList, o_.numbers));
-        ui_.setProgress(o_.numbers.Percent());
-        CopyInto(o_.numbers);
-        if (o_.numbers.Data[0] != cmd::kAccepted)
-            ui_.showReplyMessage(message::kNumberListError);
+        link_.status.ShowStatus(PageStatus(status::kSaveNumberList, objects_.numbers));
+        ui_.setProgress(objects_.numbers.Percent());
+        ClearNoticeOnFirstPage(objects_.numbers);
+        CopyInto(objects_.numbers);
+        if (objects_.numbers.Data[0] != cmd::kAccepted)
+            Refused(objects_.numbers, message::kNumberListError);
         else if (handlers.numbersSaveStep)
             handlers.numbersSaveStep();
         return;

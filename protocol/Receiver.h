@@ -3,6 +3,7 @@
 // holds is recorded and handed to the handler for its command and address.
 
 #include "Commands.h"
+#include "Exchange.h"
 #include "Frame.h"
 #include "Link.h"
 #include "Login.h"
@@ -38,6 +39,8 @@ inline constexpr const char* kCheckModeEntered = "Enter";
 inline constexpr const char* kCheckModeError = "Error";
 inline constexpr const char* kHistoryDeleted = "Historical data deleted";
 inline constexpr const char* kHistoryDeleteError = "Historical data delet error";
+inline constexpr const char* kOpenPortFirst =
+    "The COM port is not open. Open it first, then try again.";
 } // namespace message
 
 // Keeps the device operations locked while a request is outstanding, so two
@@ -47,6 +50,7 @@ public:
     explicit TOperationGate(std::function<void(bool enabled)> apply) : apply_(std::move(apply)) {}
 
     void SetLoggedIn(bool loggedIn);
+    // Both are idempotent: the buttons are switched only when the state changes.
     void RequestSent();
     void Settled();
     bool LoggedIn() const { return loggedIn_; }
@@ -71,13 +75,18 @@ struct PageHandlers {
 };
 
 struct ReceiverUi {
-    // Empty caption: the receive timeout.
+    // Empty caption: the receive timeout and every other failed exchange.
     std::function<void(const std::string&)> showMessage;
     // Captioned with the program's title: the answers to writes and single commands.
     std::function<void(const std::string&)> showReplyMessage;
     std::function<void(std::uint16_t)> setProgress;
     // Empties the status text without touching the status timer.
     std::function<void()> clearStatusText;
+    // What stays in the status bar after a transfer stopped part-way, until
+    // that transfer runs again; empty clears it.
+    std::function<void(const std::string&)> setNotice;
+    // A request could not be written to an open port: the link is broken.
+    std::function<void()> linkLost;
 };
 
 struct CommandObjects {
@@ -89,32 +98,55 @@ struct CommandObjects {
     Tpasswordverify& login;
 };
 
+// Turns received bytes into frames, hands a frame to its handler only when it
+// answers the request that waits for it, and ends an exchange that failed
+// (timeout, bad frame, refused write, lost link) before anyone is told, so
+// nothing that arrives while a message is open can continue a transfer.
 class TReceivePath {
 public:
-    TReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui, TOperationGate& gate)
-        : link_(link), o_(objects), ui_(std::move(ui)), gate_(gate) {}
+    TReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui, TOperationGate& gate);
 
     PageHandlers handlers;
 
-    // One received byte (the serial component delivers them one per call).
+    // One received byte.
     void TakeByte(std::uint8_t b);
     // The receive timeout ran out.
     void Timeout();
+    // The port went away (unplugged, closed by the user, program closing):
+    // the exchange under way ends without a message.
+    void StopExchange(Verdict why = Verdict::LinkLost);
+    // A request waits for its reply.
+    bool Busy() const { return link_.requests.Waiting(); }
 
 private:
+    void TakeFrame(ByteResult result);
+    void TakeAnswer();
+    void Fail(const char* text);
+    void NotSent(const LinkRequest& request, Verdict verdict);
+    // Ends the transfer the request belonged to: its next page is never sent.
+    void EndExchangeOf(const LinkRequest& request);
+    void EndTransfer(Tsend_rec_command& transfer, std::uint8_t command);
+    // The transfer runs again from its first page: its old stop is history.
+    void ClearNoticeOnFirstPage(const Tsend_rec_command& transfer);
+    // A refused write ends its save before the user is told.
+    void Refused(Tsend_rec_command& transfer, const char* text);
+    Tsend_rec_command* TransferOf(const LinkRequest& request);
+    void TraceReceived(ByteResult result, Verdict verdict);
     void Dispatch();
     void DispatchRead(addr::Area area);
     void DispatchWrite(addr::Area area);
     void CopyInto(TTemplate& target) const;
-    std::uint8_t Status() const { return o_.valid.Data[0]; }
+    std::uint8_t Status() const { return objects_.valid.Data[0]; }
     void SettleIfIdle();
 
     DeviceLink& link_;
-    CommandObjects o_;
+    CommandObjects objects_;
     ReceiverUi ui_;
     TOperationGate& gate_;
-    // The frame being collected began while a request was waiting for it.
-    bool solicited_ = false;
+    // The request serial the frame being collected began under.
+    std::uint32_t frameSerial_ = 0;
+    // The transfer whose part-way stop the status bar tells of.
+    const Tsend_rec_command* noticeOf_ = nullptr;
 };
 
 } // namespace gsm

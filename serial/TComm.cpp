@@ -129,7 +129,13 @@ void TComm::OpenPort() {
     m_held = true;
     m_readSize = std::min(m_props.inputLen, m_props.inBufferSize);
     m_port.clear(QSerialPort::AllDirections);
-    ApplyCommState();
+    const QString refused = ApplyCommState();
+    if (!refused.isEmpty()) {
+        // A line the device cannot be spoken to on is no open port.
+        m_held = false;
+        m_port.close();
+        FailOpen(comm_text::kLineSetupRefused, refused);
+    }
     // A freshly opened port has nothing queued: say so once, as after any drain.
     QMetaObject::invokeMethod(this, &TComm::RaiseSendDataEmpty, Qt::QueuedConnection);
 }
@@ -211,50 +217,60 @@ void TComm::SetInBufferSize(quint16 size) {
     m_props.inBufferSize = size == 0 ? 1 : size;
 }
 
-void TComm::ApplyCommState() {
+QString TComm::ApplyCommState() {
     const auto baud = std::min<quint32>(m_props.baudRate, std::numeric_limits<qint32>::max());
-    m_port.setBaudRate(static_cast<qint32>(baud));
-    m_port.setDataBits(ToQt(m_props.byteSize));
-    m_port.setParity(ToQt(m_props.parity));
-    m_port.setStopBits(ToQt(m_props.stopBits));
-    ApplyFlowControl();
+    QString refused;
+    const auto check = [this, &refused](bool ok, const QString& what) {
+        if (!ok && refused.isEmpty())
+            refused = QStringLiteral("%1 refused: %2").arg(what, m_port.errorString());
+        m_port.clearError();
+    };
+    check(m_port.setBaudRate(static_cast<qint32>(baud)),
+          QStringLiteral("Baud rate %1").arg(m_props.baudRate));
+    check(m_port.setDataBits(ToQt(m_props.byteSize)), QStringLiteral("Data bits"));
+    check(m_port.setParity(ToQt(m_props.parity)), QStringLiteral("Parity"));
+    check(m_port.setStopBits(ToQt(m_props.stopBits)), QStringLiteral("Stop bits"));
+    check(ApplyFlowControl(), QStringLiteral("Flow control"));
     ApplyModemLines();
-    ApplyTermiosExtras();
-    // A pseudo-terminal refuses the modem lines ("unsupported operation"); the
-    // port still works, so such refusals are dropped, not reported.
-    m_port.clearError();
+    if (!ApplyTermiosExtras() && refused.isEmpty())
+        refused = QStringLiteral("Line flags refused: %1").arg(SystemErrorText(errno));
+    m_lastLineError = refused;
+    return refused;
 }
 
-void TComm::ApplyFlowControl() {
+bool TComm::ApplyFlowControl() {
     QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
     if (m_props.outxCtsFlow || m_props.rtsControl == TRtsControl::RtsHandshake)
         flow = QSerialPort::HardwareControl;
     else if (m_props.outxXonXoffFlow || m_props.inxXonXoffFlow)
         flow = QSerialPort::SoftwareControl;
-    m_port.setFlowControl(flow);
+    return m_port.setFlowControl(flow);
 }
 
 void TComm::ApplyModemLines() {
     // DtrHandshake and RtsTransmissionAvailable have no termios counterpart;
-    // RtsHandshake is carried by hardware flow control.
+    // RtsHandshake is carried by hardware flow control. A pseudo-terminal
+    // refuses the modem lines ("unsupported operation") and still carries
+    // bytes, so only that refusal is let through.
     if (m_props.dtrControl != TDtrControl::DtrHandshake)
         m_port.setDataTerminalReady(m_props.dtrControl == TDtrControl::DtrEnable);
     if (m_port.flowControl() != QSerialPort::HardwareControl &&
         (m_props.rtsControl == TRtsControl::RtsEnable ||
          m_props.rtsControl == TRtsControl::RtsDisable))
         m_port.setRequestToSend(m_props.rtsControl == TRtsControl::RtsEnable);
+    m_port.clearError();
 }
 
 // The flags QSerialPort does not offer but the terminal driver has: parity
 // checking, XON/XOFF per direction and the XON/XOFF characters. The remaining
 // flags (DSR flow and sensitivity, limits, null stripping, error replacement)
 // have no counterpart and stay properties only.
-void TComm::ApplyTermiosExtras() {
+bool TComm::ApplyTermiosExtras() {
 #ifdef Q_OS_UNIX
     termios tio{};
     const int fd = static_cast<int>(m_port.handle());
     if (fd < 0 || ::tcgetattr(fd, &tio) != 0)
-        return;
+        return false;
     const auto setFlag = [&tio](tcflag_t flag, bool on) {
         tio.c_iflag = on ? (tio.c_iflag | flag) : (tio.c_iflag & ~flag);
     };
@@ -263,7 +279,9 @@ void TComm::ApplyTermiosExtras() {
     setFlag(IXOFF, m_props.inxXonXoffFlow);
     tio.c_cc[VSTART] = static_cast<cc_t>(m_props.xonChar);
     tio.c_cc[VSTOP] = static_cast<cc_t>(m_props.xoffChar);
-    ::tcsetattr(fd, TCSANOW, &tio);
+    return ::tcsetattr(fd, TCSANOW, &tio) == 0;
+#else
+    return true;
 #endif
 }
 

@@ -29,6 +29,9 @@ inline constexpr const char* kErrorOpening = "Error opening serial port";
 inline constexpr const char* kCannotSetupBuffer = "Cannot setup comm buffer";
 inline constexpr const char* kAlreadyOpened = "This serial port already opened";
 inline constexpr const char* kNotCommHandle = "File handle is not a comm handle ";
+// A line setting (baud rate, data bits, parity, stop bits, flow control) the
+// driver would not take; the reason names it.
+inline constexpr const char* kLineSetupRefused = "Cannot set up the serial line";
 // The next three name failures of the worker-thread design; nothing here can
 // produce them, they are kept so every open-failure text has one home.
 inline constexpr const char* kUnableCreateEvent = "Unable to create event";
@@ -46,8 +49,9 @@ public:
     TComm(const TComm&) = delete;
     TComm& operator=(const TComm&) = delete;
 
-    // Throws ECommsError for "Error opening serial port" and "Cannot setup comm
-    // buffer"; every other failure is reported only in PortOpenError.
+    // Throws ECommsError for "Error opening serial port", "Cannot setup comm
+    // buffer" and a refused line setting; every other failure is reported
+    // only in PortOpenError.
     void OpenPort();
     void ClosePort();
     // Queues a copy of count bytes; false when the port is closed or count is 0.
@@ -59,6 +63,9 @@ public:
     // True when the last open failed for lack of access rights to the device
     // (on Linux: the user is not in the group owning the device, e.g. dialout).
     bool LastOpenPermissionDenied() const { return m_lastOpenPermissionDenied; }
+    // The line setting the driver refused when the line was last set up,
+    // empty when it took them all.
+    QString LastLineError() const { return m_lastLineError; }
 
     bool PortOpen() const { return m_held; }
     void SetPortOpen(bool open);
@@ -188,10 +195,11 @@ private:
 
     void FailOpen(const char* text, const QString& reason);
     void OpenDevice(const QString& location);
-    void ApplyCommState();
-    void ApplyFlowControl();
+    // The first refused setting with the driver's reason, or empty.
+    QString ApplyCommState();
+    bool ApplyFlowControl();
     void ApplyModemLines();
-    void ApplyTermiosExtras();
+    bool ApplyTermiosExtras();
     void DeliverReceivedBytes();
     void HandlePortError(QSerialPort::SerialPortError error);
     void HandleBytesWritten();
@@ -200,6 +208,7 @@ private:
     Properties m_props;
     QString m_portOpenError;
     QString m_lastOpenReason;
+    QString m_lastLineError;
     bool m_lastOpenPermissionDenied = false;
     // Held from a successful open until ClosePort, also after a hangup has
     // closed the device underneath (as a handle whose threads ended would be).

@@ -73,6 +73,7 @@ Reply DeviceEngine::Respond(const TRecData& request) {
         reply.bytes.insert(reply.bytes.begin(), kGarbage.begin(), kGarbage.end());
     if (has(FaultKind::NoReply))
         reply.bytes.clear();
+    reply.extraDelayMs = faults_.ExtraDelayMs(requests_);
     return reply;
 }
 

@@ -28,6 +28,8 @@ struct Reply {
     std::vector<std::uint8_t> bytes;
     // The faults that shaped it.
     std::vector<Fault> faults;
+    // Held back this long beyond the usual reply delay.
+    std::size_t extraDelayMs = 0;
 };
 
 // Status byte of a refused write or single command. A refused read, or a read

@@ -13,14 +13,20 @@ struct KindName {
     std::string_view name;
 };
 
-constexpr std::array<KindName, 6> kNames{{
+constexpr std::array<KindName, 7> kNames{{
     {FaultKind::NoReply, "no-reply"},
     {FaultKind::Corrupt, "corrupt"},
     {FaultKind::Refuse, "refuse"},
     {FaultKind::Cut, "cut"},
     {FaultKind::Garbage, "garbage"},
     {FaultKind::WrongAddress, "wrong-address"},
+    {FaultKind::Delay, "delay"},
 }};
+
+// Faults written NAME@N:K, with the meaning of K.
+bool TakesAmount(FaultKind kind) {
+    return kind == FaultKind::Cut || kind == FaultKind::Delay;
+}
 
 template <typename T> std::optional<T> ParseNumber(std::string_view text) {
     T value{};
@@ -43,13 +49,15 @@ std::optional<Fault> ParseOne(std::string_view faultText, std::string* error) {
     }
     auto rest = faultText.substr(at + 1);
     Fault fault{kind->kind, 0, 0};
-    if (fault.kind == FaultKind::Cut) {
+    if (TakesAmount(fault.kind)) {
         const auto colon = rest.find(':');
         const auto keep = colon == std::string_view::npos
                               ? std::nullopt
                               : ParseNumber<std::size_t>(rest.substr(colon + 1));
         if (!keep) {
-            *error = "fault \"" + std::string(faultText) + "\" needs a byte count: cut@N:K";
+            *error = "fault \"" + std::string(faultText) + "\" needs " +
+                     (fault.kind == FaultKind::Cut ? "a byte count: cut@N:K"
+                                                   : "milliseconds: delay@N:MS");
             return std::nullopt;
         }
         fault.keepBytes = *keep;
@@ -69,7 +77,7 @@ std::optional<Fault> ParseOne(std::string_view faultText, std::string* error) {
 std::string ToString(const Fault& fault) {
     const auto kind = std::ranges::find(kNames, fault.kind, &KindName::kind);
     std::string text = std::string(kind->name) + "@" + std::to_string(fault.request);
-    if (fault.kind == FaultKind::Cut)
+    if (TakesAmount(fault.kind))
         text += ":" + std::to_string(fault.keepBytes);
     return text;
 }
@@ -100,6 +108,14 @@ std::optional<std::size_t> FaultPlan::CutAt(std::uint32_t request) const {
         if (f.kind == FaultKind::Cut && f.request == request)
             return f.keepBytes;
     return std::nullopt;
+}
+
+std::size_t FaultPlan::ExtraDelayMs(std::uint32_t request) const {
+    std::size_t total = 0;
+    for (const auto& f : faults_)
+        if (f.kind == FaultKind::Delay && f.request == request)
+            total += f.keepBytes;
+    return total;
 }
 
 std::vector<Fault> FaultPlan::For(std::uint32_t request) const {

@@ -18,12 +18,13 @@ enum class FaultKind {
     Cut,          // cut@N:K: only the first K bytes of the reply are sent
     Garbage,      // garbage@N: 00 FF 41 sent before the reply
     WrongAddress, // wrong-address@N: the reply carries the address of the next page
+    Delay,        // delay@N:MS: the reply starts MS milliseconds later than usual
 };
 
 struct Fault {
     FaultKind kind;
     std::uint32_t request;
-    std::size_t keepBytes = 0; // for Cut
+    std::size_t keepBytes = 0; // for Cut; milliseconds for Delay
 
     bool operator==(const Fault&) const = default;
 };
@@ -40,6 +41,8 @@ public:
 
     bool Has(FaultKind kind, std::uint32_t request) const;
     std::optional<std::size_t> CutAt(std::uint32_t request) const;
+    // Milliseconds the reply to `request` is held back beyond the usual delay.
+    std::size_t ExtraDelayMs(std::uint32_t request) const;
     std::vector<Fault> For(std::uint32_t request) const;
     bool Empty() const { return faults_.empty(); }
 

@@ -36,6 +36,7 @@ QString HelpText() {
         "                        refuse@N         status 0, nothing stored; a read gets a\n"
         "                                         reply without payload\n"
         "                        cut@N:K          only the first K bytes sent\n"
+        "                        delay@N:MS       the reply starts MS ms later\n"
         "                        garbage@N        00 FF 41 sent before the reply\n"
         "                        wrong-address@N  reply carries the next page's address\n"
         "  --delay-ms D        Send every reply D ms after its request ends.\n"

@@ -62,8 +62,10 @@ void SimRunner::Take(std::span<const std::uint8_t> bytes) {
         engine_.DropPartialFrame();
     lastByteNs_ = now;
     const qint64 due = now + timing_.delayMs * kNsPerMs;
-    for (auto& reply : engine_.Feed(bytes))
-        queue_.push_back(Pending{std::move(reply), due});
+    for (auto& reply : engine_.Feed(bytes)) {
+        const qint64 held = static_cast<qint64>(reply.extraDelayMs) * kNsPerMs;
+        queue_.push_back(Pending{std::move(reply), due + held});
+    }
     Pump();
 }
 

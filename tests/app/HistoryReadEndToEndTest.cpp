@@ -138,18 +138,20 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     EXPECT_EQ(StatusText(), "Export.csv:897/1000");
 }
 
-TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadWithoutAMessage) {
+TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadAndSaysWhere) {
     // Request 1 is the login, so page 250 is request 251.
     Start({"--fault", "corrupt@251"});
+    answers.Queue(ModalAnswer::Ok());
     form->btn19->click();
-    ASSERT_TRUE(
-        WaitFor([&] { return HistoryRequests().size() == 250u && Settled(); }, kReadTimeoutMs));
-    EXPECT_EQ(StatusText(), "Invalid data");
-    // Nothing further is asked, and no box appears, not even a timeout.
-    WaitFor([] { return false; }, form->tmr1->interval() + 500);
+    ASSERT_TRUE(answers.WaitUntilAnswered(kReadTimeoutMs));
+    EXPECT_EQ(answers.SeenBoxes().back().text, "Invalid data");
+    ASSERT_TRUE(WaitFor([&] { return Settled(); }, kReadTimeoutMs));
     EXPECT_EQ(HistoryRequests().size(), 250u);
-    EXPECT_EQ(answers.SeenBoxes().size(), 1u);
-    EXPECT_EQ(form->HistoryInf.NextPage, 251);
+    EXPECT_EQ(form->HistoryInf.NextPage, 0);
+    // The half-filled grid says so until the next read.
+    EXPECT_EQ(form->statusbar_ctrl->Notice(), "Read stopped at page 250 of 500");
+    form->tmr2Timer();
+    EXPECT_EQ(StatusText(), "Read stopped at page 250 of 500");
     // Pages 1 to 249 were decoded in place and not compacted.
     const auto all = gsm::sim::HistoryEntries(gsm::sim::Scenario::Busy().memory);
     for (const auto& slot : all) {

@@ -8,8 +8,10 @@
 #include "ModalAnswer.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
+#include "TestPtyPair.h"
 #include "Unit1.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -182,6 +184,11 @@ TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
 }
 
 TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
+    PtyPair device;
+    ASSERT_TRUE(device.Valid());
+    form->cbb9->setEditText(device.SlavePath());
+    form->btn8->click();
+    ASSERT_EQ(form->btn8->text(), "Close");
     form->btn19->click();
     EXPECT_EQ(form->HistoryInf.NextPage, 2);
     // Reply to page 1: record 1 numbered 5, record 2 empty.

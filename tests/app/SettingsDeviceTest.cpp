@@ -40,7 +40,7 @@ protected:
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
         form = std::make_unique<TForm1>();
-        form->tmr1->setInterval(kShortTimeoutMs);
+        form->SetReceiveTimeout(kShortTimeoutMs);
         form->show();
         session = std::make_unique<DeviceSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());

@@ -26,13 +26,15 @@ struct Bench {
     THistoryInf history;
     std::vector<std::string> messages;
     std::vector<std::uint16_t> progress;
+    std::vector<std::string> notices;
     TOperationGate gate{[](bool) {}};
     Tpasswordverify login{{[] { return std::string(); }, [](const std::string&) {}, [](bool) {}}};
     TReceivePath path{fake.link,
                       {rec, valid, basic, numbers, history, login},
                       {[this](const std::string& m) { messages.push_back(m); },
                        [this](const std::string& m) { messages.push_back(m); },
-                       [this](std::uint16_t p) { progress.push_back(p); }, [] {}},
+                       [this](std::uint16_t p) { progress.push_back(p); }, [] {},
+                       [this](const std::string& n) { notices.push_back(n); }, [] {}},
                       gate};
     TableGrid grid{kColumnCount, kRowCount};
     TNumberListTransfer transfer{fake.link, numbers, grid,
@@ -44,7 +46,7 @@ struct Bench {
     std::size_t answered = 0;
 
     Bench() {
-        fake.timer.onEnable = [this] { gate.RequestSent(); };
+        fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
         InitNumberGrid(grid);
         path.handlers.decodeNumberPage = [this] { transfer.DecodeNumberPage(); };
         path.handlers.numbersSaveStep = [this] { transfer.SaveStep(); };

@@ -25,6 +25,7 @@ public:
         writes.emplace_back(data, data + count);
         return true;
     }
+    bool IsOpen() const override { return open; }
 };
 
 class FakeTimer : public IReceiveTimer {

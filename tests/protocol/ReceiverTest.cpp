@@ -19,24 +19,27 @@ struct Harness {
     std::string typedPassword = "7145";
     std::vector<std::string> messages;
     std::vector<std::uint16_t> progress;
+    std::vector<std::string> notices;
     std::vector<bool> operations; // every switch of the device-operation buttons
     int statusCleared = 0;
+    int linksLost = 0;
     std::vector<std::string> handled;
 
     Tpasswordverify login{{[this] { return typedPassword; },
                            [this](const std::string& m) { messages.push_back(m); },
                            [this](bool on) { gate.SetLoggedIn(on); }}};
     TOperationGate gate{[this](bool on) { operations.push_back(on); }};
-    TReceivePath path{fake.link,
-                      {rec, valid, basic, numbers, history, login},
-                      {[this](const std::string& m) { messages.push_back(m); },
-                       [this](const std::string& m) { messages.push_back("titled: " + m); },
-                       [this](std::uint16_t p) { progress.push_back(p); },
-                       [this] { ++statusCleared; }},
-                      gate};
+    TReceivePath path{
+        fake.link,
+        {rec, valid, basic, numbers, history, login},
+        {[this](const std::string& m) { messages.push_back(m); },
+         [this](const std::string& m) { messages.push_back("titled: " + m); },
+         [this](std::uint16_t p) { progress.push_back(p); }, [this] { ++statusCleared; },
+         [this](const std::string& n) { notices.push_back(n); }, [this] { ++linksLost; }},
+        gate};
 
     Harness() {
-        fake.timer.onEnable = [this] { gate.RequestSent(); };
+        fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
         path.handlers.decodeSettingsPage = [this] { handled.push_back("settings"); };
         path.handlers.decodeNumberPage = [this] { handled.push_back("numbers"); };
         path.handlers.decodeHistoryPage = [this] { handled.push_back("history"); };
@@ -44,10 +47,21 @@ struct Harness {
         path.handlers.numbersSaveStep = [this] { handled.push_back("numbers save"); };
     }
 
-    // A reply to a request: the send step armed the timeout first.
+    // A reply to a request: the send step recorded the request and armed
+    // the timeout first (unless that request is the one already waiting).
     void Receive(const Bytes& bytes) {
-        fake.timer.Enable();
+        TRecData parsed;
+        for (auto b : bytes)
+            parsed.TakeByte(b);
+        Asked(parsed.Command, parsed.AddressValue());
         Arrive(bytes);
+    }
+    void Asked(std::uint8_t command, std::uint32_t address) {
+        const LinkRequest request{command, address};
+        if (fake.link.requests.Pending() != request) {
+            fake.link.requests.Sent(request);
+            fake.timer.Enable();
+        }
     }
     // Bytes nobody asked for, or that come after their request timed out.
     void Arrive(const Bytes& bytes) {
@@ -99,13 +113,17 @@ TEST(Dispatch, ReadReplyIsCopiedIntoItsCommandObject) {
     EXPECT_EQ(h.valid.Data[256], h.rec.ReceivedChecksum);
 }
 
-TEST(Dispatch, ShortReplyLeavesNothingOfThePreviousPage) {
-    Harness h;
-    h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0x5A));
-    h.Receive(cmd::kReadPage, addr::NumberPage(2), {});
-    EXPECT_EQ(h.numbers.Address, static_cast<std::int32_t>(addr::NumberPage(2)));
-    EXPECT_TRUE(std::all_of(h.numbers.Data.begin(), h.numbers.Data.end(),
-                            [](std::uint8_t b) { return b == 0; }));
+TEST(Dispatch, PageReplyWithoutItsWholePageFailsTheRead) {
+    for (std::size_t length : {0u, 1u, 255u}) {
+        Harness h;
+        h.numbers.PageCount = 125;
+        h.numbers.NextPage = 3;
+        h.Receive(cmd::kReadPage, addr::NumberPage(2), Bytes(length, 0x5A));
+        EXPECT_TRUE(h.handled.empty()) << length;
+        EXPECT_EQ(h.messages, std::vector<std::string>{"Invalid data"});
+        EXPECT_EQ(h.numbers.NextPage, 0) << "the read goes no further";
+        EXPECT_EQ(h.notices, std::vector<std::string>{"Read stopped at page 2 of 125"});
+    }
 }
 
 TEST(Dispatch, PageStatusAndProgressCountTheTransfer) {
@@ -194,16 +212,33 @@ TEST(Dispatch, UnknownCommandIsUndefinedData) {
     EXPECT_TRUE(h.messages.empty());
 }
 
-TEST(ReceiveStatus, EveryByteReportsCommunicationAndCorruptionIsShown) {
+TEST(ReceiveStatus, CorruptReplyFailsTheExchangeAndStaysInFrontOfTheUser) {
     Harness h;
     Bytes frame = Hex("23 85 00 00 00 00 00 01 01 85");
     frame.back() ^= 0x80;
     h.Receive(frame);
-    EXPECT_EQ(
-        std::count(h.fake.status.texts.begin(), h.fake.status.texts.end(), "Data communication"),
-        10);
+    EXPECT_EQ(h.fake.status.texts,
+              (std::vector<std::string>{"Data communication", "Invalid data"}));
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Invalid data"});
+    EXPECT_FALSE(h.fake.link.requests.Waiting());
+    EXPECT_FALSE(h.fake.timer.enabled);
+}
+
+TEST(ReceiveStatus, OversizedHeaderEndsTheOperationAndTheRestOfTheBurstIsSilent) {
+    Harness h;
+    h.gate.SetLoggedIn(true);
+    h.history.PageCount = 500;
+    h.history.NextPage = 5;
+    // A header announcing 0x0101 bytes, followed by the rest of the burst.
+    Bytes burst = Hex("23 83 00 01 03 00 01 01");
+    burst.insert(burst.end(), 300, 0x41);
+    h.Asked(cmd::kReadPage, addr::HistoryPage(4));
+    h.Arrive(burst);
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Invalid data"});
     EXPECT_EQ(h.fake.status.texts.back(), "Invalid data");
-    EXPECT_TRUE(h.messages.empty());
+    EXPECT_EQ(h.history.NextPage, 0);
+    EXPECT_TRUE(h.operations.back());
+    EXPECT_FALSE(h.fake.timer.enabled);
 }
 
 TEST(ReceiveTimeout, PartialReplyRunsIntoTheTimeoutAndIsDropped) {
@@ -291,8 +326,7 @@ TEST(Login, TimedOutOrCorruptLoginDoesNotCaptureTheNextSettingsRead) {
     EXPECT_EQ(h.handled, std::vector<std::string>{"settings"});
 
     h.login.StartVerify(h.fake.link);
-    Bytes bad = Hex("23 85 00 00 00 00 00 01 01 84");
-    h.Receive(bad);
+    h.Arrive(Hex("23 83 00 00 00 00 00 01 01 84"));
     EXPECT_EQ(h.login.Verifying, 0);
 }
 
@@ -341,11 +375,9 @@ TEST(OperationGate, StaysLockedWhileAHandlerSendsTheNextPage) {
     Harness h;
     h.gate.SetLoggedIn(true);
     h.path.handlers.decodeNumberPage = [&h] {
-        h.gate.RequestSent();
-        h.fake.timer.Enable(); // the paging step sent the next request
+        // The paging step sends the next request.
+        SendRequest(h.fake.link, cmd::kReadPage, addr::NumberPage(2), {}, "");
     };
-    h.gate.RequestSent();
-    h.fake.timer.Enable();
     h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0));
     EXPECT_FALSE(h.operations.back());
     h.path.handlers.decodeNumberPage = [] {};

@@ -104,20 +104,27 @@ TEST(Transfer, ReplyForATransferNeverStartedAsksForNothing) {
     EXPECT_FALSE(read.fake.timer.enabled);
 }
 
-TEST(SendStep, ClosedPortStillStartsTheTimeout) {
+TEST(SendStep, ClosedPortSendsNothingAndStartsNoTimeout) {
     FakeLink fake;
     fake.port.open = false;
-    SendRequest(fake.link, cmd::kReadPage, 0, {}, status::kReadSettings);
+    std::vector<Verdict> notSent;
+    fake.link.onNotSent = [&](const LinkRequest&, Verdict v) { notSent.push_back(v); };
+    EXPECT_FALSE(SendRequest(fake.link, cmd::kReadPage, 0, {}, status::kReadSettings));
     EXPECT_TRUE(fake.port.writes.empty());
-    EXPECT_TRUE(fake.timer.enabled);
-    EXPECT_EQ(fake.status.texts, std::vector<std::string>{"Read settings"});
+    EXPECT_FALSE(fake.timer.enabled);
+    EXPECT_FALSE(fake.link.requests.Waiting());
+    EXPECT_TRUE(fake.status.texts.empty());
+    EXPECT_EQ(notSent, std::vector<Verdict>{Verdict::NotSentPortClosed});
 }
 
-TEST(SendStep, RunningTimeoutIsNotRestartedByAnotherRequest) {
+TEST(SendStep, EachRequestWaitsItsOwnFullTime) {
     FakeLink fake;
+    fake.link.timeoutMs = 700;
     SendRequest(fake.link, cmd::kReadPage, 0, {}, status::kReadSettings);
+    fake.link.requests.Answered();
     SendRequest(fake.link, cmd::kReadPage, 0x100, {}, status::kReadSettings);
-    EXPECT_EQ(fake.timer.starts, 1);
+    EXPECT_EQ(fake.timer.starts, 2);
+    EXPECT_EQ(fake.timer.interval, 700);
 }
 
 TEST(SingleCommands, DeleteAndCheckModeSendNineBytes) {

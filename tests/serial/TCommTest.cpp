@@ -1,5 +1,5 @@
 #include "TComm.h"
-#include "PtyPair.h"
+#include "TestPtyPair.h"
 
 #include <QDir>
 #include <QFile>

@@ -24,6 +24,7 @@ struct Session : StartGrid {
     TSettingsCodec codec{grid, lists, western};
     std::vector<std::string> messages;
     std::vector<int> progress;
+    std::vector<std::string> notices;
     std::vector<std::string> panel;
 
     TRecData rec;
@@ -37,7 +38,8 @@ struct Session : StartGrid {
                           {rec, valid, basic, numbers, history, login},
                           {[this](const std::string& m) { messages.push_back(m); },
                            [this](const std::string& m) { messages.push_back(m); },
-                           [this](std::uint16_t p) { progress.push_back(p); }, [] {}},
+                           [this](std::uint16_t p) { progress.push_back(p); }, [] {},
+                           [this](const std::string& n) { notices.push_back(n); }, [] {}},
                           gate};
     Tsettings_transfer transfer{
         fake.link, basic, codec,
@@ -46,7 +48,7 @@ struct Session : StartGrid {
                    [this](const std::string& m) { messages.push_back(m); }}};
 
     Session() {
-        fake.timer.onEnable = [this] { gate.RequestSent(); };
+        fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
         receiver.handlers.decodeSettingsPage = [this] { transfer.DecodeSettingsPage(); };
         receiver.handlers.settingsSaveStep = [this] { transfer.SaveStep(); };
     }
@@ -98,15 +100,19 @@ TEST(SettingsRead, TwoPagesThenTheSuccessMessage) {
     EXPECT_EQ(s.fake.port.writes.size(), 2u);
 }
 
-TEST(SettingsRead, ReplyForAnotherSettingsAddressDecodesNothing) {
+TEST(SettingsRead, ReplyNamingAnotherPageEndsTheReadWithoutSuccess) {
     Session s;
     s.transfer.StartRead();
     Page page = FilledPage();
     Put(page, 0, "0000");
-    s.ReplyPage(0x200, page);
+    s.ReplyPage(0x100, page);
     EXPECT_EQ(s.Get(row::kPassword), "7145");
-    // The paging step still runs: page 2 is requested.
-    EXPECT_EQ(s.fake.port.writes.size(), 2u);
+    EXPECT_EQ(s.fake.port.writes.size(), 1u) << "page 2 is never asked for";
+    EXPECT_EQ(s.messages, std::vector<std::string>{"Invalid data"});
+    // The second page's own reply, should it come now, is not taken either.
+    s.ReplyPage(0x100, page);
+    EXPECT_EQ(s.Get(row::kPassword), "7145");
+    EXPECT_EQ(s.fake.port.writes.size(), 1u);
 }
 
 TEST(SettingsSave, WritesPageOneThenPageTwoAfterEachAcceptance) {
