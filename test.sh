@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/setup
+./scripts/setup test
 
 build=${BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DGSM_SANITIZE=ON
