@@ -1,0 +1,40 @@
+#pragma once
+// The program's command line: --help, --version and --trace FILE.
+//
+//   int main(int argc, char* argv[]) {
+//       if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))
+//           return *code;
+//       QApplication app(argc, argv);
+//       const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
+//
+// --help and --version are answered before the window's application object
+// exists, so they work with no display at all.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct ProgramOptions {
+    QString traceFile; // empty: no frame trace
+};
+
+struct OptionsParse {
+    enum class Outcome { Run, Help, Version, Error };
+    Outcome outcome = Outcome::Run;
+    ProgramOptions options;
+    QString text; // printed for Help and Version (stdout) and Error (stderr)
+};
+
+// Parses `arguments` (the program name first). Needs a QCoreApplication.
+OptionsParse ParseProgramOptions(const QStringList& arguments);
+
+// Prints the help or the version and returns the exit code when asked for
+// one; nullopt when the program is to start. Command lines it cannot read
+// (window-system options such as -style among them) are left to
+// ProgramOptionsOrExit, after the window's application object took its own.
+std::optional<int> AnswerWithoutWindow(int argc, char* argv[]);
+
+// The options of the program about to start; a wrong command line is
+// reported on stderr and ends the process with exit code 2.
+ProgramOptions ProgramOptionsOrExit(const QStringList& arguments);
