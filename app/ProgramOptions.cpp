@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +30,22 @@ void NameApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(GSM_VERSION));
 }
 
+// Options the window's application object takes for itself; the first
+// reading, before that object exists, lets them pass.
+bool IsWindowSystemOption(const QString& name) {
+    static const QStringList names =
+        QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry "
+                       "qwindowicon qwindowtitle reverse session display geometry style "
+                       "stylesheet widgetcount nograb dograb sync qmljsdebugger")
+            .split(QLatin1Char(' '));
+    return names.contains(name);
+}
+
+bool OnlyWindowSystemOptionsUnknown(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    return !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), IsWindowSystemOption);
+}
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
@@ -38,9 +55,11 @@ void Print(std::FILE* stream, const QString& text) {
 
 OptionsParse ParseProgramOptions(const QStringList& arguments) {
     QCommandLineParser parser;
+    // "-platform offscreen", as Qt spells its own options, is one option.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     Describe(parser);
     OptionsParse parse;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(arguments) && !OnlyWindowSystemOptionsUnknown(parser)) {
         parse.outcome = OptionsParse::Outcome::Error;
         parse.text = parser.errorText() + QStringLiteral("\nTry \"gsmgate --help\".\n");
     } else if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
@@ -68,8 +87,10 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
     case OptionsParse::Outcome::Version:
         Print(stdout, parse.text);
         return 0;
-    case OptionsParse::Outcome::Run:
     case OptionsParse::Outcome::Error:
+        Print(stderr, parse.text);
+        return 2;
+    case OptionsParse::Outcome::Run:
         break;
     }
     return std::nullopt;

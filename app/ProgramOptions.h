@@ -7,8 +7,9 @@
 //       QApplication app(argc, argv);
 //       const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
 //
-// --help and --version are answered before the window's application object
-// exists, so they work with no display at all.
+// --help, --version and wrong command lines are answered before the window's
+// application object exists, so they need no display at all. Qt's own
+// window-system options (-platform NAME, -style NAME, ...) are let through.
 
 #include <QString>
 #include <QStringList>
@@ -29,12 +30,12 @@ struct OptionsParse {
 // Parses `arguments` (the program name first). Needs a QCoreApplication.
 OptionsParse ParseProgramOptions(const QStringList& arguments);
 
-// Prints the help or the version and returns the exit code when asked for
-// one; nullopt when the program is to start. Command lines it cannot read
-// (window-system options such as -style among them) are left to
-// ProgramOptionsOrExit, after the window's application object took its own.
+// Prints the help, the version or what is wrong with the command line and
+// returns the exit code (0, or 2 for a wrong one); nullopt when the program
+// is to start.
 std::optional<int> AnswerWithoutWindow(int argc, char* argv[]);
 
-// The options of the program about to start; a wrong command line is
-// reported on stderr and ends the process with exit code 2.
+// The options of the program about to start, read again once the window's
+// application object took its own; a wrong command line is reported on
+// stderr and ends the process with exit code 2.
 ProgramOptions ProgramOptionsOrExit(const QStringList& arguments);

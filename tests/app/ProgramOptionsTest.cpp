@@ -42,6 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLine{{"--version"}, Outcome::Version, {}},
                       CommandLine{{"--trace"}, Outcome::Error, {}},
                       CommandLine{{"--no-such-option"}, Outcome::Error, {}},
+                      CommandLine{{"-platform", "offscreen", "-style", "fusion"}, Outcome::Run, {}},
+                      CommandLine{{"-style", "fusion", "--version"}, Outcome::Version, {}},
+                      CommandLine{{"-style", "fusion", "--bogus"}, Outcome::Error, {}},
                       CommandLine{{"extra"}, Outcome::Run, {}}));
 
 TEST(ProgramOptionsText, HelpListsTheTraceAndVersionGivesNameAndNumber) {
