@@ -20,3 +20,8 @@ export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+# The Debian package: a lean Release build of the programs alone, packed and
+# checked without installing it.
+deb=$(./scripts/package "${PACKAGE_BUILD_DIR:-build-package}")
+./scripts/check-package "$deb"
