@@ -25,6 +25,14 @@ const QString kContentPart = QStringLiteral("content.xml");
 constexpr qint64 kMaxFilledCells = 250000;
 // A spreadsheet cell holds at most this many characters.
 constexpr qsizetype kMaxCellText = 32767;
+// Spans inside spans and groups of rows inside groups are read by recursion;
+// a file nested deeper than this is damaged, not read until the stack ends.
+constexpr int kMaxNesting = 64;
+
+void CheckNesting(int depth) {
+    if (depth > kMaxNesting)
+        FailDamaged(QStringLiteral("its elements are nested too deeply"));
+}
 
 bool Is(const QXmlStreamReader& xml, const QString& ns, QStringView name) {
     return xml.namespaceUri() == ns && xml.name() == name;
@@ -60,7 +68,8 @@ void AppendChecked(QString& text, const QString& more) {
 // The text of a paragraph, with its spans, links, runs of spaces (<text:s
 // text:c="n"/>), tabs and line breaks; notes attached to the cell are not
 // part of what it shows.
-void ReadInlineText(QXmlStreamReader& xml, QString& text) {
+void ReadInlineText(QXmlStreamReader& xml, QString& text, int depth = 0) {
+    CheckNesting(depth);
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement())
@@ -85,7 +94,7 @@ void ReadInlineText(QXmlStreamReader& xml, QString& text) {
             } else if (Is(xml, kOfficeNs, u"annotation")) {
                 xml.skipCurrentElement();
             } else {
-                ReadInlineText(xml, text);
+                ReadInlineText(xml, text, depth + 1);
             }
         }
     }
@@ -185,13 +194,14 @@ private:
     };
 
     // The rows of a table, also inside header rows and row groups.
-    void ReadRows(QXmlStreamReader& xml) {
+    void ReadRows(QXmlStreamReader& xml, int depth = 0) {
+        CheckNesting(depth);
         while (xml.readNextStartElement()) {
             if (Is(xml, kTableNs, u"table-row"))
                 ReadRow(xml);
             else if (Is(xml, kTableNs, u"table-header-rows") ||
                      Is(xml, kTableNs, u"table-row-group") || Is(xml, kTableNs, u"table-rows"))
-                ReadRows(xml);
+                ReadRows(xml, depth + 1);
             else
                 xml.skipCurrentElement();
         }

@@ -261,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "long-reference", "no-sheet-part", "no-workbook", "cut-ods", "ods-no-content",
                       "ods-bad-xml", "ods-no-table", "ods-huge-repeat", "ods-bad-repeat",
                       "ods-endless-repeat", "ods-outside", "ods-rows-outside", "ods-long-spaces",
-                      "ods-bad-date", "ods-bad-time", "ods-bad-number", "ods-text-document"),
+                      "ods-bad-date", "ods-bad-time", "ods-bad-number", "ods-deep-spans",
+                      "ods-deep-groups", "ods-text-document"),
     [](const auto& info) {
         std::string name = info.param;
         std::replace(name.begin(), name.end(), '-', '_');

@@ -342,6 +342,13 @@ def write_damaged_ods(kind, path):
         write_ods(path, ods_content([ods_row([ods_cell("x", "date", date_value="2015-13-45")])]))
     elif kind == "ods-bad-time":
         write_ods(path, ods_content([ods_row([ods_cell("x", "time", time_value="8:30")])]))
+    elif kind == "ods-deep-spans":
+        deep = "<text:span>" * 100000 + "x" + "</text:span>" * 100000
+        write_ods(path, ods_content([ods_row([f"<table:table-cell><text:p>{deep}</text:p>"
+                                              "</table:table-cell>"])]))
+    elif kind == "ods-deep-groups":
+        deep = "<table:table-row-group>" * 100000 + ods_row([ods_cell("x")])
+        write_ods(path, ods_content([deep + "</table:table-row-group>" * 100000]))
     elif kind == "ods-text-document":
         write_ods(path, ods_content(ODS_ROWS), "application/vnd.oasis.opendocument.text")
     elif kind == "ods-bad-number":
