@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/setup
+./scripts/setup test
 
 build=${BUILD_DIR:-build-test}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DGSM_SANITIZE=ON
@@ -20,3 +20,8 @@ export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+# The Debian package: a lean Release build of the programs alone, packed and
+# checked without installing it.
+deb=$(./scripts/package "${PACKAGE_BUILD_DIR:-build-package}")
+./scripts/check-package "$deb"

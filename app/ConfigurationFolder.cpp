@@ -1,5 +1,7 @@
 #include "ConfigurationFolder.h"
 
+#include "Controllers.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -21,15 +23,46 @@ QString UsableFolderBelow(const QString& parent) {
     return info.isDir() && info.isWritable() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
 }
 
+QString UserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
 } // namespace
 
+bool IsSystemProgramFolder(const QString& folder) {
+    const QString path = QDir::cleanPath(QDir(folder).absolutePath()) + QLatin1Char('/');
+    for (const char* system : {"/usr/", "/bin/", "/sbin/", "/opt/", "/snap/"})
+        if (path.startsWith(QLatin1String(system)))
+            return true;
+    return false;
+}
+
 QString ConfigurationFolderIn(const QString& programFolder, const QString& userDataFolder) {
-    const QString beside = UsableFolderBelow(programFolder);
+    const QString beside =
+        IsSystemProgramFolder(programFolder) ? QString() : UsableFolderBelow(programFolder);
     return beside.isEmpty() ? UsableFolderBelow(userDataFolder) : beside;
 }
 
 QString ConfigurationFolder() {
-    return ConfigurationFolderIn(
-        QCoreApplication::applicationDirPath(),
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    return ConfigurationFolderIn(QCoreApplication::applicationDirPath(), UserDataFolder());
+}
+
+QString SaveNotice::After(const QString& path, bool configurationIsUsers) {
+    if (m_told || !configurationIsUsers)
+        return {};
+    m_told = true;
+    return QStringLiteral("Saved to %1")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
+QString FirstSaveNotice(const QString& path) {
+    static SaveNotice notice;
+    const QString folder = ConfigurationFolder();
+    const QString users = QDir(UserDataFolder()).filePath(kFolderName);
+    return notice.After(path, !folder.isEmpty() && folder == QDir::cleanPath(users));
+}
+
+void ShowFirstSaveNotice(Tstatusbar_ctrl& status, const QString& path) {
+    if (const QString notice = FirstSaveNotice(path); !notice.isEmpty())
+        status.ShowStatus(notice);
 }

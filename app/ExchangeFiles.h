@@ -21,7 +21,9 @@ class Workbook;
 
 // Filters as "description|patterns|description|patterns"; patterns split by ";".
 inline constexpr const char* kSaveWorkbookFilter = "EXCEL file|*.xlsx;*.xls|(*.*)|*.*";
-inline constexpr const char* kOpenWorkbookFilter = "EXCEL file|*.xls;*.xlsx|(*.*)|*.*";
+// Imports also read LibreOffice Calc's .ods; it is listed with the workbooks
+// so such files show without changing the filter.
+inline constexpr const char* kOpenWorkbookFilter = "EXCEL file|*.xls;*.xlsx;*.ods|(*.*)|*.*";
 // Proposed with every workbook name: a name without an extension is saved
 // as it stands.
 inline constexpr const char* kWorkbookExtension = ".xlsx";

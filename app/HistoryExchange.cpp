@@ -68,6 +68,7 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
         ShowMessage(&m_form, book.LastError());
         return {};
     }
+    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
     return path;
 }
 

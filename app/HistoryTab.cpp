@@ -135,8 +135,10 @@ QString THistoryTab::ExportHistoryCsv() {
     const QString folder = ConfigurationFolder();
     const QString path = QDir(folder).filePath(name);
     QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, text, &failure))
+    if (!folder.isEmpty() && WriteWholeFile(path, text, &failure)) {
+        ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
         return path;
+    }
     ShowMessage(&m_form, QString::fromLatin1(kFileCreateError).arg(path, failure));
     return {};
 }

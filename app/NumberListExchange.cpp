@@ -68,6 +68,7 @@ QString TNumberListFiles::ExportNumberListXls() {
         Tell(book.LastError());
         return {};
     }
+    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
     return path;
 }
 
@@ -116,8 +117,10 @@ QString TNumberListFiles::ExportNumberListCsv() {
     const QString folder = ConfigurationFolder();
     const QString path = QDir(folder).filePath(name);
     QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, QByteArray::fromStdString(text), &failure))
+    if (!folder.isEmpty() && WriteWholeFile(path, QByteArray::fromStdString(text), &failure)) {
+        ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
         return path;
+    }
     Tell(QString::fromLatin1(kFileCreateError).arg(QDir::toNativeSeparators(path), failure));
     return {};
 }

@@ -51,6 +51,7 @@ QString Tcustomstringgrid_basis::ExportProfile() {
         Tell(book.LastError());
         return {};
     }
+    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
     return path;
 }
 

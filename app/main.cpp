@@ -1,3 +1,4 @@
+#include "ProgramOptions.h"
 #include "Unit1.h"
 #include "Unit7.h"
 
@@ -7,7 +8,10 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))
+        return *code;
     QApplication app(argc, argv);
+    [[maybe_unused]] const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     QCommandLineParser parser;

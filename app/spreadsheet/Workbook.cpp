@@ -1,5 +1,6 @@
 #include "Workbook.h"
 
+#include "OdsReader.h"
 #include "XlsReader.h"
 #include "XlsxReader.h"
 #include "XlsxWriter.h"
@@ -11,15 +12,23 @@ namespace gsm {
 
 namespace {
 
-enum class FileKind { Xlsx, Xls, Other };
+enum class FileKind { Zip, Xls, Other };
 
 // A zip package starts with "PK"; a compound document with D0 CF 11 E0.
 FileKind KindOf(const QByteArray& head) {
     if (head.startsWith("PK"))
-        return FileKind::Xlsx;
+        return FileKind::Zip;
     if (head.startsWith(QByteArray::fromHex("d0cf11e0")))
         return FileKind::Xls;
     return FileKind::Other;
+}
+
+// A zip package is an OpenDocument spreadsheet when its mimetype entry says
+// so, and otherwise taken for .xlsx.
+SheetRead ReadFirstSheet(FileKind kind, const QString& path) {
+    if (kind == FileKind::Xls)
+        return ReadXlsFirstSheet(path);
+    return IsOdsPackage(path) ? ReadOdsFirstSheet(path) : ReadXlsxFirstSheet(path);
 }
 
 } // namespace
@@ -36,8 +45,9 @@ bool Workbook::Open(const QString& path) {
     const FileKind kind = KindOf(file.read(8));
     file.close();
     if (kind == FileKind::Other)
-        return FailOpen(path, QStringLiteral("it is not a spreadsheet workbook (.xlsx or .xls)"));
-    SheetRead read = kind == FileKind::Xlsx ? ReadXlsxFirstSheet(path) : ReadXlsFirstSheet(path);
+        return FailOpen(path,
+                        QStringLiteral("it is not a spreadsheet workbook (.xlsx, .ods or .xls)"));
+    SheetRead read = ReadFirstSheet(kind, path);
     if (!read.sheet)
         return FailOpen(path, read.error);
     m_sheet = std::move(read.sheet);

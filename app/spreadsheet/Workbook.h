@@ -9,8 +9,9 @@
 //   book.SetCell(1, 1, "0123");
 //   if (!book.SaveAs(path)) report(book.LastError());
 //
-// Files are told apart by their first bytes, not their names: a zip package
-// is read as .xlsx, a compound document as legacy .xls. Saving always writes
+// Files are told apart by their content, not their names: a zip package is
+// read as .ods when its mimetype entry says so and as .xlsx otherwise, a
+// compound document as legacy .xls. Saving always writes
 // .xlsx under exactly the name given; no extension is added.
 
 #include "Sheet.h"

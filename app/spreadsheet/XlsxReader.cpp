@@ -1,93 +1,22 @@
 #include "XlsxReader.h"
 
 #include "CellText.h"
+#include "ZipPackage.h"
 
-#include <QFile>
 #include <QHash>
 #include <QStringList>
 #include <QXmlStreamReader>
 
-#include <zip.h>
-
-#include <memory>
 #include <vector>
 
 namespace gsm {
 
 namespace {
 
-// A part larger than this is taken for a damaged or hostile package rather
-// than read into memory.
-constexpr zip_uint64_t kMaxPartBytes = 256ull * 1024 * 1024;
-
 const QString kOfficeDocumentType = QStringLiteral("/officeDocument");
 const QString kSharedStringsType = QStringLiteral("/sharedStrings");
 const QString kStylesType = QStringLiteral("/styles");
 constexpr int kTextFormatId = 49; // "@"
-
-// Thrown inside the reader only; ReadXlsxFirstSheet turns it into an error text.
-struct ReadFailure {
-    QString reason;
-};
-
-[[noreturn]] void Fail(const QString& reason) {
-    throw ReadFailure{reason};
-}
-[[noreturn]] void FailDamaged(const QString& detail) {
-    Fail(QStringLiteral("it is damaged (%1)").arg(detail));
-}
-
-struct ZipDiscard {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
-};
-struct ZipFileClose {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
-};
-
-// The zip container, opened read-only; part names are matched without regard
-// to case, as the package format asks.
-class Package {
-public:
-    explicit Package(const QString& path) {
-        int code = 0;
-        m_archive.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code));
-        if (!m_archive) {
-            zip_error_t error;
-            zip_error_init_with_code(&error, code);
-            const QString reason = QString::fromUtf8(zip_error_strerror(&error));
-            zip_error_fini(&error);
-            Fail(QStringLiteral("it is not a readable zip package (%1)").arg(reason));
-        }
-    }
-
-    bool Has(const QString& part) const { return Locate(part) >= 0; }
-
-    QByteArray Read(const QString& part) const {
-        const zip_int64_t index = Locate(part);
-        if (index < 0)
-            FailDamaged(QStringLiteral("the part %1 is missing").arg(part));
-        zip_stat_t stat;
-        if (zip_stat_index(m_archive.get(), zip_uint64_t(index), 0, &stat) != 0 ||
-            !(stat.valid & ZIP_STAT_SIZE) || stat.size > kMaxPartBytes)
-            FailDamaged(QStringLiteral("the part %1 has no readable size").arg(part));
-        std::unique_ptr<zip_file_t, ZipFileClose> file(
-            zip_fopen_index(m_archive.get(), zip_uint64_t(index), 0));
-        if (!file)
-            FailDamaged(QStringLiteral("the part %1 cannot be opened").arg(part));
-        QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
-        const zip_int64_t got = zip_fread(file.get(), bytes.data(), stat.size);
-        if (got < 0 || zip_uint64_t(got) != stat.size)
-            FailDamaged(QStringLiteral("the part %1 is damaged").arg(part));
-        return bytes;
-    }
-
-private:
-    zip_int64_t Locate(const QString& part) const {
-        return zip_name_locate(m_archive.get(), part.toUtf8().constData(), ZIP_FL_NOCASE);
-    }
-
-    std::unique_ptr<zip_t, ZipDiscard> m_archive;
-};
 
 QString FolderOf(const QString& part) {
     const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
@@ -128,7 +57,7 @@ struct Relationship {
     QString target; // resolved to a part name
 };
 
-std::vector<Relationship> ReadRelationships(const Package& package, const QString& sourcePart) {
+std::vector<Relationship> ReadRelationships(const ZipPackage& package, const QString& sourcePart) {
     const QString relsPart = RelationshipsPartOf(sourcePart);
     std::vector<Relationship> relationships;
     if (!package.Has(relsPart))
@@ -185,7 +114,7 @@ QString ReadStringItem(QXmlStreamReader& xml) {
     return celltext::DecodeEscapes(text);
 }
 
-QStringList ReadSharedStrings(const Package& package, const QString& part) {
+QStringList ReadSharedStrings(const ZipPackage& package, const QString& part) {
     QStringList strings;
     if (part.isEmpty() || !package.Has(part))
         return strings;
@@ -205,7 +134,7 @@ struct CellStyle {
     bool textFormat = false;
 };
 
-std::vector<CellStyle> ReadCellStyles(const Package& package, const QString& part) {
+std::vector<CellStyle> ReadCellStyles(const ZipPackage& package, const QString& part) {
     std::vector<CellStyle> styles;
     if (part.isEmpty() || !package.Has(part))
         return styles;
@@ -251,7 +180,7 @@ bool IsTrue(QStringView value) {
     return value == QStringLiteral("1") || value == QStringLiteral("true");
 }
 
-WorkbookFacts ReadWorkbookFacts(const Package& package, const QString& part) {
+WorkbookFacts ReadWorkbookFacts(const ZipPackage& package, const QString& part) {
     WorkbookFacts facts;
     QXmlStreamReader xml(package.Read(part));
     while (!xml.atEnd() && facts.firstSheetId.isEmpty()) {
@@ -430,7 +359,7 @@ private:
 };
 
 Sheet ReadFirstSheet(const QString& path) {
-    const Package package(path);
+    const ZipPackage package(path);
     QString workbookPart = TargetOfType(ReadRelationships(package, QString()), kOfficeDocumentType);
     if (workbookPart.isEmpty())
         workbookPart = QStringLiteral("xl/workbook.xml");

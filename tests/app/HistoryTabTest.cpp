@@ -150,6 +150,23 @@ TEST(ConfigurationFolderTest, BesideTheProgramOrElseInTheUserDataFolder) {
               QDir(user.path()).filePath("configuration"));
     EXPECT_EQ(ConfigurationFolderIn(program.filePath("blocked"), program.filePath("blocked")),
               QString());
+
+    // Installed, the program never writes beside itself, not even when root
+    // could: the folder is the user's and nothing is made in the system's.
+    for (const char* system : {"/usr/bin", "/usr/local/bin", "/opt/gsmgate/bin"}) {
+        EXPECT_EQ(ConfigurationFolderIn(system, user.path()),
+                  QDir(user.path()).filePath("configuration"))
+            << system;
+        EXPECT_FALSE(QFileInfo::exists(QDir(system).filePath("configuration"))) << system;
+    }
+}
+
+TEST(ConfigurationFolderTest, OnlyTheFirstSaveToTheUsersFolderSaysWhereItWent) {
+    SaveNotice notice;
+    EXPECT_EQ(notice.After("/work/configuration/a.xlsx", false), QString());
+    EXPECT_EQ(notice.After("/home/u/.local/share/gsmgate/configuration/a.xlsx", true),
+              "Saved to /home/u/.local/share/gsmgate/configuration/a.xlsx");
+    EXPECT_EQ(notice.After("/home/u/.local/share/gsmgate/configuration/b.csv", true), QString());
 }
 
 TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {

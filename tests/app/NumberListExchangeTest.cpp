@@ -109,7 +109,7 @@ TEST_F(NumberListExchange, ExportThenImportRestoresNumbersPeriodsAndAlwaysButNot
     Import(path);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
-    EXPECT_EQ(requests[1].filter, QStringLiteral("EXCEL file|*.xls;*.xlsx|(*.*)|*.*"));
+    EXPECT_EQ(requests[1].filter, QStringLiteral("EXCEL file|*.xls;*.xlsx;*.ods|(*.*)|*.*"));
     EXPECT_EQ(StatusText(), QStringLiteral("Import.xls"));
     for (int r = 1; r < kRows; ++r) {
         for (int c = 0; c <= kAlways; ++c)
@@ -149,18 +149,31 @@ TEST_F(NumberListExchange, RefusedFilesChangeNothing) {
     Entry(7, {"current", "", "", "", "", "yes", "no"});
     const std::vector<QString> before = Take();
 
+    // Calc's own file, cut short, and with a repeat count that would fill
+    // millions of cells.
+    const QString cutOds = PathOf(QStringLiteral("cut.ods"));
+    QFile cutCalc(cutOds);
+    ASSERT_TRUE(cutCalc.open(QIODevice::WriteOnly));
+    cutCalc.write(
+        ReadFile(QDir(TestDataDir()).filePath(QStringLiteral("numberlist-calc.ods"))).left(4000));
+    cutCalc.close();
+    const QString hugeOds = PathOf(QStringLiteral("huge.ods"));
+    RunWorkbookTool({QStringLiteral("damaged-ods"), QStringLiteral("ods-huge-repeat"), hugeOds});
+
     Import(wrongHeader, 1);
     EXPECT_EQ(LastMessage(), QStringLiteral("Wrong format of the setting profile"));
-    Import(damaged, 1);
-    EXPECT_TRUE(LastMessage().startsWith(
-        QStringLiteral("Cannot open \"%1\": ").arg(QDir::toNativeSeparators(damaged))))
-        << LastMessage().toStdString();
+    for (const QString& path : {damaged, cutOds, hugeOds}) {
+        Import(path, 1);
+        EXPECT_TRUE(LastMessage().startsWith(
+            QStringLiteral("Cannot open \"%1\": ").arg(QDir::toNativeSeparators(path))))
+            << LastMessage().toStdString();
+    }
     EXPECT_TRUE(form->NumberListFiles->ExportNumberListXls().isEmpty()); // cancelled
     EXPECT_FALSE(form->NumberListFiles->ImportNumberListXls());          // cancelled
     EXPECT_TRUE(Take() == before);
 }
 
-// Files written by openpyxl and by LibreOffice Calc (.xlsx and legacy .xls):
+// Files written by openpyxl and by LibreOffice Calc (.xlsx, .ods and legacy .xls):
 // numbers, dates and times stored as values come back in the grid's forms.
 TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
     const QString openpyxl = PathOf(QStringLiteral("openpyxl.xlsx"));
@@ -175,7 +188,8 @@ TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
     EXPECT_EQ(Grid().Cells(kAlways, 1000), QStringLiteral("yes"));
     EXPECT_EQ(Grid().Cells(kDelete, 1000), QStringLiteral("no"));
 
-    for (const char* name : {"numberlist-calc.xlsx", "numberlist-calc.xls"}) {
+    for (const char* name :
+         {"numberlist-calc.xlsx", "numberlist-calc.ods", "numberlist-calc.xls"}) {
         SCOPED_TRACE(name);
         form->btn11->click();
         Import(QDir(TestDataDir()).filePath(QString::fromLatin1(name)));

@@ -8,6 +8,7 @@
 #include "ProfileExchange.h"
 #include "SettingsCatalogue.h"
 #include "StatusBar.h"
+#include "TestPaths.h"
 #include "Workbook.h"
 
 #include <QComboBox>
@@ -128,7 +129,7 @@ TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
     EXPECT_EQ(requests[1].folder, ConfigurationFolder());
-    EXPECT_EQ(requests[1].filter, QStringLiteral("EXCEL file|*.xls;*.xlsx|(*.*)|*.*"));
+    EXPECT_EQ(requests[1].filter, QStringLiteral("EXCEL file|*.xls;*.xlsx;*.ods|(*.*)|*.*"));
     EXPECT_EQ(StatusText(), QStringLiteral("Load profile"));
 
     const Snapshot imported = Take();
@@ -142,9 +143,17 @@ TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
     EXPECT_EQ(Grid().Cells(1, 12), QStringLiteral("2:Caller Number"));
 }
 
-TEST_F(ProfileExchange, ImportsAProfileWrittenByAnotherProgram) {
-    const QString path = PathOf(QStringLiteral("openpyxl.xlsx"));
-    RunWorkbookTool({QStringLiteral("profile"), path});
+// The same profile as openpyxl wrote it and as LibreOffice Calc saved it in
+// its own format (tests/data/README.md).
+class ProfileFromOtherPrograms : public ProfileExchange,
+                                 public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ProfileFromOtherPrograms, Imports) {
+    QString path = QString::fromLatin1(GetParam());
+    if (path.endsWith(QStringLiteral(".xlsx")))
+        RunWorkbookTool({QStringLiteral("profile"), path = PathOf(path)});
+    else
+        path = QDir(TestDataDir()).filePath(path);
     Pick(path);
     Click(form->btn16);
     EXPECT_EQ(Grid().Cells(1, 1), QStringLiteral("0123"));
@@ -158,6 +167,9 @@ TEST_F(ProfileExchange, ImportsAProfileWrittenByAnotherProgram) {
     EXPECT_EQ(form->cbb10->currentIndex(), 2);
     EXPECT_EQ(form->cbb12->currentIndex(), 3);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, ProfileFromOtherPrograms,
+                         ::testing::Values("openpyxl.xlsx", "profile-calc.ods"));
 
 TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     EditEverything(QStringLiteral("good"));
@@ -187,7 +199,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
         {variant(QStringLiteral("list.xlsx"), 13, 2, QStringLiteral("x")),
          QStringLiteral("'x' is not a valid integer value")},
         {notWorkbook, QStringLiteral("Cannot open \"%1\": it is not a spreadsheet workbook "
-                                     "(.xlsx or .xls).")
+                                     "(.xlsx, .ods or .xls).")
                           .arg(QDir::toNativeSeparators(notWorkbook))},
     };
     for (const auto& [path, message] : cases) {

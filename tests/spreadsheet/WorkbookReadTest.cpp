@@ -1,6 +1,7 @@
 // Workbooks the program did not write: openpyxl's (inline strings), one put
-// together part by part (shared strings, rich text, unusual part names), and
-// LibreOffice Calc's .xlsx and legacy .xls; and files that are no workbook.
+// together part by part (shared strings, rich text, unusual part names), an
+// OpenDocument spreadsheet put together by hand, and LibreOffice Calc's .xlsx,
+// .ods and legacy .xls; and files that are no workbook or are damaged.
 
 #include "CoreApp.h"
 #include "TestPaths.h"
@@ -101,7 +102,37 @@ TEST_F(WorkbookReadTest, SharedStringsRichTextStylesAndPartsFoundThroughRelation
     EXPECT_FALSE(book.HasTextFormat(1, 1));
 }
 
-// The same content in both of Calc's formats; see tests/data/README.md.
+TEST_F(WorkbookReadTest, OdsRepeatedAndCoveredCellsAndEveryValueType) {
+    Workbook book;
+    ASSERT_TRUE(book.Open(Made({QStringLiteral("ods")}, QStringLiteral("hand.ods"))))
+        << book.LastError().toStdString();
+    ExpectCells(book, {{1, 1, QStringLiteral("Serial")},
+                       {1, 2, QStringLiteral("Authorized  number")},
+                       {1, 3, QString()}, // an empty cell repeated
+                       {1, 5, QStringLiteral("x")},
+                       {1, 7, QStringLiteral("x")}, // a filled cell repeated
+                       {1, 8, QString()},
+                       {2, 1, QStringLiteral("1")},
+                       {2, 2, QStringLiteral("0.125")}, // a percentage, as a number
+                       {2, 3, QStringLiteral("TRUE")},
+                       {2, 4, QStringLiteral("2015/03/07")}, // whatever picture shows it
+                       {2, 5, QStringLiteral("08:30:15")},   // shown with seconds
+                       {2, 6, QStringLiteral("08:30")},      // shown without
+                       {2, 7, QStringLiteral("1234.5")},
+                       {3, 1, QStringLiteral("same")}, // a row repeated
+                       {3, 5, QStringLiteral("again")},
+                       {4, 1, QStringLiteral("same")},
+                       {4, 5, QStringLiteral("again")},
+                       {5, 1, QStringLiteral("line one  end\nline two\ttab")}, // no note
+                       {5, 2, QStringLiteral("stored")},
+                       {5, 3, QStringLiteral("13800138000")}, // a value without its text
+                       {6, 2, QStringLiteral("merged")},
+                       {6, 3, QString()}, // covered: its hidden content is not shown
+                       {6, 4, QStringLiteral("after")},
+                       {1048576, 1, QString()}});
+}
+
+// The same content in all of Calc's formats; see tests/data/README.md.
 class CalcWorkbookTest : public WorkbookReadTest,
                          public ::testing::WithParamInterface<const char*> {};
 
@@ -133,7 +164,8 @@ TEST_P(CalcWorkbookTest, ReadsTextsNumbersDatesAndTimesOfTheFirstSheet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, CalcWorkbookTest,
-                         ::testing::Values("numberlist-calc.xlsx", "numberlist-calc.xls"));
+                         ::testing::Values("numberlist-calc.xlsx", "numberlist-calc.ods",
+                                           "numberlist-calc.xls"));
 
 TEST_F(WorkbookReadTest, FormatIsChosenByTheFirstBytesNotTheName) {
     Workbook book;
@@ -143,6 +175,10 @@ TEST_F(WorkbookReadTest, FormatIsChosenByTheFirstBytesNotTheName) {
     EXPECT_EQ(book.Text(1, 1), QStringLiteral("Serial"));
     ASSERT_TRUE(book.Open(
         CopyAs(DataFile(QStringLiteral("numberlist-calc.xlsx")), QStringLiteral("modern.xls"))))
+        << book.LastError().toStdString();
+    EXPECT_EQ(book.Text(1, 1), QStringLiteral("Serial"));
+    ASSERT_TRUE(book.Open(
+        CopyAs(DataFile(QStringLiteral("numberlist-calc.ods")), QStringLiteral("calc.xlsx"))))
         << book.LastError().toStdString();
     EXPECT_EQ(book.Text(1, 1), QStringLiteral("Serial"));
 }
@@ -169,6 +205,10 @@ protected:
             WriteBytes(path, QByteArray::fromHex("d0cf11e0a1b11ae1") + QByteArray(600, '\0'));
         else if (kind == QStringLiteral("cut-xls"))
             WriteBytes(path, ReadBytes(DataFile(QStringLiteral("numberlist-calc.xls"))).left(1500));
+        else if (kind == QStringLiteral("cut-ods"))
+            WriteBytes(path, ReadBytes(DataFile(QStringLiteral("numberlist-calc.ods"))).left(3000));
+        else if (kind.startsWith(QStringLiteral("ods-")))
+            return Made({QStringLiteral("damaged-ods"), kind}, kind + QStringLiteral(".ods"));
         else if (kind == QStringLiteral("long-name-xls"))
             WriteBytes(path, WithLongWorkbookEntryName(
                                  ReadBytes(DataFile(QStringLiteral("numberlist-calc.xls")))));
@@ -214,15 +254,19 @@ TEST_P(UnreadableFileTest, IsRefusedWithAReasonAndTheOpenWorkbookStays) {
     EXPECT_EQ(book.Text(1, 1), QStringLiteral("Items"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableFileTest,
-                         ::testing::Values("text", "empty", "missing", "cut-zip", "fake-zip",
-                                           "fake-xls", "cut-xls", "long-name-xls", "missing-string",
-                                           "bad-xml", "bad-number", "bad-reference",
-                                           "long-reference", "no-sheet-part", "no-workbook"),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnreadableFileTest,
+    ::testing::Values("text", "empty", "missing", "cut-zip", "fake-zip", "fake-xls", "cut-xls",
+                      "long-name-xls", "missing-string", "bad-xml", "bad-number", "bad-reference",
+                      "long-reference", "no-sheet-part", "no-workbook", "cut-ods", "ods-no-content",
+                      "ods-bad-xml", "ods-no-table", "ods-huge-repeat", "ods-bad-repeat",
+                      "ods-endless-repeat", "ods-outside", "ods-rows-outside", "ods-long-spaces",
+                      "ods-bad-date", "ods-bad-time", "ods-bad-number", "ods-deep-spans",
+                      "ods-deep-groups", "ods-text-document"),
+    [](const auto& info) {
+        std::string name = info.param;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
 
 } // namespace

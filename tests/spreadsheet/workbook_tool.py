@@ -9,6 +9,9 @@
   workbook_tool.py damaged KIND FILE  the shared workbook with one fault
   workbook_tool.py profile FILE       a settings profile written by openpyxl
   workbook_tool.py numberlist FILE    a number list written by openpyxl
+  workbook_tool.py ods FILE           an OpenDocument spreadsheet put together by hand:
+                                      repeated cells and rows, covered cells, every value type
+  workbook_tool.py damaged-ods KIND FILE  that spreadsheet with one fault
 """
 
 import datetime
@@ -228,6 +231,132 @@ def damaged_parts(kind):
     return parts
 
 
+ODS_NS = " ".join([
+    'xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"',
+    'xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"',
+    'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"',
+])
+
+ODS_MIMETYPE = "application/vnd.oasis.opendocument.spreadsheet"
+
+
+def ods_cell(text, value_type="string", repeat=1, **values):
+    attributes = f' office:value-type="{value_type}"'
+    for name, value in values.items():
+        attributes += f' office:{name.replace("_", "-")}="{value}"'
+    if repeat != 1:
+        attributes += f' table:number-columns-repeated="{repeat}"'
+    return f"<table:table-cell{attributes}><text:p>{text}</text:p></table:table-cell>"
+
+
+def ods_empty(repeat=1):
+    return f'<table:table-cell table:number-columns-repeated="{repeat}"/>'
+
+
+def ods_row(cells, repeat=1):
+    attribute = f' table:number-rows-repeated="{repeat}"' if repeat != 1 else ""
+    return f"<table:table-row{attribute}>{''.join(cells)}</table:table-row>"
+
+
+# The first table in document order is the first sheet. Rows 1-2 are header
+# rows; rows 3-4 are one row repeated; row 5 lies in a row group; B6:C6 are
+# merged, so C6 is covered (and its hidden content is not shown).
+ODS_ROWS = [
+    "<table:table-header-rows>",
+    ods_row([ods_cell("Serial"), ods_cell("Authorized  number"), ods_empty(2),
+             ods_cell("x", repeat=3), ods_empty(16377)]),
+    ods_row([ods_cell("1", "float", value="1"), ods_cell("12.50%", "percentage", value="0.125"),
+             ods_cell("TRUE", "boolean", boolean_value="true"),
+             ods_cell("07.03.15", "date", date_value="2015-03-07"),
+             ods_cell("08:30:15", "time", time_value="PT08H30M15S"),
+             ods_cell("8:30 AM", "time", time_value="PT08H30M00S"),
+             ods_cell("1,234.50 €", "currency", value="1234.5", currency="EUR")]),
+    "</table:table-header-rows>",
+    ods_row([ods_cell("same"), ods_empty(3), ods_cell("again")], repeat=2),
+    "<table:table-row-group>",
+    ods_row(['<table:table-cell office:value-type="string"><text:p>line <text:span>one</text:span>'
+             '<text:s text:c="2"/>end</text:p><text:p>line two<text:tab/>tab</text:p>'
+             '<office:annotation><text:p>a note</text:p></office:annotation></table:table-cell>',
+             ods_cell("shown", "string", string_value="stored"),
+             '<table:table-cell office:value-type="float" office:value="13800138000"/>']),
+    "</table:table-row-group>",
+    ods_row([ods_empty(), '<table:table-cell table:number-columns-spanned="2"><text:p>merged</text:p>'
+             '</table:table-cell>',
+             '<table:covered-table-cell office:value-type="string"><text:p>hidden</text:p>'
+             '</table:covered-table-cell>', ods_cell("after")]),
+    ods_row([ods_empty(16384)], repeat=1048569),
+    ods_row([ods_empty(16384)]),
+]
+
+
+def ods_content(rows, extra_tables=True):
+    other = ('<table:table table:name="Other">' + ods_row([ods_cell("wrong sheet")]) +
+             "</table:table>") if extra_tables else ""
+    return (f'<?xml version="1.0" encoding="UTF-8"?><office:document-content {ODS_NS}>'
+            "<office:body><office:spreadsheet>"
+            '<table:table table:name="First"><table:table-column table:number-columns-repeated="16384"/>'
+            + "".join(rows) + "</table:table>" + other +
+            "</office:spreadsheet></office:body></office:document-content>")
+
+
+ODS_MANIFEST = f"""<?xml version="1.0" encoding="UTF-8"?>
+<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0" manifest:version="1.2">
+<manifest:file-entry manifest:full-path="/" manifest:media-type="{ODS_MIMETYPE}"/>
+<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/>
+</manifest:manifest>"""
+
+
+def write_ods(path, content, mimetype=ODS_MIMETYPE):
+    with zipfile.ZipFile(path, "w") as package:
+        package.writestr("mimetype", mimetype, zipfile.ZIP_STORED)
+        package.writestr("META-INF/manifest.xml", ODS_MANIFEST, zipfile.ZIP_DEFLATED)
+        if content is not None:
+            package.writestr("content.xml", content, zipfile.ZIP_DEFLATED)
+
+
+def write_damaged_ods(kind, path):
+    one_row = ods_row([ods_cell("Serial")])
+    if kind == "ods-no-content":
+        write_ods(path, None)
+    elif kind == "ods-bad-xml":
+        write_ods(path, ods_content(ODS_ROWS).replace("</table:table-row>", "</table:row>", 1))
+    elif kind == "ods-no-table":
+        write_ods(path, ods_content([]).replace("table:table", "table:tablex"))
+    elif kind == "ods-huge-repeat":
+        # 16384 filled cells in each of a million rows.
+        write_ods(path, ods_content([ods_row([ods_cell("x", repeat=16384)], repeat=1048576)]))
+    elif kind == "ods-bad-repeat":
+        write_ods(path, ods_content([one_row, ods_row([ods_cell("x")], repeat=0)]))
+    elif kind == "ods-endless-repeat":
+        write_ods(path, ods_content([ods_row([ods_empty(99999999999999999999)])]))
+    elif kind == "ods-outside":
+        write_ods(path, ods_content([ods_row([ods_empty(16384), ods_cell("x")])]))
+    elif kind == "ods-rows-outside":
+        write_ods(path, ods_content([ods_row([ods_empty()], repeat=1048576),
+                                     ods_row([ods_cell("x")])]))
+    elif kind == "ods-long-spaces":
+        write_ods(path, ods_content([ods_row(['<table:table-cell office:value-type="string">'
+                                              '<text:p><text:s text:c="1000000000"/></text:p>'
+                                              '</table:table-cell>'])]))
+    elif kind == "ods-bad-date":
+        write_ods(path, ods_content([ods_row([ods_cell("x", "date", date_value="2015-13-45")])]))
+    elif kind == "ods-bad-time":
+        write_ods(path, ods_content([ods_row([ods_cell("x", "time", time_value="8:30")])]))
+    elif kind == "ods-deep-spans":
+        deep = "<text:span>" * 100000 + "x" + "</text:span>" * 100000
+        write_ods(path, ods_content([ods_row([f"<table:table-cell><text:p>{deep}</text:p>"
+                                              "</table:table-cell>"])]))
+    elif kind == "ods-deep-groups":
+        deep = "<table:table-row-group>" * 100000 + ods_row([ods_cell("x")])
+        write_ods(path, ods_content([deep + "</table:table-row-group>" * 100000]))
+    elif kind == "ods-text-document":
+        write_ods(path, ods_content(ODS_ROWS), "application/vnd.oasis.opendocument.text")
+    elif kind == "ods-bad-number":
+        write_ods(path, ods_content([ods_row([ods_cell("x", "float", value="4x2")])]))
+    else:
+        raise SystemExit(f"unknown fault {kind}")
+
+
 def main(argv):
     if argv[1] == "dump":
         dump(argv[2])
@@ -241,6 +370,10 @@ def main(argv):
         write_numberlist(argv[2])
     elif argv[1] == "damaged":
         write_parts(argv[3], damaged_parts(argv[2]))
+    elif argv[1] == "ods":
+        write_ods(argv[2], ods_content(ODS_ROWS))
+    elif argv[1] == "damaged-ods":
+        write_damaged_ods(argv[2], argv[3])
     else:
         raise SystemExit(__doc__)
 
