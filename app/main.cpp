@@ -3,7 +3,6 @@
 #include "Unit7.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 #include <cstdio>
 
@@ -11,23 +10,15 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))
         return *code;
     QApplication app(argc, argv);
-    [[maybe_unused]] const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
+    const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    QCommandLineParser parser;
-    const QCommandLineOption trace(
-        QStringLiteral("trace"),
-        QStringLiteral("Write one JSON line per frame sent or received to FILE, for support."),
-        QStringLiteral("FILE"));
-    parser.addOption(trace);
-    parser.process(app);
-
     TForm1 form1;
-    if (parser.isSet(trace)) {
+    if (!options.traceFile.isEmpty()) {
         QString failure;
-        if (!form1.StartTrace(parser.value(trace), &failure)) {
+        if (!form1.StartTrace(options.traceFile, &failure)) {
             std::fprintf(stderr, "gsmgate: cannot write the trace %s: %s\n",
-                         qPrintable(parser.value(trace)), qPrintable(failure));
+                         qPrintable(options.traceFile), qPrintable(failure));
             return 2;
         }
     }
