@@ -1,6 +1,7 @@
 #include "StringGrid.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 namespace {
 constexpr int kHeaderRow = 0;
@@ -61,6 +62,40 @@ int TStringGrid::RowHeight(int row) const {
 void TStringGrid::SelectCell(int col, int row) {
     clearSelection();
     setCurrentCell(row, col, QItemSelectionModel::ClearAndSelect);
+}
+
+QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!next.isValid() || next.column() != kFixedColumn || columnCount() <= kFixedColumn + 1)
+        return next;
+    // Backwards from the first data column goes to the end of the row above.
+    const QModelIndex current = currentIndex();
+    if (cursorAction == MovePrevious && current.isValid() && current.row() > kHeaderRow + 1)
+        return model()->index(current.row() - 1, columnCount() - 1);
+    if (cursorAction == MovePrevious && current.isValid())
+        return current;
+    return model()->index(next.row(), kFixedColumn + 1);
+}
+
+bool TStringGrid::InFixedColumn(const QPoint& viewportPos) const {
+    const QModelIndex at = indexAt(viewportPos);
+    return at.isValid() && at.column() == kFixedColumn;
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+    if (InFixedColumn(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (InFixedColumn(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
 }
 
 void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {

@@ -30,7 +30,17 @@ public:
     // Makes (col, row) the current cell and the whole selection.
     void SelectCell(int col, int row);
 
+protected:
+    // Like the header row, the fixed column never becomes current: keys that
+    // would move onto it stay in the first data column, or wrap to the row's
+    // neighbour, and clicks on it are ignored.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    bool InFixedColumn(const QPoint& viewportPos) const;
+
     void MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void MarkFixedColumn();
 };
