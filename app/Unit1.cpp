@@ -155,9 +155,13 @@ void TForm1::CreateReceivePath() {
     const auto message = [this](const std::string& text) {
         ShowMessage(this, QString::fromStdString(text));
     };
-    passwordverify = std::make_unique<gsm::Tpasswordverify>(
-        gsm::Tpasswordverify::Hooks{[this] { return edt3->text().toStdString(); }, message,
-                                    [this](bool enabled) { OperationGate->SetLoggedIn(enabled); }});
+    passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
+        [this] { return edt3->text().toStdString(); }, message,
+        [this](bool enabled) { OperationGate->SetLoggedIn(enabled); },
+        [this](std::span<const std::uint8_t> bytes) {
+            return DeviceCodePage->Decode(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        }});
 
     ReceivePath = std::make_unique<gsm::TReceivePath>(
         *Link,

@@ -4,6 +4,7 @@
 // the bottom. Controls keep the names the rest of the program knows them by;
 // they are owned by the window through Qt's parent chain.
 
+#include "CodePage.h"
 #include "Commands.h"
 #include "Controllers.h"
 #include "Frame.h"
@@ -183,6 +184,8 @@ public:
     // is outstanding.
     std::unique_ptr<gsm::TOperationGate> OperationGate;
     std::unique_ptr<gsm::Tpasswordverify> passwordverify;
+    // The code page of the device's texts; the password reply is read in it.
+    const gsm::CodePage* DeviceCodePage = &gsm::SystemCodePageInstance();
     // Turns received bytes into frames and hands each reply to its handler;
     // the settings, number list and history code attach their page handlers.
     std::unique_ptr<gsm::TReceivePath> ReceivePath;
