@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -24,7 +25,9 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
         panel->setIndent(2);
         m_panels[static_cast<std::size_t>(i)] = panel;
     }
-    m_panels[2]->setAccessibleName(QStringLiteral("Status"));
+    // The text itself is the panel's accessible name, announced as it changes;
+    // a fixed name would hide it.
+    m_panels[2]->setAccessibleDescription(QStringLiteral("Status"));
 }
 
 QString TStatusBar::PanelText(int index) const {
@@ -32,7 +35,13 @@ QString TStatusBar::PanelText(int index) const {
 }
 
 void TStatusBar::SetPanelText(int index, const QString& text) {
-    m_panels.at(static_cast<std::size_t>(index))->setText(text);
+    QLabel* panel = m_panels.at(static_cast<std::size_t>(index));
+    if (panel->text() == text)
+        return;
+    panel->setText(text);
+    // A label tells screen readers nothing of a new text by itself.
+    QAccessibleEvent changed(panel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QRect TStatusBar::PanelRect(int index) const {

@@ -261,7 +261,7 @@ void TForm1::FormShow() {
     const QPoint at(panel.left() + kIndicatorLeft, panel.top() + kIndicatorTop);
     img1->move(at);
     img2->move(at);
-    img1->raise();
+    ShowPortIndicator(false);
 }
 
 // ---------------------------------------------------------------- window handlers
@@ -367,8 +367,14 @@ void TForm1::ClosePortQuietly() {
         cm1->ClosePort();
 }
 
+// The square behind is hidden as well as covered, so a screen reader only
+// finds the one that is seen.
 void TForm1::ShowPortIndicator(bool open) {
-    (open ? img2 : img1)->raise();
+    QLabel* front = open ? img2 : img1;
+    QLabel* behind = open ? img1 : img2;
+    front->show();
+    front->raise();
+    behind->hide();
 }
 
 // ---------------------------------------------------------------- device exchanges

@@ -47,7 +47,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QRect& geometry, bool visible = true) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
+    // No accessible name of its own: a screen reader reads the caption shown,
+    // also after it changes ("Open"/"Close").
     button->setGeometry(geometry);
     button->setVisible(visible);
     return button;

@@ -2,6 +2,8 @@
 
 #include "QtTestApp.h"
 
+#include "AccessibleText.h"
+
 #include "PageTabs.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
@@ -26,6 +28,8 @@
 
 #include <memory>
 #include <set>
+
+using namespace gsm::test;
 
 namespace {
 
@@ -237,8 +241,22 @@ TEST_F(Startup, ScreenReaderNamesAreSet) {
     EXPECT_EQ(form->dtp1->accessibleName(), "Start date");
     EXPECT_EQ(form->dtp4->accessibleName(), "End time");
     EXPECT_EQ(form->dtp_starttime->accessibleName(), "Start time");
+    EXPECT_EQ(form->dtp_enddate->accessibleName(), "End date");
+    // Buttons are announced by the caption they show.
     for (QPushButton* b : form->findChildren<QPushButton*>())
-        EXPECT_EQ(b->accessibleName(), b->text()) << b->objectName().toStdString();
+        EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
+    // Only the indicator square that is seen is announced.
+    EXPECT_EQ(AccessibleName(form->img1), "Port closed");
+    EXPECT_FALSE(AccessiblyInvisible(form->img1));
+    EXPECT_TRUE(AccessiblyInvisible(form->img2));
+}
+
+// The status text is the panel's name, not hidden behind a fixed one.
+TEST_F(Startup, StatusTextIsWhatAScreenReaderReads) {
+    auto* status = form->stat1->findChild<QLabel*>("stat1_panel2");
+    ASSERT_NE(status, nullptr);
+    form->statusbar_ctrl->ShowStatus("Reading number list:12/125");
+    EXPECT_EQ(AccessibleName(status), "Reading number list:12/125");
 }
 
 TEST_F(Startup, CheckBoxImagesAreTheStylesTwoStates) {
