@@ -9,7 +9,7 @@ constexpr int kFixedColumn = 0;
 } // namespace
 
 TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
-    : QTableWidget(rowCount, colCount, parent) {
+    : QTableWidget(rowCount, colCount, parent), m_scale(TLayoutScale::For(font())) {
     for (int r = 0; r < rowCount; ++r)
         for (int c = 0; c < colCount; ++c)
             setItem(r, c, new QTableWidgetItem);
@@ -18,11 +18,11 @@ TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
 
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+    verticalHeader()->setDefaultSectionSize(m_scale.Height(kDefaultRowHeight));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setFixedHeight(kDefaultRowHeight);
+    horizontalHeader()->setFixedHeight(m_scale.Height(kDefaultRowHeight));
     setRowHidden(kHeaderRow, true);
     setWordWrap(false);
     // A classic grid clips a long text at the cell's edge.
@@ -45,14 +45,14 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
 void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
     int c = 0;
     for (int w : widths)
-        setColumnWidth(c++, w);
+        setColumnWidth(c++, m_scale.Width(w));
 }
 
 void TStringGrid::SetRowHeight(int row, int height) {
     if (row == kHeaderRow)
-        horizontalHeader()->setFixedHeight(height);
+        horizontalHeader()->setFixedHeight(m_scale.Height(height));
     else
-        setRowHeight(row, height);
+        setRowHeight(row, m_scale.Height(height));
 }
 
 int TStringGrid::RowHeight(int row) const {

@@ -5,6 +5,8 @@
 // entry numbers, and its texts are mirrored into the header, which stays in
 // view while the rows scroll.
 
+#include "LayoutScale.h"
+
 #include <QTableWidget>
 
 #include <initializer_list>
@@ -23,9 +25,13 @@ public:
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
 
+    // Widths and heights are given for the face the layout was drawn with
+    // and scaled to the grid's own font (see TLayoutScale); the parent's
+    // font must be set before the grid is created.
     void SetColWidths(std::initializer_list<int> widths);
     // Row 0 is the header: its height is the header's height.
     void SetRowHeight(int row, int height);
+    const TLayoutScale& Scale() const { return m_scale; }
     int RowHeight(int row) const;
     // Makes (col, row) the current cell and the whole selection.
     void SelectCell(int col, int row);
@@ -39,8 +45,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool InFixedColumn(const QPoint& viewportPos) const;
+    TLayoutScale m_scale;
 
+    bool InFixedColumn(const QPoint& viewportPos) const;
     void MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void MarkFixedColumn();
 };

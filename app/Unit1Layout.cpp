@@ -337,7 +337,8 @@ void TForm1::BuildHistorySheet() {
     ScrollBox2 = new QScrollArea(content);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setFrameShape(QFrame::NoFrame);
-    auto* gridHolder = new QWidget;
+    // Parented at once, so the grid takes the window's font when it is created.
+    auto* gridHolder = new QWidget(ScrollBox2);
     gridHolder->setObjectName(QStringLiteral("ScrollBox2_content"));
     strngrd4 = new TStringGrid(8, 1001, gridHolder);
     strngrd4->setObjectName(QStringLiteral("strngrd4"));
@@ -346,7 +347,8 @@ void TForm1::BuildHistorySheet() {
     strngrd4->setEditTriggers(QAbstractItemView::NoEditTriggers);
     strngrd4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     strngrd4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strngrd4->setGeometry(-7, -1, 837, 25048);
+    const TLayoutScale& scale = strngrd4->Scale();
+    strngrd4->setGeometry(-7, -1, scale.Width(837), scale.Height(25048));
     gridHolder->resize(strngrd4->geometry().right() + 1, strngrd4->geometry().bottom() + 1);
     ScrollBox2->setWidget(gridHolder);
 

@@ -136,20 +136,23 @@ TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
     EXPECT_EQ(grid.Cells(0, 1000), "1000");
     EXPECT_EQ(grid.Cells(1, 1), "");
     EXPECT_EQ(grid.columnWidth(1), 0);
-    EXPECT_EQ(grid.columnWidth(7), 235);
-    EXPECT_EQ(grid.size(), QSize(837, 25048));
+    const TLayoutScale& scale = grid.Scale();
+    EXPECT_EQ(grid.columnWidth(7), scale.Width(235));
+    EXPECT_EQ(grid.size(), QSize(scale.Width(837), scale.Height(25048)));
 }
 
 TEST_F(Startup, OtherGridsHaveTheirShape) {
     EXPECT_EQ(form->strngrd3->ColCount(), 8);
     EXPECT_EQ(form->strngrd3->RowCount(), 1001);
-    EXPECT_EQ(form->strngrd3->columnWidth(1), 145);
-    EXPECT_EQ(form->strngrd3->RowHeight(500), 24);
+    // Sizes are the layout's, in proportion to the running font.
+    const TLayoutScale& scale = form->strngrd3->Scale();
+    EXPECT_EQ(form->strngrd3->columnWidth(1), scale.Width(145));
+    EXPECT_EQ(form->strngrd3->RowHeight(500), scale.Height(24));
     EXPECT_EQ(form->strngrd_write->ColCount(), 3);
     EXPECT_EQ(form->strngrd_write->RowCount(), 23);
-    EXPECT_EQ(form->strngrd_write->columnWidth(2), 460);
-    EXPECT_EQ(form->strngrd_write->RowHeight(1), 22);
-    EXPECT_EQ(form->strngrd_write->RowHeight(8), 26);
+    EXPECT_EQ(form->strngrd_write->columnWidth(2), scale.Width(460));
+    EXPECT_EQ(form->strngrd_write->RowHeight(1), scale.Height(22));
+    EXPECT_EQ(form->strngrd_write->RowHeight(8), scale.Height(26));
     // The current cell is a header cell, so no data cell shows as selected.
     EXPECT_EQ(form->strngrd3->currentRow(), 0);
     EXPECT_EQ(form->strngrd3->currentColumn(), 1);
