@@ -125,8 +125,19 @@ void TForm1::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize area = screen->geometry().size();
-    move(CentredTopLeft(area.width(), area.height(), width(), height()));
+    FitToScreen(screen->geometry(), screen->availableGeometry());
+}
+
+void TForm1::FitToScreen(const QRect& screen, const QRect& available) {
+    const WindowFit fit = FitWindow(screen, available, QSize(kClientWidth, kClientHeight));
+    if (fit.resizable) {
+        setMinimumSize(kSmallestClient);
+        setMaximumSize(kClientWidth, kClientHeight);
+        resize(fit.client.size());
+    } else {
+        setFixedSize(fit.client.size());
+    }
+    move(fit.client.topLeft());
 }
 
 void TForm1::LoadCheckBoxImages() {

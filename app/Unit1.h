@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -48,6 +49,9 @@ inline constexpr const char* kMainCaption =
     "Trelmo GSM Gate Opener PC Configuration Software V 1.7.2";
 inline constexpr int kClientWidth = 1150;
 inline constexpr int kClientHeight = 670;
+// The least a resizable window shrinks to: the top bar's controls and the
+// tabs stay whole.
+inline constexpr QSize kSmallestClient{600, 400};
 // The program's own date format, for short and long dates alike.
 inline constexpr const char* kProgramDateFormat = "yyyy/MM/dd";
 inline constexpr int kDeviceOperationCount = 20;
@@ -212,6 +216,9 @@ public:
     void EnableDeviceOperations();
 
     void FormCreate();
+    // Opens the window on a screen with this whole and free area: at the
+    // layout's size where it fits, else within the area and resizable.
+    void FitToScreen(const QRect& screen, const QRect& available);
     void FormShow();
     void pgc1Change(int index);
     void stat1DrawPanel(int index, const QRect& rect);
@@ -243,6 +250,7 @@ private:
     void BuildHelpSheet();
     void BuildStatusBar(QWidget* client);
     void BuildComponents();
+    void StackClientArea(QWidget* client);
 
     // Start-up steps.
     void ApplyDateFormat();

@@ -15,12 +15,23 @@ public:
     void SetUp() override {
         if (QApplication::instance())
             return;
+        UseTestScreen();
         m_app = std::make_unique<QApplication>(m_argc, m_argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
     }
     void TearDown() override { m_app.reset(); }
 
 private:
+    // The offscreen platform's own screen is 800 x 600, too small for the
+    // window's layout; tests see a common laptop screen, where it opens whole.
+    static void UseTestScreen() {
+#ifdef GSM_TEST_DATA_DIR
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+            qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + GSM_TEST_DATA_DIR
+                                           "/offscreen-screen.json");
+#endif
+    }
+
     int m_argc = 1;
     char m_name[16] = "gui_test";
     char* m_argv[2] = {m_name, nullptr};
