@@ -10,6 +10,7 @@
 #include "Frame.h"
 #include "LinkAdapters.h"
 #include "Login.h"
+#include "PortBox.h"
 #include "Receiver.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@
 #include <memory>
 
 class QComboBox;
+class TRememberedPlaces;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -71,7 +73,7 @@ public:
     // ---- top bar
     QFrame* pnl4;
     QLabel* lbl3;
-    QComboBox* cbb9;
+    TPortBox* cbb9;
     QPushButton* btn8;
     QLabel* lbl4;
     QLineEdit* edt3;
@@ -175,6 +177,8 @@ public:
     gsm::Tsynchronizationtime_sc SyncTimeCmd{gsm::cmd::kSetClock};
 
     std::unique_ptr<Trecognitionserial> recognitionserial;
+    // The last port, the window's place and the dialogs' folders, between runs.
+    std::unique_ptr<TRememberedPlaces> Remembered;
     std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
     std::unique_ptr<Tstatusbar_ctrl> statusbar_ctrl;
 
@@ -261,6 +265,8 @@ private:
     void CreateReceivePath();
     void ConnectDeviceHandlers();
     void FillPortList();
+    void RefreshPortList();
+    void RestoreWindowPos();
     void SelectHeaderCells();
     void InitPickers();
     void FillSettingsGrid();

@@ -1,6 +1,7 @@
 // The window's controls: names, captions, places and sizes.
 
 #include "PageTabs.h"
+#include "PortBox.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TComm.h"
@@ -186,7 +187,7 @@ void TForm1::BuildTopBar(QWidget* client) {
     pnl4->setGeometry(0, 0, kClientWidth, kTopBarHeight);
 
     lbl3 = MakeLabel(pnl4, "lbl3", QStringLiteral("COM Port:"), {28, 13});
-    cbb9 = new QComboBox(pnl4);
+    cbb9 = new TPortBox(pnl4);
     cbb9->setObjectName(QStringLiteral("cbb9"));
     cbb9->setEditable(true);
     cbb9->setInsertPolicy(QComboBox::NoInsert);

@@ -3,6 +3,7 @@
 // program uses) lives from the first test to the last.
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,14 @@ public:
         if (QApplication::instance())
             return;
         UseTestScreen();
+        KeepSettingsAway();
         m_app = std::make_unique<QApplication>(m_argc, m_argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
     }
-    void TearDown() override { m_app.reset(); }
+    void TearDown() override {
+        m_app.reset();
+        m_config.reset();
+    }
 
 private:
     // The offscreen platform's own screen is 800 x 600, too small for the
@@ -32,6 +37,14 @@ private:
 #endif
     }
 
+    // What the program remembers between runs goes to a folder of the tests'
+    // own, never to the user's settings.
+    void KeepSettingsAway() {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
     int m_argc = 1;
     char m_name[16] = "gui_test";
     char* m_argv[2] = {m_name, nullptr};
