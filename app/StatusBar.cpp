@@ -1,6 +1,5 @@
 #include "StatusBar.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 
@@ -25,8 +24,8 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
         panel->setIndent(2);
         m_panels[static_cast<std::size_t>(i)] = panel;
     }
-    // The text itself is the panel's accessible name, announced as it changes;
-    // a fixed name would hide it.
+    // The text itself is the panel's accessible name, and the label announces
+    // each new text, but only while no fixed name hides it.
     m_panels[2]->setAccessibleDescription(QStringLiteral("Status"));
 }
 
@@ -35,13 +34,7 @@ QString TStatusBar::PanelText(int index) const {
 }
 
 void TStatusBar::SetPanelText(int index, const QString& text) {
-    QLabel* panel = m_panels.at(static_cast<std::size_t>(index));
-    if (panel->text() == text)
-        return;
-    panel->setText(text);
-    // A label tells screen readers nothing of a new text by itself.
-    QAccessibleEvent changed(panel, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    m_panels.at(static_cast<std::size_t>(index))->setText(text);
 }
 
 QRect TStatusBar::PanelRect(int index) const {
