@@ -1,8 +1,11 @@
 #include "ExchangeFiles.h"
 
+#include "RememberedPlaces.h"
 #include "Workbook.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -15,15 +18,19 @@ QString ShowFileDialog(QWidget* parent, const FileRequest& request) {
     const bool save = request.mode == FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!request.folder.isEmpty())
-        dialog.setDirectory(request.folder);
+    TRememberedPlaces remembered;
+    const QString folder = DialogStartFolder(request, remembered);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
     if (!request.filter.isEmpty())
         dialog.setNameFilters(NameFilters(request.filter));
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    const QString path = dialog.selectedFiles().value(0);
+    RememberDialogFolder(request, path, remembered);
+    return path;
 }
 
 FileChooser& CurrentChooser() {
@@ -41,6 +48,17 @@ gsm::TableGrid SheetCells(const gsm::Workbook& book, int cols, int rows, bool sh
 }
 
 } // namespace
+
+QString DialogStartFolder(const FileRequest& request, const TRememberedPlaces& remembered) {
+    const QString last = request.dialog.isEmpty() ? QString() : remembered.Folder(request.dialog);
+    return !last.isEmpty() && QDir(last).exists() ? last : request.folder;
+}
+
+void RememberDialogFolder(const FileRequest& request, const QString& chosen,
+                          TRememberedPlaces& remembered) {
+    if (!request.dialog.isEmpty() && !chosen.isEmpty())
+        remembered.SetFolder(request.dialog, QFileInfo(chosen).absolutePath());
+}
 
 QString ChooseFile(QWidget* parent, const FileRequest& request) {
     return CurrentChooser()(parent, request);

@@ -14,6 +14,7 @@
 #include <functional>
 
 class QWidget;
+class TRememberedPlaces;
 
 namespace gsm {
 class Workbook;
@@ -35,10 +36,18 @@ struct FileRequest {
     QString folder;       // where the dialog starts; empty leaves it to the dialog
     QString filter;       // empty lists every file
     QString proposedName; // the name a save dialog proposes
+    // Names the dialog, which then opens in the folder it was last used in.
+    QString dialog = {};
 };
 
 // Shows a dialog for `request`; the chosen path, or empty when cancelled.
 using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
+
+// The program's dialogs open where the same dialog last chose a file, while
+// that folder exists; otherwise in the request's folder.
+QString DialogStartFolder(const FileRequest& request, const TRememberedPlaces& remembered);
+void RememberDialogFolder(const FileRequest& request, const QString& chosen,
+                          TRememberedPlaces& remembered);
 
 QString ChooseFile(QWidget* parent, const FileRequest& request);
 // Puts `chooser` in place of the program's dialogs; returns the one it replaces.

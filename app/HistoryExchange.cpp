@@ -44,7 +44,8 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
                               TimestampedName(QString::fromLatin1(history::kXlsFilePrefix)) +
-                                  QString::fromLatin1(kWorkbookExtension)};
+                                  QString::fromLatin1(kWorkbookExtension),
+                              QStringLiteral("historyExport")};
     // The widths are set before the dialog, as the sheet is prepared.
     for (std::size_t c = 0; c < kColumnWidths.size(); ++c)
         book.SetColumnWidth(static_cast<int>(c) + 1, kColumnWidths[c]);
@@ -73,7 +74,8 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
 }
 
 bool Tcustomstringgrid_his::LoadHistoryXls() {
-    const QString path = ChooseFile(&m_form, FileRequest{FileRequest::Mode::Open, {}, {}, {}});
+    const QString path = ChooseFile(
+        &m_form, FileRequest{FileRequest::Mode::Open, {}, {}, {}, QStringLiteral("historyLoad")});
     if (path.isEmpty())
         return false;
     gsm::Workbook book;

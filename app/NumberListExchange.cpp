@@ -41,7 +41,8 @@ QString TNumberListFiles::ExportNumberListXls() {
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
                               TimestampedName(QString::fromLatin1(numbers::kXlsFilePrefix)) +
-                                  QString::fromLatin1(kWorkbookExtension)};
+                                  QString::fromLatin1(kWorkbookExtension),
+                              QStringLiteral("numberListExport")};
     // The widths are set before the dialog, as the sheet is prepared.
     for (std::size_t c = 0; c < numbers::kXlsColumnWidths.size(); ++c)
         book.SetColumnWidth(static_cast<int>(c) + 1, numbers::kXlsColumnWidths[c]);
@@ -77,7 +78,8 @@ bool TNumberListFiles::ImportNumberListXls() {
     const FileRequest request{FileRequest::Mode::Open,
                               ConfigurationFolder(),
                               QString::fromLatin1(kOpenWorkbookFilter),
-                              {}};
+                              {},
+                              QStringLiteral("numberListImport")};
     const QString path = ChooseFile(&m_form, request);
     if (path.isEmpty())
         return false;

@@ -58,8 +58,19 @@ TNumbersTab::TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
 
 void TNumbersTab::FillNumberGrid() {
     InitNumberGrid(m_cells);
+    KeepTypingToTheNumberColumn();
     m_pickers.FitToCells();
     ConnectControls();
+}
+
+// The period cells change through their pickers and the marks by clicks:
+// neither ever opens a text editor, whether by a key, a click or the Tab that
+// ends the number's editor.
+void TNumbersTab::KeepTypingToTheNumberColumn() {
+    TStringGrid* grid = m_sheet.strngrd3;
+    for (int r = 1; r < grid->RowCount(); ++r)
+        for (int c = col::kStartDate; c < grid->ColCount(); ++c)
+            grid->item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
 void TNumbersTab::AttachTo(gsm::PageHandlers& handlers) {

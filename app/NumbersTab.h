@@ -87,6 +87,7 @@ protected:
 
 private:
     void ConnectControls();
+    void KeepTypingToTheNumberColumn();
     void CurrentCellChanged(int row, int col);
     void PickerExit(int col);
     int PickerColumn(const QObject* watched) const;

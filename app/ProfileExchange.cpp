@@ -33,7 +33,8 @@ QString Tcustomstringgrid_basis::ExportProfile() {
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
                               TimestampedName(QString::fromLatin1(settings::kProfilePrefix)) +
-                                  QString::fromLatin1(kWorkbookExtension)};
+                                  QString::fromLatin1(kWorkbookExtension),
+                              QStringLiteral("profileExport")};
     for (int k = 0; k < settings::kColCount; ++k)
         book.SetColumnWidth(k + 1, settings::kProfileColumnWidths[static_cast<std::size_t>(k)]);
     const QString path = ChooseFile(&m_form, request);
@@ -59,7 +60,8 @@ bool Tcustomstringgrid_basis::ImportProfile() {
     const FileRequest request{FileRequest::Mode::Open,
                               ConfigurationFolder(),
                               QString::fromLatin1(kOpenWorkbookFilter),
-                              {}};
+                              {},
+                              QStringLiteral("profileImport")};
     const QString path = ChooseFile(&m_form, request);
     if (path.isEmpty())
         return false;

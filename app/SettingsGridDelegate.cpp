@@ -1,5 +1,8 @@
 #include "SettingsGridDelegate.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TSettingsGridDelegate::TSettingsGridDelegate(EditTextChanged editTextChanged,
@@ -34,4 +37,23 @@ void TSettingsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                                   const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
     m_cellPainted(index.column(), index.row());
+}
+
+bool TSettingsGridDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (!editor || event->type() != QEvent::KeyPress)
+        return QStyledItemDelegate::eventFilter(object, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+        return QStyledItemDelegate::eventFilter(object, event);
+    // The editor sits on the grid's viewport.
+    QWidget* grid = editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr;
+    emit commitData(editor);
+    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    // Closing hands the focus to the grid; the same key takes it on from there.
+    if (grid) {
+        QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        QApplication::sendEvent(grid, &again);
+    }
+    return true;
 }

@@ -23,6 +23,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+protected:
+    // Tab in the editor ends the editing and leaves the grid, as Tab does on
+    // the grid itself: the grid has no tab stops between its cells.
+    bool eventFilter(QObject* editor, QEvent* event) override;
+
 private:
     EditTextChanged m_editTextChanged;
     CellPainted m_cellPainted;

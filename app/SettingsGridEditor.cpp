@@ -78,6 +78,11 @@ void TSettingsGridEditor::InstallGridHook() {
         },
         &grid));
     grid.setEditTriggers(kEditing);
+    grid.setTabKeyNavigation(false);
+    // Only the values are typed into; the captions are fixed already.
+    for (int r = 0; r < grid.RowCount(); ++r)
+        grid.item(r, settings::col::kDescription)
+            ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     grid.horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
     connect(&grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int col) { strngrd_writeSelectCell(col, row); });

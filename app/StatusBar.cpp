@@ -24,7 +24,9 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
         panel->setIndent(2);
         m_panels[static_cast<std::size_t>(i)] = panel;
     }
-    m_panels[2]->setAccessibleName(QStringLiteral("Status"));
+    // The text itself is the panel's accessible name, and the label announces
+    // each new text, but only while no fixed name hides it.
+    m_panels[2]->setAccessibleDescription(QStringLiteral("Status"));
 }
 
 QString TStatusBar::PanelText(int index) const {

@@ -1,6 +1,7 @@
 #include "StringGrid.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 namespace {
 constexpr int kHeaderRow = 0;
@@ -8,7 +9,7 @@ constexpr int kFixedColumn = 0;
 } // namespace
 
 TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
-    : QTableWidget(rowCount, colCount, parent) {
+    : QTableWidget(rowCount, colCount, parent), m_scale(TLayoutScale::For(font())) {
     for (int r = 0; r < rowCount; ++r)
         for (int c = 0; c < colCount; ++c)
             setItem(r, c, new QTableWidgetItem);
@@ -17,11 +18,11 @@ TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
 
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+    verticalHeader()->setDefaultSectionSize(m_scale.Height(kDefaultRowHeight));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setFixedHeight(kDefaultRowHeight);
+    horizontalHeader()->setFixedHeight(m_scale.Height(kDefaultRowHeight));
     setRowHidden(kHeaderRow, true);
     setWordWrap(false);
     // A classic grid clips a long text at the cell's edge.
@@ -44,14 +45,14 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
 void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
     int c = 0;
     for (int w : widths)
-        setColumnWidth(c++, w);
+        setColumnWidth(c++, m_scale.Width(w));
 }
 
 void TStringGrid::SetRowHeight(int row, int height) {
     if (row == kHeaderRow)
-        horizontalHeader()->setFixedHeight(height);
+        horizontalHeader()->setFixedHeight(m_scale.Height(height));
     else
-        setRowHeight(row, height);
+        setRowHeight(row, m_scale.Height(height));
 }
 
 int TStringGrid::RowHeight(int row) const {
@@ -61,6 +62,40 @@ int TStringGrid::RowHeight(int row) const {
 void TStringGrid::SelectCell(int col, int row) {
     clearSelection();
     setCurrentCell(row, col, QItemSelectionModel::ClearAndSelect);
+}
+
+QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!next.isValid() || next.column() != kFixedColumn || columnCount() <= kFixedColumn + 1)
+        return next;
+    // Backwards from the first data column goes to the end of the row above.
+    const QModelIndex current = currentIndex();
+    if (cursorAction == MovePrevious && current.isValid() && current.row() > kHeaderRow + 1)
+        return model()->index(current.row() - 1, columnCount() - 1);
+    if (cursorAction == MovePrevious && current.isValid())
+        return current;
+    return model()->index(next.row(), kFixedColumn + 1);
+}
+
+bool TStringGrid::InFixedColumn(const QPoint& viewportPos) const {
+    const QModelIndex at = indexAt(viewportPos);
+    return at.isValid() && at.column() == kFixedColumn;
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event) {
+    if (InFixedColumn(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (InFixedColumn(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
 }
 
 void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {

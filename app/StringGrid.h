@@ -5,6 +5,8 @@
 // entry numbers, and its texts are mirrored into the header, which stays in
 // view while the rows scroll.
 
+#include "LayoutScale.h"
+
 #include <QTableWidget>
 
 #include <initializer_list>
@@ -23,14 +25,29 @@ public:
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
 
+    // Widths and heights are given for the face the layout was drawn with
+    // and scaled to the grid's own font (see TLayoutScale); the parent's
+    // font must be set before the grid is created.
     void SetColWidths(std::initializer_list<int> widths);
     // Row 0 is the header: its height is the header's height.
     void SetRowHeight(int row, int height);
+    const TLayoutScale& Scale() const { return m_scale; }
     int RowHeight(int row) const;
     // Makes (col, row) the current cell and the whole selection.
     void SelectCell(int col, int row);
 
+protected:
+    // Like the header row, the fixed column never becomes current: keys that
+    // would move onto it stay in the first data column, or wrap to the row's
+    // neighbour, and clicks on it are ignored.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    TLayoutScale m_scale;
+
+    bool InFixedColumn(const QPoint& viewportPos) const;
     void MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void MarkFixedColumn();
 };

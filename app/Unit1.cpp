@@ -8,8 +8,10 @@
 #include "NumberListExchange.h"
 #include "NumbersTab.h"
 #include "PageTabs.h"
+#include "PortBox.h"
 #include "PortOpenFailure.h"
 #include "ProfileExchange.h"
+#include "RememberedPlaces.h"
 #include "SettingsGridEditor.h"
 #include "SettingsTab.h"
 #include "StatusBar.h"
@@ -37,7 +39,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 constexpr int kHistoryRows = 1000;
@@ -75,9 +77,11 @@ void TForm1::EnableDeviceOperations() {
 // ---------------------------------------------------------------- start-up
 
 void TForm1::FormCreate() {
+    Remembered = std::make_unique<TRememberedPlaces>();
     ApplyDateFormat();
     InstallSettingsGridHook();
     CentreOnScreen();
+    RestoreWindowPos();
     LoadCheckBoxImages();
     // The protocol objects (frame receiver, validated command, number list,
     // history and settings transfers) are members and exist already.
@@ -125,8 +129,29 @@ void TForm1::CentreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize area = screen->geometry().size();
-    move(CentredTopLeft(area.width(), area.height(), width(), height()));
+    FitToScreen(screen->geometry(), screen->availableGeometry());
+}
+
+void TForm1::FitToScreen(const QRect& screen, const QRect& available) {
+    const WindowFit fit = FitWindow(screen, available, QSize(kClientWidth, kClientHeight));
+    if (fit.resizable) {
+        setMinimumSize(kSmallestClient);
+        setMaximumSize(kClientWidth, kClientHeight);
+        resize(fit.client.size());
+    } else {
+        setFixedSize(fit.client.size());
+    }
+    move(fit.client.topLeft());
+}
+
+// Where the user left the window, as long as it is still whole on the screen.
+void TForm1::RestoreWindowPos() {
+    const std::optional<QPoint> pos = Remembered->WindowPos();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!pos || !screen)
+        return;
+    if (screen->availableGeometry().contains(QRect(*pos, size() + kWindowFrameAllowance)))
+        move(*pos);
 }
 
 void TForm1::LoadCheckBoxImages() {
@@ -158,9 +183,13 @@ void TForm1::CreateReceivePath() {
     const auto message = [this](const std::string& text) {
         ShowMessage(this, QString::fromStdString(text));
     };
-    passwordverify = std::make_unique<gsm::Tpasswordverify>(
-        gsm::Tpasswordverify::Hooks{[this] { return edt3->text().toStdString(); }, message,
-                                    [this](bool enabled) { OperationGate->SetLoggedIn(enabled); }});
+    passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
+        [this] { return edt3->text().toStdString(); }, message,
+        [this](bool enabled) { OperationGate->SetLoggedIn(enabled); },
+        [this](std::span<const std::uint8_t> bytes) {
+            return DeviceCodePage->Decode(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        }});
 
     ReceivePath = std::make_unique<gsm::TReceivePath>(
         *Link,
@@ -192,18 +221,18 @@ void TForm1::ConnectDeviceHandlers() {
     connect(btn25, &QPushButton::clicked, this, &TForm1::btn25Click);
 }
 
-// The list is read once: a port plugged in later shows after a restart, but
-// any path can be typed into the box.
+// The first port is selected, or the one last opened when it is listed.
 void TForm1::FillPortList() {
-    cbb9->clear();
-    cbb9->addItems(recognitionserial->ListPorts());
+    cbb9->SetPorts(recognitionserial->ListPortEntries());
     if (cbb9->count() > 0)
         cbb9->setCurrentIndex(0);
-    // Port paths are longer than the narrow box: the drop-down shows them whole.
-    int widest = 0;
-    for (int i = 0; i < cbb9->count(); ++i)
-        widest = std::max(widest, cbb9->fontMetrics().horizontalAdvance(cbb9->itemText(i)));
-    cbb9->view()->setMinimumWidth(widest + 2 * cbb9->fontMetrics().averageCharWidth());
+    cbb9->SelectPort(Remembered->LastPort());
+    connect(cbb9, &TPortBox::popupAboutToShow, this, &TForm1::RefreshPortList);
+}
+
+// A port plugged in after start-up is listed the next time the list opens.
+void TForm1::RefreshPortList() {
+    cbb9->SetPorts(recognitionserial->ListPortEntries());
 }
 
 // No data cell shows as selected until the user picks one.
@@ -265,7 +294,7 @@ void TForm1::FormShow() {
     const QPoint at(panel.left() + kIndicatorLeft, panel.top() + kIndicatorTop);
     img1->move(at);
     img2->move(at);
-    img1->raise();
+    ShowPortIndicator(false);
 }
 
 // ---------------------------------------------------------------- window handlers
@@ -282,6 +311,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    Remembered->SetWindowPos(pos());
     ClosePortQuietly();
     QMainWindow::closeEvent(event);
 }
@@ -348,6 +378,7 @@ void TForm1::btn8Click() {
             return;
         }
         ++PortButtonClicks;
+        Remembered->SetLastPort(cm1->CommName());
         btn8->setText(QStringLiteral("Close"));
         ShowPortIndicator(true);
     } else {
@@ -409,8 +440,14 @@ void TForm1::ShowPortClosed() {
     ShowPortIndicator(false);
 }
 
+// The square behind is hidden as well as covered, so a screen reader only
+// finds the one that is seen.
 void TForm1::ShowPortIndicator(bool open) {
-    (open ? img2 : img1)->raise();
+    QLabel* front = open ? img2 : img1;
+    QLabel* behind = open ? img1 : img2;
+    front->show();
+    front->raise();
+    behind->hide();
 }
 
 // ---------------------------------------------------------------- device exchanges

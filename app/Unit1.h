@@ -4,22 +4,26 @@
 // the bottom. Controls keep the names the rest of the program knows them by;
 // they are owned by the window through Qt's parent chain.
 
+#include "CodePage.h"
 #include "Commands.h"
 #include "Controllers.h"
 #include "Frame.h"
 #include "LinkAdapters.h"
 #include "LinkTrace.h"
 #include "Login.h"
+#include "PortBox.h"
 #include "Receiver.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <array>
 #include <memory>
 
 class QComboBox;
+class TRememberedPlaces;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -48,6 +52,9 @@ inline constexpr const char* kMainCaption =
     "Trelmo GSM Gate Opener PC Configuration Software V 1.7.2";
 inline constexpr int kClientWidth = 1150;
 inline constexpr int kClientHeight = 670;
+// The least a resizable window shrinks to: the top bar's controls and the
+// tabs stay whole.
+inline constexpr QSize kSmallestClient{600, 400};
 // The program's own date format, for short and long dates alike.
 inline constexpr const char* kProgramDateFormat = "yyyy/MM/dd";
 inline constexpr int kDeviceOperationCount = 20;
@@ -67,7 +74,7 @@ public:
     // ---- top bar
     QFrame* pnl4;
     QLabel* lbl3;
-    QComboBox* cbb9;
+    TPortBox* cbb9;
     QPushButton* btn8;
     QLabel* lbl4;
     QLineEdit* edt3;
@@ -171,6 +178,8 @@ public:
     gsm::Tsynchronizationtime_sc SyncTimeCmd{gsm::cmd::kSetClock};
 
     std::unique_ptr<Trecognitionserial> recognitionserial;
+    // The last port, the window's place and the dialogs' folders, between runs.
+    std::unique_ptr<TRememberedPlaces> Remembered;
     std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
     std::unique_ptr<Tstatusbar_ctrl> statusbar_ctrl;
 
@@ -186,6 +195,8 @@ public:
     // is outstanding.
     std::unique_ptr<gsm::TOperationGate> OperationGate;
     std::unique_ptr<gsm::Tpasswordverify> passwordverify;
+    // The code page of the device's texts; the password reply is read in it.
+    const gsm::CodePage* DeviceCodePage = &gsm::SystemCodePageInstance();
     // Turns received bytes into frames and hands each reply to its handler;
     // the settings, number list and history code attach their page handlers.
     std::unique_ptr<gsm::TReceivePath> ReceivePath;
@@ -212,6 +223,9 @@ public:
     void EnableDeviceOperations();
 
     void FormCreate();
+    // Opens the window on a screen with this whole and free area: at the
+    // layout's size where it fits, else within the area and resizable.
+    void FitToScreen(const QRect& screen, const QRect& available);
     void FormShow();
     void pgc1Change(int index);
     void stat1DrawPanel(int index, const QRect& rect);
@@ -250,6 +264,7 @@ private:
     void BuildHelpSheet();
     void BuildStatusBar(QWidget* client);
     void BuildComponents();
+    void StackClientArea(QWidget* client);
 
     // Start-up steps.
     void ApplyDateFormat();
@@ -260,6 +275,8 @@ private:
     void CreateReceivePath();
     void ConnectDeviceHandlers();
     void FillPortList();
+    void RefreshPortList();
+    void RestoreWindowPos();
     void SelectHeaderCells();
     void InitPickers();
     void FillSettingsGrid();

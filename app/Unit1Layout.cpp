@@ -1,6 +1,7 @@
 // The window's controls: names, captions, places and sizes.
 
 #include "PageTabs.h"
+#include "PortBox.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TComm.h"
@@ -21,6 +22,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTopBarHeight = 36;
@@ -32,6 +35,7 @@ constexpr int kSpacerWidth = 22;
 constexpr int kHistoryTopPanelHeight = 47;
 constexpr int kEditHeight = 21;
 constexpr int kPickerHeight = 22;
+constexpr int kPanelMargin = 8;
 constexpr QSize kSideButton{85, 30};
 constexpr QSize kSettingsButton{85, 31};
 
@@ -47,7 +51,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QRect& geometry, bool visible = true) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
+    // No accessible name of its own: a screen reader reads the caption shown,
+    // also after it changes ("Open"/"Close").
     button->setGeometry(geometry);
     button->setVisible(visible);
     return button;
@@ -72,6 +77,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->adjustSize();
     label->move(at);
     return label;
+}
+
+// A panel is at least as tall as its visible buttons, so a scroll box
+// around it scrolls rather than cutting them off.
+int BottomOfShownButtons(const QWidget& panel) {
+    int bottom = 0;
+    for (const QPushButton* button : panel.findChildren<QPushButton*>())
+        if (!button->isHidden())
+            bottom = std::max(bottom, button->geometry().bottom());
+    return bottom + kPanelMargin;
 }
 
 QScrollArea* MakeScrollBox(QWidget* parent, const char* name) {
@@ -150,6 +165,21 @@ void TForm1::BuildWindow() {
     BuildHelpSheet();
     BuildStatusBar(client);
     BuildComponents();
+    StackClientArea(client);
+}
+
+// Top bar and status bar keep their heights; the tabs take what is left,
+// so a window smaller than the layout shrinks the sheets, whose grids and
+// scroll boxes scroll.
+void TForm1::StackClientArea(QWidget* client) {
+    pnl4->setFixedHeight(kTopBarHeight);
+    stat1->setFixedHeight(kStatusBarHeight);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(pnl4);
+    column->addWidget(pgc1, 1);
+    column->addWidget(stat1);
 }
 
 void TForm1::BuildTopBar(QWidget* client) {
@@ -157,7 +187,7 @@ void TForm1::BuildTopBar(QWidget* client) {
     pnl4->setGeometry(0, 0, kClientWidth, kTopBarHeight);
 
     lbl3 = MakeLabel(pnl4, "lbl3", QStringLiteral("COM Port:"), {28, 13});
-    cbb9 = new QComboBox(pnl4);
+    cbb9 = new TPortBox(pnl4);
     cbb9->setObjectName(QStringLiteral("cbb9"));
     cbb9->setEditable(true);
     cbb9->setInsertPolicy(QComboBox::NoInsert);
@@ -217,6 +247,7 @@ void TForm1::BuildSettingsSheet() {
         MakeButton(pnl14, "btn16", QStringLiteral("Import profile"), {{7, 179}, kSettingsButton});
     btn17 =
         MakeButton(pnl14, "btn17", QStringLiteral("Export profile"), {{7, 246}, kSettingsButton});
+    pnl14->setMinimumHeight(BottomOfShownButtons(*pnl14));
 
     strngrd_write = new TStringGrid(3, 23, ts1);
     strngrd_write->setObjectName(QStringLiteral("strngrd_write"));
@@ -264,6 +295,7 @@ void TForm1::BuildNumberSheet() {
     btn7 = MakeButton(pnl6, "btn7", QStringLiteral("Delete all"), {{8, 385}, kSideButton});
     btn11 =
         MakeButton(pnl6, "btn11", QStringLiteral("清空界面信息"), {{8, 539}, kSideButton}, false);
+    pnl6->setMinimumHeight(BottomOfShownButtons(*pnl6));
 
     strngrd3 = new TStringGrid(8, 1001, content);
     strngrd3->setObjectName(QStringLiteral("strngrd3"));
@@ -320,6 +352,7 @@ void TForm1::BuildHistorySheet() {
     lbl1->setBuddy(dtp1);
     lbl2->setBuddy(dtp3);
     btn20 = MakeButton(pnl3, "btn20", QStringLiteral("Filter"), {{612, 8}, kSideButton});
+    pnl3->setMinimumWidth(btn20->geometry().right() + kPanelMargin);
 
     pnl7 = MakePanel(content, "pnl7");
     pnl7->setFixedWidth(kButtonPanelWidth);
@@ -328,6 +361,7 @@ void TForm1::BuildHistorySheet() {
     btn23 = MakeButton(pnl7, "btn23", QStringLiteral("Delete all"), {{8, 158}, kSideButton});
     btn2 = MakeButton(pnl7, "btn2", QStringLiteral("清空界面记录"), {{8, 214}, kSideButton}, false);
     btn5 = MakeButton(pnl7, "btn5", QStringLiteral("装载历史记录"), {{8, 271}, kSideButton}, false);
+    pnl7->setMinimumHeight(BottomOfShownButtons(*pnl7));
 
     Panel2 = MakePanel(content, "Panel2");
     Panel2->setFixedWidth(kSpacerWidth);
@@ -336,7 +370,8 @@ void TForm1::BuildHistorySheet() {
     ScrollBox2 = new QScrollArea(content);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setFrameShape(QFrame::NoFrame);
-    auto* gridHolder = new QWidget;
+    // Parented at once, so the grid takes the window's font when it is created.
+    auto* gridHolder = new QWidget(ScrollBox2);
     gridHolder->setObjectName(QStringLiteral("ScrollBox2_content"));
     strngrd4 = new TStringGrid(8, 1001, gridHolder);
     strngrd4->setObjectName(QStringLiteral("strngrd4"));
@@ -345,7 +380,8 @@ void TForm1::BuildHistorySheet() {
     strngrd4->setEditTriggers(QAbstractItemView::NoEditTriggers);
     strngrd4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     strngrd4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    strngrd4->setGeometry(-7, -1, 837, 25048);
+    const TLayoutScale& scale = strngrd4->Scale();
+    strngrd4->setGeometry(-7, -1, scale.Width(837), scale.Height(25048));
     gridHolder->resize(strngrd4->geometry().right() + 1, strngrd4->geometry().bottom() + 1);
     ScrollBox2->setWidget(gridHolder);
 
@@ -364,13 +400,18 @@ void TForm1::BuildHistorySheet() {
 }
 
 void TForm1::BuildHelpSheet() {
-    pnl1 = MakePanel(ts4, "pnl1");
-    TightRow(ts4)->addWidget(pnl1);
+    // The picture scrolls where the sheet is smaller than its frame.
+    QScrollArea* box = MakeScrollBox(ts4, "scrlbx4");
+    TightRow(ts4)->addWidget(box);
+    pnl1 = MakePanel(nullptr, "pnl1");
+    box->setWidget(pnl1);
     img4 = new QLabel(pnl1);
     img4->setObjectName(QStringLiteral("img4"));
     img4->setAccessibleName(QStringLiteral("Setup steps"));
     img4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     img4->setGeometry(64, 40, 761, 521);
+    pnl1->setMinimumSize(img4->geometry().right() + kPanelMargin,
+                         img4->geometry().bottom() + kPanelMargin);
     mmo1 = new QPlainTextEdit(pnl1);
     mmo1->setObjectName(QStringLiteral("mmo1"));
     mmo1->setReadOnly(true);

@@ -40,7 +40,6 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
     pnl2->setFixedHeight(kBottomPanelHeight);
     btn1 = new QPushButton(QStringLiteral("确定"), pnl2);
     btn1->setObjectName(QStringLiteral("btn1"));
-    btn1->setAccessibleName(btn1->text());
     btn1->setGeometry(kWidth / 2 - 40, 8, 80, 25);
     connect(btn1, &QPushButton::clicked, this, &QWidget::close);
 

@@ -38,7 +38,8 @@ void Tpasswordverify::StartVerify(DeviceLink& link) {
 }
 
 void Tpasswordverify::TakeDevicePassword(std::span<const std::uint8_t> data) {
-    DevicePassword = Latin1ToUtf8(data.first(std::min(kPasswordBytes, data.size())));
+    const auto bytes = data.first(std::min(kPasswordBytes, data.size()));
+    DevicePassword = hooks_.decodePassword ? hooks_.decodePassword(bytes) : Latin1ToUtf8(bytes);
     ComparePasswords();
 }
 

@@ -25,6 +25,9 @@ public:
         std::function<std::string()> enteredPassword; // text of the password box, UTF-8
         std::function<void(const std::string&)> showMessage;
         std::function<void(bool enabled)> setDeviceOperations;
+        // The device's password bytes as UTF-8, read in the device's code
+        // page; taken as Latin-1 when not given.
+        std::function<std::string(std::span<const std::uint8_t>)> decodePassword = nullptr;
     };
 
     explicit Tpasswordverify(Hooks hooks) : hooks_(std::move(hooks)) {}

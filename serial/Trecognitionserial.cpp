@@ -4,17 +4,52 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
-QStringList Trecognitionserial::ListPorts() const {
-    QStringList ports;
-    const QList<QSerialPortInfo> systemPorts = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : systemPorts)
-        ports.append(info.systemLocation());
-    ports.append(AnnouncedPorts());
+QString PortEntry::Details() const {
+    QStringList parts;
+    if (!description.isEmpty())
+        parts.append(description);
+    if (IsUsb())
+        parts.append(QStringLiteral("USB %1").arg(usbId));
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+QString UsbId(const QSerialPortInfo& info) {
+    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
+        return {};
+    return QStringLiteral("%1:%2")
+        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+}
+} // namespace
+
+QList<PortEntry> Trecognitionserial::ListPortEntries() const {
+    QList<PortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.append({info.systemLocation(), info.description(), UsbId(info)});
+    ports = UsbFirst(std::move(ports));
+    for (const QString& announced : AnnouncedPorts())
+        ports.append({announced, QStringLiteral("Simulated device"), {}});
     return ports;
+}
+
+QList<PortEntry> Trecognitionserial::UsbFirst(QList<PortEntry> ports) {
+    std::stable_partition(ports.begin(), ports.end(),
+                          [](const PortEntry& port) { return port.IsUsb(); });
+    return ports;
+}
+
+QStringList Trecognitionserial::ListPorts() const {
+    QStringList paths;
+    for (const PortEntry& port : ListPortEntries())
+        paths.append(port.path);
+    return paths;
 }
 
 QString Trecognitionserial::AnnouncementDir() {

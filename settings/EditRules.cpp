@@ -1,6 +1,7 @@
 #include "EditRules.h"
 
 #include "SettingsCatalogue.h"
+#include "SettingsCodec.h"
 
 namespace gsm::settings {
 namespace {
@@ -40,6 +41,38 @@ bool EndsInDigit(const std::string& text) {
     return text.back() >= '0' && text.back() <= '9';
 }
 
+// Texts of these rows go to the device in one- and two-byte units.
+bool StoredInUnits(int r) {
+    for (int page = 1; page <= kPageCount; ++page)
+        for (const PageField& f : PageLayout(page))
+            if (f.row == r)
+                return f.encoding == Encoding::Text;
+    return false;
+}
+
+// Bytes of the row's field that `utf8` takes: a text stored in units also
+// takes the 0 that completes a unit begun by its last byte, which is what the
+// save checks against the field.
+std::size_t FieldBytesOf(int r, std::string_view utf8, const CodePage& codePage) {
+    if (StoredInUnits(r))
+        if (const std::optional<std::string> bytes = codePage.Encode(utf8))
+            return text_units::FieldBytesNeeded(*bytes);
+    return codePage.ByteLength(utf8);
+}
+
+// The longest leading run of whole characters of `text` that the field holds.
+std::string FitToField(int r, const std::string& text, std::size_t limit,
+                       const CodePage& codePage) {
+    std::size_t kept = 0;
+    while (kept < text.size()) {
+        const std::size_t next = kept + ReadCodePoint(std::string_view(text).substr(kept)).length;
+        if (FieldBytesOf(r, std::string_view(text).substr(0, next), codePage) > limit)
+            break;
+        kept = next;
+    }
+    return text.substr(0, kept);
+}
+
 } // namespace
 
 int RowAfterLimit(int r) {
@@ -68,8 +101,8 @@ EditOutcome ApplyEditRules(int r, const std::string& typed, const CodePage& code
 
     // The limit counts what was typed, even a character the step above took out again.
     const auto limit = static_cast<std::size_t>(setting.limit);
-    if (codePage.ByteLength(asTyped) >= limit) {
-        out.text = codePage.TruncateToBytes(out.text, limit);
+    if (FieldBytesOf(r, asTyped, codePage) >= limit) {
+        out.text = FitToField(r, out.text, limit, codePage);
         out.selectRow = RowAfterLimit(r);
     }
     out.changed = out.text != typed;

@@ -3,13 +3,16 @@
 
 #include "QtTestApp.h"
 
+#include "CodePage.h"
 #include "DeviceSession.h"
 #include "ModalAnswer.h"
 #include "StatusBar.h"
 #include "Unit1.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -75,6 +78,23 @@ TEST_F(DeviceExchange, LoginWithTheFactoryPasswordUnlocksEveryDeviceOperation) {
     EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(true); }, 3000));
     ASSERT_FALSE(sim->Requests().empty());
     EXPECT_EQ(sim->Requests().front().bytes, "23 83 00 00 00 00 00 00 83");
+}
+
+// A password byte above 0x7F is a letter of the device's code page.
+TEST_F(DeviceExchange, PasswordIsComparedInTheDeviceCodePage) {
+    QTemporaryDir dir;
+    QByteArray page1(256, '\xFF');
+    page1.replace(0, 4, QByteArray::fromHex("c6313435")); // "Ж145" in CP1251
+    const QByteArray page2(256, '\xFF');
+    QFile scenario(dir.filePath("cyrillic.json"));
+    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
+    scenario.write("{\"settingsPages\": [\"" + page1.toHex() + "\", \"" + page2.toHex() + "\"]}");
+    scenario.close();
+    Start({"--scenario", scenario.fileName()});
+    const gsm::CodePage cyrillic("CP1251");
+    form->DeviceCodePage = &cyrillic;
+    EXPECT_EQ(session->LogIn(QString::fromUtf8("Ж145")), "Password confirmed!");
+    EXPECT_EQ(session->LogIn(QString::fromUtf8("Æ145")), "Password Error!") << "not Latin-1";
 }
 
 TEST_F(DeviceExchange, PasswordWithATrailingBlankIsRefusedAndLocksAgain) {

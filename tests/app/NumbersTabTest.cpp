@@ -3,6 +3,7 @@
 
 #include "QtTestApp.h"
 
+#include "InPlaceEditor.h"
 #include "ModalAnswer.h"
 #include "NumbersTab.h"
 #include "PageTabs.h"
@@ -86,7 +87,6 @@ TEST_F(NumbersTab, StartsWithHeadersSerialsAndUnsetMarks) {
     EXPECT_EQ(Cell(0, 1000), "1000");
     EXPECT_EQ(Cell(kAlways, 1), "no");
     EXPECT_EQ(Cell(kDelete, 1000), "no");
-    EXPECT_EQ(grid->columnWidth(1), 145);
     EXPECT_FALSE(form->btn11->isVisible());
 }
 
@@ -143,6 +143,51 @@ TEST_F(NumbersTab, ArrowKeysDownTheAlwaysColumnToggleEachMarkTheyLandOn) {
     // Moving into the Delete column is a move too.
     QTest::keyClick(grid, Qt::Key_Right);
     EXPECT_EQ(Cell(kDelete, 3), "yes");
+}
+
+// Only the number is typed; periods come from the pickers and marks from
+// clicks, so no key or click opens a text editor beside the number.
+TEST_F(NumbersTab, TabFromTheNumberWalksThePeriodAndMarksWithoutTextEditors) {
+    grid->setFocus();
+    grid->SelectCell(kNumber, 2);
+    QTest::keyClick(grid, Qt::Key_F2);
+    ASSERT_TRUE(EditorOpen(*grid));
+    QTest::keyClicks(QApplication::focusWidget(), "+4412");
+    for (int col = kStartDate; col <= kDelete; ++col) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(grid->currentColumn(), col);
+        EXPECT_FALSE(EditorOpen(*grid)) << col;
+        QTest::keyClicks(grid, "abc");
+        QTest::keyClick(grid, Qt::Key_F2);
+        EXPECT_FALSE(EditorOpen(*grid)) << col;
+        EXPECT_FALSE(Cell(col, 2).contains("abc")) << col;
+    }
+    EXPECT_EQ(Cell(kNumber, 2), "+4412");
+    // From the last column Tab goes on to the number of the next row.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentColumn(), kNumber);
+    EXPECT_EQ(grid->currentRow(), 3);
+    // And back again.
+    QTest::keyClick(grid, Qt::Key_Backtab);
+    EXPECT_EQ(grid->currentColumn(), kDelete);
+    EXPECT_EQ(grid->currentRow(), 2);
+}
+
+TEST_F(NumbersTab, SerialsNeverBecomeCurrentAndPeriodsNeverOpenATextEditor) {
+    grid->setFocus();
+    grid->SelectCell(kNumber, 4);
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->currentColumn(), kNumber);
+    ClickCell(0, 5);
+    EXPECT_EQ(grid->currentColumn(), kNumber);
+    EXPECT_EQ(grid->currentRow(), 4);
+
+    for (int col = kStartDate; col <= kDelete; ++col) {
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(col, 6));
+        EXPECT_FALSE(EditorOpen(*grid)) << col;
+        grid->edit(grid->model()->index(6, col));
+        EXPECT_FALSE(EditorOpen(*grid)) << col;
+    }
 }
 
 TEST_F(NumbersTab, PickerLaidOverStartTimeCellWritesItsTimeWhenLeft) {

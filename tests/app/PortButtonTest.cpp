@@ -2,6 +2,7 @@
 
 #include "QtTestApp.h"
 
+#include "AccessibleText.h"
 #include "ModalAnswer.h"
 #include "PortOpenFailure.h"
 #include "StatusBar.h"
@@ -18,6 +19,8 @@
 #include <pty.h>
 #include <unistd.h>
 
+using gsm::test::AccessibleName;
+using gsm::test::AccessiblyInvisible;
 using gsm::test::ModalAnswer;
 
 namespace {
@@ -96,11 +99,18 @@ TEST_F(PortButton, OpensAndClosesARealTerminal) {
     EXPECT_EQ(form->cm1->BaudRate(), 115200u);
     EXPECT_EQ(form->btn8->text(), "Close");
     EXPECT_EQ(IndicatorInFront(), form->img2);
+    // A screen reader hears the state the user sees.
+    EXPECT_EQ(AccessibleName(form->btn8), "Close");
+    EXPECT_EQ(AccessibleName(form->img2), "Port open");
+    EXPECT_TRUE(AccessiblyInvisible(form->img1));
+    EXPECT_FALSE(AccessiblyInvisible(form->img2));
 
     form->btn8->click();
     EXPECT_FALSE(form->cm1->PortOpen());
     EXPECT_EQ(form->btn8->text(), "Open");
     EXPECT_EQ(IndicatorInFront(), form->img1);
+    EXPECT_EQ(AccessibleName(form->btn8), "Open");
+    EXPECT_TRUE(AccessiblyInvisible(form->img2));
     EXPECT_EQ(form->PortButtonClicks, 2);
 }
 

@@ -4,6 +4,7 @@
 #include "QtTestApp.h"
 
 #include "CodePage.h"
+#include "InPlaceEditor.h"
 #include "ModalAnswer.h"
 #include "SettingsCatalogue.h"
 #include "SettingsGridEditor.h"
@@ -135,6 +136,23 @@ TEST_F(SettingsEditing, PastedTextWithADigitAtTheEndStaysAndTheSaveRefusesIt) {
     EXPECT_TRUE(answers.SeenBoxes()[0].text.contains("7.Auto Arm"));
 }
 
+// 39 bytes and one that begins a unit are 40 bytes, but the field needs 41
+// to complete the unit: the editor keeps what the save can send.
+TEST_F(SettingsEditing, TextWhoseLastUnitPassesTheFieldIsCutBeforeTheSave) {
+    const QString opener = QString::fromUtf8(
+        gsm::SystemCodePageInstance().Encode("é") ? "é" : " "); // both begin a unit
+    StartAt(kContent, row::kDin1Alarm);
+    QLineEdit* editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Paste(*editor, QString(39, 'a') + opener);
+    EXPECT_EQ(Cell(row::kDin1Alarm), QString(39, 'a'));
+    EXPECT_EQ(CurrentRow(), row::kDin2Alarm);
+
+    gsm::settings::Page page{};
+    const auto refused = form->SettingsTab->Codec().EncodeSettingsPage1(page);
+    EXPECT_FALSE(refused) << refused->Message();
+}
+
 TEST_F(SettingsEditing, LastRowHandsBackToTheRowAbove) {
     StartAt(kContent, row::kGprsPassword);
     Type("abcdefghijklmno");
@@ -156,6 +174,49 @@ TEST_F(SettingsEditing, DescriptionsCannotBeEdited) {
     Type("x");
     EXPECT_EQ(grid->Cells(2, row::kDin1Alarm), "Up to 40 characters");
     EXPECT_EQ(QApplication::focusWidget(), grid);
+}
+
+TEST_F(SettingsEditing, TabFromAContentEditorLeavesTheGridAndNeverEditsADescription) {
+    const QString description = grid->Cells(2, row::kDin1Alarm);
+    StartAt(kContent, row::kDin1Alarm);
+    QLineEdit* editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    Type("!");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_NE(focus, grid);
+    EXPECT_FALSE(focus && grid->isAncestorOf(focus)) << "Tab stays in the grid";
+    EXPECT_FALSE(EditorOpen(*grid));
+    EXPECT_TRUE(Cell(row::kDin1Alarm).endsWith("!")) << "what was typed is kept";
+    Type("XYZ");
+    EXPECT_EQ(grid->Cells(2, row::kDin1Alarm), description);
+
+    // Tab on the grid itself also goes on to the next control.
+    StartAt(kContent, row::kAutoArm);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid);
+}
+
+// Captions and descriptions are never edited, whatever reaches their cells.
+TEST_F(SettingsEditing, CaptionsAndDescriptionsTakeNoEditorAndCaptionsNeverBecomeCurrent) {
+    StartAt(kContent, row::kAutoArm);
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(grid->currentColumn(), kContent);
+    QTest::keyClick(grid, Qt::Key_Home);
+    EXPECT_EQ(grid->currentColumn(), kContent);
+
+    const QRect caption = grid->visualRect(grid->model()->index(row::kSimNumber, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, caption.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, caption.center());
+    EXPECT_EQ(grid->currentColumn(), kContent);
+    EXPECT_EQ(grid->currentRow(), row::kAutoArm);
+
+    for (int c : {0, 2}) {
+        grid->setCurrentCell(row::kDin2Alarm, c);
+        grid->edit(grid->currentIndex());
+        EXPECT_FALSE(EditorOpen(*grid)) << c;
+        EXPECT_EQ(QApplication::focusWidget(), grid) << c;
+    }
 }
 
 TEST_F(SettingsEditing, CharacterTheDeviceCannotHoldIsRefused) {

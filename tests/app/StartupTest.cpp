@@ -2,6 +2,8 @@
 
 #include "QtTestApp.h"
 
+#include "AccessibleText.h"
+
 #include "PageTabs.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
@@ -26,6 +28,8 @@
 
 #include <memory>
 #include <set>
+
+using namespace gsm::test;
 
 namespace {
 
@@ -132,20 +136,23 @@ TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
     EXPECT_EQ(grid.Cells(0, 1000), "1000");
     EXPECT_EQ(grid.Cells(1, 1), "");
     EXPECT_EQ(grid.columnWidth(1), 0);
-    EXPECT_EQ(grid.columnWidth(7), 235);
-    EXPECT_EQ(grid.size(), QSize(837, 25048));
+    const TLayoutScale& scale = grid.Scale();
+    EXPECT_EQ(grid.columnWidth(7), scale.Width(235));
+    EXPECT_EQ(grid.size(), QSize(scale.Width(837), scale.Height(25048)));
 }
 
 TEST_F(Startup, OtherGridsHaveTheirShape) {
     EXPECT_EQ(form->strngrd3->ColCount(), 8);
     EXPECT_EQ(form->strngrd3->RowCount(), 1001);
-    EXPECT_EQ(form->strngrd3->columnWidth(1), 145);
-    EXPECT_EQ(form->strngrd3->RowHeight(500), 24);
+    // Sizes are the layout's, in proportion to the running font.
+    const TLayoutScale& scale = form->strngrd3->Scale();
+    EXPECT_EQ(form->strngrd3->columnWidth(1), scale.Width(145));
+    EXPECT_EQ(form->strngrd3->RowHeight(500), scale.Height(24));
     EXPECT_EQ(form->strngrd_write->ColCount(), 3);
     EXPECT_EQ(form->strngrd_write->RowCount(), 23);
-    EXPECT_EQ(form->strngrd_write->columnWidth(2), 460);
-    EXPECT_EQ(form->strngrd_write->RowHeight(1), 22);
-    EXPECT_EQ(form->strngrd_write->RowHeight(8), 26);
+    EXPECT_EQ(form->strngrd_write->columnWidth(2), scale.Width(460));
+    EXPECT_EQ(form->strngrd_write->RowHeight(1), scale.Height(22));
+    EXPECT_EQ(form->strngrd_write->RowHeight(8), scale.Height(26));
     // The current cell is a header cell, so no data cell shows as selected.
     EXPECT_EQ(form->strngrd3->currentRow(), 0);
     EXPECT_EQ(form->strngrd3->currentColumn(), 1);
@@ -237,8 +244,22 @@ TEST_F(Startup, ScreenReaderNamesAreSet) {
     EXPECT_EQ(form->dtp1->accessibleName(), "Start date");
     EXPECT_EQ(form->dtp4->accessibleName(), "End time");
     EXPECT_EQ(form->dtp_starttime->accessibleName(), "Start time");
+    EXPECT_EQ(form->dtp_enddate->accessibleName(), "End date");
+    // Buttons are announced by the caption they show.
     for (QPushButton* b : form->findChildren<QPushButton*>())
-        EXPECT_EQ(b->accessibleName(), b->text()) << b->objectName().toStdString();
+        EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
+    // Only the indicator square that is seen is announced.
+    EXPECT_EQ(AccessibleName(form->img1), "Port closed");
+    EXPECT_FALSE(AccessiblyInvisible(form->img1));
+    EXPECT_TRUE(AccessiblyInvisible(form->img2));
+}
+
+// The status text is the panel's name, not hidden behind a fixed one.
+TEST_F(Startup, StatusTextIsWhatAScreenReaderReads) {
+    auto* status = form->stat1->findChild<QLabel*>("stat1_panel2");
+    ASSERT_NE(status, nullptr);
+    form->statusbar_ctrl->ShowStatus("Reading number list:12/125");
+    EXPECT_EQ(AccessibleName(status), "Reading number list:12/125");
 }
 
 TEST_F(Startup, CheckBoxImagesAreTheStylesTwoStates) {

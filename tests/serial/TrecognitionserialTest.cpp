@@ -64,3 +64,18 @@ TEST(Trecognitionserial, ListsLiveAnnouncedLinksAfterTheSystemPorts) {
 }
 
 } // namespace
+
+TEST(Trecognitionserial, UsbPortsComeBeforeBuiltInOnesEachInTheSystemsOrder) {
+    const QList<PortEntry> ports{
+        {"/dev/ttyS0", "", ""},
+        {"/dev/ttyUSB1", "CP2102 USB to UART Bridge Controller", "10c4:ea60"},
+        {"/dev/ttyS1", "", ""},
+        {"/dev/ttyACM0", "", "2341:0043"}};
+    QStringList order;
+    for (const PortEntry& port : Trecognitionserial::UsbFirst(ports))
+        order.append(port.path);
+    EXPECT_EQ(order, (QStringList{"/dev/ttyUSB1", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1"}));
+    EXPECT_EQ(ports[1].Details(), "CP2102 USB to UART Bridge Controller, USB 10c4:ea60");
+    EXPECT_EQ(ports[3].Details(), "USB 2341:0043");
+    EXPECT_EQ(ports[0].Details(), "");
+}

@@ -73,6 +73,35 @@ TEST(SettingsEditRules, LimitsCountCodePageBytes) {
     EXPECT_EQ(over.text, "a网络网络网络网");
 }
 
+// The save needs room for the 0 that completes a unit begun by the last byte,
+// so the editor never keeps a text that ends in such a unit at the field's end.
+TEST(SettingsEditRules, TextEndingInAnOpenUnitIsCutWhereTheFieldEnds) {
+    const CodePage cyrillic("CP1251");
+    const CodePage gbk("CP936");
+    struct Case {
+        const CodePage& codePage;
+        std::string typed;
+        std::string kept;
+    } const cases[] = {
+        // 39 bytes and a single byte above 0x7F: 40 bytes, 41 in the field.
+        {cyrillic, std::string(39, 'a') + "Ж", std::string(39, 'a')},
+        // A blank also begins a unit.
+        {Western(), std::string(39, 'a') + " ", std::string(39, 'a')},
+        // 39 bytes and a double-byte character: 41 bytes.
+        {gbk, std::string(39, 'a') + "网", std::string(39, 'a')},
+        // A whole double-byte character in the last unit fits.
+        {gbk, std::string(38, 'a') + "网", std::string(38, 'a') + "网"},
+    };
+    for (const Case& c : cases) {
+        const EditOutcome out = Typed(row::kDin1Alarm, c.typed, c.codePage);
+        EXPECT_EQ(out.text, c.kept) << c.typed;
+        EXPECT_EQ(out.selectRow, row::kDin2Alarm) << c.typed;
+    }
+    // Fields stored byte for byte keep a last byte above 0x7F.
+    EXPECT_EQ(Typed(row::kApn, std::string(15, 'a') + "Ж", cyrillic).text,
+              std::string(15, 'a') + "Ж");
+}
+
 TEST(SettingsEditRules, ListRowsKeepNothingTyped) {
     for (const ChoiceList& list : ChoiceLists()) {
         const EditOutcome out = Typed(list.row, "x");

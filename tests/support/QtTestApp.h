@@ -3,6 +3,7 @@
 // program uses) lives from the first test to the last.
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,12 +16,35 @@ public:
     void SetUp() override {
         if (QApplication::instance())
             return;
+        UseTestScreen();
+        KeepSettingsAway();
         m_app = std::make_unique<QApplication>(m_argc, m_argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
     }
-    void TearDown() override { m_app.reset(); }
+    void TearDown() override {
+        m_app.reset();
+        m_config.reset();
+    }
 
 private:
+    // The offscreen platform's own screen is 800 x 600, too small for the
+    // window's layout; tests see a common laptop screen, where it opens whole.
+    static void UseTestScreen() {
+#ifdef GSM_TEST_DATA_DIR
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+            qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + GSM_TEST_DATA_DIR
+                                           "/offscreen-screen.json");
+#endif
+    }
+
+    // What the program remembers between runs goes to a folder of the tests'
+    // own, never to the user's settings.
+    void KeepSettingsAway() {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
     int m_argc = 1;
     char m_name[16] = "gui_test";
     char* m_argv[2] = {m_name, nullptr};

@@ -1,0 +1,37 @@
+#include "PortBox.h"
+
+#include <QAbstractItemView>
+
+#include <algorithm>
+
+void TPortBox::SetPorts(const QList<PortEntry>& ports) {
+    const QString typed = currentText();
+    clear();
+    for (const PortEntry& port : ports) {
+        addItem(port.path);
+        if (const QString details = port.Details(); !details.isEmpty())
+            setItemData(count() - 1, details, Qt::ToolTipRole);
+    }
+    if (!typed.isEmpty() && !SelectPort(typed))
+        setEditText(typed);
+    WidenDropDown();
+}
+
+bool TPortBox::SelectPort(const QString& path) {
+    const int at = path.isEmpty() ? -1 : findText(path);
+    if (at >= 0)
+        setCurrentIndex(at);
+    return at >= 0;
+}
+
+void TPortBox::showPopup() {
+    emit popupAboutToShow();
+    QComboBox::showPopup();
+}
+
+void TPortBox::WidenDropDown() {
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));
+    view()->setMinimumWidth(widest + 2 * fontMetrics().averageCharWidth());
+}

@@ -1,0 +1,124 @@
+// The port list as the user meets it: refreshed when it opens, USB ports
+// first with their devices in tooltips, and the port, window place and
+// dialog folders remembered between runs.
+
+#include "QtTestApp.h"
+
+#include "ExchangeFiles.h"
+#include "PortBox.h"
+#include "RememberedPlaces.h"
+#include "Trecognitionserial.h"
+#include "Unit1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <pty.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(PortBox, NewListKeepsTheTypedTextAndTellsEachPortsDevice) {
+    TPortBox box;
+    box.setEditable(true);
+    box.SetPorts({{"/dev/ttyUSB0", "CP2102 USB to UART Bridge Controller", "10c4:ea60"},
+                  {"/dev/ttyS0", "", ""}});
+    box.setEditText("/dev/pts/7");
+    box.SetPorts({{"/dev/ttyUSB1", "FT232R USB UART", "0403:6001"}, {"/dev/ttyS0", "", ""}});
+    EXPECT_EQ(box.currentText(), "/dev/pts/7");
+    EXPECT_EQ(box.itemData(0, Qt::ToolTipRole).toString(), "FT232R USB UART, USB 0403:6001");
+    EXPECT_FALSE(box.itemData(1, Qt::ToolTipRole).isValid());
+    // A typed text that names a listed port selects it.
+    box.setEditText("/dev/ttyS0");
+    box.SetPorts({{"/dev/ttyS0", "", ""}, {"/dev/ttyS1", "", ""}});
+    EXPECT_EQ(box.currentIndex(), 0);
+}
+
+TEST(RememberedPlaces, TestsNeverWriteTheUsersSettings) {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    ASSERT_FALSE(config.isEmpty());
+    EXPECT_TRUE(TRememberedPlaces().FileName().startsWith(config));
+    EXPECT_FALSE(config.startsWith(QDir::homePath() + "/.config"));
+}
+
+TEST(RememberedPlaces, DialogsOpenWhereTheyLastChoseAFile) {
+    QTemporaryDir chosen;
+    TRememberedPlaces remembered;
+    const FileRequest request{FileRequest::Mode::Save, "/configuration", {}, {}, "profileExport"};
+    remembered.SetFolder("profileExport", {});
+    EXPECT_EQ(DialogStartFolder(request, remembered), "/configuration");
+    RememberDialogFolder(request, chosen.filePath("basicinf_R.xlsx"), remembered);
+    EXPECT_EQ(DialogStartFolder(request, remembered), chosen.path());
+    // Each dialog has its own folder.
+    FileRequest other = request;
+    other.dialog = "numberListImport";
+    remembered.SetFolder("numberListImport", {});
+    EXPECT_EQ(DialogStartFolder(other, remembered), "/configuration");
+    // A folder that is gone is not offered.
+    remembered.SetFolder("profileExport", chosen.filePath("gone"));
+    EXPECT_EQ(DialogStartFolder(request, remembered), "/configuration");
+}
+
+// Simulated devices announce themselves in a runtime folder of the test's own.
+class PortList : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+        ASSERT_TRUE(QDir().mkpath(Trecognitionserial::AnnouncementDir()));
+    }
+    void TearDown() override { qputenv("XDG_RUNTIME_DIR", m_previousRuntime); }
+
+    static QString Announce(const QString& name, const QString& target) {
+        const QString link = Trecognitionserial::AnnouncementDir() + "/" + name;
+        QFile::link(target, link);
+        return link;
+    }
+
+private:
+    QTemporaryDir m_runtime;
+    QByteArray m_previousRuntime;
+};
+
+TEST_F(PortList, PortAnnouncedAfterStartIsListedWhenTheDropDownOpens) {
+    TForm1 form;
+    form.show();
+    form.cbb9->setEditText("/dev/typed-by-hand");
+    const QString link = Announce("late-device", "/dev/null");
+    EXPECT_EQ(form.cbb9->findText(link), -1);
+    form.cbb9->showPopup();
+    EXPECT_GE(form.cbb9->findText(link), 0);
+    EXPECT_EQ(form.cbb9->currentText(), "/dev/typed-by-hand");
+    form.cbb9->hidePopup();
+}
+
+TEST_F(PortList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    const QString device = Announce("b-device", QString::fromLocal8Bit(name));
+    {
+        TForm1 form;
+        form.show();
+        ASSERT_NE(form.cbb9->currentText(), device);
+        form.cbb9->setEditText(device);
+        form.btn8->click();
+        ASSERT_EQ(form.btn8->text(), "Close");
+        form.move(40, 30);
+        form.close();
+    }
+    TForm1 again;
+    EXPECT_EQ(again.cbb9->currentText(), device);
+    EXPECT_EQ(again.pos(), QPoint(40, 30));
+    ::close(master);
+    ::close(slave);
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+// Every fixed text of the grids, and every item of the settings lists, shows
+// whole in its cell under the font the window runs with.
+
+#include "QtTestApp.h"
+
+#include "StringGrid.h"
+#include "Unit1.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class TextFit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>();
+        form->show();
+        form->grab(); // lays out the sheets and places the lists
+    }
+
+    // Width a cell leaves for its text: the grid line and the item margins off.
+    static int CellRoom(const TStringGrid& grid, int col) {
+        const int margin =
+            grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+        return grid.columnWidth(col) - 1 - 2 * margin;
+    }
+    static int HeaderRoom(const TStringGrid& grid, int col) {
+        const int margin = grid.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &grid);
+        return grid.columnWidth(col) - 2 * margin;
+    }
+    static int ListRoom(const QComboBox& list) {
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        option.rect = QRect(QPoint(), list.size());
+        option.frame = list.hasFrame();
+        const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, &list);
+        return field.width() - 2;
+    }
+    static int TextWidth(const QWidget& on, const QString& text) {
+        return QFontMetrics(on.font()).horizontalAdvance(text);
+    }
+
+    // Headers of every shown column, and the texts of `cols` in every data row.
+    static void ExpectGridFits(const TStringGrid& grid, std::initializer_list<int> cols) {
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            if (grid.columnWidth(c) == 0)
+                continue; // hidden by design
+            const QString header = grid.Cells(c, 0);
+            EXPECT_LE(TextWidth(*grid.horizontalHeader(), header), HeaderRoom(grid, c))
+                << grid.objectName().toStdString() << " header " << header.toStdString();
+        }
+        for (int c : cols)
+            for (int r = 1; r < grid.RowCount(); ++r) {
+                const QString text = grid.Cells(c, r);
+                EXPECT_LE(TextWidth(grid, text), CellRoom(grid, c))
+                    << grid.objectName().toStdString() << " " << text.toStdString();
+            }
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(TextFit, SettingsCaptionsDescriptionsAndListItems) {
+    ExpectGridFits(*form->strngrd_write, {0, 2});
+    for (const QComboBox* list :
+         {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12})
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_LE(TextWidth(*list, list->itemText(i)), ListRoom(*list))
+                << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
+}
+
+TEST_F(TextFit, NumberListHeadersSerialsAndTheLongestNumber) {
+    ExpectGridFits(*form->strngrd3, {0});
+    const QString longest = QStringLiteral("+123456789012345678901");
+    ASSERT_EQ(longest.size(), 22);
+    EXPECT_LE(TextWidth(*form->strngrd3, longest), CellRoom(*form->strngrd3, 1));
+}
+
+TEST_F(TextFit, HistoryHeadersAndSerials) {
+    const TStringGrid& grid = *form->strngrd4;
+    ExpectGridFits(grid, {0});
+    // The grid's left edge lies under its scroll box's edge: the serials and
+    // their header, drawn centred, must clear the part that is out of view.
+    const int hidden = -grid.x();
+    ASSERT_GT(hidden, 0);
+    for (int r : {0, 1000})
+        EXPECT_LE(TextWidth(grid, grid.Cells(0, r)) + 2 * hidden, grid.columnWidth(0))
+            << grid.Cells(0, r).toStdString();
+}
+
+} // namespace
