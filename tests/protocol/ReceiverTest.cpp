@@ -384,3 +384,72 @@ TEST(OperationGate, StaysLockedWhileAHandlerSendsTheNextPage) {
     h.Receive(cmd::kReadPage, addr::NumberPage(2), Page(0));
     EXPECT_TRUE(h.operations.back());
 }
+
+TEST(Pairing, LateReplyIsRecognisedDuringALaterExchangeWithTheSameCommand) {
+    Harness h;
+    h.gate.SetLoggedIn(true);
+    h.numbers.PageCount = 125;
+    h.numbers.NextPage = 61;
+    h.Asked(cmd::kReadPage, addr::NumberPage(60));
+    h.path.Timeout();
+    EXPECT_EQ(h.numbers.NextPage, 0);
+    h.history.PageCount = 500;
+    h.history.NextPage = 6;
+    h.Asked(cmd::kReadPage, addr::HistoryPage(5));
+    // The number page answers late: dropped, the history read still waits.
+    h.Arrive(FrameOf(cmd::kReadPage, addr::NumberPage(60), Page(0x11)));
+    EXPECT_TRUE(h.handled.empty());
+    EXPECT_TRUE(h.fake.link.requests.Waiting());
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Receive timeout"});
+    // A second copy is no longer expected: it names another page than the one waited for.
+    h.Arrive(FrameOf(cmd::kReadPage, addr::NumberPage(60), Page(0x11)));
+    EXPECT_EQ(h.messages.back(), "Invalid data");
+    EXPECT_EQ(h.history.NextPage, 0);
+    EXPECT_EQ(h.notices.back(), "Read stopped at page 5 of 500");
+}
+
+TEST(Pairing, RetriedPageTakesWhicheverReplyComesFirstAndDropsTheOther) {
+    TRequestBook book;
+    book.Sent({cmd::kReadPage, 0});
+    book.GiveUp();
+    book.Sent({cmd::kReadPage, 0});
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::Answers);
+    book.Answered();
+    book.Sent({cmd::kReadPage, 0x100});
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::Late);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::WrongAddress);
+    EXPECT_EQ(book.Classify(cmd::kDeleteHistory, 0), TRequestBook::Match::Unasked);
+}
+
+TEST(Pairing, OnlyTheLatestAbandonedRequestsAreRemembered) {
+    TRequestBook book;
+    for (std::uint32_t p = 1; p <= TRequestBook::kRemembered + 1; ++p) {
+        book.Sent({cmd::kReadPage, addr::HistoryPage(static_cast<int>(p))});
+        book.GiveUp();
+    }
+    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(1)), TRequestBook::Match::Unasked);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(2)), TRequestBook::Match::Late);
+}
+
+TEST(Pairing, RefusedWriteEndsTheSaveBeforeTheMessage) {
+    Harness h;
+    h.numbers.PageCount = 125;
+    h.numbers.NextPage = 9;
+    h.path.handlers.numbersSaveStep = [] { FAIL() << "no page after a refusal"; };
+    h.Receive(cmd::kWritePage, addr::NumberPage(8), {0});
+    EXPECT_EQ(h.numbers.NextPage, 0);
+    EXPECT_EQ(h.messages, std::vector<std::string>{"titled: Number list data error"});
+    EXPECT_EQ(h.notices, std::vector<std::string>{"Save stopped at page 8 of 125"});
+}
+
+TEST(FrameTraceText, PasswordBytesAndTheirChecksumAreMasked) {
+    Bytes page = PasswordPage("7145");
+    const std::string reply = TraceHex(FrameOf(cmd::kReadPage, 0, page));
+    EXPECT_EQ(reply.substr(0, 3 * 12), "23 83 00 00 00 00 01 00 ** ** ** ** ");
+    EXPECT_EQ(reply.substr(reply.size() - 2), "**");
+    EXPECT_EQ(reply.find("37 31 34 35"), std::string::npos);
+    // The write of page 1 too; page 2 and the bare read request stay in clear.
+    EXPECT_NE(TraceHex(FrameOf(cmd::kWritePage, 0, page)).find("** ** ** **"), std::string::npos);
+    EXPECT_EQ(TraceHex(FrameOf(cmd::kReadPage, 0x100, page)).find('*'), std::string::npos);
+    EXPECT_EQ(TraceHex(Hex("23 83 00 00 00 00 00 00 83")), "23 83 00 00 00 00 00 00 83");
+}

@@ -130,6 +130,27 @@ TEST_F(TCommOnPty, ModemLinesRefusedByAPtyDoNotFailTheOpen) {
     EXPECT_EQ(hangups, 0);
 }
 
+TEST_F(TCommOnPty, RefusedLineSettingEndsTheOpenWithTheReason) {
+    // No line runs at 0 baud.
+    comm.SetBaudRate(0);
+    try {
+        comm.OpenPort();
+        FAIL() << "the open went through";
+    } catch (const ECommsError& error) {
+        EXPECT_STREQ(error.what(), "Cannot set up the serial line");
+    }
+    EXPECT_FALSE(comm.PortOpen());
+    EXPECT_TRUE(comm.LastOpenReason().startsWith("Baud rate 0 refused"))
+        << comm.LastOpenReason().toStdString();
+    EXPECT_FALSE(comm.WriteData("a", 1));
+
+    // With a setting the line takes, the same port opens.
+    comm.SetBaudRate(115200);
+    comm.OpenPort();
+    EXPECT_TRUE(comm.PortOpen());
+    EXPECT_TRUE(comm.LastLineError().isEmpty());
+}
+
 TEST_F(TCommOnPty, LineSetupReachesTheTerminalAndFollowsChanges) {
     comm.OpenPort();
     const termios opened = pty.LineSetup();

@@ -53,6 +53,12 @@ public:
         m_poll.start();
     }
 
+    // Forgets the answers not given yet.
+    void Clear() {
+        m_answers.clear();
+        m_poll.stop();
+    }
+
     const std::vector<Seen>& SeenBoxes() const { return m_seen; }
     std::size_t Pending() const { return m_answers.size(); }
 
