@@ -148,14 +148,27 @@ void TReceivePath::SettleIfIdle() {
         gate_.Settled();
 }
 
-void TReceivePath::Fail(const char* text) {
-    const std::optional<LinkRequest> request = link_.requests.Pending();
-    link_.requests.GiveUp();
+bool TReceivePath::GiveUpWaiting(std::optional<Verdict> traced) {
     link_.timer.Disable();
     objects_.rec.Reset();
-    if (request)
-        EndExchangeOf(*request);
+    const std::optional<LinkRequest> request = link_.requests.Pending();
+    if (!request)
+        return false;
+    if (traced) {
+        TraceEvent event;
+        event.command = request->command;
+        event.address = request->address;
+        event.verdict = *traced;
+        link_.Trace(event);
+    }
+    link_.requests.GiveUp();
+    EndExchangeOf(*request);
     SettleIfIdle();
+    return true;
+}
+
+void TReceivePath::Fail(const char* text) {
+    GiveUpWaiting(std::nullopt); // the frame was traced with its verdict
     // Only now, with nothing left to continue, is the user told.
     link_.status.ShowStatus(text);
     ui_.setProgress(100);
@@ -163,40 +176,17 @@ void TReceivePath::Fail(const char* text) {
 }
 
 void TReceivePath::Timeout() {
-    link_.timer.Disable();
-    const std::optional<LinkRequest> request = link_.requests.Pending();
     // A countdown that outlived its request has nothing to report.
-    if (!request)
+    if (!GiveUpWaiting(Verdict::Timeout))
         return;
-    TraceEvent event;
-    event.command = request->command;
-    event.address = request->address;
-    event.verdict = Verdict::Timeout;
-    link_.Trace(event);
-    link_.requests.GiveUp();
-    objects_.rec.Reset();
-    EndExchangeOf(*request);
-    SettleIfIdle();
     ui_.showMessage(message::kReceiveTimeout);
     ui_.clearStatusText();
     ui_.setProgress(100);
 }
 
 void TReceivePath::StopExchange(Verdict why) {
-    link_.timer.Disable();
-    objects_.rec.Reset();
-    const std::optional<LinkRequest> request = link_.requests.Pending();
-    if (!request)
-        return;
-    TraceEvent event;
-    event.command = request->command;
-    event.address = request->address;
-    event.verdict = why;
-    link_.Trace(event);
-    link_.requests.GiveUp();
-    EndExchangeOf(*request);
-    SettleIfIdle();
-    ui_.setProgress(100);
+    if (GiveUpWaiting(why))
+        ui_.setProgress(100);
 }
 
 void TReceivePath::NotSent(const LinkRequest& request, Verdict verdict) {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace gsm {
@@ -122,6 +123,9 @@ private:
     void TakeFrame(ByteResult result);
     void TakeAnswer();
     void Fail(const char* text);
+    // Ends the exchange of the waiting request, if any, tracing `traced`;
+    // false when no request was waiting.
+    bool GiveUpWaiting(std::optional<Verdict> traced);
     void NotSent(const LinkRequest& request, Verdict verdict);
     // Ends the transfer the request belonged to: its next page is never sent.
     void EndExchangeOf(const LinkRequest& request);
