@@ -1,5 +1,8 @@
 #include "ExchangeFiles.h"
 
+#include "Csv.h"
+#include "LocalTime.h"
+
 #include "RememberedPlaces.h"
 #include "Workbook.h"
 
@@ -84,8 +87,8 @@ QStringList NameFilters(const QString& filter) {
     return filters;
 }
 
-QString TimestampedName(const QString& prefix, const QDateTime& at) {
-    return prefix + at.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+QString TimestampedName(const char* prefix) {
+    return QString::fromStdString(gsm::TimestampedName(prefix, gsm::LocalNow()));
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure) {

@@ -58,7 +58,7 @@ FileChooser InstallFileChooser(FileChooser chooser);
 QStringList NameFilters(const QString& filter);
 
 // `prefix` followed by the local time as 2026-01-31_14-05-09.
-QString TimestampedName(const QString& prefix, const QDateTime& at = QDateTime::currentDateTime());
+QString TimestampedName(const char* prefix);
 
 // Written beside its place and then moved there, so a failed write leaves no
 // half file. False with the reason when it could not be written.

@@ -43,7 +43,7 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
     book.Add();
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(QString::fromLatin1(history::kXlsFilePrefix)) +
+                              TimestampedName(history::kXlsFilePrefix) +
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("historyExport")};
     // The widths are set before the dialog, as the sheet is prepared.

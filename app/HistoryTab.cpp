@@ -15,10 +15,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTimeEdit>
-
-#include <ctime>
 
 namespace history = gsm::history;
 
@@ -32,25 +29,6 @@ history::CalendarDate DateOf(const QDateEdit& picker) {
 history::ClockTime TimeOf(const QTimeEdit& picker) {
     const QTime t = picker.time();
     return {t.hour(), t.minute(), t.second()};
-}
-
-std::tm LocalNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
-// Written to a temporary file first, so a failed export leaves no half file.
-bool WriteWholeFile(const QString& path, const std::string& bytes, QString* failure) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-            static_cast<qint64>(bytes.size()) &&
-        file.commit())
-        return true;
-    *failure = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -122,20 +100,19 @@ void THistoryTab::btn18Click() {
 }
 
 QString THistoryTab::ExportHistoryCsv() {
-    const QString name =
-        QString::fromStdString(history::TimestampedName(history::kCsvFilePrefix, LocalNow()));
+    const QString name = TimestampedName(history::kCsvFilePrefix);
     std::string text;
     {
         // An export reports through a progress controller of its own.
         Tprogressbar_ctrl progress(*m_form.pb1);
-        text = history::JoinCsvLines(
+        text = gsm::JoinCsvLines(
             history::HistoryCsvLines(m_cells, m_form.Link->status,
                                      [&progress](std::uint16_t p) { progress.SetProgress(p); }));
     }
     const QString folder = ConfigurationFolder();
     const QString path = QDir(folder).filePath(name);
     QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, text, &failure)) {
+    if (!folder.isEmpty() && WriteWholeFile(path, QByteArray::fromStdString(text), &failure)) {
         ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
         return path;
     }

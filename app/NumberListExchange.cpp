@@ -40,7 +40,7 @@ QString TNumberListFiles::ExportNumberListXls() {
     book.Add();
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(QString::fromLatin1(numbers::kXlsFilePrefix)) +
+                              TimestampedName(numbers::kXlsFilePrefix) +
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("numberListExport")};
     // The widths are set before the dialog, as the sheet is prepared.
@@ -108,11 +108,11 @@ bool TNumberListFiles::ImportNumberListXls() {
 }
 
 QString TNumberListFiles::ExportNumberListCsv() {
-    const QString name = TimestampedName(QString::fromLatin1(numbers::kCsvFilePrefix));
+    const QString name = TimestampedName(numbers::kCsvFilePrefix);
     std::string text;
     {
         Tprogressbar_ctrl progress(*m_form.pb1);
-        text = numbers::JoinCsvLines(numbers::NumberListCsvLines(
+        text = gsm::JoinCsvLines(numbers::NumberListCsvLines(
             m_cells, m_form.Link->status,
             [&progress](std::uint16_t percent) { progress.SetProgress(percent); }));
     }

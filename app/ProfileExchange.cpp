@@ -32,7 +32,7 @@ QString Tcustomstringgrid_basis::ExportProfile() {
     book.Add();
     const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
                               QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(QString::fromLatin1(settings::kProfilePrefix)) +
+                              TimestampedName(settings::kProfilePrefix) +
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("profileExport")};
     for (int k = 0; k < settings::kColCount; ++k)

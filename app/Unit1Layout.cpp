@@ -7,6 +7,8 @@
 #include "TComm.h"
 #include "Unit1.h"
 
+#include "SettingsCatalogue.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -115,12 +117,13 @@ QTimeEdit* MakeTimePicker(QWidget* parent, const char* name, const char* accessi
     return picker;
 }
 
-QComboBox* MakeChoiceList(QWidget* parent, const char* name, const char* accessibleName,
-                          const QStringList& items) {
+QComboBox* MakeChoiceList(QWidget* parent, const gsm::settings::ChoiceList& choices,
+                          const char* accessibleName) {
     auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
+    list->setObjectName(QString::fromLatin1(choices.name));
     list->setAccessibleName(QString::fromLatin1(accessibleName));
-    list->addItems(items);
+    for (const char* item : choices.items)
+        list->addItem(QString::fromUtf8(item));
     list->setCurrentIndex(-1);
     list->hide();
     return list;
@@ -264,19 +267,14 @@ void TForm1::BuildSettingsSheet() {
     row->addWidget(pnl14);
     row->addWidget(strngrd_write, 1);
 
-    const QStringList inputTypes{QStringLiteral("0:NC "), QStringLiteral("1:NO")};
-    const QStringList notify{QStringLiteral("0:None"), QStringLiteral("1:Admin Number"),
-                             QStringLiteral("2:Caller Number"),
-                             QStringLiteral("3:Admin & Caller Number")};
-    cbb1 = MakeChoiceList(ts1, "cbb1", "DIN1 Type", inputTypes);
-    cbb2 = MakeChoiceList(ts1, "cbb2", "DIN2 Type", inputTypes);
-    cbb4 = MakeChoiceList(ts1, "cbb4", "Arm/Disarm after power on",
-                          {QStringLiteral("0:Disarm"), QStringLiteral("1:Arm")});
-    cbb3 = MakeChoiceList(ts1, "cbb3", "Relay Control Authorization",
-                          {QStringLiteral("0:Allow all numbers to control the Relay"),
-                           QStringLiteral("1:Only authorized numbers can control the relay")});
-    cbb10 = MakeChoiceList(ts1, "cbb10", "Notify when relay switches ON", notify);
-    cbb12 = MakeChoiceList(ts1, "cbb12", "Notify when relay switches OFF", notify);
+    // The lists and their items, in the order the window creates them.
+    const auto lists = gsm::settings::ChoiceLists();
+    cbb1 = MakeChoiceList(ts1, lists[0], "DIN1 Type");
+    cbb2 = MakeChoiceList(ts1, lists[1], "DIN2 Type");
+    cbb4 = MakeChoiceList(ts1, lists[2], "Arm/Disarm after power on");
+    cbb3 = MakeChoiceList(ts1, lists[3], "Relay Control Authorization");
+    cbb10 = MakeChoiceList(ts1, lists[4], "Notify when relay switches ON");
+    cbb12 = MakeChoiceList(ts1, lists[5], "Notify when relay switches OFF");
 }
 
 void TForm1::BuildNumberSheet() {

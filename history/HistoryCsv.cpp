@@ -36,19 +36,4 @@ std::vector<std::string> HistoryCsvLines(const IGrid& grid, IStatusSink& status,
     return lines;
 }
 
-std::string JoinCsvLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
-std::string TimestampedName(std::string_view prefix, const std::tm& localTime) {
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &localTime);
-    return std::string(prefix) + stamp;
-}
-
 } // namespace gsm::history

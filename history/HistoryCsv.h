@@ -33,10 +33,4 @@ using ProgressSink = std::function<void(std::uint16_t percent)>;
 std::vector<std::string> HistoryCsvLines(const IGrid& grid, IStatusSink& status,
                                          const ProgressSink& progress);
 
-// Every line ended by CR LF, the last one too.
-std::string JoinCsvLines(const std::vector<std::string>& lines);
-
-// `prefix` followed by the local time as 2016-05-04_13-07-22.
-std::string TimestampedName(std::string_view prefix, const std::tm& localTime);
-
 } // namespace gsm::history

@@ -99,11 +99,4 @@ std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& stat
     return lines;
 }
 
-std::string JoinCsvLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 } // namespace gsm::numbers

@@ -65,7 +65,4 @@ using gsm::CsvField;
 std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& status,
                                             const PercentSink& progress);
 
-// Every line ended by CR LF, the last one too.
-std::string JoinCsvLines(const std::vector<std::string>& lines);
-
 } // namespace gsm::numbers

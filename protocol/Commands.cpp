@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "LocalTime.h"
+
 namespace gsm {
 
 bool SendRequest(DeviceLink& link, std::uint8_t command, std::uint32_t address,
@@ -78,12 +80,7 @@ bool Tsingalcmd::Send(DeviceLink& link) {
 }
 
 Tsynchronizationtime_sc::Tsynchronizationtime_sc(std::uint8_t command)
-    : Tsingalcmd(command), clock_([] {
-          const std::time_t now = std::time(nullptr);
-          std::tm local{};
-          localtime_r(&now, &local);
-          return local;
-      }) {}
+    : Tsingalcmd(command), clock_([] { return LocalNow(); }) {}
 
 std::array<std::uint8_t, 6> Tsynchronizationtime_sc::ClockPayload(const std::tm& t) {
     const int year = t.tm_year + 1900;

@@ -1,5 +1,7 @@
 #include "Trecognitionserial.h"
 
+#include "AnnouncementFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -53,14 +55,7 @@ QStringList Trecognitionserial::ListPorts() const {
 }
 
 QString Trecognitionserial::AnnouncementDir() {
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty())
-        return QDir::cleanPath(runtimeDir + QStringLiteral("/gsmgate"));
-#ifdef Q_OS_UNIX
-    return QStringLiteral("/tmp/gsmgate-%1").arg(::getuid());
-#else
-    return QDir::cleanPath(QDir::tempPath() + QStringLiteral("/gsmgate"));
-#endif
+    return gsm::AnnouncementFolder();
 }
 
 QStringList Trecognitionserial::AnnouncedPorts() {

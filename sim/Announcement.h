@@ -2,7 +2,7 @@
 // Makes a running simulator visible to the PC program's port list: a symlink
 // named after the simulator's process in the announcement folder, pointing
 // at the pty it serves. The link goes away with this object. The folder is the
-// one the port list reads: Trecognitionserial::AnnouncementDir().
+// one the port list reads: gsm::AnnouncementFolder().
 
 #include <QString>
 

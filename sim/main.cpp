@@ -1,6 +1,7 @@
 // gsmgate-sim: the simulated device. See sim/README.md.
 
 #include "Announcement.h"
+#include "AnnouncementFolder.h"
 #include "DeviceEngine.h"
 #include "FrameLog.h"
 #include "PtyPair.h"
@@ -8,7 +9,6 @@
 #include "SignalWatcher.h"
 #include "SimOptions.h"
 #include "SimRunner.h"
-#include "Trecognitionserial.h"
 
 #include <QCoreApplication>
 
@@ -41,7 +41,7 @@ int Serve(QCoreApplication& app, const SimOptions& options, DeviceState& state) 
     if (options.pty) {
         pty = std::make_unique<PtyPair>();
         const QString slave = QString::fromStdString(pty->SlavePath());
-        announcement = std::make_unique<Announcement>(Trecognitionserial::AnnouncementDir(), slave);
+        announcement = std::make_unique<Announcement>(gsm::AnnouncementFolder(), slave);
         // Announced first: whoever reads the path finds the link in place.
         std::printf("%s\n", pty->SlavePath().c_str());
         std::fflush(stdout);

@@ -30,7 +30,7 @@ TEST(HistoryCsvTest, RecordRowsBecomeLinesEndingInTwoCommas) {
               (std::vector<std::string>{"1,7,2015-03-07,09:05:00,Telephone,Relay ON,+8613800001111,"
                                         "Gate opened,,",
                                         "1000,8,,,,,,,,"}));
-    EXPECT_EQ(JoinCsvLines(run.lines),
+    EXPECT_EQ(gsm::JoinCsvLines(run.lines),
               "1,7,2015-03-07,09:05:00,Telephone,Relay ON,+8613800001111,Gate opened,,\r\n"
               "1000,8,,,,,,,,\r\n");
     EXPECT_EQ(run.progress, (std::vector<std::uint16_t>{0, 99}));
@@ -42,7 +42,7 @@ TEST(HistoryCsvTest, EmptyGridGivesEmptyFile) {
     const TableGrid grid = EmptyHistoryGrid();
     const CsvRun run(grid);
     EXPECT_TRUE(run.lines.empty());
-    EXPECT_EQ(JoinCsvLines(run.lines), "");
+    EXPECT_EQ(gsm::JoinCsvLines(run.lines), "");
 }
 
 TEST(HistoryCsvTest, FieldsWithCommasQuotesOrLineBreaksAreQuoted) {
@@ -65,8 +65,8 @@ TEST(HistoryCsvTest, FileNameCarriesTheLocalTime) {
     t.tm_hour = 13;
     t.tm_min = 7;
     t.tm_sec = 22;
-    EXPECT_EQ(TimestampedName(kCsvFilePrefix, t), "hisinf_CSV2016-05-04_13-07-22");
-    EXPECT_EQ(TimestampedName(kXlsFilePrefix, t), "hisinf_R2016-05-04_13-07-22");
+    EXPECT_EQ(gsm::TimestampedName(kCsvFilePrefix, t), "hisinf_CSV2016-05-04_13-07-22");
+    EXPECT_EQ(gsm::TimestampedName(kXlsFilePrefix, t), "hisinf_R2016-05-04_13-07-22");
 }
 
 } // namespace

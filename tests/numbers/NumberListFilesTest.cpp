@@ -165,7 +165,7 @@ TEST(NumberListCsv, OneLinePerEntryEndingInTwoCommas) {
     EXPECT_EQ(percents.back(), 99); // 1000 × 100 / 1001: the bar never completes
     EXPECT_EQ(status.texts.front(), "Export.csv:0/1000");
     EXPECT_EQ(status.texts.back(), "Export.csv:999/1000");
-    EXPECT_EQ(JoinCsvLines({"a", "b"}), "a\r\nb\r\n");
+    EXPECT_EQ(gsm::JoinCsvLines({"a", "b"}), "a\r\nb\r\n");
 }
 
 } // namespace
