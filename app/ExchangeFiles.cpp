@@ -1,4 +1,7 @@
 #include "ExchangeFiles.h"
+#include "ConfigurationFolder.h"
+#include "Controllers.h"
+#include "MessageBoxes.h"
 
 #include "Csv.h"
 #include "LocalTime.h"
@@ -105,4 +108,49 @@ gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows) {
 
 gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows) {
     return SheetCells(book, cols, rows, true);
+}
+
+QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job) {
+    gsm::Workbook book;
+    book.Add();
+    // The widths are set before the dialog, as the sheet is prepared.
+    for (std::size_t c = 0; c < job.columnWidths.size(); ++c)
+        book.SetColumnWidth(static_cast<int>(c) + 1, job.columnWidths[c]);
+    const QString path = ChooseFile(parent, job.request);
+    if (path.isEmpty())
+        return {};
+    if (job.prepare)
+        job.prepare();
+    for (int r = 0; r < job.rows; ++r) {
+        for (int c = 0; c < job.columns; ++c) {
+            if (job.asText)
+                book.SetTextFormat(r + 1, c + 1);
+            book.SetCell(r + 1, c + 1, job.cell(c, r));
+        }
+        if (job.rowDone)
+            job.rowDone(r);
+    }
+    const bool saved = book.SaveAs(path);
+    if (job.clearStatusWhenWritten)
+        status.ShowStatus(QString());
+    if (!saved) {
+        ShowMessage(parent, book.LastError());
+        return {};
+    }
+    ShowFirstSaveNotice(status, path);
+    return path;
+}
+
+QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, const QString& name,
+                                  const QByteArray& bytes) {
+    const QString folder = ConfigurationFolder();
+    const QString path = QDir(folder).filePath(name);
+    QString failure = QStringLiteral("The configuration folder cannot be created.");
+    if (!folder.isEmpty() && WriteWholeFile(path, bytes, &failure)) {
+        ShowFirstSaveNotice(status, path);
+        return path;
+    }
+    ShowMessage(parent,
+                QString::fromLatin1(kFileCreateError).arg(QDir::toNativeSeparators(path), failure));
+    return {};
 }

@@ -12,9 +12,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 class TRememberedPlaces;
+class Tstatusbar_ctrl;
 
 namespace gsm {
 class Workbook;
@@ -63,6 +65,32 @@ QString TimestampedName(const char* prefix);
 // Written beside its place and then moved there, so a failed write leaves no
 // half file. False with the reason when it could not be written.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure);
+
+// One grid to one workbook: the column widths are set, the dialog asks where,
+// then every cell (column, row, both from 0) is written, row by row.
+struct WorkbookExport {
+    FileRequest request;
+    std::vector<double> columnWidths; // characters, from column A
+    int columns = 0;
+    int rows = 0;
+    bool asText = false; // every cell formatted as text
+    // Runs once the user has chosen the file, before the first cell.
+    std::function<void()> prepare = {};
+    std::function<QString(int column, int row)> cell = {};
+    // After each row, for progress and status.
+    std::function<void(int row)> rowDone = {};
+    // The rows' status text goes as soon as the file is written.
+    bool clearStatusWhenWritten = false;
+};
+
+// The file written, or empty when the user cancelled or it could not be
+// written (the user was told why).
+QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job);
+
+// `bytes` as the file `name` in the configuration folder. The path written,
+// or empty when it could not be (the user was told why).
+QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, const QString& name,
+                                  const QByteArray& bytes);
 
 // Sheet cells (row + 1, column + 1) of the open workbook as a grid of
 // `cols` × `rows`: their values, or the texts a spreadsheet shows.

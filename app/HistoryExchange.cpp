@@ -7,7 +7,6 @@
 #include "MessageBoxes.h"
 #include "PageTabs.h"
 #include "StringGrid.h"
-#include "Unit1.h"
 #include "Workbook.h"
 
 #include <QPushButton>
@@ -24,9 +23,10 @@ constexpr const char* kExportStatus = "historical information records:";
 
 } // namespace
 
-Tcustomstringgrid_his::Tcustomstringgrid_his(TForm1& form) : QObject(form.strngrd4), m_form(form) {
-    connect(form.btn13, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn13Click);
-    connect(form.btn5, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn5Click);
+Tcustomstringgrid_his::Tcustomstringgrid_his(const HistorySheet& sheet, const Reporting& reporting)
+    : QObject(sheet.strngrd4), m_sheet(sheet), m_reporting(reporting) {
+    connect(sheet.btn13, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn13Click);
+    connect(sheet.btn5, &QPushButton::clicked, this, &Tcustomstringgrid_his::btn5Click);
 }
 
 void Tcustomstringgrid_his::btn13Click() {
@@ -38,55 +38,43 @@ void Tcustomstringgrid_his::btn5Click() {
 }
 
 QString Tcustomstringgrid_his::ExportHistoryXls() {
-    Tprogressbar_ctrl progress(*m_form.pb1);
-    gsm::Workbook book;
-    book.Add();
-    const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
-                              QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(history::kXlsFilePrefix) +
-                                  QString::fromLatin1(kWorkbookExtension),
-                              QStringLiteral("historyExport")};
-    // The widths are set before the dialog, as the sheet is prepared.
-    for (std::size_t c = 0; c < kColumnWidths.size(); ++c)
-        book.SetColumnWidth(static_cast<int>(c) + 1, kColumnWidths[c]);
-    const QString path = ChooseFile(&m_form, request);
-    if (path.isEmpty())
-        return {};
-
-    const TStringGrid& grid = *m_form.strngrd4;
+    Tprogressbar_ctrl progress(*m_reporting.progressBar);
+    const TStringGrid& grid = *m_sheet.strngrd4;
     const int lastRow = grid.RowCount() - 1;
-    for (int r = 0; r <= lastRow; ++r) {
-        for (int c = 0; c < history::kColumns; ++c) {
-            book.SetTextFormat(r + 1, c + 1);
-            book.SetCell(r + 1, c + 1, grid.Cells(c, r));
-        }
+    WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
+                                   QString::fromLatin1(kSaveWorkbookFilter),
+                                   TimestampedName(history::kXlsFilePrefix) +
+                                       QString::fromLatin1(kWorkbookExtension),
+                                   QStringLiteral("historyExport")},
+                       {kColumnWidths.begin(), kColumnWidths.end()},
+                       history::kColumns,
+                       lastRow + 1,
+                       true};
+    job.cell = [&grid](int c, int r) { return grid.Cells(c, r); };
+    job.rowDone = [this, &progress, lastRow](int r) {
         if (r > 0)
             progress.SetProgress(static_cast<quint16>(r * 100 / lastRow));
-        m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
+        m_reporting.status->ShowStatus(QStringLiteral("%1%2/%3").arg(
             QString::fromLatin1(kExportStatus), QString::number(r), QString::number(lastRow)));
-    }
-    if (!book.SaveAs(path)) {
-        ShowMessage(&m_form, book.LastError());
-        return {};
-    }
-    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
-    return path;
+    };
+    return ExportWorkbook(m_reporting.window, *m_reporting.status, job);
 }
 
 bool Tcustomstringgrid_his::LoadHistoryXls() {
-    const QString path = ChooseFile(
-        &m_form, FileRequest{FileRequest::Mode::Open, {}, {}, {}, QStringLiteral("historyLoad")});
+    const QString path =
+        ChooseFile(m_reporting.window,
+                   FileRequest{FileRequest::Mode::Open, {}, {}, {}, QStringLiteral("historyLoad")});
     if (path.isEmpty())
         return false;
     gsm::Workbook book;
     if (!book.Open(path)) {
-        ShowMessage(&m_form, book.LastError());
+        ShowMessage(m_reporting.window, book.LastError());
         return false;
     }
-    TStringGrid& grid = *m_form.strngrd4;
+    TStringGrid& grid = *m_sheet.strngrd4;
     for (int r = 1; r <= history::kRecordRows; ++r)
         for (int c = history::col::kFirstRecord; c <= history::col::kLastRecord; ++c)
             grid.SetCells(c, r, book.Value(r + 1, c + 1));
-    m_form.pgc1->update();
+    m_sheet.pgc1->update();
     return true;
 }

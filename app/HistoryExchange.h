@@ -2,17 +2,18 @@
 // The history as a workbook: "Export.XLS" writes the grid with every cell as
 // text; the hidden "load" button reads such a workbook back into the grid.
 
+#include "HistoryTab.h"
+#include "Reporting.h"
+
 #include <QObject>
 #include <QString>
-
-class TForm1;
 
 class Tcustomstringgrid_his : public QObject {
     Q_OBJECT
 
 public:
     // Owned by the history grid; connects the export and the hidden load button.
-    explicit Tcustomstringgrid_his(TForm1& form);
+    Tcustomstringgrid_his(const HistorySheet& sheet, const Reporting& reporting);
 
     void btn13Click();
     void btn5Click();
@@ -23,5 +24,6 @@ public:
     bool LoadHistoryXls();
 
 private:
-    TForm1& m_form;
+    HistorySheet m_sheet;
+    Reporting m_reporting;
 };

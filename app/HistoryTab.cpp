@@ -8,7 +8,6 @@
 #include "MessageBoxes.h"
 #include "PageTabs.h"
 #include "StringGrid.h"
-#include "Unit1.h"
 
 #include <QDateEdit>
 #include <QDateTime>
@@ -33,25 +32,29 @@ history::ClockTime TimeOf(const QTimeEdit& picker) {
 
 } // namespace
 
-THistoryTab::THistoryTab(TForm1& form)
-    : QObject(&form), m_form(form), m_cells(*form.strngrd4),
-      m_reader(form.HistoryInf, *form.Link, m_cells, gsm::SystemCodePageInstance()) {
-    m_form.ReceivePath->handlers.decodeHistoryPage = [this] { DecodeHistoryPage(); };
+THistoryTab::THistoryTab(const HistorySheet& sheet, const Reporting& reporting,
+                         gsm::DeviceLink& link, gsm::THistoryInf& history, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_link(link),
+      m_cells(*sheet.strngrd4), m_reader(history, link, m_cells, gsm::SystemCodePageInstance()) {
     StyleGrid();
     ConnectButtons();
 }
 
+void THistoryTab::AttachTo(gsm::PageHandlers& handlers) {
+    handlers.decodeHistoryPage = [this](const gsm::ReplyPage& page) { DecodeHistoryPage(page); };
+}
+
 void THistoryTab::ConnectButtons() {
-    connect(m_form.btn19, &QPushButton::clicked, this, &THistoryTab::btn19Click);
-    connect(m_form.btn20, &QPushButton::clicked, this, &THistoryTab::btn20Click);
-    connect(m_form.btn18, &QPushButton::clicked, this, &THistoryTab::btn18Click);
-    connect(m_form.btn2, &QPushButton::clicked, this, &THistoryTab::btn2Click);
+    connect(m_sheet.btn19, &QPushButton::clicked, this, &THistoryTab::btn19Click);
+    connect(m_sheet.btn20, &QPushButton::clicked, this, &THistoryTab::btn20Click);
+    connect(m_sheet.btn18, &QPushButton::clicked, this, &THistoryTab::btn18Click);
+    connect(m_sheet.btn2, &QPushButton::clicked, this, &THistoryTab::btn2Click);
 }
 
 // Fixed cells take the colour of caption text, which this style gives as its
 // highlighted-text colour.
 void THistoryTab::StyleGrid() {
-    TStringGrid& grid = *m_form.strngrd4;
+    TStringGrid& grid = *m_sheet.strngrd4;
     const QColor fixed = grid.palette().color(QPalette::HighlightedText);
     const QColor lines = grid.palette().color(QPalette::Mid);
     grid.setItemDelegate(new THistoryGridDelegate(fixed, &grid));
@@ -66,8 +69,8 @@ void THistoryTab::btn19Click() {
     m_reader.Start();
 }
 
-void THistoryTab::DecodeHistoryPage() {
-    m_reader.DecodeHistoryPage(m_form.RecValidCom.Length);
+void THistoryTab::DecodeHistoryPage(const gsm::ReplyPage& page) {
+    m_reader.DecodeHistoryPage(page.bytes.size());
 }
 
 void THistoryTab::btn20Click() {
@@ -75,22 +78,23 @@ void THistoryTab::btn20Click() {
 }
 
 history::HistoryPeriod THistoryTab::PickedPeriod() const {
-    return {DateOf(*m_form.dtp1), TimeOf(*m_form.dtp2), DateOf(*m_form.dtp3), TimeOf(*m_form.dtp4)};
+    return {DateOf(*m_sheet.dtp1), TimeOf(*m_sheet.dtp2), DateOf(*m_sheet.dtp3),
+            TimeOf(*m_sheet.dtp4)};
 }
 
 void THistoryTab::FilterHistory() {
     const history::FilterOutcome outcome =
-        history::FilterHistory(m_cells, PickedPeriod(), m_form.Link->status);
+        history::FilterHistory(m_cells, PickedPeriod(), m_link.status);
     switch (outcome.result) {
     case history::FilterResult::Filtered:
         return;
     case history::FilterResult::BadKey:
-        ShowMessage(&m_form, QString::fromStdString(outcome.message));
+        ShowMessage(m_reporting.window, QString::fromStdString(outcome.message));
         return;
     case history::FilterResult::TimeSelectionError:
     case history::FilterResult::NoCorrectRecords:
     case history::FilterResult::NoRecords:
-        ShowTitledMessage(&m_form, QString::fromStdString(outcome.message));
+        ShowTitledMessage(m_reporting.window, QString::fromStdString(outcome.message));
         return;
     }
 }
@@ -104,23 +108,15 @@ QString THistoryTab::ExportHistoryCsv() {
     std::string text;
     {
         // An export reports through a progress controller of its own.
-        Tprogressbar_ctrl progress(*m_form.pb1);
-        text = gsm::JoinCsvLines(
-            history::HistoryCsvLines(m_cells, m_form.Link->status,
-                                     [&progress](std::uint16_t p) { progress.SetProgress(p); }));
+        Tprogressbar_ctrl progress(*m_reporting.progressBar);
+        text = gsm::JoinCsvLines(history::HistoryCsvLines(
+            m_cells, m_link.status, [&progress](std::uint16_t p) { progress.SetProgress(p); }));
     }
-    const QString folder = ConfigurationFolder();
-    const QString path = QDir(folder).filePath(name);
-    QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, QByteArray::fromStdString(text), &failure)) {
-        ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
-        return path;
-    }
-    ShowMessage(&m_form, QString::fromLatin1(kFileCreateError).arg(path, failure));
-    return {};
+    return SaveInConfigurationFolder(m_reporting.window, *m_reporting.status, name,
+                                     QByteArray::fromStdString(text));
 }
 
 void THistoryTab::btn2Click() {
     history::ClearHistoryGrid(m_cells);
-    m_form.pgc1->update();
+    m_sheet.pgc1->update();
 }

@@ -6,18 +6,42 @@
 #include "GridCells.h"
 #include "HistoryFilter.h"
 #include "HistoryRead.h"
+#include "Receiver.h"
+#include "Reporting.h"
 
 #include <QObject>
 #include <QString>
 
-class TForm1;
+class QDateEdit;
+class QPushButton;
+class QTimeEdit;
+class QWidget;
+class TStringGrid;
+
+// The controls of the Historical Data sheet, owned by the window.
+struct HistorySheet {
+    QWidget* pgc1; // repainted after the grid is cleared or loaded
+    TStringGrid* strngrd4;
+    QPushButton* btn19; // Read data
+    QPushButton* btn20; // Filter
+    QPushButton* btn18; // Export.CSV
+    QPushButton* btn13; // Export.XLS
+    QPushButton* btn2;  // clear, never shown
+    QPushButton* btn5;  // load, never shown
+    QDateEdit* dtp1;
+    QTimeEdit* dtp2;
+    QDateEdit* dtp3;
+    QTimeEdit* dtp4;
+};
 
 class THistoryTab : public QObject {
     Q_OBJECT
 
 public:
-    // Attaches the page decoder to the window's receive path and the sheet's buttons.
-    explicit THistoryTab(TForm1& form);
+    THistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
+                gsm::THistoryInf& history, QObject* parent = nullptr);
+    // The receive path hands history read replies to this sheet.
+    void AttachTo(gsm::PageHandlers& handlers);
 
     void btn19Click();
     void btn20Click();
@@ -25,7 +49,7 @@ public:
     void btn2Click();
 
     // For the receive path: a history page has arrived in the command object.
-    void DecodeHistoryPage();
+    void DecodeHistoryPage(const gsm::ReplyPage& page);
 
     // The period the four pickers show.
     gsm::history::HistoryPeriod PickedPeriod() const;
@@ -38,7 +62,9 @@ private:
     void ConnectButtons();
     void StyleGrid();
 
-    TForm1& m_form;
+    HistorySheet m_sheet;
+    Reporting m_reporting;
+    gsm::DeviceLink& m_link;
     TGridCells m_cells;
     gsm::history::HistoryReader m_reader;
 };

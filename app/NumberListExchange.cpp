@@ -7,7 +7,6 @@
 #include "NumberListFiles.h"
 #include "PageTabs.h"
 #include "StringGrid.h"
-#include "Unit1.h"
 #include "Workbook.h"
 
 #include <QDir>
@@ -15,11 +14,12 @@
 
 namespace numbers = gsm::numbers;
 
-TNumberListFiles::TNumberListFiles(TForm1& form)
-    : QObject(&form), m_form(form), m_cells(*form.strngrd3) {
-    connect(form.btn15, &QPushButton::clicked, this, &TNumberListFiles::btn15Click);
-    connect(form.btn14, &QPushButton::clicked, this, &TNumberListFiles::btn14Click);
-    connect(form.btn3, &QPushButton::clicked, this, &TNumberListFiles::btn3Click);
+TNumberListFiles::TNumberListFiles(const NumbersSheet& sheet, const Reporting& reporting,
+                                   QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_cells(*sheet.strngrd3) {
+    connect(sheet.btn15, &QPushButton::clicked, this, &TNumberListFiles::btn15Click);
+    connect(sheet.btn14, &QPushButton::clicked, this, &TNumberListFiles::btn14Click);
+    connect(sheet.btn3, &QPushButton::clicked, this, &TNumberListFiles::btn3Click);
 }
 
 void TNumberListFiles::btn15Click() {
@@ -35,52 +35,38 @@ void TNumberListFiles::btn3Click() {
 }
 
 QString TNumberListFiles::ExportNumberListXls() {
-    Tprogressbar_ctrl progress(*m_form.pb1);
-    gsm::Workbook book;
-    book.Add();
-    const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
-                              QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(numbers::kXlsFilePrefix) +
-                                  QString::fromLatin1(kWorkbookExtension),
-                              QStringLiteral("numberListExport")};
-    // The widths are set before the dialog, as the sheet is prepared.
-    for (std::size_t c = 0; c < numbers::kXlsColumnWidths.size(); ++c)
-        book.SetColumnWidth(static_cast<int>(c) + 1, numbers::kXlsColumnWidths[c]);
-    const QString path = ChooseFile(&m_form, request);
-    if (path.isEmpty())
-        return {};
-
-    const TStringGrid& grid = *m_form.strngrd3;
-    for (int r = 0; r <= numbers::kEntryCount; ++r) {
-        for (int c = 0; c < numbers::kColumnCount; ++c) {
-            book.SetTextFormat(r + 1, c + 1);
-            book.SetCell(r + 1, c + 1, grid.Cells(c, r));
-        }
-        if (r > 0) {
-            progress.SetProgress(static_cast<quint16>(r * 100 / numbers::kEntryCount));
-            m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
-                QString::fromLatin1(numbers::kSaveStatus), QString::number(r),
-                QString::number(numbers::kEntryCount)));
-        }
-    }
-    const bool saved = book.SaveAs(path);
-    m_form.statusbar_ctrl->ShowStatus(QString());
-    if (!saved) {
-        Tell(book.LastError());
-        return {};
-    }
-    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
-    return path;
+    Tprogressbar_ctrl progress(*m_reporting.progressBar);
+    const TStringGrid& grid = *m_sheet.strngrd3;
+    WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
+                                   QString::fromLatin1(kSaveWorkbookFilter),
+                                   TimestampedName(numbers::kXlsFilePrefix) +
+                                       QString::fromLatin1(kWorkbookExtension),
+                                   QStringLiteral("numberListExport")},
+                       {numbers::kXlsColumnWidths.begin(), numbers::kXlsColumnWidths.end()},
+                       numbers::kColumnCount,
+                       numbers::kEntryCount + 1,
+                       true};
+    job.cell = [&grid](int c, int r) { return grid.Cells(c, r); };
+    job.rowDone = [this, &progress](int r) {
+        if (r == 0)
+            return;
+        progress.SetProgress(static_cast<quint16>(r * 100 / numbers::kEntryCount));
+        m_reporting.status->ShowStatus(QStringLiteral("%1%2/%3").arg(
+            QString::fromLatin1(numbers::kSaveStatus), QString::number(r),
+            QString::number(numbers::kEntryCount)));
+    };
+    job.clearStatusWhenWritten = true;
+    return ExportWorkbook(m_sheet.window, *m_reporting.status, job);
 }
 
 bool TNumberListFiles::ImportNumberListXls() {
-    Tprogressbar_ctrl progress(*m_form.pb1);
+    Tprogressbar_ctrl progress(*m_reporting.progressBar);
     const FileRequest request{FileRequest::Mode::Open,
                               ConfigurationFolder(),
                               QString::fromLatin1(kOpenWorkbookFilter),
                               {},
                               QStringLiteral("numberListImport")};
-    const QString path = ChooseFile(&m_form, request);
+    const QString path = ChooseFile(m_sheet.window, request);
     if (path.isEmpty())
         return false;
     gsm::Workbook book;
@@ -101,9 +87,9 @@ bool TNumberListFiles::ImportNumberListXls() {
         return false;
     }
     numbers::ImportNumberList(
-        sheet, m_cells, m_form.Link->status,
+        sheet, m_cells, *m_reporting.sink,
         [&progress](std::uint16_t percent) { progress.SetProgress(percent); });
-    m_form.pgc1->update();
+    m_sheet.pgc1->update();
     return true;
 }
 
@@ -111,22 +97,15 @@ QString TNumberListFiles::ExportNumberListCsv() {
     const QString name = TimestampedName(numbers::kCsvFilePrefix);
     std::string text;
     {
-        Tprogressbar_ctrl progress(*m_form.pb1);
+        Tprogressbar_ctrl progress(*m_reporting.progressBar);
         text = gsm::JoinCsvLines(numbers::NumberListCsvLines(
-            m_cells, m_form.Link->status,
+            m_cells, *m_reporting.sink,
             [&progress](std::uint16_t percent) { progress.SetProgress(percent); }));
     }
-    const QString folder = ConfigurationFolder();
-    const QString path = QDir(folder).filePath(name);
-    QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, QByteArray::fromStdString(text), &failure)) {
-        ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
-        return path;
-    }
-    Tell(QString::fromLatin1(kFileCreateError).arg(QDir::toNativeSeparators(path), failure));
-    return {};
+    return SaveInConfigurationFolder(m_sheet.window, *m_reporting.status, name,
+                                     QByteArray::fromStdString(text));
 }
 
 void TNumberListFiles::Tell(const QString& text) {
-    ShowMessage(&m_form, text);
+    ShowMessage(m_sheet.window, text);
 }

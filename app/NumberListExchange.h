@@ -5,18 +5,19 @@
 // talks to the device.
 
 #include "GridCells.h"
+#include "NumbersTab.h"
+#include "Reporting.h"
 
 #include <QObject>
 #include <QString>
-
-class TForm1;
 
 class TNumberListFiles : public QObject {
     Q_OBJECT
 
 public:
     // Connects the three buttons.
-    explicit TNumberListFiles(TForm1& form);
+    TNumberListFiles(const NumbersSheet& sheet, const Reporting& reporting,
+                     QObject* parent = nullptr);
 
     void btn15Click();
     void btn14Click();
@@ -32,6 +33,7 @@ public:
 private:
     void Tell(const QString& text);
 
-    TForm1& m_form;
+    NumbersSheet m_sheet;
+    Reporting m_reporting;
     TGridCells m_cells;
 };

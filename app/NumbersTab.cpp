@@ -74,8 +74,8 @@ void TNumbersTab::KeepTypingToTheNumberColumn() {
 }
 
 void TNumbersTab::AttachTo(gsm::PageHandlers& handlers) {
-    handlers.decodeNumberPage = [this] { m_transfer.DecodeNumberPage(); };
-    handlers.numbersSaveStep = [this] { m_transfer.SaveStep(); };
+    handlers.decodeNumberPage = [this](const gsm::ReplyPage&) { m_transfer.DecodeNumberPage(); };
+    handlers.numbersSaveStep = [this](const gsm::ReplyPage&) { m_transfer.SaveStep(); };
 }
 
 void TNumbersTab::ConnectControls() {

@@ -31,6 +31,9 @@ struct NumbersSheet {
     QPushButton* btn6;  // All Always
     QPushButton* btn7;  // Delete all
     QPushButton* btn11; // clear, never shown
+    QPushButton* btn14; // Import .XLS
+    QPushButton* btn15; // Export .XLS
+    QPushButton* btn3;  // Export .CSV
     QDateEdit* dtp_startdate;
     QTimeEdit* dtp_starttime;
     QDateEdit* dtp_enddate;

@@ -5,18 +5,18 @@
 #include "MessageBoxes.h"
 #include "SettingsProfile.h"
 #include "StringGrid.h"
-#include "Unit1.h"
 #include "Workbook.h"
 
 #include <QPushButton>
 
 namespace settings = gsm::settings;
 
-Tcustomstringgrid_basis::Tcustomstringgrid_basis(TForm1& form)
-    : QObject(form.strngrd_write), m_form(form), m_cells(*form.strngrd_write),
-      m_lists(SettingsSheetOf(form).lists) {
-    connect(form.btn17, &QPushButton::clicked, this, &Tcustomstringgrid_basis::btn17Click);
-    connect(form.btn16, &QPushButton::clicked, this, &Tcustomstringgrid_basis::btn16Click);
+Tcustomstringgrid_basis::Tcustomstringgrid_basis(const SettingsSheet& sheet,
+                                                 const Reporting& reporting)
+    : QObject(sheet.strngrd_write), m_sheet(sheet), m_reporting(reporting),
+      m_cells(*sheet.strngrd_write), m_lists(sheet.lists) {
+    connect(sheet.btn17, &QPushButton::clicked, this, &Tcustomstringgrid_basis::btn17Click);
+    connect(sheet.btn16, &QPushButton::clicked, this, &Tcustomstringgrid_basis::btn16Click);
 }
 
 void Tcustomstringgrid_basis::btn17Click() {
@@ -28,32 +28,24 @@ void Tcustomstringgrid_basis::btn16Click() {
 }
 
 QString Tcustomstringgrid_basis::ExportProfile() {
-    gsm::Workbook book;
-    book.Add();
-    const FileRequest request{FileRequest::Mode::Save, ConfigurationFolder(),
-                              QString::fromLatin1(kSaveWorkbookFilter),
-                              TimestampedName(settings::kProfilePrefix) +
-                                  QString::fromLatin1(kWorkbookExtension),
-                              QStringLiteral("profileExport")};
-    for (int k = 0; k < settings::kColCount; ++k)
-        book.SetColumnWidth(k + 1, settings::kProfileColumnWidths[static_cast<std::size_t>(k)]);
-    const QString path = ChooseFile(&m_form, request);
-    if (path.isEmpty())
-        return {};
-
     gsm::TableGrid sheet(settings::kColCount, settings::kRowCount);
-    settings::WriteProfile(m_cells, m_lists, sheet, [this](int, int percent) {
-        ReportRow(percent, settings::kSaveProfileStatus);
-    });
-    for (int r = 0; r < settings::kRowCount; ++r)
-        for (int k = 0; k < settings::kColCount; ++k)
-            book.SetCell(r + 1, k + 1, QString::fromStdString(sheet.Cell(k, r)));
-    if (!book.SaveAs(path)) {
-        Tell(book.LastError());
-        return {};
-    }
-    ShowFirstSaveNotice(*m_form.statusbar_ctrl, path);
-    return path;
+    WorkbookExport job{
+        FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
+                    QString::fromLatin1(kSaveWorkbookFilter),
+                    TimestampedName(settings::kProfilePrefix) +
+                        QString::fromLatin1(kWorkbookExtension),
+                    QStringLiteral("profileExport")},
+        {settings::kProfileColumnWidths.begin(), settings::kProfileColumnWidths.end()},
+        settings::kColCount,
+        settings::kRowCount,
+        false};
+    job.prepare = [this, &sheet] {
+        settings::WriteProfile(m_cells, m_lists, sheet, [this](int, int percent) {
+            ReportRow(percent, settings::kSaveProfileStatus);
+        });
+    };
+    job.cell = [&sheet](int c, int r) { return QString::fromStdString(sheet.Cell(c, r)); };
+    return ExportWorkbook(m_reporting.window, *m_reporting.status, job);
 }
 
 bool Tcustomstringgrid_basis::ImportProfile() {
@@ -62,7 +54,7 @@ bool Tcustomstringgrid_basis::ImportProfile() {
                               QString::fromLatin1(kOpenWorkbookFilter),
                               {},
                               QStringLiteral("profileImport")};
-    const QString path = ChooseFile(&m_form, request);
+    const QString path = ChooseFile(m_reporting.window, request);
     if (path.isEmpty())
         return false;
     gsm::Workbook book;
@@ -80,10 +72,10 @@ bool Tcustomstringgrid_basis::ImportProfile() {
 }
 
 void Tcustomstringgrid_basis::ReportRow(int percent, const char* status) {
-    m_form.progressbar_ctrl->SetProgress(static_cast<quint16>(percent));
-    m_form.statusbar_ctrl->ShowStatus(QString::fromLatin1(status));
+    m_reporting.progress->SetProgress(static_cast<quint16>(percent));
+    m_reporting.status->ShowStatus(QString::fromLatin1(status));
 }
 
 void Tcustomstringgrid_basis::Tell(const QString& text) {
-    ShowMessage(&m_form, text);
+    ShowMessage(m_reporting.window, text);
 }

@@ -4,19 +4,18 @@
 // talks to the device.
 
 #include "GridCells.h"
+#include "Reporting.h"
 #include "SettingsSheet.h"
 
 #include <QObject>
 #include <QString>
-
-class TForm1;
 
 class Tcustomstringgrid_basis : public QObject {
     Q_OBJECT
 
 public:
     // Owned by the settings grid; connects the two profile buttons.
-    explicit Tcustomstringgrid_basis(TForm1& form);
+    Tcustomstringgrid_basis(const SettingsSheet& sheet, const Reporting& reporting);
 
     void btn17Click(); // export
     void btn16Click(); // import
@@ -30,7 +29,8 @@ private:
     void ReportRow(int percent, const char* status);
     void Tell(const QString& text);
 
-    TForm1& m_form;
+    SettingsSheet m_sheet;
+    Reporting m_reporting;
     TGridCells m_cells;
     TComboLists m_lists;
 };

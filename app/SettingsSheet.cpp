@@ -1,18 +1,8 @@
 #include "SettingsSheet.h"
 
-#include "Unit1.h"
-
 #include <QComboBox>
 
 namespace settings = gsm::settings;
-
-SettingsSheet SettingsSheetOf(const TForm1& form) {
-    return {form.ts1,
-            form.strngrd_write,
-            {form.cbb1, form.cbb2, form.cbb4, form.cbb3, form.cbb10, form.cbb12},
-            form.btn21,
-            form.btn22};
-}
 
 QComboBox* TComboLists::At(int row) const {
     const int slot = settings::ListSlot(row);

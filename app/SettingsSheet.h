@@ -9,7 +9,6 @@
 class QComboBox;
 class QPushButton;
 class QWidget;
-class TForm1;
 class TStringGrid;
 
 struct SettingsSheet {
@@ -19,9 +18,9 @@ struct SettingsSheet {
     std::array<QComboBox*, 6> lists;
     QPushButton* btn21; // Read Settings
     QPushButton* btn22; // Save Settings
+    QPushButton* btn16; // Import profile
+    QPushButton* btn17; // Export profile
 };
-
-SettingsSheet SettingsSheetOf(const TForm1& form);
 
 // A selected index per row; an index the list does not have clears the selection.
 class TComboLists : public gsm::settings::IChoiceLists {

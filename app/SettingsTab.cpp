@@ -30,9 +30,11 @@ void TSettingsTab::FillSettingsGrid() {
         m_lists.SetItemIndex(list.row, list.startIndex);
 }
 
-void TSettingsTab::AttachTo(gsm::TReceivePath& receivePath) {
-    receivePath.handlers.decodeSettingsPage = [this] { m_transfer.DecodeSettingsPage(); };
-    receivePath.handlers.settingsSaveStep = [this] { m_transfer.SaveStep(); };
+void TSettingsTab::AttachTo(gsm::PageHandlers& handlers) {
+    handlers.decodeSettingsPage = [this](const gsm::ReplyPage&) {
+        m_transfer.DecodeSettingsPage();
+    };
+    handlers.settingsSaveStep = [this](const gsm::ReplyPage&) { m_transfer.SaveStep(); };
 }
 
 void TSettingsTab::btn21Click() {

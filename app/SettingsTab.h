@@ -15,9 +15,7 @@
 
 #include <functional>
 
-namespace gsm {
-class TReceivePath;
-}
+#include "Receiver.h"
 
 // The window's progress bar and status panel.
 struct SettingsReporting {
@@ -37,8 +35,8 @@ public:
     // Headers, captions, descriptions, start values and the lists' start
     // indexes. The lists stay hidden until the grid paints their cells.
     void FillSettingsGrid();
-    // Hands read replies and accepted writes of the settings area to this sheet.
-    void AttachTo(gsm::TReceivePath& receivePath);
+    // The receive path hands read replies and accepted writes of the settings area to this sheet.
+    void AttachTo(gsm::PageHandlers& handlers);
 
     void btn21Click();
     void btn22Click();

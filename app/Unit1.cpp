@@ -74,6 +74,40 @@ void TForm1::EnableDeviceOperations() {
         button->setEnabled(true);
 }
 
+// ---------------------------------------------------------------- the sheets' views of the window
+
+SettingsSheet TForm1::SettingsSheetOf() const {
+    return {ts1, strngrd_write, {cbb1, cbb2, cbb4, cbb3, cbb10, cbb12}, btn21, btn22, btn16, btn17};
+}
+
+NumbersSheet TForm1::NumbersSheetOf() {
+    return {this,
+            pgc1,
+            strngrd3,
+            btn10,
+            btn9,
+            btn6,
+            btn7,
+            btn11,
+            btn14,
+            btn15,
+            btn3,
+            dtp_startdate,
+            dtp_starttime,
+            dtp_enddate,
+            dtp_endtime,
+            &UncheckedBoxImage,
+            &CheckedBoxImage};
+}
+
+HistorySheet TForm1::HistorySheetOf() const {
+    return {pgc1, strngrd4, btn19, btn20, btn18, btn13, btn2, btn5, dtp1, dtp2, dtp3, dtp4};
+}
+
+Reporting TForm1::ReportingOf() {
+    return {this, statusbar_ctrl.get(), progressbar_ctrl.get(), pb1, StatusSink.get()};
+}
+
 // ---------------------------------------------------------------- start-up
 
 void TForm1::FormCreate() {
@@ -102,10 +136,11 @@ void TForm1::FormCreate() {
     FillSettingsGrid();
     FillNumberGrid();
     FillHistoryGrid();
-    HistoryTab = new THistoryTab(*this);
-    customstringgrid_basis = new Tcustomstringgrid_basis(*this);
-    NumberListFiles = new TNumberListFiles(*this);
-    customstringgrid_his = new Tcustomstringgrid_his(*this);
+    HistoryTab = new THistoryTab(HistorySheetOf(), ReportingOf(), *Link, HistoryInf, this);
+    HistoryTab->AttachTo(ReceivePath->handlers);
+    customstringgrid_basis = new Tcustomstringgrid_basis(SettingsSheetOf(), ReportingOf());
+    NumberListFiles = new TNumberListFiles(NumbersSheetOf(), ReportingOf(), this);
+    customstringgrid_his = new Tcustomstringgrid_his(HistorySheetOf(), ReportingOf());
 
     img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
     mmo1->setPlainText(SetupStepsText());
@@ -122,7 +157,7 @@ void TForm1::ApplyDateFormat() {
 // settings grid code.
 void TForm1::InstallSettingsGridHook() {
     SettingsGridEditor =
-        new TSettingsGridEditor(SettingsSheetOf(*this), gsm::SystemCodePageInstance(), this);
+        new TSettingsGridEditor(SettingsSheetOf(), gsm::SystemCodePageInstance(), this);
 }
 
 void TForm1::CentreOnScreen() {
@@ -257,22 +292,19 @@ void TForm1::InitPickers() {
 // here by the settings catalogue.
 void TForm1::FillSettingsGrid() {
     SettingsTab = new TSettingsTab(
-        SettingsSheetOf(*this), *Link, BasicInf,
+        SettingsSheetOf(), *Link, BasicInf,
         SettingsReporting{
             [this](quint16 percent) { progressbar_ctrl->SetProgress(percent); },
             [this](const QString& text) { stat1->SetPanelText(kStatusPanelText, text); }},
         gsm::SystemCodePageInstance(), this);
-    SettingsTab->AttachTo(*ReceivePath);
+    SettingsTab->AttachTo(ReceivePath->handlers);
     SettingsTab->FillSettingsGrid();
 }
 
 // Headers of the number list and the "no" marks of every row are written
 // here by the number grid.
 void TForm1::FillNumberGrid() {
-    NumbersTab = new TNumbersTab(NumbersSheet{this, pgc1, strngrd3, btn10, btn9, btn6, btn7, btn11,
-                                              dtp_startdate, dtp_starttime, dtp_enddate,
-                                              dtp_endtime, &UncheckedBoxImage, &CheckedBoxImage},
-                                 *Link, TelephoneSend, this);
+    NumbersTab = new TNumbersTab(NumbersSheetOf(), *Link, TelephoneSend, this);
     NumbersTab->AttachTo(ReceivePath->handlers);
     NumbersTab->FillNumberGrid();
 }

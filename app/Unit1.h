@@ -8,11 +8,15 @@
 #include "Commands.h"
 #include "Controllers.h"
 #include "Frame.h"
+#include "HistoryTab.h"
 #include "LinkAdapters.h"
 #include "LinkTrace.h"
 #include "Login.h"
+#include "NumbersTab.h"
 #include "PortBox.h"
 #include "Receiver.h"
+#include "Reporting.h"
+#include "SettingsSheet.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -254,6 +258,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What each sheet and file exchange gets of the window.
+    SettingsSheet SettingsSheetOf() const;
+    NumbersSheet NumbersSheetOf();
+    HistorySheet HistorySheetOf() const;
+    Reporting ReportingOf();
+
     // Controls, sheet by sheet.
     void BuildWindow();
     void BuildTopBar(QWidget* client);

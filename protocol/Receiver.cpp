@@ -261,6 +261,16 @@ void TReceivePath::CopyInto(TTemplate& target) const {
     std::fill(target.Data.begin() + static_cast<std::ptrdiff_t>(n), target.Data.end(), 0);
 }
 
+ReplyPage TReceivePath::Page() const {
+    return {objects_.valid.Command, objects_.valid.Address,
+            std::span<const std::uint8_t>(objects_.valid.Data.data(), objects_.valid.Length)};
+}
+
+void TReceivePath::Run(const PageHandlers::Handler& handler, const ReplyPage& page) {
+    if (handler)
+        handler(page);
+}
+
 void TReceivePath::Dispatch() {
     const addr::Area area = addr::Classify(objects_.valid.Address);
     switch (objects_.valid.Command) {
@@ -301,16 +311,14 @@ void TReceivePath::DispatchRead(addr::Area area) {
         }
         ClearNoticeOnFirstPage(objects_.basic);
         CopyInto(objects_.basic);
-        if (handlers.decodeSettingsPage)
-            handlers.decodeSettingsPage();
+        Run(handlers.decodeSettingsPage, Page());
         return;
     case addr::Area::Numbers:
         link_.status.ShowStatus(PageStatus(status::kReadingNumberList, objects_.numbers));
         ui_.setProgress(objects_.numbers.Percent());
         ClearNoticeOnFirstPage(objects_.numbers);
         CopyInto(objects_.numbers);
-        if (handlers.decodeNumberPage)
-            handlers.decodeNumberPage();
+        Run(handlers.decodeNumberPage, Page());
         return;
     case addr::Area::History:
         link_.status.ShowStatus(PageStatus(status::kReadingHistory, objects_.history));
@@ -318,8 +326,7 @@ void TReceivePath::DispatchRead(addr::Area area) {
             ui_.setProgress(objects_.history.Percent());
         ClearNoticeOnFirstPage(objects_.history);
         CopyInto(objects_.history);
-        if (handlers.decodeHistoryPage)
-            handlers.decodeHistoryPage();
+        Run(handlers.decodeHistoryPage, Page());
         return;
     }
 }
@@ -332,8 +339,8 @@ void TReceivePath::DispatchWrite(addr::Area area) {
         CopyInto(objects_.basic);
         if (objects_.basic.Data[0] != cmd::kAccepted)
             Refused(objects_.basic, message::kBasicSettingError);
-        else if (handlers.settingsSaveStep)
-            handlers.settingsSaveStep();
+        else
+            Run(handlers.settingsSaveStep, Page());
         return;
     case addr::Area::Numbers:
         link_.status.ShowStatus(PageStatus(status::kSaveNumberList, objects_.numbers));
@@ -342,8 +349,8 @@ void TReceivePath::DispatchWrite(addr::Area area) {
         CopyInto(objects_.numbers);
         if (objects_.numbers.Data[0] != cmd::kAccepted)
             Refused(objects_.numbers, message::kNumberListError);
-        else if (handlers.numbersSaveStep)
-            handlers.numbersSaveStep();
+        else
+            Run(handlers.numbersSaveStep, Page());
         return;
     case addr::Area::History:
         link_.status.ShowStatus(status::kUndefinedAddress);

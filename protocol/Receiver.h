@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace gsm {
@@ -64,15 +65,24 @@ private:
     bool outstanding_ = false;
 };
 
-// The page handlers that the settings, number list and history code attach.
-// Each decoder finds its page in Data of its command object and runs its
+// A reply handed to its handler: its command, address and payload. The
+// payload is also copied into Data of the transfer's command object.
+struct ReplyPage {
+    std::uint8_t command = 0;
+    std::int32_t address = 0;
+    std::span<const std::uint8_t> bytes;
+};
+
+// The page handlers that the settings, number list and history sheets attach,
+// each through an AttachTo(PageHandlers&) of its own. A decoder runs its
 // transfer's paging step when done.
 struct PageHandlers {
-    std::function<void()> decodeSettingsPage;
-    std::function<void()> decodeNumberPage;
-    std::function<void()> decodeHistoryPage;
-    std::function<void()> settingsSaveStep; // paging step of the settings save
-    std::function<void()> numbersSaveStep;  // paging step of the number list save
+    using Handler = std::function<void(const ReplyPage&)>;
+    Handler decodeSettingsPage;
+    Handler decodeNumberPage;
+    Handler decodeHistoryPage;
+    Handler settingsSaveStep; // paging step of the settings save
+    Handler numbersSaveStep;  // paging step of the number list save
 };
 
 struct ReceiverUi {
@@ -140,6 +150,8 @@ private:
     void DispatchRead(addr::Area area);
     void DispatchWrite(addr::Area area);
     void CopyInto(TTemplate& target) const;
+    ReplyPage Page() const;
+    static void Run(const PageHandlers::Handler& handler, const ReplyPage& page);
     std::uint8_t Status() const { return objects_.valid.Data[0]; }
     void SettleIfIdle();
 

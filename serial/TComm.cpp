@@ -10,6 +10,7 @@
 #include <limits>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -87,9 +88,23 @@ QSerialPort::DataBits ToQt(TByteSize byteSize) {
     return static_cast<QSerialPort::DataBits>(static_cast<int>(byteSize) + 5);
 }
 
-bool IsLinkLost(QSerialPort::SerialPortError error) {
-    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-           error == QSerialPort::WriteError;
+// A device that went away reads as a resource error (EIO, ENXIO, ENODEV), or
+// as a read error on a line whose other end hung up (a pseudo-terminal whose
+// peer closed). A read error alone is also raised when a read notification
+// finds nothing to read, which happens on a busy machine with the device
+// still there; then the next byte is read as usual.
+bool IsLinkLost(QSerialPort::SerialPortError error, qintptr handle) {
+    if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError)
+        return true;
+    if (error != QSerialPort::ReadError)
+        return false;
+#ifdef Q_OS_UNIX
+    pollfd line{static_cast<int>(handle), POLLIN, 0};
+    return ::poll(&line, 1, 0) == 1 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    Q_UNUSED(handle);
+    return true;
+#endif
 }
 
 } // namespace
@@ -300,8 +315,11 @@ void TComm::DeliverReceivedBytes() {
 }
 
 void TComm::HandlePortError(QSerialPort::SerialPortError error) {
-    if (!m_port.isOpen() || !IsLinkLost(error))
+    if (!m_port.isOpen() || !IsLinkLost(error, m_port.handle())) {
+        if (error == QSerialPort::ReadError)
+            m_port.clearError();
         return;
+    }
     // The device is gone: stop the notifiers, which would otherwise keep
     // firing on a dead descriptor; ClosePort releases the port.
     m_port.close();

@@ -48,8 +48,8 @@ struct Bench {
     Bench() {
         fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
         InitNumberGrid(grid);
-        path.handlers.decodeNumberPage = [this] { transfer.DecodeNumberPage(); };
-        path.handlers.numbersSaveStep = [this] { transfer.SaveStep(); };
+        path.handlers.decodeNumberPage = [this](const ReplyPage&) { transfer.DecodeNumberPage(); };
+        path.handlers.numbersSaveStep = [this](const ReplyPage&) { transfer.SaveStep(); };
     }
 
     void Answer(std::uint8_t command, std::uint32_t address, const Bytes& payload) {

@@ -40,11 +40,19 @@ struct Harness {
 
     Harness() {
         fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
-        path.handlers.decodeSettingsPage = [this] { handled.push_back("settings"); };
-        path.handlers.decodeNumberPage = [this] { handled.push_back("numbers"); };
-        path.handlers.decodeHistoryPage = [this] { handled.push_back("history"); };
-        path.handlers.settingsSaveStep = [this] { handled.push_back("settings save"); };
-        path.handlers.numbersSaveStep = [this] { handled.push_back("numbers save"); };
+        path.handlers.decodeSettingsPage = [this](const ReplyPage&) {
+            handled.push_back("settings");
+        };
+        path.handlers.decodeNumberPage = [this](const ReplyPage&) { handled.push_back("numbers"); };
+        path.handlers.decodeHistoryPage = [this](const ReplyPage&) {
+            handled.push_back("history");
+        };
+        path.handlers.settingsSaveStep = [this](const ReplyPage&) {
+            handled.push_back("settings save");
+        };
+        path.handlers.numbersSaveStep = [this](const ReplyPage&) {
+            handled.push_back("numbers save");
+        };
     }
 
     // A reply to a request: the send step recorded the request and armed
@@ -374,13 +382,13 @@ TEST(OperationGate, LockedWhileARequestIsOutstandingThenFollowsLogin) {
 TEST(OperationGate, StaysLockedWhileAHandlerSendsTheNextPage) {
     Harness h;
     h.gate.SetLoggedIn(true);
-    h.path.handlers.decodeNumberPage = [&h] {
+    h.path.handlers.decodeNumberPage = [&h](const ReplyPage&) {
         // The paging step sends the next request.
         SendRequest(h.fake.link, cmd::kReadPage, addr::NumberPage(2), {}, "");
     };
     h.Receive(cmd::kReadPage, addr::NumberPage(1), Page(0));
     EXPECT_FALSE(h.operations.back());
-    h.path.handlers.decodeNumberPage = [] {};
+    h.path.handlers.decodeNumberPage = [](const ReplyPage&) {};
     h.Receive(cmd::kReadPage, addr::NumberPage(2), Page(0));
     EXPECT_TRUE(h.operations.back());
 }
@@ -435,7 +443,7 @@ TEST(Pairing, RefusedWriteEndsTheSaveBeforeTheMessage) {
     Harness h;
     h.numbers.PageCount = 125;
     h.numbers.NextPage = 9;
-    h.path.handlers.numbersSaveStep = [] { FAIL() << "no page after a refusal"; };
+    h.path.handlers.numbersSaveStep = [](const ReplyPage&) { FAIL() << "no page after a refusal"; };
     h.Receive(cmd::kWritePage, addr::NumberPage(8), {0});
     EXPECT_EQ(h.numbers.NextPage, 0);
     EXPECT_EQ(h.messages, std::vector<std::string>{"titled: Number list data error"});

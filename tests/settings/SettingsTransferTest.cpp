@@ -49,8 +49,10 @@ struct Session : StartGrid {
 
     Session() {
         fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
-        receiver.handlers.decodeSettingsPage = [this] { transfer.DecodeSettingsPage(); };
-        receiver.handlers.settingsSaveStep = [this] { transfer.SaveStep(); };
+        receiver.handlers.decodeSettingsPage = [this](const gsm::ReplyPage&) {
+            transfer.DecodeSettingsPage();
+        };
+        receiver.handlers.settingsSaveStep = [this](const gsm::ReplyPage&) { transfer.SaveStep(); };
     }
 
     void Reply(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
