@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-Tstatusbar_ctrl::Tstatusbar_ctrl(TStatusBar& bar, QTimer& clearTimer, int lifeMs)
+Tstatusbar_ctrl::Tstatusbar_ctrl(StatusBar& bar, QTimer& clearTimer, int lifeMs)
     : m_bar(bar), m_clearTimer(clearTimer), m_lifeMs(lifeMs) {}
 
 void Tstatusbar_ctrl::ShowStatus(const QString& text) {

@@ -7,7 +7,7 @@
 
 class QProgressBar;
 class QTimer;
-class TStatusBar;
+class StatusBar;
 
 inline constexpr int kStatusPanelText = 2;
 
@@ -15,7 +15,7 @@ class Tstatusbar_ctrl {
 public:
     // `clearTimer` empties the text `lifeMs` after the first text written
     // while it was stopped.
-    Tstatusbar_ctrl(TStatusBar& bar, QTimer& clearTimer, int lifeMs);
+    Tstatusbar_ctrl(StatusBar& bar, QTimer& clearTimer, int lifeMs);
 
     // A running countdown is left alone: the text is cleared when it ends,
     // however many texts are written in between.
@@ -27,7 +27,7 @@ public:
     QString Notice() const { return m_notice; }
 
 private:
-    TStatusBar& m_bar;
+    StatusBar& m_bar;
     QString m_notice;
     QTimer& m_clearTimer;
     int m_lifeMs;

@@ -24,7 +24,7 @@ QString ShowFileDialog(QWidget* parent, const FileRequest& request) {
     const bool save = request.mode == FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    TRememberedPlaces remembered;
+    RememberedPlaces remembered;
     const QString folder = DialogStartFolder(request, remembered);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
@@ -55,13 +55,13 @@ gsm::TableGrid SheetCells(const gsm::Workbook& book, int cols, int rows, bool sh
 
 } // namespace
 
-QString DialogStartFolder(const FileRequest& request, const TRememberedPlaces& remembered) {
+QString DialogStartFolder(const FileRequest& request, const RememberedPlaces& remembered) {
     const QString last = request.dialog.isEmpty() ? QString() : remembered.Folder(request.dialog);
     return !last.isEmpty() && QDir(last).exists() ? last : request.folder;
 }
 
 void RememberDialogFolder(const FileRequest& request, const QString& chosen,
-                          TRememberedPlaces& remembered) {
+                          RememberedPlaces& remembered) {
     if (!request.dialog.isEmpty() && !chosen.isEmpty())
         remembered.SetFolder(request.dialog, QFileInfo(chosen).absolutePath());
 }

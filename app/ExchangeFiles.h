@@ -15,7 +15,7 @@
 #include <vector>
 
 class QWidget;
-class TRememberedPlaces;
+class RememberedPlaces;
 class Tstatusbar_ctrl;
 
 namespace gsm {
@@ -47,9 +47,9 @@ using FileChooser = std::function<QString(QWidget* parent, const FileRequest& re
 
 // The program's dialogs open where the same dialog last chose a file, while
 // that folder exists; otherwise in the request's folder.
-QString DialogStartFolder(const FileRequest& request, const TRememberedPlaces& remembered);
+QString DialogStartFolder(const FileRequest& request, const RememberedPlaces& remembered);
 void RememberDialogFolder(const FileRequest& request, const QString& chosen,
-                          TRememberedPlaces& remembered);
+                          RememberedPlaces& remembered);
 
 QString ChooseFile(QWidget* parent, const FileRequest& request);
 // Puts `chooser` in place of the program's dialogs; returns the one it replaces.

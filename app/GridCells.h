@@ -4,11 +4,11 @@
 
 #include "Grid.h"
 
-class TStringGrid;
+class StringGrid;
 
-class TGridCells : public gsm::IGrid {
+class GridCells : public gsm::IGrid {
 public:
-    explicit TGridCells(TStringGrid& grid) : m_grid(grid) {}
+    explicit GridCells(StringGrid& grid) : m_grid(grid) {}
 
     int ColCount() const override;
     int RowCount() const override;
@@ -16,5 +16,5 @@ public:
     void SetCell(int col, int row, const std::string& text) override;
 
 private:
-    TStringGrid& m_grid;
+    StringGrid& m_grid;
 };

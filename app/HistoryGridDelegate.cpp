@@ -15,11 +15,11 @@ void strngrd4DrawCell(QPainter& painter, const QRect& rect, const QColor& fill,
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
-THistoryGridDelegate::THistoryGridDelegate(const QColor& fixedColour, QObject* parent)
+HistoryGridDelegate::HistoryGridDelegate(const QColor& fixedColour, QObject* parent)
     : QStyledItemDelegate(parent), m_fixedColour(fixedColour) {}
 
-void THistoryGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
+void HistoryGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
     const QPalette& palette = option.palette;
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     QColor fill = palette.color(QPalette::Base);

@@ -11,12 +11,12 @@ class QPainter;
 void strngrd4DrawCell(QPainter& painter, const QRect& rect, const QColor& fill,
                       const QColor& textColour, const QString& text);
 
-class THistoryGridDelegate : public QStyledItemDelegate {
+class HistoryGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
     // `fixedColour` fills the row-number column.
-    THistoryGridDelegate(const QColor& fixedColour, QObject* parent);
+    HistoryGridDelegate(const QColor& fixedColour, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

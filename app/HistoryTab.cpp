@@ -6,7 +6,7 @@
 #include "HistoryCsv.h"
 #include "HistoryGridDelegate.h"
 #include "MessageBoxes.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StringGrid.h"
 
 #include <QDateEdit>
@@ -32,32 +32,32 @@ history::ClockTime TimeOf(const QTimeEdit& picker) {
 
 } // namespace
 
-THistoryTab::THistoryTab(const HistorySheet& sheet, const Reporting& reporting,
-                         gsm::DeviceLink& link, gsm::THistoryInf& history, QObject* parent)
+HistoryTab::HistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
+                       gsm::THistoryInf& history, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_link(link),
       m_cells(*sheet.strngrd4), m_reader(history, link, m_cells, gsm::SystemCodePageInstance()) {
     StyleGrid();
     ConnectButtons();
 }
 
-void THistoryTab::AttachTo(gsm::PageHandlers& handlers) {
+void HistoryTab::AttachTo(gsm::PageHandlers& handlers) {
     handlers.decodeHistoryPage = [this](const gsm::ReplyPage& page) { DecodeHistoryPage(page); };
 }
 
-void THistoryTab::ConnectButtons() {
-    connect(m_sheet.btn19, &QPushButton::clicked, this, &THistoryTab::btn19Click);
-    connect(m_sheet.btn20, &QPushButton::clicked, this, &THistoryTab::btn20Click);
-    connect(m_sheet.btn18, &QPushButton::clicked, this, &THistoryTab::btn18Click);
-    connect(m_sheet.btn2, &QPushButton::clicked, this, &THistoryTab::btn2Click);
+void HistoryTab::ConnectButtons() {
+    connect(m_sheet.btn19, &QPushButton::clicked, this, &HistoryTab::btn19Click);
+    connect(m_sheet.btn20, &QPushButton::clicked, this, &HistoryTab::btn20Click);
+    connect(m_sheet.btn18, &QPushButton::clicked, this, &HistoryTab::btn18Click);
+    connect(m_sheet.btn2, &QPushButton::clicked, this, &HistoryTab::btn2Click);
 }
 
 // Fixed cells take the colour of caption text, which this style gives as its
 // highlighted-text colour.
-void THistoryTab::StyleGrid() {
-    TStringGrid& grid = *m_sheet.strngrd4;
+void HistoryTab::StyleGrid() {
+    StringGrid& grid = *m_sheet.strngrd4;
     const QColor fixed = grid.palette().color(QPalette::HighlightedText);
     const QColor lines = grid.palette().color(QPalette::Mid);
-    grid.setItemDelegate(new THistoryGridDelegate(fixed, &grid));
+    grid.setItemDelegate(new HistoryGridDelegate(fixed, &grid));
     grid.horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid.horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; border: none;"
@@ -65,24 +65,24 @@ void THistoryTab::StyleGrid() {
             .arg(fixed.name(), lines.name()));
 }
 
-void THistoryTab::btn19Click() {
+void HistoryTab::btn19Click() {
     m_reader.Start();
 }
 
-void THistoryTab::DecodeHistoryPage(const gsm::ReplyPage& page) {
+void HistoryTab::DecodeHistoryPage(const gsm::ReplyPage& page) {
     m_reader.DecodeHistoryPage(page.bytes.size());
 }
 
-void THistoryTab::btn20Click() {
+void HistoryTab::btn20Click() {
     FilterHistory();
 }
 
-history::HistoryPeriod THistoryTab::PickedPeriod() const {
+history::HistoryPeriod HistoryTab::PickedPeriod() const {
     return {DateOf(*m_sheet.dtp1), TimeOf(*m_sheet.dtp2), DateOf(*m_sheet.dtp3),
             TimeOf(*m_sheet.dtp4)};
 }
 
-void THistoryTab::FilterHistory() {
+void HistoryTab::FilterHistory() {
     const history::FilterOutcome outcome =
         history::FilterHistory(m_cells, PickedPeriod(), m_link.status);
     switch (outcome.result) {
@@ -99,11 +99,11 @@ void THistoryTab::FilterHistory() {
     }
 }
 
-void THistoryTab::btn18Click() {
+void HistoryTab::btn18Click() {
     ExportHistoryCsv();
 }
 
-QString THistoryTab::ExportHistoryCsv() {
+QString HistoryTab::ExportHistoryCsv() {
     const QString name = TimestampedName(history::kCsvFilePrefix);
     std::string text;
     {
@@ -116,7 +116,7 @@ QString THistoryTab::ExportHistoryCsv() {
                                      QByteArray::fromStdString(text));
 }
 
-void THistoryTab::btn2Click() {
+void HistoryTab::btn2Click() {
     history::ClearHistoryGrid(m_cells);
     m_sheet.pgc1->update();
 }

@@ -16,12 +16,12 @@ class QDateEdit;
 class QPushButton;
 class QTimeEdit;
 class QWidget;
-class TStringGrid;
+class StringGrid;
 
 // The controls of the Historical Data sheet, owned by the window.
 struct HistorySheet {
     QWidget* pgc1; // repainted after the grid is cleared or loaded
-    TStringGrid* strngrd4;
+    StringGrid* strngrd4;
     QPushButton* btn19; // Read data
     QPushButton* btn20; // Filter
     QPushButton* btn18; // Export.CSV
@@ -34,12 +34,12 @@ struct HistorySheet {
     QTimeEdit* dtp4;
 };
 
-class THistoryTab : public QObject {
+class HistoryTab : public QObject {
     Q_OBJECT
 
 public:
-    THistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
-                gsm::THistoryInf& history, QObject* parent = nullptr);
+    HistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
+               gsm::THistoryInf& history, QObject* parent = nullptr);
     // The receive path hands history read replies to this sheet.
     void AttachTo(gsm::PageHandlers& handlers);
 
@@ -65,6 +65,6 @@ private:
     HistorySheet m_sheet;
     Reporting m_reporting;
     gsm::DeviceLink& m_link;
-    TGridCells m_cells;
+    GridCells m_cells;
     gsm::history::HistoryReader m_reader;
 };

@@ -18,7 +18,7 @@ QString Letters() {
 }
 } // namespace
 
-TLayoutScale TLayoutScale::For(const QFont& font) {
+LayoutScale LayoutScale::For(const QFont& font) {
     const QFontMetricsF metrics(font);
     const double letterWidth = metrics.horizontalAdvance(Letters()) / kLetterCount;
     return {std::max(1.0, letterWidth / kDesignLetterWidth),
@@ -26,10 +26,10 @@ TLayoutScale TLayoutScale::For(const QFont& font) {
 }
 
 // Rounded up: a cell is never narrower than its text needs.
-int TLayoutScale::Width(int designWidth) const {
+int LayoutScale::Width(int designWidth) const {
     return static_cast<int>(std::ceil(designWidth * m_x));
 }
 
-int TLayoutScale::Height(int designHeight) const {
+int LayoutScale::Height(int designHeight) const {
     return static_cast<int>(std::ceil(designHeight * m_y));
 }

@@ -7,15 +7,15 @@
 
 #include <QFont>
 
-class TLayoutScale {
+class LayoutScale {
 public:
     // The average width of the letters A to Z and a to z, and the line
     // height, of the face the sizes were chosen for.
     static constexpr double kDesignLetterWidth = 5.77;
     static constexpr double kDesignLineHeight = 13.0;
 
-    TLayoutScale() = default;
-    static TLayoutScale For(const QFont& font);
+    LayoutScale() = default;
+    static LayoutScale For(const QFont& font);
 
     int Width(int designWidth) const;
     int Height(int designHeight) const;
@@ -24,7 +24,7 @@ public:
     double Y() const { return m_y; }
 
 private:
-    TLayoutScale(double x, double y) : m_x(x), m_y(y) {}
+    LayoutScale(double x, double y) : m_x(x), m_y(y) {}
 
     double m_x = 1.0;
     double m_y = 1.0;

@@ -25,11 +25,11 @@ QString HexNumber(quint32 value, int digits) {
 
 } // namespace
 
-TLinkTrace::TLinkTrace() {
+LinkTrace::LinkTrace() {
     m_clock.start();
 }
 
-bool TLinkTrace::OpenFile(const QString& path, QString* failure) {
+bool LinkTrace::OpenFile(const QString& path, QString* failure) {
     m_file.setFileName(path);
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return true;
@@ -37,11 +37,11 @@ bool TLinkTrace::OpenFile(const QString& path, QString* failure) {
     return false;
 }
 
-bool TLinkTrace::Active() const {
+bool LinkTrace::Active() const {
     return m_file.isOpen() || lcLink().isDebugEnabled();
 }
 
-QByteArray TLinkTrace::Line(qint64 timeMs, const gsm::TraceEvent& event) {
+QByteArray LinkTrace::Line(qint64 timeMs, const gsm::TraceEvent& event) {
     QJsonObject line{
         {QStringLiteral("time_ms"), timeMs},
         {QStringLiteral("direction"), DirectionText(event.direction)},
@@ -54,7 +54,7 @@ QByteArray TLinkTrace::Line(qint64 timeMs, const gsm::TraceEvent& event) {
     return QJsonDocument(line).toJson(QJsonDocument::Compact);
 }
 
-void TLinkTrace::Record(const gsm::TraceEvent& event) {
+void LinkTrace::Record(const gsm::TraceEvent& event) {
     const QByteArray line = Line(m_clock.elapsed(), event);
     qCDebug(lcLink).noquote() << line;
     if (!m_file.isOpen())

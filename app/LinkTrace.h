@@ -12,9 +12,9 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcLink)
 
-class TLinkTrace : public gsm::ILinkTrace {
+class LinkTrace : public gsm::ILinkTrace {
 public:
-    TLinkTrace();
+    LinkTrace();
 
     // Starts writing to `path` (truncated). False, with the reason in
     // `failure`, when the file cannot be opened.

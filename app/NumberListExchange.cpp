@@ -5,7 +5,7 @@
 #include "MessageBoxes.h"
 #include "NumberGrid.h"
 #include "NumberListFiles.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StringGrid.h"
 #include "Workbook.h"
 
@@ -14,29 +14,29 @@
 
 namespace numbers = gsm::numbers;
 
-TNumberListFiles::TNumberListFiles(const NumbersSheet& sheet, const Reporting& reporting,
-                                   QObject* parent)
+NumberListExchange::NumberListExchange(const NumbersSheet& sheet, const Reporting& reporting,
+                                       QObject* parent)
     : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_cells(*sheet.strngrd3) {
-    connect(sheet.btn15, &QPushButton::clicked, this, &TNumberListFiles::btn15Click);
-    connect(sheet.btn14, &QPushButton::clicked, this, &TNumberListFiles::btn14Click);
-    connect(sheet.btn3, &QPushButton::clicked, this, &TNumberListFiles::btn3Click);
+    connect(sheet.btn15, &QPushButton::clicked, this, &NumberListExchange::btn15Click);
+    connect(sheet.btn14, &QPushButton::clicked, this, &NumberListExchange::btn14Click);
+    connect(sheet.btn3, &QPushButton::clicked, this, &NumberListExchange::btn3Click);
 }
 
-void TNumberListFiles::btn15Click() {
+void NumberListExchange::btn15Click() {
     ExportNumberListXls();
 }
 
-void TNumberListFiles::btn14Click() {
+void NumberListExchange::btn14Click() {
     ImportNumberListXls();
 }
 
-void TNumberListFiles::btn3Click() {
+void NumberListExchange::btn3Click() {
     ExportNumberListCsv();
 }
 
-QString TNumberListFiles::ExportNumberListXls() {
+QString NumberListExchange::ExportNumberListXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    const TStringGrid& grid = *m_sheet.strngrd3;
+    const StringGrid& grid = *m_sheet.strngrd3;
     WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
                                    QString::fromLatin1(kSaveWorkbookFilter),
                                    TimestampedName(numbers::kXlsFilePrefix) +
@@ -59,7 +59,7 @@ QString TNumberListFiles::ExportNumberListXls() {
     return ExportWorkbook(m_sheet.window, *m_reporting.status, job);
 }
 
-bool TNumberListFiles::ImportNumberListXls() {
+bool NumberListExchange::ImportNumberListXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
     const FileRequest request{FileRequest::Mode::Open,
                               ConfigurationFolder(),
@@ -93,7 +93,7 @@ bool TNumberListFiles::ImportNumberListXls() {
     return true;
 }
 
-QString TNumberListFiles::ExportNumberListCsv() {
+QString NumberListExchange::ExportNumberListCsv() {
     const QString name = TimestampedName(numbers::kCsvFilePrefix);
     std::string text;
     {
@@ -106,6 +106,6 @@ QString TNumberListFiles::ExportNumberListCsv() {
                                      QByteArray::fromStdString(text));
 }
 
-void TNumberListFiles::Tell(const QString& text) {
+void NumberListExchange::Tell(const QString& text) {
     ShowMessage(m_sheet.window, text);
 }

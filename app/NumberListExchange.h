@@ -11,13 +11,13 @@
 #include <QObject>
 #include <QString>
 
-class TNumberListFiles : public QObject {
+class NumberListExchange : public QObject {
     Q_OBJECT
 
 public:
     // Connects the three buttons.
-    TNumberListFiles(const NumbersSheet& sheet, const Reporting& reporting,
-                     QObject* parent = nullptr);
+    NumberListExchange(const NumbersSheet& sheet, const Reporting& reporting,
+                       QObject* parent = nullptr);
 
     void btn15Click();
     void btn14Click();
@@ -35,5 +35,5 @@ private:
 
     NumbersSheet m_sheet;
     Reporting m_reporting;
-    TGridCells m_cells;
+    GridCells m_cells;
 };

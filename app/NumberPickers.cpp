@@ -72,11 +72,11 @@ QFont FaceThatFits(const QDateTimeEdit& picker, QFont face, QSize size) {
 
 } // namespace
 
-TNumberPickers::TNumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
-                               QTimeEdit* endTime)
+NumberPickers::NumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
+                             QTimeEdit* endTime)
     : m_startDate(startDate), m_startTime(startTime), m_endDate(endDate), m_endTime(endTime) {}
 
-void TNumberPickers::FitToCells() {
+void NumberPickers::FitToCells() {
     for (QAbstractSpinBox* picker :
          std::initializer_list<QAbstractSpinBox*>{m_startDate, m_startTime, m_endDate, m_endTime}) {
         picker->setFrame(false);
@@ -87,7 +87,7 @@ void TNumberPickers::FitToCells() {
     }
 }
 
-QDateTimeEdit* TNumberPickers::For(int col) const {
+QDateTimeEdit* NumberPickers::For(int col) const {
     switch (col) {
     case col::kStartDate:
         return m_startDate;
@@ -102,12 +102,12 @@ QDateTimeEdit* TNumberPickers::For(int col) const {
     }
 }
 
-void TNumberPickers::ShowOnly(int col) {
+void NumberPickers::ShowOnly(int col) {
     for (int c = kFirstCol; c < kFirstCol + kCount; ++c)
         For(c)->setVisible(c == col);
 }
 
-void TNumberPickers::SendBehind() {
+void NumberPickers::SendBehind() {
     for (int c = kFirstCol; c < kFirstCol + kCount; ++c) {
         // To the very back: just under the grid would still put a picker
         // that was never laid over a cell in front of the button panel.
@@ -116,7 +116,7 @@ void TNumberPickers::SendBehind() {
     }
 }
 
-void TNumberPickers::PlaceOver(int col, const QRect& cell) {
+void NumberPickers::PlaceOver(int col, const QRect& cell) {
     QDateTimeEdit* picker = For(col);
     if (!picker)
         return;
@@ -133,11 +133,11 @@ void TNumberPickers::PlaceOver(int col, const QRect& cell) {
         picker->show();
 }
 
-bool TNumberPickers::InFront(int col) const {
+bool NumberPickers::InFront(int col) const {
     return For(col) && m_inFront[static_cast<std::size_t>(col - kFirstCol)];
 }
 
-void TNumberPickers::Load(int col, const QString& cellText) {
+void NumberPickers::Load(int col, const QString& cellText) {
     if (cellText.isEmpty())
         return;
     const std::string text = cellText.toStdString();
@@ -164,7 +164,7 @@ void TNumberPickers::Load(int col, const QString& cellText) {
     }
 }
 
-QString TNumberPickers::CellText(int col) const {
+QString NumberPickers::CellText(int col) const {
     if (IsDateColumn(col)) {
         const QDate d = (col == col::kStartDate ? m_startDate : m_endDate)->date();
         return QString::fromStdString(PickerDateText({d.year(), d.month(), d.day()}));

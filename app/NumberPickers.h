@@ -14,10 +14,10 @@ class QDateTimeEdit;
 class QTimeEdit;
 class QWidget;
 
-class TNumberPickers {
+class NumberPickers {
 public:
-    TNumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
-                   QTimeEdit* endTime);
+    NumberPickers(QDateEdit* startDate, QTimeEdit* startTime, QDateEdit* endDate,
+                  QTimeEdit* endTime);
 
     // A cell is only 83 to 91 pixels wide: the pickers go without a frame and
     // in a narrower face; where a whole date still does not fit beside the

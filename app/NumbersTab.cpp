@@ -23,7 +23,7 @@ namespace {
 // Hands the painting of every cell to the sheet; editing stays the default.
 class TNumberGridDelegate : public QStyledItemDelegate {
 public:
-    TNumberGridDelegate(TNumbersTab& tab, QObject* parent)
+    TNumberGridDelegate(NumbersTab& tab, QObject* parent)
         : QStyledItemDelegate(parent), m_tab(&tab) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -37,7 +37,7 @@ public:
 
 private:
     // The sheet goes before the grid when the window closes.
-    QPointer<TNumbersTab> m_tab;
+    QPointer<NumbersTab> m_tab;
 };
 
 constexpr QAbstractItemView::EditTriggers kTypingTriggers =
@@ -50,13 +50,13 @@ QString CellText(const gsm::IGrid& grid, int col, int row) {
 
 } // namespace
 
-TNumbersTab::TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
-                         gsm::TtelephoneSend& command, QObject* parent)
+NumbersTab::NumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
+                       gsm::TtelephoneSend& command, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_cells(*sheet.strngrd3),
       m_pickers(sheet.dtp_startdate, sheet.dtp_starttime, sheet.dtp_enddate, sheet.dtp_endtime),
       m_transfer(link, command, m_cells, [this](const std::string& text) { Tell(text); }) {}
 
-void TNumbersTab::FillNumberGrid() {
+void NumbersTab::FillNumberGrid() {
     InitNumberGrid(m_cells);
     KeepTypingToTheNumberColumn();
     m_pickers.FitToCells();
@@ -66,20 +66,20 @@ void TNumbersTab::FillNumberGrid() {
 // The period cells change through their pickers and the marks by clicks:
 // neither ever opens a text editor, whether by a key, a click or the Tab that
 // ends the number's editor.
-void TNumbersTab::KeepTypingToTheNumberColumn() {
-    TStringGrid* grid = m_sheet.strngrd3;
+void NumbersTab::KeepTypingToTheNumberColumn() {
+    StringGrid* grid = m_sheet.strngrd3;
     for (int r = 1; r < grid->RowCount(); ++r)
         for (int c = col::kStartDate; c < grid->ColCount(); ++c)
             grid->item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
-void TNumbersTab::AttachTo(gsm::PageHandlers& handlers) {
+void NumbersTab::AttachTo(gsm::PageHandlers& handlers) {
     handlers.decodeNumberPage = [this](const gsm::ReplyPage&) { m_transfer.DecodeNumberPage(); };
     handlers.numbersSaveStep = [this](const gsm::ReplyPage&) { m_transfer.SaveStep(); };
 }
 
-void TNumbersTab::ConnectControls() {
-    TStringGrid* grid = m_sheet.strngrd3;
+void NumbersTab::ConnectControls() {
+    StringGrid* grid = m_sheet.strngrd3;
     grid->setItemDelegate(new TNumberGridDelegate(*this, grid));
     grid->viewport()->installEventFilter(this);
     m_gridViewport = grid->viewport();
@@ -87,18 +87,17 @@ void TNumbersTab::ConnectControls() {
             [this](int row, int col, int, int) { CurrentCellChanged(row, col); });
     connect(grid, &QTableWidget::cellClicked, this, [this](int, int) { strngrd3Click(); });
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &TNumbersTab::SendPickersBehindWhenCellLeavesView);
+            &NumbersTab::SendPickersBehindWhenCellLeavesView);
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &TNumbersTab::SendPickersBehindWhenCellLeavesView);
+            &NumbersTab::SendPickersBehindWhenCellLeavesView);
 
-    connect(m_sheet.btn10, &QPushButton::clicked, this, &TNumbersTab::btn10Click);
-    connect(m_sheet.btn9, &QPushButton::clicked, this, &TNumbersTab::btn9Click);
-    connect(m_sheet.btn6, &QPushButton::clicked, this, &TNumbersTab::btn6Click);
-    connect(m_sheet.btn7, &QPushButton::clicked, this, &TNumbersTab::btn7Click);
-    connect(m_sheet.btn11, &QPushButton::clicked, this, &TNumbersTab::btn11Click);
+    connect(m_sheet.btn10, &QPushButton::clicked, this, &NumbersTab::btn10Click);
+    connect(m_sheet.btn9, &QPushButton::clicked, this, &NumbersTab::btn9Click);
+    connect(m_sheet.btn6, &QPushButton::clicked, this, &NumbersTab::btn6Click);
+    connect(m_sheet.btn7, &QPushButton::clicked, this, &NumbersTab::btn7Click);
+    connect(m_sheet.btn11, &QPushButton::clicked, this, &NumbersTab::btn11Click);
 
-    connect(m_sheet.dtp_startdate, &QDateEdit::dateChanged, this,
-            &TNumbersTab::dtp_startdateChange);
+    connect(m_sheet.dtp_startdate, &QDateEdit::dateChanged, this, &NumbersTab::dtp_startdateChange);
     // A picker is left when it loses the input focus, which editingFinished
     // does not tell apart from a Return or an opened calendar.
     for (int c = col::kStartDate; c <= col::kEndTime; ++c)
@@ -107,33 +106,33 @@ void TNumbersTab::ConnectControls() {
 
 // ---------------------------------------------------------------- buttons
 
-void TNumbersTab::btn10Click() {
+void NumbersTab::btn10Click() {
     if (ConfirmRead(m_sheet.window, QString::fromUtf8(message::kReadQuestion)))
         m_transfer.StartRead();
 }
 
-void TNumbersTab::btn9Click() {
+void NumbersTab::btn9Click() {
     m_transfer.StartSave();
 }
 
-void TNumbersTab::btn6Click() {
+void NumbersTab::btn6Click() {
     AllAlwaysState = !AllAlwaysState;
     SetAllMarks(m_cells, col::kAlways, AllAlwaysState);
 }
 
-void TNumbersTab::btn7Click() {
+void NumbersTab::btn7Click() {
     DeleteAllState = !DeleteAllState;
     SetAllMarks(m_cells, col::kDelete, DeleteAllState);
 }
 
-void TNumbersTab::btn11Click() {
+void NumbersTab::btn11Click() {
     ClearNumberList(m_cells);
     m_sheet.pgc1->update();
 }
 
 // ---------------------------------------------------------------- grid
 
-void TNumbersTab::CurrentCellChanged(int row, int col) {
+void NumbersTab::CurrentCellChanged(int row, int col) {
     strngrd3SelectCell(col, row);
     // A press moves the current cell before its click arrives; only a move by
     // the keyboard counts as a click of its own.
@@ -141,7 +140,7 @@ void TNumbersTab::CurrentCellChanged(int row, int col) {
         strngrd3Click();
 }
 
-void TNumbersTab::strngrd3SelectCell(int col, int row) {
+void NumbersTab::strngrd3SelectCell(int col, int row) {
     (void)row;
     const bool typed = col < col::kStartDate;
     m_sheet.strngrd3->setEditTriggers(typed ? kTypingTriggers : QAbstractItemView::NoEditTriggers);
@@ -151,7 +150,7 @@ void TNumbersTab::strngrd3SelectCell(int col, int row) {
     m_pickers.ShowOnly(col);
 }
 
-void TNumbersTab::strngrd3Click() {
+void NumbersTab::strngrd3Click() {
     const int col = m_sheet.strngrd3->currentColumn();
     const int row = m_sheet.strngrd3->currentRow();
     if (!IsMarkColumn(col) || row < 1)
@@ -160,7 +159,7 @@ void TNumbersTab::strngrd3Click() {
         m_pickers.SendBehind();
 }
 
-bool TNumbersTab::eventFilter(QObject* watched, QEvent* event) {
+bool NumbersTab::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         const int col = PickerColumn(watched);
         if (col != 0 && LeavesPicker(static_cast<QFocusEvent*>(event)->reason()))
@@ -184,8 +183,8 @@ bool TNumbersTab::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TNumbersTab::strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem& option, int col,
-                                   int row) {
+void NumbersTab::strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem& option, int col,
+                                  int row) {
     const QRect rect = option.rect;
     HandlePickers(col, rect, option.state);
 
@@ -233,7 +232,7 @@ void TNumbersTab::strngrd3DrawCell(QPainter& painter, const QStyleOptionViewItem
 // The current period cell of a row without the Always mark carries its
 // picker: painting the cell lays the picker over it and keeps it showing the
 // cell's value.
-void TNumbersTab::HandlePickers(int col, const QRect& rect, QStyle::State state) {
+void NumbersTab::HandlePickers(int col, const QRect& rect, QStyle::State state) {
     if (!CurrentRowTakesPeriod())
         return;
     const int currentCol = m_sheet.strngrd3->currentColumn();
@@ -258,20 +257,20 @@ void TNumbersTab::HandlePickers(int col, const QRect& rect, QStyle::State state)
     }
 }
 
-bool TNumbersTab::CurrentRowTakesPeriod() const {
+bool NumbersTab::CurrentRowTakesPeriod() const {
     const int row = m_sheet.strngrd3->currentRow();
     return row >= 1 && m_cells.Cell(col::kAlways, row) == kNo;
 }
 
-QRect TNumbersTab::CellInPickerParent(const QRect& viewportRect) const {
+QRect NumbersTab::CellInPickerParent(const QRect& viewportRect) const {
     QWidget* parent = m_sheet.dtp_startdate->parentWidget();
     const QPoint topLeft = m_sheet.strngrd3->viewport()->mapTo(parent, viewportRect.topLeft());
     return {topLeft, viewportRect.size()};
 }
 
 // A picker left standing where its cell was would cover another row.
-void TNumbersTab::SendPickersBehindWhenCellLeavesView() {
-    TStringGrid* grid = m_sheet.strngrd3;
+void NumbersTab::SendPickersBehindWhenCellLeavesView() {
+    StringGrid* grid = m_sheet.strngrd3;
     const QModelIndex current = grid->currentIndex();
     if (!current.isValid())
         return;
@@ -281,7 +280,7 @@ void TNumbersTab::SendPickersBehindWhenCellLeavesView() {
 
 // ---------------------------------------------------------------- pickers
 
-int TNumbersTab::PickerColumn(const QObject* watched) const {
+int NumbersTab::PickerColumn(const QObject* watched) const {
     for (int c = col::kStartDate; c <= col::kEndTime; ++c)
         if (watched == m_pickers.For(c))
             return c;
@@ -290,11 +289,11 @@ int TNumbersTab::PickerColumn(const QObject* watched) const {
 
 // Its own calendar or menu popping up, or another window becoming active,
 // leaves the focus with the picker as far as this window is concerned.
-bool TNumbersTab::LeavesPicker(Qt::FocusReason reason) {
+bool NumbersTab::LeavesPicker(Qt::FocusReason reason) {
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
-void TNumbersTab::RunExitHandler(int col) {
+void NumbersTab::RunExitHandler(int col) {
     switch (col) {
     case col::kStartDate:
         dtp_startdateExit();
@@ -313,37 +312,37 @@ void TNumbersTab::RunExitHandler(int col) {
     }
 }
 
-void TNumbersTab::dtp_startdateChange() {
+void NumbersTab::dtp_startdateChange() {
     PickerEditPending = true;
     m_sheet.strngrd3->viewport()->update();
 }
 
-void TNumbersTab::PickerExit(int col) {
+void NumbersTab::PickerExit(int col) {
     const int row = m_sheet.strngrd3->currentRow();
     if (row < 1)
         return;
     m_cells.SetCell(col, row, m_pickers.CellText(col).toStdString());
 }
 
-void TNumbersTab::dtp_startdateExit() {
+void NumbersTab::dtp_startdateExit() {
     PickerExit(col::kStartDate);
     // The value is in the cell now; nothing is left for a paint to copy.
     PickerEditPending = false;
     m_sheet.dtp_startdate->hide();
 }
 
-void TNumbersTab::dtp_starttimeExit() {
+void NumbersTab::dtp_starttimeExit() {
     PickerExit(col::kStartTime);
 }
 
-void TNumbersTab::dtp_enddateExit() {
+void NumbersTab::dtp_enddateExit() {
     PickerExit(col::kEndDate);
 }
 
-void TNumbersTab::dtp_endtimeExit() {
+void NumbersTab::dtp_endtimeExit() {
     PickerExit(col::kEndTime);
 }
 
-void TNumbersTab::Tell(const std::string& text) {
+void NumbersTab::Tell(const std::string& text) {
     ShowMessage(m_sheet.window, QString::fromStdString(text));
 }

@@ -19,13 +19,13 @@ class QPushButton;
 class QStyleOptionViewItem;
 class QTimeEdit;
 class QWidget;
-class TStringGrid;
+class StringGrid;
 
 // The controls of the sheet, owned by the window.
 struct NumbersSheet {
     QWidget* window; // parent of the message boxes
     QWidget* pgc1;   // repainted after the list is cleared
-    TStringGrid* strngrd3;
+    StringGrid* strngrd3;
     QPushButton* btn10; // Read
     QPushButton* btn9;  // Save
     QPushButton* btn6;  // All Always
@@ -45,12 +45,12 @@ struct NumbersSheet {
 // Background of a period cell whose date or time cannot be right.
 inline const QColor kMoneyGreen{0xC0, 0xDC, 0xC0};
 
-class TNumbersTab : public QObject {
+class NumbersTab : public QObject {
     Q_OBJECT
 
 public:
-    TNumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link, gsm::TtelephoneSend& command,
-                QObject* parent = nullptr);
+    NumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link, gsm::TtelephoneSend& command,
+               QObject* parent = nullptr);
 
     // Start-up: headers, serials and unset marks; the grid's painting,
     // selection and clicks, the buttons and the pickers are connected.
@@ -82,8 +82,8 @@ public:
     bool DeleteAllState = false;
 
     gsm::IGrid& Cells() { return m_cells; }
-    TNumberPickers& Pickers() { return m_pickers; }
-    gsm::numbers::TNumberListTransfer& Transfer() { return m_transfer; }
+    NumberPickers& Pickers() { return m_pickers; }
+    gsm::numbers::NumberListTransfer& Transfer() { return m_transfer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,9 +103,9 @@ private:
     void Tell(const std::string& text);
 
     NumbersSheet m_sheet;
-    TGridCells m_cells;
-    TNumberPickers m_pickers;
-    gsm::numbers::TNumberListTransfer m_transfer;
+    GridCells m_cells;
+    NumberPickers m_pickers;
+    gsm::numbers::NumberListTransfer m_transfer;
     // A mouse button is down on the grid: the current cell moves with the
     // press, and the click that follows is what toggles a mark.
     bool m_mouseDown = false;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-void TPortBox::SetPorts(const QList<PortEntry>& ports) {
+void PortBox::SetPorts(const QList<PortEntry>& ports) {
     const QString typed = currentText();
     clear();
     for (const PortEntry& port : ports) {
@@ -17,19 +17,19 @@ void TPortBox::SetPorts(const QList<PortEntry>& ports) {
     WidenDropDown();
 }
 
-bool TPortBox::SelectPort(const QString& path) {
+bool PortBox::SelectPort(const QString& path) {
     const int at = path.isEmpty() ? -1 : findText(path);
     if (at >= 0)
         setCurrentIndex(at);
     return at >= 0;
 }
 
-void TPortBox::showPopup() {
+void PortBox::showPopup() {
     emit popupAboutToShow();
     QComboBox::showPopup();
 }
 
-void TPortBox::WidenDropDown() {
+void PortBox::WidenDropDown() {
     int widest = 0;
     for (int i = 0; i < count(); ++i)
         widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));

@@ -8,7 +8,7 @@
 
 #include <QComboBox>
 
-class TPortBox : public QComboBox {
+class PortBox : public QComboBox {
     Q_OBJECT
 
 public:

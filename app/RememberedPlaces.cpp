@@ -8,33 +8,33 @@ constexpr const char* kWindowPos = "window/pos";
 constexpr const char* kFolders = "folders/";
 } // namespace
 
-TRememberedPlaces::TRememberedPlaces()
+RememberedPlaces::RememberedPlaces()
     : m_settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganization),
                  QString::fromLatin1(kApplication)) {}
 
-QString TRememberedPlaces::LastPort() const {
+QString RememberedPlaces::LastPort() const {
     return m_settings.value(QString::fromLatin1(kLastPort)).toString();
 }
 
-void TRememberedPlaces::SetLastPort(const QString& port) {
+void RememberedPlaces::SetLastPort(const QString& port) {
     m_settings.setValue(QString::fromLatin1(kLastPort), port);
 }
 
-std::optional<QPoint> TRememberedPlaces::WindowPos() const {
+std::optional<QPoint> RememberedPlaces::WindowPos() const {
     const QVariant pos = m_settings.value(QString::fromLatin1(kWindowPos));
     if (!pos.isValid())
         return std::nullopt;
     return pos.toPoint();
 }
 
-void TRememberedPlaces::SetWindowPos(const QPoint& pos) {
+void RememberedPlaces::SetWindowPos(const QPoint& pos) {
     m_settings.setValue(QString::fromLatin1(kWindowPos), pos);
 }
 
-QString TRememberedPlaces::Folder(const QString& dialog) const {
+QString RememberedPlaces::Folder(const QString& dialog) const {
     return m_settings.value(QString::fromLatin1(kFolders) + dialog).toString();
 }
 
-void TRememberedPlaces::SetFolder(const QString& dialog, const QString& folder) {
+void RememberedPlaces::SetFolder(const QString& dialog, const QString& folder) {
     m_settings.setValue(QString::fromLatin1(kFolders) + dialog, folder);
 }

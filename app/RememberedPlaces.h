@@ -9,9 +9,9 @@
 
 #include <optional>
 
-class TRememberedPlaces {
+class RememberedPlaces {
 public:
-    TRememberedPlaces();
+    RememberedPlaces();
 
     QString LastPort() const;
     void SetLastPort(const QString& port);

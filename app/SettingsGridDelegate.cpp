@@ -5,13 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TSettingsGridDelegate::TSettingsGridDelegate(EditTextChanged editTextChanged,
-                                             CellPainted cellPainted, QObject* parent)
+SettingsGridDelegate::SettingsGridDelegate(EditTextChanged editTextChanged, CellPainted cellPainted,
+                                           QObject* parent)
     : QStyledItemDelegate(parent), m_editTextChanged(std::move(editTextChanged)),
       m_cellPainted(std::move(cellPainted)) {}
 
-QWidget* TSettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                                             const QModelIndex& index) const {
+QWidget* SettingsGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         const int col = index.column();
@@ -23,7 +23,7 @@ QWidget* TSettingsGridDelegate::createEditor(QWidget* parent, const QStyleOption
     return editor;
 }
 
-void TSettingsGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+void SettingsGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         const QString text = index.data(Qt::EditRole).toString();
         if (line->text() != text)
@@ -33,13 +33,13 @@ void TSettingsGridDelegate::setEditorData(QWidget* editor, const QModelIndex& in
     QStyledItemDelegate::setEditorData(editor, index);
 }
 
-void TSettingsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                  const QModelIndex& index) const {
+void SettingsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
     m_cellPainted(index.column(), index.row());
 }
 
-bool TSettingsGridDelegate::eventFilter(QObject* object, QEvent* event) {
+bool SettingsGridDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(object);
     if (!editor || event->type() != QEvent::KeyPress)
         return QStyledItemDelegate::eventFilter(object, event);

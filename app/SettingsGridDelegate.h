@@ -7,13 +7,13 @@
 
 #include <functional>
 
-class TSettingsGridDelegate : public QStyledItemDelegate {
+class SettingsGridDelegate : public QStyledItemDelegate {
 public:
     using EditTextChanged = std::function<void(int col, int row, const QString& text)>;
     using CellPainted = std::function<void(int col, int row)>;
 
-    TSettingsGridDelegate(EditTextChanged editTextChanged, CellPainted cellPainted,
-                          QObject* parent = nullptr);
+    SettingsGridDelegate(EditTextChanged editTextChanged, CellPainted cellPainted,
+                         QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

@@ -32,15 +32,15 @@ constexpr const char* kHeaderStyle = "QHeaderView::section {"
 // What happens when focus leaves each list.
 struct ListExitHandler {
     int row;
-    void (TSettingsGridEditor::*handler)();
+    void (SettingsGridEditor::*handler)();
 };
 constexpr ListExitHandler kListExits[] = {
-    {settings::row::kDin1Type, &TSettingsGridEditor::cbb1Exit},
-    {settings::row::kDin2Type, &TSettingsGridEditor::cbb2Exit},
-    {settings::row::kArmAfterPowerOn, &TSettingsGridEditor::cbb4Exit},
-    {settings::row::kRelayAuthorization, &TSettingsGridEditor::cbb3Exit},
-    {settings::row::kNotifyRelayOn, &TSettingsGridEditor::cbb10Exit},
-    {settings::row::kNotifyRelayOff, &TSettingsGridEditor::cbb12Exit},
+    {settings::row::kDin1Type, &SettingsGridEditor::cbb1Exit},
+    {settings::row::kDin2Type, &SettingsGridEditor::cbb2Exit},
+    {settings::row::kArmAfterPowerOn, &SettingsGridEditor::cbb4Exit},
+    {settings::row::kRelayAuthorization, &SettingsGridEditor::cbb3Exit},
+    {settings::row::kNotifyRelayOn, &SettingsGridEditor::cbb10Exit},
+    {settings::row::kNotifyRelayOff, &SettingsGridEditor::cbb12Exit},
 };
 
 // The lists' drop-down items are a fixed 13 pixels high.
@@ -57,17 +57,17 @@ private:
 
 } // namespace
 
-TSettingsGridEditor::TSettingsGridEditor(const SettingsSheet& sheet, const gsm::CodePage& codePage,
-                                         QObject* parent)
+SettingsGridEditor::SettingsGridEditor(const SettingsSheet& sheet, const gsm::CodePage& codePage,
+                                       QObject* parent)
     : QObject(parent), m_sheet(sheet), m_lists(sheet.lists), m_codePage(codePage) {
     InstallGridHook();
 }
 
-void TSettingsGridEditor::InstallGridHook() {
-    TStringGrid& grid = *m_sheet.strngrd_write;
+void SettingsGridEditor::InstallGridHook() {
+    StringGrid& grid = *m_sheet.strngrd_write;
     // The grid owns the delegate and may outlive this object while the window closes.
-    const QPointer<TSettingsGridEditor> self(this);
-    grid.setItemDelegate(new TSettingsGridDelegate(
+    const QPointer<SettingsGridEditor> self(this);
+    grid.setItemDelegate(new SettingsGridDelegate(
         [self](int col, int row, const QString& text) {
             if (self)
                 self->strngrd_writeSetEditText(col, row, text);
@@ -101,15 +101,15 @@ void TSettingsGridEditor::InstallGridHook() {
 
 // ---------------------------------------------------------------- grid
 
-void TSettingsGridEditor::strngrd_writeSelectCell(int col, int /*row*/) {
+void SettingsGridEditor::strngrd_writeSelectCell(int col, int /*row*/) {
     m_sheet.strngrd_write->setEditTriggers(
         col == settings::col::kDescription ? QAbstractItemView::NoEditTriggers : kEditing);
 }
 
-void TSettingsGridEditor::strngrd_writeSetEditText(int col, int row, const QString& text) {
+void SettingsGridEditor::strngrd_writeSetEditText(int col, int row, const QString& text) {
     if (col != settings::col::kContent || row < settings::kFirstRow || row > settings::kLastRow)
         return;
-    TStringGrid& grid = *m_sheet.strngrd_write;
+    StringGrid& grid = *m_sheet.strngrd_write;
     grid.SetCells(col, row, text);
     const settings::EditOutcome out = settings::ApplyEditRules(row, text.toStdString(), m_codePage);
     if (out.changed)
@@ -126,7 +126,7 @@ void TSettingsGridEditor::strngrd_writeSetEditText(int col, int row, const QStri
             Qt::QueuedConnection);
 }
 
-void TSettingsGridEditor::strngrd_writeDrawCell(int col, int row) {
+void SettingsGridEditor::strngrd_writeDrawCell(int col, int row) {
     if (col != settings::col::kContent)
         return;
     QComboBox* list = m_lists.At(row);
@@ -137,22 +137,22 @@ void TSettingsGridEditor::strngrd_writeDrawCell(int col, int row) {
     list->show();
 }
 
-void TSettingsGridEditor::PlaceList(QComboBox& list, int row) {
-    TStringGrid& grid = *m_sheet.strngrd_write;
+void SettingsGridEditor::PlaceList(QComboBox& list, int row) {
+    StringGrid& grid = *m_sheet.strngrd_write;
     const QRect cell = grid.visualRect(grid.model()->index(row, settings::col::kContent));
     const QPoint topLeft = grid.viewport()->mapTo(m_sheet.ts1, cell.topLeft());
     list.setGeometry(QRect(topLeft, cell.size()));
     list.raise();
 }
 
-void TSettingsGridEditor::strngrd_writeHorizontalScroll() {
+void SettingsGridEditor::strngrd_writeHorizontalScroll() {
     const int position = m_sheet.strngrd_write->horizontalScrollBar()->value();
     m_sheet.ts1->window()->setWindowTitle(QString::fromUtf8(kScrollCaptionPrefix) +
                                           QString::number(position));
     ReplaceLists();
 }
 
-void TSettingsGridEditor::ReplaceLists() {
+void SettingsGridEditor::ReplaceLists() {
     for (QComboBox* list : m_sheet.lists)
         list->hide();
     // Scrolling moves the painted cells without painting them again; the
@@ -162,7 +162,7 @@ void TSettingsGridEditor::ReplaceLists() {
 
 // ---------------------------------------------------------------- lists
 
-bool TSettingsGridEditor::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsGridEditor::eventFilter(QObject* watched, QEvent* event) {
     // Opening a list's drop-down does not leave the list.
     if (event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
@@ -173,26 +173,26 @@ bool TSettingsGridEditor::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TSettingsGridEditor::ListExit(int row) {
+void SettingsGridEditor::ListExit(int row) {
     if (const QComboBox* list = m_lists.At(row))
         m_sheet.strngrd_write->SetCells(settings::col::kContent, row, list->currentText());
 }
 
-void TSettingsGridEditor::cbb1Exit() {
+void SettingsGridEditor::cbb1Exit() {
     ListExit(settings::row::kDin1Type);
 }
-void TSettingsGridEditor::cbb2Exit() {
+void SettingsGridEditor::cbb2Exit() {
     ListExit(settings::row::kDin2Type);
 }
-void TSettingsGridEditor::cbb4Exit() {
+void SettingsGridEditor::cbb4Exit() {
     ListExit(settings::row::kArmAfterPowerOn);
 }
-void TSettingsGridEditor::cbb3Exit() {
+void SettingsGridEditor::cbb3Exit() {
     ListExit(settings::row::kRelayAuthorization);
 }
-void TSettingsGridEditor::cbb10Exit() {
+void SettingsGridEditor::cbb10Exit() {
     ListExit(settings::row::kNotifyRelayOn);
 }
-void TSettingsGridEditor::cbb12Exit() {
+void SettingsGridEditor::cbb12Exit() {
     ListExit(settings::row::kNotifyRelayOff);
 }

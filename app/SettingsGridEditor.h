@@ -12,12 +12,12 @@
 
 inline constexpr const char* kScrollCaptionPrefix = "滚动条位置:";
 
-class TSettingsGridEditor : public QObject {
+class SettingsGridEditor : public QObject {
     Q_OBJECT
 
 public:
-    TSettingsGridEditor(const SettingsSheet& sheet, const gsm::CodePage& codePage,
-                        QObject* parent = nullptr);
+    SettingsGridEditor(const SettingsSheet& sheet, const gsm::CodePage& codePage,
+                       QObject* parent = nullptr);
 
     void strngrd_writeSelectCell(int col, int row);
     void strngrd_writeSetEditText(int col, int row, const QString& text);
@@ -44,6 +44,6 @@ private:
     void ReplaceLists();
 
     SettingsSheet m_sheet;
-    TComboLists m_lists;
+    ComboLists m_lists;
     const gsm::CodePage& m_codePage;
 };

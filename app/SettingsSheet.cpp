@@ -4,24 +4,24 @@
 
 namespace settings = gsm::settings;
 
-QComboBox* TComboLists::At(int row) const {
+QComboBox* ComboLists::At(int row) const {
     const int slot = settings::ListSlot(row);
     return slot < 0 ? nullptr : m_lists[static_cast<std::size_t>(slot)];
 }
 
-int TComboLists::ItemIndex(int row) const {
+int ComboLists::ItemIndex(int row) const {
     const QComboBox* list = At(row);
     return list ? list->currentIndex() : settings::kNoSelection;
 }
 
-void TComboLists::SetItemIndex(int row, int index) {
+void ComboLists::SetItemIndex(int row, int index) {
     QComboBox* list = At(row);
     if (!list)
         return;
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : settings::kNoSelection);
 }
 
-void TComboLists::ShowList(int row) {
+void ComboLists::ShowList(int row) {
     if (QComboBox* list = At(row))
         list->show();
 }

@@ -9,11 +9,11 @@
 class QComboBox;
 class QPushButton;
 class QWidget;
-class TStringGrid;
+class StringGrid;
 
 struct SettingsSheet {
     QWidget* ts1;
-    TStringGrid* strngrd_write;
+    StringGrid* strngrd_write;
     // In the order of the catalogue: cbb1, cbb2, cbb4, cbb3, cbb10, cbb12.
     std::array<QComboBox*, 6> lists;
     QPushButton* btn21; // Read Settings
@@ -23,9 +23,9 @@ struct SettingsSheet {
 };
 
 // A selected index per row; an index the list does not have clears the selection.
-class TComboLists : public gsm::settings::IChoiceLists {
+class ComboLists : public gsm::settings::IChoiceLists {
 public:
-    explicit TComboLists(const std::array<QComboBox*, 6>& lists) : m_lists(lists) {}
+    explicit ComboLists(const std::array<QComboBox*, 6>& lists) : m_lists(lists) {}
 
     int ItemIndex(int row) const override;
     void SetItemIndex(int row, int index) override;

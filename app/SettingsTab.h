@@ -24,13 +24,13 @@ struct SettingsReporting {
     std::function<void(const QString&)> setPanelText;
 };
 
-class TSettingsTab : public QObject {
+class SettingsTab : public QObject {
     Q_OBJECT
 
 public:
-    TSettingsTab(const SettingsSheet& sheet, gsm::DeviceLink& link, gsm::TBasicInf& basic,
-                 SettingsReporting reporting, const gsm::CodePage& codePage,
-                 QObject* parent = nullptr);
+    SettingsTab(const SettingsSheet& sheet, gsm::DeviceLink& link, gsm::TBasicInf& basic,
+                SettingsReporting reporting, const gsm::CodePage& codePage,
+                QObject* parent = nullptr);
 
     // Headers, captions, descriptions, start values and the lists' start
     // indexes. The lists stay hidden until the grid paints their cells.
@@ -41,17 +41,17 @@ public:
     void btn21Click();
     void btn22Click();
 
-    gsm::settings::Tsettings_transfer& Transfer() { return m_transfer; }
-    gsm::settings::TSettingsCodec& Codec() { return m_codec; }
-    TComboLists& Lists() { return m_lists; }
+    gsm::settings::SettingsTransfer& Transfer() { return m_transfer; }
+    gsm::settings::SettingsCodec& Codec() { return m_codec; }
+    ComboLists& Lists() { return m_lists; }
 
 private:
     void Tell(const std::string& text);
 
     SettingsSheet m_sheet;
     SettingsReporting m_reporting;
-    TGridCells m_cells;
-    TComboLists m_lists;
-    gsm::settings::TSettingsCodec m_codec;
-    gsm::settings::Tsettings_transfer m_transfer;
+    GridCells m_cells;
+    ComboLists m_lists;
+    gsm::settings::SettingsCodec m_codec;
+    gsm::settings::SettingsTransfer m_transfer;
 };

@@ -15,7 +15,7 @@ std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height) {
     return rects;
 }
 
-TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("stat1_panel%1").arg(i));
@@ -29,19 +29,19 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
     m_panels[2]->setAccessibleDescription(QStringLiteral("Status"));
 }
 
-QString TStatusBar::PanelText(int index) const {
+QString StatusBar::PanelText(int index) const {
     return m_panels.at(static_cast<std::size_t>(index))->text();
 }
 
-void TStatusBar::SetPanelText(int index, const QString& text) {
+void StatusBar::SetPanelText(int index, const QString& text) {
     m_panels.at(static_cast<std::size_t>(index))->setText(text);
 }
 
-QRect TStatusBar::PanelRect(int index) const {
+QRect StatusBar::PanelRect(int index) const {
     return StatusPanelRects(width(), height()).at(static_cast<std::size_t>(index));
 }
 
-void TStatusBar::paintEvent(QPaintEvent*) {
+void StatusBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const auto rects = StatusPanelRects(width(), height());
@@ -50,11 +50,11 @@ void TStatusBar::paintEvent(QPaintEvent*) {
             emit drawPanel(i, rects[static_cast<std::size_t>(i)]);
 }
 
-void TStatusBar::resizeEvent(QResizeEvent*) {
+void StatusBar::resizeEvent(QResizeEvent*) {
     PlacePanels();
 }
 
-void TStatusBar::PlacePanels() {
+void StatusBar::PlacePanels() {
     const auto rects = StatusPanelRects(width(), height());
     for (int i = 0; i < kStatusPanelCount; ++i)
         m_panels[static_cast<std::size_t>(i)]->setGeometry(rects[static_cast<std::size_t>(i)]);

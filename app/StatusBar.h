@@ -19,11 +19,11 @@ inline constexpr int kStatusPanelTop = 2;
 // Panel rectangles of a bar `width` x `height`; the last panel takes the rest.
 std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height);
 
-class TStatusBar : public QWidget {
+class StatusBar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TStatusBar(QWidget* parent = nullptr);
+    explicit StatusBar(QWidget* parent = nullptr);
 
     QString PanelText(int index) const;
     void SetPanelText(int index, const QString& text);

@@ -8,8 +8,8 @@ constexpr int kHeaderRow = 0;
 constexpr int kFixedColumn = 0;
 } // namespace
 
-TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
-    : QTableWidget(rowCount, colCount, parent), m_scale(TLayoutScale::For(font())) {
+StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
+    : QTableWidget(rowCount, colCount, parent), m_scale(LayoutScale::For(font())) {
     for (int r = 0; r < rowCount; ++r)
         for (int c = 0; c < colCount; ++c)
             setItem(r, c, new QTableWidgetItem);
@@ -29,42 +29,42 @@ TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
     setTextElideMode(Qt::ElideNone);
     MarkFixedColumn();
 
-    connect(model(), &QAbstractItemModel::dataChanged, this, &TStringGrid::MirrorHeaderRow);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &StringGrid::MirrorHeaderRow);
 }
 
-QString TStringGrid::Cells(int col, int row) const {
+QString StringGrid::Cells(int col, int row) const {
     const QTableWidgetItem* cell = item(row, col);
     return cell ? cell->text() : QString();
 }
 
-void TStringGrid::SetCells(int col, int row, const QString& text) {
+void StringGrid::SetCells(int col, int row, const QString& text) {
     if (QTableWidgetItem* cell = item(row, col))
         cell->setText(text);
 }
 
-void TStringGrid::SetColWidths(std::initializer_list<int> widths) {
+void StringGrid::SetColWidths(std::initializer_list<int> widths) {
     int c = 0;
     for (int w : widths)
         setColumnWidth(c++, m_scale.Width(w));
 }
 
-void TStringGrid::SetRowHeight(int row, int height) {
+void StringGrid::SetRowHeight(int row, int height) {
     if (row == kHeaderRow)
         horizontalHeader()->setFixedHeight(m_scale.Height(height));
     else
         setRowHeight(row, m_scale.Height(height));
 }
 
-int TStringGrid::RowHeight(int row) const {
+int StringGrid::RowHeight(int row) const {
     return row == kHeaderRow ? horizontalHeader()->height() : rowHeight(row);
 }
 
-void TStringGrid::SelectCell(int col, int row) {
+void StringGrid::SelectCell(int col, int row) {
     clearSelection();
     setCurrentCell(row, col, QItemSelectionModel::ClearAndSelect);
 }
 
-QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+QModelIndex StringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     const QModelIndex next = QTableWidget::moveCursor(cursorAction, modifiers);
     if (!next.isValid() || next.column() != kFixedColumn || columnCount() <= kFixedColumn + 1)
         return next;
@@ -77,12 +77,12 @@ QModelIndex TStringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
     return model()->index(next.row(), kFixedColumn + 1);
 }
 
-bool TStringGrid::InFixedColumn(const QPoint& viewportPos) const {
+bool StringGrid::InFixedColumn(const QPoint& viewportPos) const {
     const QModelIndex at = indexAt(viewportPos);
     return at.isValid() && at.column() == kFixedColumn;
 }
 
-void TStringGrid::mousePressEvent(QMouseEvent* event) {
+void StringGrid::mousePressEvent(QMouseEvent* event) {
     if (InFixedColumn(event->position().toPoint())) {
         event->accept();
         return;
@@ -90,7 +90,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
     QTableWidget::mousePressEvent(event);
 }
 
-void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (InFixedColumn(event->position().toPoint())) {
         event->accept();
         return;
@@ -98,7 +98,7 @@ void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableWidget::mouseDoubleClickEvent(event);
 }
 
-void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+void StringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
     if (topLeft.row() > kHeaderRow)
         return;
     for (int c = topLeft.column(); c <= bottomRight.column(); ++c)
@@ -108,7 +108,7 @@ void TStringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex&
 // The fixed column looks like the header and cannot be selected or edited.
 // Its texts start at the left edge, as the grid's default drawing puts them;
 // grids that want them centred paint their cells themselves.
-void TStringGrid::MarkFixedColumn() {
+void StringGrid::MarkFixedColumn() {
     const QBrush fixedColour = palette().button();
     for (int r = 0; r < rowCount(); ++r) {
         QTableWidgetItem* cell = item(r, kFixedColumn);

@@ -11,14 +11,14 @@
 
 #include <initializer_list>
 
-class TStringGrid : public QTableWidget {
+class StringGrid : public QTableWidget {
     Q_OBJECT
 
 public:
     static constexpr int kDefaultRowHeight = 24;
 
     // Every cell exists from the start, so item(row, column) is never null.
-    TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
+    StringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
 
     int ColCount() const { return columnCount(); }
     int RowCount() const { return rowCount(); }
@@ -26,12 +26,12 @@ public:
     void SetCells(int col, int row, const QString& text);
 
     // Widths and heights are given for the face the layout was drawn with
-    // and scaled to the grid's own font (see TLayoutScale); the parent's
+    // and scaled to the grid's own font (see LayoutScale); the parent's
     // font must be set before the grid is created.
     void SetColWidths(std::initializer_list<int> widths);
     // Row 0 is the header: its height is the header's height.
     void SetRowHeight(int row, int height);
-    const TLayoutScale& Scale() const { return m_scale; }
+    const LayoutScale& Scale() const { return m_scale; }
     int RowHeight(int row) const;
     // Makes (col, row) the current cell and the whole selection.
     void SelectCell(int col, int row);
@@ -45,7 +45,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    TLayoutScale m_scale;
+    LayoutScale m_scale;
 
     bool InFixedColumn(const QPoint& viewportPos) const;
     void MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight);

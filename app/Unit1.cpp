@@ -2,21 +2,21 @@
 
 #include "CheckBoxImages.h"
 #include "HelpPicture.h"
-#include "HistoryExchange.h"
 #include "HistoryTab.h"
 #include "MessageBoxes.h"
 #include "NumberListExchange.h"
 #include "NumbersTab.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "PortBox.h"
 #include "PortOpenFailure.h"
-#include "ProfileExchange.h"
 #include "RememberedPlaces.h"
 #include "SettingsGridEditor.h"
 #include "SettingsTab.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TComm.h"
+#include "Tcustomstringgrid_basis.h"
+#include "Tcustomstringgrid_his.h"
 #include "Trecognitionserial.h"
 #include "Unit7.h"
 #include "WindowPlacement.h"
@@ -111,7 +111,7 @@ Reporting TForm1::ReportingOf() {
 // ---------------------------------------------------------------- start-up
 
 void TForm1::FormCreate() {
-    Remembered = std::make_unique<TRememberedPlaces>();
+    Remembered = std::make_unique<RememberedPlaces>();
     ApplyDateFormat();
     InstallSettingsGridHook();
     CentreOnScreen();
@@ -136,10 +136,10 @@ void TForm1::FormCreate() {
     FillSettingsGrid();
     FillNumberGrid();
     FillHistoryGrid();
-    HistoryTab = new THistoryTab(HistorySheetOf(), ReportingOf(), *Link, HistoryInf, this);
-    HistoryTab->AttachTo(ReceivePath->handlers);
+    historyTab = new HistoryTab(HistorySheetOf(), ReportingOf(), *Link, HistoryInf, this);
+    historyTab->AttachTo(receivePath->handlers);
     customstringgrid_basis = new Tcustomstringgrid_basis(SettingsSheetOf(), ReportingOf());
-    NumberListFiles = new TNumberListFiles(NumbersSheetOf(), ReportingOf(), this);
+    NumberListFiles = new NumberListExchange(NumbersSheetOf(), ReportingOf(), this);
     customstringgrid_his = new Tcustomstringgrid_his(HistorySheetOf(), ReportingOf());
 
     img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
@@ -156,8 +156,8 @@ void TForm1::ApplyDateFormat() {
 // The settings grid's own message handling is installed here by the
 // settings grid code.
 void TForm1::InstallSettingsGridHook() {
-    SettingsGridEditor =
-        new TSettingsGridEditor(SettingsSheetOf(), gsm::SystemCodePageInstance(), this);
+    settingsGridEditor =
+        new SettingsGridEditor(SettingsSheetOf(), gsm::SystemCodePageInstance(), this);
 }
 
 void TForm1::CentreOnScreen() {
@@ -202,31 +202,31 @@ void TForm1::CreateDeviceLink() {
 }
 
 void TForm1::CreateReceivePath() {
-    OperationGate = std::make_unique<gsm::TOperationGate>([this](bool enabled) {
+    operationGate = std::make_unique<gsm::OperationGate>([this](bool enabled) {
         if (enabled)
             EnableDeviceOperations();
         else
             DisableDeviceOperations();
         // A login sent while another request waits would take its reply.
-        btn1->setEnabled(!OperationGate->Outstanding());
+        btn1->setEnabled(!operationGate->Outstanding());
     });
     // A request that went out is outstanding until it is answered or given up.
-    Link->requests.SetOnWaiting([this] { OperationGate->RequestSent(); });
-    if (LinkTrace.Active())
-        Link->trace = &LinkTrace;
+    Link->requests.SetOnWaiting([this] { operationGate->RequestSent(); });
+    if (linkTrace.Active())
+        Link->trace = &linkTrace;
 
     const auto message = [this](const std::string& text) {
         ShowMessage(this, QString::fromStdString(text));
     };
     passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
         [this] { return edt3->text().toStdString(); }, message,
-        [this](bool enabled) { OperationGate->SetLoggedIn(enabled); },
+        [this](bool enabled) { operationGate->SetLoggedIn(enabled); },
         [this](std::span<const std::uint8_t> bytes) {
             return DeviceCodePage->Decode(
                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         }});
 
-    ReceivePath = std::make_unique<gsm::TReceivePath>(
+    receivePath = std::make_unique<gsm::ReceivePath>(
         *Link,
         gsm::CommandObjects{RecData, RecValidCom, BasicInf, TelephoneSend, HistoryInf,
                             *passwordverify},
@@ -240,7 +240,7 @@ void TForm1::CreateReceivePath() {
                             statusbar_ctrl->SetNotice(QString::fromStdString(text));
                         },
                         [this] { LinkLost(); }},
-        *OperationGate);
+        *operationGate);
     ConnectDeviceHandlers();
 }
 
@@ -262,7 +262,7 @@ void TForm1::FillPortList() {
     if (cbb9->count() > 0)
         cbb9->setCurrentIndex(0);
     cbb9->SelectPort(Remembered->LastPort());
-    connect(cbb9, &TPortBox::popupAboutToShow, this, &TForm1::RefreshPortList);
+    connect(cbb9, &PortBox::popupAboutToShow, this, &TForm1::RefreshPortList);
 }
 
 // A port plugged in after start-up is listed the next time the list opens.
@@ -291,22 +291,22 @@ void TForm1::InitPickers() {
 // Captions, descriptions and start values of the settings rows are written
 // here by the settings catalogue.
 void TForm1::FillSettingsGrid() {
-    SettingsTab = new TSettingsTab(
+    settingsTab = new SettingsTab(
         SettingsSheetOf(), *Link, BasicInf,
         SettingsReporting{
             [this](quint16 percent) { progressbar_ctrl->SetProgress(percent); },
             [this](const QString& text) { stat1->SetPanelText(kStatusPanelText, text); }},
         gsm::SystemCodePageInstance(), this);
-    SettingsTab->AttachTo(ReceivePath->handlers);
-    SettingsTab->FillSettingsGrid();
+    settingsTab->AttachTo(receivePath->handlers);
+    settingsTab->FillSettingsGrid();
 }
 
 // Headers of the number list and the "no" marks of every row are written
 // here by the number grid.
 void TForm1::FillNumberGrid() {
-    NumbersTab = new TNumbersTab(NumbersSheetOf(), *Link, TelephoneSend, this);
-    NumbersTab->AttachTo(ReceivePath->handlers);
-    NumbersTab->FillNumberGrid();
+    numbersTab = new NumbersTab(NumbersSheetOf(), *Link, TelephoneSend, this);
+    numbersTab->AttachTo(receivePath->handlers);
+    numbersTab->FillNumberGrid();
 }
 
 void TForm1::FillHistoryGrid() {
@@ -349,12 +349,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::MayCloseDuringTransfer() {
-    if (!ReceivePath || !ReceivePath->Busy())
+    if (!receivePath || !receivePath->Busy())
         return true;
     if (!ConfirmStop(this, QString::fromUtf8(kStopTransferQuestion)))
         return false;
     // The answer may have come while the question was open.
-    ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+    receivePath->StopExchange(gsm::Verdict::LinkLost);
     return true;
 }
 
@@ -417,7 +417,7 @@ void TForm1::btn8Click() {
         ++PortButtonClicks;
         btn8->setText(QStringLiteral("Open"));
         // A transfer cannot outlive its port: it ends here, not at a timeout.
-        ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+        receivePath->StopExchange(gsm::Verdict::LinkLost);
         cm1->ClosePort();
         ShowPortIndicator(false);
     }
@@ -446,8 +446,8 @@ bool TForm1::OpenPortOrExplain() {
 }
 
 void TForm1::ClosePortQuietly() {
-    if (ReceivePath)
-        ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+    if (receivePath)
+        receivePath->StopExchange(gsm::Verdict::LinkLost);
     if (cm1 && cm1->PortOpen())
         cm1->ClosePort();
 }
@@ -456,11 +456,11 @@ void TForm1::LinkLost() {
     // A hang-up and a failed write may both report the same loss.
     if (!cm1->PortOpen())
         return;
-    ReceivePath->StopExchange(gsm::Verdict::LinkLost);
+    receivePath->StopExchange(gsm::Verdict::LinkLost);
     cm1->ClosePort();
     ShowPortClosed();
     // The device may have been swapped or reset: it must be logged in to again.
-    OperationGate->SetLoggedIn(false);
+    operationGate->SetLoggedIn(false);
     ShowMessage(this, QString::fromUtf8(kDeviceDisconnected));
 }
 
@@ -486,7 +486,7 @@ void TForm1::ShowPortIndicator(bool open) {
 
 void TForm1::cm1ReceiveData(TComm*, const char* buffer, quint16 bufferLength) {
     for (quint16 i = 0; i < bufferLength; ++i)
-        ReceivePath->TakeByte(static_cast<std::uint8_t>(buffer[i]));
+        receivePath->TakeByte(static_cast<std::uint8_t>(buffer[i]));
 }
 
 void TForm1::cm1RequestHangup(TComm*) {
@@ -499,14 +499,14 @@ void TForm1::SetReceiveTimeout(int ms) {
 }
 
 bool TForm1::StartTrace(const QString& path, QString* failure) {
-    if (!LinkTrace.OpenFile(path, failure))
+    if (!linkTrace.OpenFile(path, failure))
         return false;
-    Link->trace = &LinkTrace;
+    Link->trace = &linkTrace;
     return true;
 }
 
 void TForm1::tmr1Timer() {
-    ReceivePath->Timeout();
+    receivePath->Timeout();
 }
 
 void TForm1::btn1Click() {

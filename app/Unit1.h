@@ -27,7 +27,7 @@
 #include <memory>
 
 class QComboBox;
-class TRememberedPlaces;
+class RememberedPlaces;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -40,16 +40,16 @@ class QTimeEdit;
 class QTimer;
 class TComm;
 class TForm7;
-class TPageControl;
-class TStatusBar;
-class TStringGrid;
-class THistoryTab;
-class TNumbersTab;
-class TNumberListFiles;
+class PageControl;
+class StatusBar;
+class StringGrid;
+class HistoryTab;
+class NumbersTab;
+class NumberListExchange;
 class Tcustomstringgrid_basis;
 class Tcustomstringgrid_his;
-class TSettingsGridEditor;
-class TSettingsTab;
+class SettingsGridEditor;
+class SettingsTab;
 class Trecognitionserial;
 
 inline constexpr const char* kMainCaption =
@@ -78,7 +78,7 @@ public:
     // ---- top bar
     QFrame* pnl4;
     QLabel* lbl3;
-    TPortBox* cbb9;
+    PortBox* cbb9;
     QPushButton* btn8;
     QLabel* lbl4;
     QLineEdit* edt3;
@@ -92,7 +92,7 @@ public:
     QLineEdit* edt1; // hidden
 
     // ---- tabs
-    TPageControl* pgc1;
+    PageControl* pgc1;
     QWidget* ts1;
     QWidget* ts2;
     QWidget* ts3;
@@ -104,7 +104,7 @@ public:
     QPushButton* btn22;
     QPushButton* btn16;
     QPushButton* btn17;
-    TStringGrid* strngrd_write;
+    StringGrid* strngrd_write;
     QComboBox* cbb1;
     QComboBox* cbb2;
     QComboBox* cbb4;
@@ -123,7 +123,7 @@ public:
     QPushButton* btn6;
     QPushButton* btn7;
     QPushButton* btn11; // hidden
-    TStringGrid* strngrd3;
+    StringGrid* strngrd3;
     QFrame* Panel1;
     QDateEdit* dtp_startdate;
     QTimeEdit* dtp_starttime;
@@ -149,7 +149,7 @@ public:
     QPushButton* btn5; // hidden
     QFrame* Panel2;
     QScrollArea* ScrollBox2;
-    TStringGrid* strngrd4;
+    StringGrid* strngrd4;
 
     // ---- help
     QFrame* pnl1;
@@ -157,7 +157,7 @@ public:
     QPlainTextEdit* mmo1; // hidden
 
     // ---- status bar
-    TStatusBar* stat1;
+    StatusBar* stat1;
     QProgressBar* pb1;
     QLabel* img1; // red: port closed
     QLabel* img2; // green: port open
@@ -183,7 +183,7 @@ public:
 
     std::unique_ptr<Trecognitionserial> recognitionserial;
     // The last port, the window's place and the dialogs' folders, between runs.
-    std::unique_ptr<TRememberedPlaces> Remembered;
+    std::unique_ptr<RememberedPlaces> Remembered;
     std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
     std::unique_ptr<Tstatusbar_ctrl> statusbar_ctrl;
 
@@ -193,27 +193,27 @@ public:
     std::unique_ptr<CommPortWriter> PortWriter;
     std::unique_ptr<gsm::DeviceLink> Link;
     // The frame trace; fed only while it writes somewhere.
-    TLinkTrace LinkTrace;
+    LinkTrace linkTrace;
 
     // Locks the device operations until a login succeeds and while a request
     // is outstanding.
-    std::unique_ptr<gsm::TOperationGate> OperationGate;
+    std::unique_ptr<gsm::OperationGate> operationGate;
     std::unique_ptr<gsm::Tpasswordverify> passwordverify;
     // The code page of the device's texts; the password reply is read in it.
     const gsm::CodePage* DeviceCodePage = &gsm::SystemCodePageInstance();
     // Turns received bytes into frames and hands each reply to its handler;
     // the settings, number list and history code attach their page handlers.
-    std::unique_ptr<gsm::TReceivePath> ReceivePath;
+    std::unique_ptr<gsm::ReceivePath> receivePath;
     // The history sheet's read, filter and export; owned through the parent chain.
-    THistoryTab* HistoryTab = nullptr;
+    HistoryTab* historyTab = nullptr;
     // The settings sheet's editing rules, and its read and save; owned through the parent chain.
-    TSettingsGridEditor* SettingsGridEditor = nullptr;
-    TSettingsTab* SettingsTab = nullptr;
+    SettingsGridEditor* settingsGridEditor = nullptr;
+    SettingsTab* settingsTab = nullptr;
     // The number list sheet's editing, read and save; owned through the parent chain.
-    TNumbersTab* NumbersTab = nullptr;
+    NumbersTab* numbersTab = nullptr;
     // The spreadsheet and CSV files of the three sheets; owned through the parent chain.
     Tcustomstringgrid_basis* customstringgrid_basis = nullptr;
-    TNumberListFiles* NumberListFiles = nullptr;
+    NumberListExchange* NumberListFiles = nullptr;
     Tcustomstringgrid_his* customstringgrid_his = nullptr;
 
     TForm7* Form7 = nullptr;

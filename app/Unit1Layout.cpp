@@ -1,6 +1,6 @@
 // The window's controls: names, captions, places and sizes.
 
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "PortBox.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
@@ -190,7 +190,7 @@ void TForm1::BuildTopBar(QWidget* client) {
     pnl4->setGeometry(0, 0, kClientWidth, kTopBarHeight);
 
     lbl3 = MakeLabel(pnl4, "lbl3", QStringLiteral("COM Port:"), {28, 13});
-    cbb9 = new TPortBox(pnl4);
+    cbb9 = new PortBox(pnl4);
     cbb9->setObjectName(QStringLiteral("cbb9"));
     cbb9->setEditable(true);
     cbb9->setInsertPolicy(QComboBox::NoInsert);
@@ -220,7 +220,7 @@ void TForm1::BuildTopBar(QWidget* client) {
 }
 
 void TForm1::BuildPageControl(QWidget* client) {
-    pgc1 = new TPageControl(client);
+    pgc1 = new PageControl(client);
     pgc1->setObjectName(QStringLiteral("pgc1"));
     pgc1->setGeometry(0, kTopBarHeight, kClientWidth,
                       kClientHeight - kTopBarHeight - kStatusBarHeight);
@@ -252,7 +252,7 @@ void TForm1::BuildSettingsSheet() {
         MakeButton(pnl14, "btn17", QStringLiteral("Export profile"), {{7, 246}, kSettingsButton});
     pnl14->setMinimumHeight(BottomOfShownButtons(*pnl14));
 
-    strngrd_write = new TStringGrid(3, 23, ts1);
+    strngrd_write = new StringGrid(3, 23, ts1);
     strngrd_write->setObjectName(QStringLiteral("strngrd_write"));
     strngrd_write->setAccessibleName(QStringLiteral("Basic settings"));
     strngrd_write->SetColWidths({290, 255, 460});
@@ -295,7 +295,7 @@ void TForm1::BuildNumberSheet() {
         MakeButton(pnl6, "btn11", QStringLiteral("清空界面信息"), {{8, 539}, kSideButton}, false);
     pnl6->setMinimumHeight(BottomOfShownButtons(*pnl6));
 
-    strngrd3 = new TStringGrid(8, 1001, content);
+    strngrd3 = new StringGrid(8, 1001, content);
     strngrd3->setObjectName(QStringLiteral("strngrd3"));
     strngrd3->setAccessibleName(QStringLiteral("Authorized number list"));
     strngrd3->SetColWidths({45, 145, 83, 91, 89, 86, 78, 76});
@@ -371,14 +371,14 @@ void TForm1::BuildHistorySheet() {
     // Parented at once, so the grid takes the window's font when it is created.
     auto* gridHolder = new QWidget(ScrollBox2);
     gridHolder->setObjectName(QStringLiteral("ScrollBox2_content"));
-    strngrd4 = new TStringGrid(8, 1001, gridHolder);
+    strngrd4 = new StringGrid(8, 1001, gridHolder);
     strngrd4->setObjectName(QStringLiteral("strngrd4"));
     strngrd4->setAccessibleName(QStringLiteral("History"));
     strngrd4->SetColWidths({38, 71, 74, 70, 95, 112, 129, 235});
     strngrd4->setEditTriggers(QAbstractItemView::NoEditTriggers);
     strngrd4->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     strngrd4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const TLayoutScale& scale = strngrd4->Scale();
+    const LayoutScale& scale = strngrd4->Scale();
     strngrd4->setGeometry(-7, -1, scale.Width(837), scale.Height(25048));
     gridHolder->resize(strngrd4->geometry().right() + 1, strngrd4->geometry().bottom() + 1);
     ScrollBox2->setWidget(gridHolder);
@@ -418,7 +418,7 @@ void TForm1::BuildHelpSheet() {
 }
 
 void TForm1::BuildStatusBar(QWidget* client) {
-    stat1 = new TStatusBar(client);
+    stat1 = new StatusBar(client);
     stat1->setObjectName(QStringLiteral("stat1"));
     stat1->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
 
@@ -440,7 +440,7 @@ void TForm1::BuildStatusBar(QWidget* client) {
     img2 = indicator("img2", QColor(0, 255, 0), "Port open");
     img1 = indicator("img1", QColor(255, 0, 0), "Port closed");
 
-    connect(stat1, &TStatusBar::drawPanel, this, &TForm1::stat1DrawPanel);
+    connect(stat1, &StatusBar::drawPanel, this, &TForm1::stat1DrawPanel);
 }
 
 void TForm1::BuildComponents() {

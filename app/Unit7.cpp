@@ -30,7 +30,7 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent, Qt::Window) {
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl1->move(16, 24);
 
-    strngrd1 = new TStringGrid(2, kRows, this);
+    strngrd1 = new StringGrid(2, kRows, this);
     strngrd1->setObjectName(QStringLiteral("strngrd1"));
     strngrd1->setAccessibleName(QStringLiteral("Position list"));
 

@@ -6,7 +6,7 @@
 class QFrame;
 class QLabel;
 class QPushButton;
-class TStringGrid;
+class StringGrid;
 
 class TForm7 : public QWidget {
     Q_OBJECT
@@ -19,7 +19,7 @@ public:
 
     QFrame* pnl1;
     QLabel* lbl1;
-    TStringGrid* strngrd1;
+    StringGrid* strngrd1;
     QFrame* pnl2;
     QPushButton* btn1;
 

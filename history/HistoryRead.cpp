@@ -73,24 +73,24 @@ void CompactHistoryGrid(IGrid& grid) {
 
 void HistoryReader::Start() {
     StartTransfer(
-        inf_, addr::kHistoryPages, [this](std::uint16_t page) { RequestHistoryPage(page); },
-        [this] { CompactHistoryGrid(grid_); });
+        m_inf, addr::kHistoryPages, [this](std::uint16_t page) { RequestHistoryPage(page); },
+        [this] { CompactHistoryGrid(m_grid); });
 }
 
 void HistoryReader::RequestHistoryPage(std::uint16_t page) {
-    SendRequest(link_, cmd::kReadPage, addr::HistoryPage(page), {}, status::kReadHistory);
+    SendRequest(m_link, cmd::kReadPage, addr::HistoryPage(page), {}, status::kReadHistory);
 }
 
 void HistoryReader::DecodeHistoryPage(std::size_t payloadLength) {
     // An unplaceable reply is skipped, but the read still moves on one page.
-    DecodePageIntoGrid(grid_, inf_.Address, inf_.Data, payloadLength, codePage_);
+    DecodePageIntoGrid(m_grid, m_inf.Address, m_inf.Data, payloadLength, m_codePage);
     SendNextPage();
 }
 
 void HistoryReader::SendNextPage() {
     gsm::SendNextPage(
-        inf_, [this](std::uint16_t page) { RequestHistoryPage(page); },
-        [this] { CompactHistoryGrid(grid_); });
+        m_inf, [this](std::uint16_t page) { RequestHistoryPage(page); },
+        [this] { CompactHistoryGrid(m_grid); });
 }
 
 } // namespace gsm::history

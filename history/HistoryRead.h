@@ -40,7 +40,7 @@ void CompactHistoryGrid(IGrid& grid);
 class HistoryReader {
 public:
     HistoryReader(THistoryInf& inf, DeviceLink& link, IGrid& grid, const CodePage& codePage)
-        : inf_(inf), link_(link), grid_(grid), codePage_(codePage) {}
+        : m_inf(inf), m_link(link), m_grid(grid), m_codePage(codePage) {}
 
     // Starts at page 1 without clearing the grid; a read in progress is abandoned.
     void Start();
@@ -51,10 +51,10 @@ public:
     void SendNextPage();
 
 private:
-    THistoryInf& inf_;
-    DeviceLink& link_;
-    IGrid& grid_;
-    const CodePage& codePage_;
+    THistoryInf& m_inf;
+    DeviceLink& m_link;
+    IGrid& m_grid;
+    const CodePage& m_codePage;
 };
 
 } // namespace gsm::history

@@ -4,69 +4,69 @@
 
 namespace gsm::numbers {
 
-void TNumberListTransfer::StartRead() {
-    pendingPages_.clear();
-    StartTransfer(command_, addr::kNumberPages, ReadPageRequest(), ReadDone());
+void NumberListTransfer::StartRead() {
+    m_pendingPages.clear();
+    StartTransfer(m_command, addr::kNumberPages, ReadPageRequest(), ReadDone());
 }
 
-bool TNumberListTransfer::ValidateNumberList() {
-    const std::vector<std::string> wrong = RowsWithoutPeriod(grid_);
+bool NumberListTransfer::ValidateNumberList() {
+    const std::vector<std::string> wrong = RowsWithoutPeriod(m_grid);
     if (wrong.empty())
         return true;
-    showMessage_(MissingPeriodMessage(wrong));
+    m_showMessage(MissingPeriodMessage(wrong));
     return false;
 }
 
-bool TNumberListTransfer::StartSave() {
+bool NumberListTransfer::StartSave() {
     if (!ValidateNumberList())
         return false;
-    EncodedList list = EncodeNumberList(grid_);
+    EncodedList list = EncodeNumberList(m_grid);
     if (!list.wrongSerials.empty()) {
-        showMessage_(WrongCellsMessage(list.wrongSerials));
+        m_showMessage(WrongCellsMessage(list.wrongSerials));
         return false;
     }
-    pendingPages_ = std::move(list.pages);
-    StartTransfer(command_, addr::kNumberPages, SavePageRequest(), SaveDone());
+    m_pendingPages = std::move(list.pages);
+    StartTransfer(m_command, addr::kNumberPages, SavePageRequest(), SaveDone());
     return true;
 }
 
-void TNumberListTransfer::DecodeNumberPage() {
-    numbers::DecodeNumberPage(grid_, command_.Address, command_.Data);
-    SendNextPage(command_, ReadPageRequest(), ReadDone());
+void NumberListTransfer::DecodeNumberPage() {
+    numbers::DecodeNumberPage(m_grid, m_command.Address, m_command.Data);
+    SendNextPage(m_command, ReadPageRequest(), ReadDone());
 }
 
-void TNumberListTransfer::SaveStep() {
+void NumberListTransfer::SaveStep() {
     // An acknowledgement with no save of ours under way asks for nothing.
-    if (pendingPages_.empty())
+    if (m_pendingPages.empty())
         return;
-    SendNextPage(command_, SavePageRequest(), SaveDone());
+    SendNextPage(m_command, SavePageRequest(), SaveDone());
 }
 
-PageRequest TNumberListTransfer::ReadPageRequest() {
+PageRequest NumberListTransfer::ReadPageRequest() {
     return [this](std::uint16_t page) { RequestNumberPage(page); };
 }
 
-TransferDone TNumberListTransfer::ReadDone() {
-    return [this] { showMessage_(message::kListRead); };
+TransferDone NumberListTransfer::ReadDone() {
+    return [this] { m_showMessage(message::kListRead); };
 }
 
-PageRequest TNumberListTransfer::SavePageRequest() {
+PageRequest NumberListTransfer::SavePageRequest() {
     return [this](std::uint16_t page) { SendNumberPage(page); };
 }
 
-TransferDone TNumberListTransfer::SaveDone() {
+TransferDone NumberListTransfer::SaveDone() {
     return [this] {
-        pendingPages_.clear();
-        showMessage_(message::kListSaved);
+        m_pendingPages.clear();
+        m_showMessage(message::kListSaved);
     };
 }
 
-void TNumberListTransfer::RequestNumberPage(std::uint16_t page) {
-    SendRequest(link_, cmd::kReadPage, addr::NumberPage(page), {}, status::kReadNumbers);
+void NumberListTransfer::RequestNumberPage(std::uint16_t page) {
+    SendRequest(m_link, cmd::kReadPage, addr::NumberPage(page), {}, status::kReadNumbers);
 }
 
-void TNumberListTransfer::SendNumberPage(std::uint16_t page) {
-    SendRequest(link_, cmd::kWritePage, addr::NumberPage(page), pendingPages_.at(page - 1u),
+void NumberListTransfer::SendNumberPage(std::uint16_t page) {
+    SendRequest(m_link, cmd::kWritePage, addr::NumberPage(page), m_pendingPages.at(page - 1u),
                 status::kSaveList);
 }
 

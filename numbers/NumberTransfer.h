@@ -20,13 +20,13 @@ inline constexpr const char* kListRead = "Authorized number list read to PC soft
 inline constexpr const char* kListSaved = "Authorized number list saved success";
 } // namespace message
 
-class TNumberListTransfer {
+class NumberListTransfer {
 public:
     using ShowMessage = std::function<void(const std::string&)>;
 
-    TNumberListTransfer(DeviceLink& link, TtelephoneSend& command, IGrid& grid,
-                        ShowMessage showMessage)
-        : link_(link), command_(command), grid_(grid), showMessage_(std::move(showMessage)) {}
+    NumberListTransfer(DeviceLink& link, TtelephoneSend& command, IGrid& grid,
+                       ShowMessage showMessage)
+        : m_link(link), m_command(command), m_grid(grid), m_showMessage(std::move(showMessage)) {}
 
     // Starts reading at page 1; the caller has asked the user.
     void StartRead();
@@ -50,12 +50,12 @@ private:
     PageRequest SavePageRequest();
     TransferDone SaveDone();
 
-    DeviceLink& link_;
-    TtelephoneSend& command_;
-    IGrid& grid_;
-    ShowMessage showMessage_;
+    DeviceLink& m_link;
+    TtelephoneSend& m_command;
+    IGrid& m_grid;
+    ShowMessage m_showMessage;
     // The list as it stood when Save was clicked, sent page by page.
-    std::vector<PageBytes> pendingPages_;
+    std::vector<PageBytes> m_pendingPages;
 };
 
 } // namespace gsm::numbers

@@ -80,7 +80,7 @@ bool Tsingalcmd::Send(DeviceLink& link) {
 }
 
 Tsynchronizationtime_sc::Tsynchronizationtime_sc(std::uint8_t command)
-    : Tsingalcmd(command), clock_([] { return LocalNow(); }) {}
+    : Tsingalcmd(command), m_clock([] { return LocalNow(); }) {}
 
 std::array<std::uint8_t, 6> Tsynchronizationtime_sc::ClockPayload(const std::tm& t) {
     const int year = t.tm_year + 1900;
@@ -90,7 +90,7 @@ std::array<std::uint8_t, 6> Tsynchronizationtime_sc::ClockPayload(const std::tm&
 }
 
 bool Tsynchronizationtime_sc::Send(DeviceLink& link) {
-    const auto payload = ClockPayload(clock_());
+    const auto payload = ClockPayload(m_clock());
     return SendRequest(link, Command, 0, payload, status::kSendClock);
 }
 

@@ -89,14 +89,14 @@ public:
 
     bool Send(DeviceLink& link) override;
     // Lets tests fix the time that is sent.
-    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    void SetClock(Clock clock) { m_clock = std::move(clock); }
 
     // year - 2000, month, day, hour, minute, second: one byte each, the
     // year as every other date the device stores.
     static std::array<std::uint8_t, 6> ClockPayload(const std::tm& t);
 
 private:
-    Clock clock_;
+    Clock m_clock;
 };
 
 } // namespace gsm

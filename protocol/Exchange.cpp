@@ -90,42 +90,42 @@ TraceEvent MakeTraceEvent(TraceEvent::Direction direction, std::span<const std::
     return event;
 }
 
-void TRequestBook::Sent(LinkRequest request) {
+void RequestBook::Sent(LinkRequest request) {
     const bool wasWaiting = Waiting();
     if (wasWaiting)
-        Remember(*pending_);
-    pending_ = request;
-    ++serial_;
-    if (!wasWaiting && onWaiting_)
-        onWaiting_();
+        Remember(*m_pending);
+    m_pending = request;
+    ++m_serial;
+    if (!wasWaiting && m_onWaiting)
+        m_onWaiting();
 }
 
-void TRequestBook::Answered() {
-    pending_.reset();
+void RequestBook::Answered() {
+    m_pending.reset();
 }
 
-void TRequestBook::GiveUp() {
-    if (pending_)
-        Remember(*pending_);
-    pending_.reset();
+void RequestBook::GiveUp() {
+    if (m_pending)
+        Remember(*m_pending);
+    m_pending.reset();
 }
 
-void TRequestBook::Remember(const LinkRequest& request) {
-    abandoned_.push_back(request);
-    if (abandoned_.size() > kRemembered)
-        abandoned_.pop_front();
+void RequestBook::Remember(const LinkRequest& request) {
+    m_abandoned.push_back(request);
+    if (m_abandoned.size() > kRemembered)
+        m_abandoned.pop_front();
 }
 
-TRequestBook::Match TRequestBook::Classify(std::uint8_t command, std::uint32_t address) {
+RequestBook::Match RequestBook::Classify(std::uint8_t command, std::uint32_t address) {
     const LinkRequest reply{command, address};
-    if (pending_ && *pending_ == reply)
+    if (m_pending && *m_pending == reply)
         return Match::Answers;
-    const auto late = std::find(abandoned_.begin(), abandoned_.end(), reply);
-    if (late != abandoned_.end()) {
-        abandoned_.erase(late);
+    const auto late = std::find(m_abandoned.begin(), m_abandoned.end(), reply);
+    if (late != m_abandoned.end()) {
+        m_abandoned.erase(late);
         return Match::Late;
     }
-    if (pending_ && pending_->command == command)
+    if (m_pending && m_pending->command == command)
         return Match::WrongAddress;
     return Match::Unasked;
 }

@@ -72,7 +72,7 @@ TraceEvent MakeTraceEvent(TraceEvent::Direction direction, std::span<const std::
 
 // The request that waits for its reply, and the ones given up on whose late
 // replies may still come.
-class TRequestBook {
+class RequestBook {
 public:
     // Late replies are recognised for this many abandoned requests.
     static constexpr std::size_t kRemembered = 16;
@@ -93,11 +93,11 @@ public:
     // lost link); its late reply must not be taken for another's.
     void GiveUp();
 
-    bool Waiting() const { return pending_.has_value(); }
-    std::optional<LinkRequest> Pending() const { return pending_; }
+    bool Waiting() const { return m_pending.has_value(); }
+    std::optional<LinkRequest> Pending() const { return m_pending; }
     // Counts requests sent: a frame begun before the latest request cannot
     // be its reply.
-    std::uint32_t Serial() const { return serial_; }
+    std::uint32_t Serial() const { return m_serial; }
 
     // The waiting request is looked at first, so a retry of a page is
     // answered by whichever of the two replies comes first; the other is then
@@ -105,15 +105,15 @@ public:
     Match Classify(std::uint8_t command, std::uint32_t address);
 
     // Runs when a request goes out while none was waiting.
-    void SetOnWaiting(std::function<void()> onWaiting) { onWaiting_ = std::move(onWaiting); }
+    void SetOnWaiting(std::function<void()> onWaiting) { m_onWaiting = std::move(onWaiting); }
 
 private:
     void Remember(const LinkRequest& request);
 
-    std::optional<LinkRequest> pending_;
-    std::deque<LinkRequest> abandoned_;
-    std::uint32_t serial_ = 0;
-    std::function<void()> onWaiting_;
+    std::optional<LinkRequest> m_pending;
+    std::deque<LinkRequest> m_abandoned;
+    std::uint32_t m_serial = 0;
+    std::function<void()> m_onWaiting;
 };
 
 } // namespace gsm

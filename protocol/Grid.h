@@ -22,29 +22,29 @@ public:
 // scratch copy where a whole file must be checked before the real grid changes.
 class TableGrid : public IGrid {
 public:
-    TableGrid(int cols, int rows) : cols_(cols), rows_(rows), cells_(cols * rows) {}
+    TableGrid(int cols, int rows) : m_cols(cols), m_rows(rows), m_cells(cols * rows) {}
 
-    int ColCount() const override { return cols_; }
-    int RowCount() const override { return rows_; }
+    int ColCount() const override { return m_cols; }
+    int RowCount() const override { return m_rows; }
     std::string Cell(int col, int row) const override {
-        return Inside(col, row) ? cells_[Index(col, row)] : std::string();
+        return Inside(col, row) ? m_cells[Index(col, row)] : std::string();
     }
     void SetCell(int col, int row, const std::string& text) override {
         if (Inside(col, row))
-            cells_[Index(col, row)] = text;
+            m_cells[Index(col, row)] = text;
     }
 
 private:
     bool Inside(int col, int row) const {
-        return col >= 0 && row >= 0 && col < cols_ && row < rows_;
+        return col >= 0 && row >= 0 && col < m_cols && row < m_rows;
     }
     std::size_t Index(int col, int row) const {
-        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) +
                static_cast<std::size_t>(col);
     }
-    int cols_;
-    int rows_;
-    std::vector<std::string> cells_;
+    int m_cols;
+    int m_rows;
+    std::vector<std::string> m_cells;
 };
 
 } // namespace gsm

@@ -49,7 +49,7 @@ struct DeviceLink {
     IReceiveTimer& timer;
     IStatusSink& status;
     // The request waiting for its reply and the ones given up on.
-    TRequestBook requests{};
+    RequestBook requests{};
     // How long a request waits for the first byte of its reply, and for each
     // following byte.
     int timeoutMs = kReceiveTimeoutMs;

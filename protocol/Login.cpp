@@ -39,7 +39,7 @@ void Tpasswordverify::StartVerify(DeviceLink& link) {
 
 void Tpasswordverify::TakeDevicePassword(std::span<const std::uint8_t> data) {
     const auto bytes = data.first(std::min(kPasswordBytes, data.size()));
-    DevicePassword = hooks_.decodePassword ? hooks_.decodePassword(bytes) : Latin1ToUtf8(bytes);
+    DevicePassword = m_hooks.decodePassword ? m_hooks.decodePassword(bytes) : Latin1ToUtf8(bytes);
     ComparePasswords();
 }
 
@@ -50,13 +50,13 @@ bool Tpasswordverify::PasswordsMatch(const std::string& entered, const std::stri
 }
 
 void Tpasswordverify::ComparePasswords() {
-    EnteredPassword = hooks_.enteredPassword ? hooks_.enteredPassword() : std::string();
+    EnteredPassword = m_hooks.enteredPassword ? m_hooks.enteredPassword() : std::string();
     if (PasswordsMatch(EnteredPassword, DevicePassword)) {
-        hooks_.showMessage(message::kPasswordConfirmed);
-        hooks_.setDeviceOperations(true);
+        m_hooks.showMessage(message::kPasswordConfirmed);
+        m_hooks.setDeviceOperations(true);
     } else {
-        hooks_.showMessage(message::kPasswordError);
-        hooks_.setDeviceOperations(false);
+        m_hooks.showMessage(message::kPasswordError);
+        m_hooks.setDeviceOperations(false);
     }
     Verifying = 0;
 }

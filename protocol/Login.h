@@ -30,7 +30,7 @@ public:
         std::function<std::string(std::span<const std::uint8_t>)> decodePassword = nullptr;
     };
 
-    explicit Tpasswordverify(Hooks hooks) : hooks_(std::move(hooks)) {}
+    explicit Tpasswordverify(Hooks hooks) : m_hooks(std::move(hooks)) {}
 
     std::uint8_t Verifying = 0;
     std::string DevicePassword;
@@ -46,7 +46,7 @@ public:
     static bool PasswordsMatch(const std::string& entered, const std::string& device);
 
 private:
-    Hooks hooks_;
+    Hooks m_hooks;
 };
 
 } // namespace gsm

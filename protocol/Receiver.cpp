@@ -4,27 +4,27 @@
 
 namespace gsm {
 
-void TOperationGate::SetLoggedIn(bool loggedIn) {
-    loggedIn_ = loggedIn;
+void OperationGate::SetLoggedIn(bool loggedIn) {
+    m_loggedIn = loggedIn;
     Apply();
 }
 
-void TOperationGate::RequestSent() {
-    if (outstanding_)
+void OperationGate::RequestSent() {
+    if (m_outstanding)
         return;
-    outstanding_ = true;
+    m_outstanding = true;
     Apply();
 }
 
-void TOperationGate::Settled() {
-    if (!outstanding_)
+void OperationGate::Settled() {
+    if (!m_outstanding)
         return;
-    outstanding_ = false;
+    m_outstanding = false;
     Apply();
 }
 
-void TOperationGate::Apply() {
-    apply_(loggedIn_ && !outstanding_);
+void OperationGate::Apply() {
+    m_apply(m_loggedIn && !m_outstanding);
 }
 
 namespace {
@@ -38,37 +38,37 @@ bool IsPageCommand(std::uint8_t command) {
 }
 } // namespace
 
-TReceivePath::TReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui,
-                           TOperationGate& gate)
-    : link_(link), objects_(objects), ui_(std::move(ui)), gate_(gate) {
-    link_.onNotSent = [this](const LinkRequest& request, Verdict verdict) {
+ReceivePath::ReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui,
+                         OperationGate& gate)
+    : m_link(link), m_objects(objects), m_ui(std::move(ui)), m_gate(gate) {
+    m_link.onNotSent = [this](const LinkRequest& request, Verdict verdict) {
         NotSent(request, verdict);
     };
 }
 
-void TReceivePath::TakeByte(std::uint8_t b) {
+void ReceivePath::TakeByte(std::uint8_t b) {
     // A frame begun before the latest request went out cannot be its reply:
     // without this, a stray partial frame would swallow the reply's bytes.
-    if (frameSerial_ != link_.requests.Serial()) {
-        frameSerial_ = link_.requests.Serial();
-        objects_.rec.Reset();
+    if (m_frameSerial != m_link.requests.Serial()) {
+        m_frameSerial = m_link.requests.Serial();
+        m_objects.rec.Reset();
     }
-    const ByteResult result = objects_.rec.TakeByte(b);
-    const bool waiting = link_.requests.Waiting();
+    const ByteResult result = m_objects.rec.TakeByte(b);
+    const bool waiting = m_link.requests.Waiting();
     switch (result) {
     case ByteResult::Dropped:
         // Noise outside a frame answers nothing and keeps no request alive.
         return;
     case ByteResult::Started:
         if (waiting)
-            link_.status.ShowStatus(status::kDataCommunication);
+            m_link.status.ShowStatus(status::kDataCommunication);
         [[fallthrough]];
     case ByteResult::Collecting:
         // Each byte of a reply being collected gives the next one the full
         // time; bytes on an idle line never arm the timeout.
         if (waiting) {
-            link_.timer.Disable();
-            link_.timer.Enable();
+            m_link.timer.Disable();
+            m_link.timer.Enable();
         }
         return;
     case ByteResult::FrameValid:
@@ -79,8 +79,8 @@ void TReceivePath::TakeByte(std::uint8_t b) {
     }
 }
 
-void TReceivePath::TakeFrame(ByteResult result) {
-    const bool waiting = link_.requests.Waiting();
+void ReceivePath::TakeFrame(ByteResult result) {
+    const bool waiting = m_link.requests.Waiting();
     if (result != ByteResult::FrameValid) {
         const Verdict verdict =
             result == ByteResult::Oversized ? Verdict::FailedOversized : Verdict::FailedChecksum;
@@ -90,44 +90,44 @@ void TReceivePath::TakeFrame(ByteResult result) {
             Fail(status::kInvalidData);
         return;
     }
-    objects_.valid.Fill(objects_.rec);
-    switch (link_.requests.Classify(objects_.valid.Command,
-                                    static_cast<std::uint32_t>(objects_.valid.Address))) {
-    case TRequestBook::Match::Answers:
+    m_objects.valid.Fill(m_objects.rec);
+    switch (m_link.requests.Classify(m_objects.valid.Command,
+                                     static_cast<std::uint32_t>(m_objects.valid.Address))) {
+    case RequestBook::Match::Answers:
         TakeAnswer();
         return;
-    case TRequestBook::Match::Late:
+    case RequestBook::Match::Late:
         TraceReceived(result, Verdict::DroppedLateReply);
         return;
-    case TRequestBook::Match::Unasked:
+    case RequestBook::Match::Unasked:
         TraceReceived(result, Verdict::DroppedUnasked);
         return;
-    case TRequestBook::Match::WrongAddress:
+    case RequestBook::Match::WrongAddress:
         TraceReceived(result, Verdict::FailedWrongAddress);
         Fail(status::kInvalidData);
         return;
     }
 }
 
-void TReceivePath::TakeAnswer() {
+void ReceivePath::TakeAnswer() {
     // The device answers every page read with the whole page; anything
     // shorter would be decoded as a page of zeros.
-    if (objects_.valid.Command == cmd::kReadPage && objects_.valid.Length != frame::kMaxPayload) {
+    if (m_objects.valid.Command == cmd::kReadPage && m_objects.valid.Length != frame::kMaxPayload) {
         TraceReceived(ByteResult::FrameValid, Verdict::FailedShortPage);
         Fail(status::kInvalidData);
         return;
     }
     TraceReceived(ByteResult::FrameValid, Verdict::Dispatched);
-    link_.timer.Disable();
-    link_.requests.Answered();
+    m_link.timer.Disable();
+    m_link.requests.Answered();
     Dispatch();
     SettleIfIdle();
 }
 
-void TReceivePath::TraceReceived(ByteResult result, Verdict verdict) {
-    if (!link_.trace)
+void ReceivePath::TraceReceived(ByteResult result, Verdict verdict) {
+    if (!m_link.trace)
         return;
-    const TRecData& rec = objects_.rec;
+    const TRecData& rec = m_objects.rec;
     // The receiver keeps the bytes after the start byte; an oversized frame
     // was dropped right after its header.
     const std::size_t raw =
@@ -139,19 +139,19 @@ void TReceivePath::TraceReceived(ByteResult result, Verdict verdict) {
     bytes.push_back(frame::kStartByte);
     bytes.insert(bytes.end(), rec.RawBytes.begin(),
                  rec.RawBytes.begin() + static_cast<std::ptrdiff_t>(raw));
-    link_.Trace(MakeTraceEvent(TraceEvent::Direction::In, bytes, verdict));
+    m_link.Trace(MakeTraceEvent(TraceEvent::Direction::In, bytes, verdict));
 }
 
-void TReceivePath::SettleIfIdle() {
+void ReceivePath::SettleIfIdle() {
     // A handler that sent the next page keeps the exchange going.
-    if (!link_.requests.Waiting())
-        gate_.Settled();
+    if (!m_link.requests.Waiting())
+        m_gate.Settled();
 }
 
-bool TReceivePath::GiveUpWaiting(std::optional<Verdict> traced) {
-    link_.timer.Disable();
-    objects_.rec.Reset();
-    const std::optional<LinkRequest> request = link_.requests.Pending();
+bool ReceivePath::GiveUpWaiting(std::optional<Verdict> traced) {
+    m_link.timer.Disable();
+    m_objects.rec.Reset();
+    const std::optional<LinkRequest> request = m_link.requests.Pending();
     if (!request)
         return false;
     if (traced) {
@@ -159,121 +159,121 @@ bool TReceivePath::GiveUpWaiting(std::optional<Verdict> traced) {
         event.command = request->command;
         event.address = request->address;
         event.verdict = *traced;
-        link_.Trace(event);
+        m_link.Trace(event);
     }
-    link_.requests.GiveUp();
+    m_link.requests.GiveUp();
     EndExchangeOf(*request);
     SettleIfIdle();
     return true;
 }
 
-void TReceivePath::Fail(const char* text) {
+void ReceivePath::Fail(const char* text) {
     GiveUpWaiting(std::nullopt); // the frame was traced with its verdict
     // Only now, with nothing left to continue, is the user told.
-    link_.status.ShowStatus(text);
-    ui_.setProgress(100);
-    ui_.showMessage(text);
+    m_link.status.ShowStatus(text);
+    m_ui.setProgress(100);
+    m_ui.showMessage(text);
 }
 
-void TReceivePath::Timeout() {
+void ReceivePath::Timeout() {
     // A countdown that outlived its request has nothing to report.
     if (!GiveUpWaiting(Verdict::Timeout))
         return;
-    ui_.showMessage(message::kReceiveTimeout);
-    ui_.clearStatusText();
-    ui_.setProgress(100);
+    m_ui.showMessage(message::kReceiveTimeout);
+    m_ui.clearStatusText();
+    m_ui.setProgress(100);
 }
 
-void TReceivePath::StopExchange(Verdict why) {
+void ReceivePath::StopExchange(Verdict why) {
     if (GiveUpWaiting(why))
-        ui_.setProgress(100);
+        m_ui.setProgress(100);
 }
 
-void TReceivePath::NotSent(const LinkRequest& request, Verdict verdict) {
+void ReceivePath::NotSent(const LinkRequest& request, Verdict verdict) {
     EndExchangeOf(request);
     SettleIfIdle();
-    ui_.setProgress(100);
+    m_ui.setProgress(100);
     if (verdict == Verdict::NotSentPortClosed)
-        ui_.showMessage(message::kOpenPortFirst);
-    else if (ui_.linkLost)
-        ui_.linkLost();
+        m_ui.showMessage(message::kOpenPortFirst);
+    else if (m_ui.linkLost)
+        m_ui.linkLost();
 }
 
-Tsend_rec_command* TReceivePath::TransferOf(const LinkRequest& request) {
+Tsend_rec_command* ReceivePath::TransferOf(const LinkRequest& request) {
     if (!IsPageCommand(request.command))
         return nullptr;
     switch (addr::Classify(static_cast<std::int32_t>(request.address))) {
     case addr::Area::Settings:
-        return &objects_.basic;
+        return &m_objects.basic;
     case addr::Area::Numbers:
-        return &objects_.numbers;
+        return &m_objects.numbers;
     case addr::Area::History:
-        return &objects_.history;
+        return &m_objects.history;
     }
     return nullptr;
 }
 
-void TReceivePath::EndExchangeOf(const LinkRequest& request) {
+void ReceivePath::EndExchangeOf(const LinkRequest& request) {
     // The login's read of page 1 is no part of a settings transfer.
-    if (request.command == cmd::kReadPage && objects_.login.Verifying) {
-        objects_.login.Abandon();
+    if (request.command == cmd::kReadPage && m_objects.login.Verifying) {
+        m_objects.login.Abandon();
         return;
     }
     if (Tsend_rec_command* transfer = TransferOf(request))
         EndTransfer(*transfer, request.command);
 }
 
-void TReceivePath::EndTransfer(Tsend_rec_command& transfer, std::uint8_t command) {
+void ReceivePath::EndTransfer(Tsend_rec_command& transfer, std::uint8_t command) {
     if (transfer.NextPage == 0)
         return;
     const std::uint16_t page = transfer.CurrentPage();
     // A grid or a device filled only part-way says so until the transfer runs again.
     if (page > 1 && page <= transfer.PageCount) {
         const char* what = command == cmd::kWritePage ? "Save" : "Read";
-        noticeOf_ = &transfer;
-        if (ui_.setNotice)
-            ui_.setNotice(std::string(what) + " stopped at page " + std::to_string(page) + " of " +
-                          std::to_string(transfer.PageCount));
+        m_noticeOf = &transfer;
+        if (m_ui.setNotice)
+            m_ui.setNotice(std::string(what) + " stopped at page " + std::to_string(page) + " of " +
+                           std::to_string(transfer.PageCount));
     }
     // The paging step asks for nothing while NextPage is 0.
     transfer.NextPage = 0;
 }
 
-void TReceivePath::Refused(Tsend_rec_command& transfer, const char* text) {
+void ReceivePath::Refused(Tsend_rec_command& transfer, const char* text) {
     EndTransfer(transfer, cmd::kWritePage);
-    ui_.setProgress(100);
-    ui_.showReplyMessage(text);
+    m_ui.setProgress(100);
+    m_ui.showReplyMessage(text);
 }
 
-void TReceivePath::ClearNoticeOnFirstPage(const Tsend_rec_command& transfer) {
-    if (noticeOf_ != &transfer || transfer.CurrentPage() != 1)
+void ReceivePath::ClearNoticeOnFirstPage(const Tsend_rec_command& transfer) {
+    if (m_noticeOf != &transfer || transfer.CurrentPage() != 1)
         return;
-    noticeOf_ = nullptr;
-    if (ui_.setNotice)
-        ui_.setNotice({});
+    m_noticeOf = nullptr;
+    if (m_ui.setNotice)
+        m_ui.setNotice({});
 }
 
-void TReceivePath::CopyInto(TTemplate& target) const {
-    target.Address = objects_.valid.Address;
-    const std::size_t n = std::min<std::size_t>(objects_.valid.Length, target.Data.size());
-    std::copy_n(objects_.valid.Data.begin(), n, target.Data.begin());
+void ReceivePath::CopyInto(TTemplate& target) const {
+    target.Address = m_objects.valid.Address;
+    const std::size_t n = std::min<std::size_t>(m_objects.valid.Length, target.Data.size());
+    std::copy_n(m_objects.valid.Data.begin(), n, target.Data.begin());
     // A short reply must not leave the previous page's bytes to be decoded again.
     std::fill(target.Data.begin() + static_cast<std::ptrdiff_t>(n), target.Data.end(), 0);
 }
 
-ReplyPage TReceivePath::Page() const {
-    return {objects_.valid.Command, objects_.valid.Address,
-            std::span<const std::uint8_t>(objects_.valid.Data.data(), objects_.valid.Length)};
+ReplyPage ReceivePath::Page() const {
+    return {m_objects.valid.Command, m_objects.valid.Address,
+            std::span<const std::uint8_t>(m_objects.valid.Data.data(), m_objects.valid.Length)};
 }
 
-void TReceivePath::Run(const PageHandlers::Handler& handler, const ReplyPage& page) {
+void ReceivePath::Run(const PageHandlers::Handler& handler, const ReplyPage& page) {
     if (handler)
         handler(page);
 }
 
-void TReceivePath::Dispatch() {
-    const addr::Area area = addr::Classify(objects_.valid.Address);
-    switch (objects_.valid.Command) {
+void ReceivePath::Dispatch() {
+    const addr::Area area = addr::Classify(m_objects.valid.Address);
+    switch (m_objects.valid.Command) {
     case cmd::kReadPage:
         DispatchRead(area);
         break;
@@ -281,79 +281,79 @@ void TReceivePath::Dispatch() {
         DispatchWrite(area);
         break;
     case cmd::kSetClock:
-        link_.status.ShowStatus(status::kClockReply);
-        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kClockSet
-                                                        : message::kClockError);
+        m_link.status.ShowStatus(status::kClockReply);
+        m_ui.showReplyMessage(Status() == cmd::kAccepted ? message::kClockSet
+                                                         : message::kClockError);
         break;
     case cmd::kCheckMode:
-        link_.status.ShowStatus(status::kCheckingMode);
-        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kCheckModeEntered
-                                                        : message::kCheckModeError);
+        m_link.status.ShowStatus(status::kCheckingMode);
+        m_ui.showReplyMessage(Status() == cmd::kAccepted ? message::kCheckModeEntered
+                                                         : message::kCheckModeError);
         break;
     case cmd::kDeleteHistory:
-        link_.status.ShowStatus(status::kDeleteCommand);
-        ui_.showReplyMessage(Status() == cmd::kAccepted ? message::kHistoryDeleted
-                                                        : message::kHistoryDeleteError);
+        m_link.status.ShowStatus(status::kDeleteCommand);
+        m_ui.showReplyMessage(Status() == cmd::kAccepted ? message::kHistoryDeleted
+                                                         : message::kHistoryDeleteError);
         break;
     default:
-        link_.status.ShowStatus(status::kUndefinedData);
+        m_link.status.ShowStatus(status::kUndefinedData);
         break;
     }
 }
 
-void TReceivePath::DispatchRead(addr::Area area) {
+void ReceivePath::DispatchRead(addr::Area area) {
     switch (area) {
     case addr::Area::Settings:
-        link_.status.ShowStatus(status::kReadingBasicSetting);
-        if (objects_.login.Verifying) {
-            objects_.login.TakeDevicePassword({objects_.valid.Data.data(), frame::kMaxPayload});
+        m_link.status.ShowStatus(status::kReadingBasicSetting);
+        if (m_objects.login.Verifying) {
+            m_objects.login.TakeDevicePassword({m_objects.valid.Data.data(), frame::kMaxPayload});
             return;
         }
-        ClearNoticeOnFirstPage(objects_.basic);
-        CopyInto(objects_.basic);
+        ClearNoticeOnFirstPage(m_objects.basic);
+        CopyInto(m_objects.basic);
         Run(handlers.decodeSettingsPage, Page());
         return;
     case addr::Area::Numbers:
-        link_.status.ShowStatus(PageStatus(status::kReadingNumberList, objects_.numbers));
-        ui_.setProgress(objects_.numbers.Percent());
-        ClearNoticeOnFirstPage(objects_.numbers);
-        CopyInto(objects_.numbers);
+        m_link.status.ShowStatus(PageStatus(status::kReadingNumberList, m_objects.numbers));
+        m_ui.setProgress(m_objects.numbers.Percent());
+        ClearNoticeOnFirstPage(m_objects.numbers);
+        CopyInto(m_objects.numbers);
         Run(handlers.decodeNumberPage, Page());
         return;
     case addr::Area::History:
-        link_.status.ShowStatus(PageStatus(status::kReadingHistory, objects_.history));
-        if (objects_.history.NextPage != 0)
-            ui_.setProgress(objects_.history.Percent());
-        ClearNoticeOnFirstPage(objects_.history);
-        CopyInto(objects_.history);
+        m_link.status.ShowStatus(PageStatus(status::kReadingHistory, m_objects.history));
+        if (m_objects.history.NextPage != 0)
+            m_ui.setProgress(m_objects.history.Percent());
+        ClearNoticeOnFirstPage(m_objects.history);
+        CopyInto(m_objects.history);
         Run(handlers.decodeHistoryPage, Page());
         return;
     }
 }
 
-void TReceivePath::DispatchWrite(addr::Area area) {
+void ReceivePath::DispatchWrite(addr::Area area) {
     switch (area) {
     case addr::Area::Settings:
-        link_.status.ShowStatus(status::kSaveBasicSettings);
-        ClearNoticeOnFirstPage(objects_.basic);
-        CopyInto(objects_.basic);
-        if (objects_.basic.Data[0] != cmd::kAccepted)
-            Refused(objects_.basic, message::kBasicSettingError);
+        m_link.status.ShowStatus(status::kSaveBasicSettings);
+        ClearNoticeOnFirstPage(m_objects.basic);
+        CopyInto(m_objects.basic);
+        if (m_objects.basic.Data[0] != cmd::kAccepted)
+            Refused(m_objects.basic, message::kBasicSettingError);
         else
             Run(handlers.settingsSaveStep, Page());
         return;
     case addr::Area::Numbers:
-        link_.status.ShowStatus(PageStatus(status::kSaveNumberList, objects_.numbers));
-        ui_.setProgress(objects_.numbers.Percent());
-        ClearNoticeOnFirstPage(objects_.numbers);
-        CopyInto(objects_.numbers);
-        if (objects_.numbers.Data[0] != cmd::kAccepted)
-            Refused(objects_.numbers, message::kNumberListError);
+        m_link.status.ShowStatus(PageStatus(status::kSaveNumberList, m_objects.numbers));
+        m_ui.setProgress(m_objects.numbers.Percent());
+        ClearNoticeOnFirstPage(m_objects.numbers);
+        CopyInto(m_objects.numbers);
+        if (m_objects.numbers.Data[0] != cmd::kAccepted)
+            Refused(m_objects.numbers, message::kNumberListError);
         else
             Run(handlers.numbersSaveStep, Page());
         return;
     case addr::Area::History:
-        link_.status.ShowStatus(status::kUndefinedAddress);
+        m_link.status.ShowStatus(status::kUndefinedAddress);
         return;
     }
 }

@@ -47,22 +47,22 @@ inline constexpr const char* kOpenPortFirst =
 
 // Keeps the device operations locked while a request is outstanding, so two
 // exchanges never interleave; afterwards they follow the login state.
-class TOperationGate {
+class OperationGate {
 public:
-    explicit TOperationGate(std::function<void(bool enabled)> apply) : apply_(std::move(apply)) {}
+    explicit OperationGate(std::function<void(bool enabled)> apply) : m_apply(std::move(apply)) {}
 
     void SetLoggedIn(bool loggedIn);
     // Both are idempotent: the buttons are switched only when the state changes.
     void RequestSent();
     void Settled();
-    bool LoggedIn() const { return loggedIn_; }
-    bool Outstanding() const { return outstanding_; }
+    bool LoggedIn() const { return m_loggedIn; }
+    bool Outstanding() const { return m_outstanding; }
 
 private:
     void Apply();
-    std::function<void(bool)> apply_;
-    bool loggedIn_ = false;
-    bool outstanding_ = false;
+    std::function<void(bool)> m_apply;
+    bool m_loggedIn = false;
+    bool m_outstanding = false;
 };
 
 // A reply handed to its handler: its command, address and payload. The
@@ -113,9 +113,9 @@ struct CommandObjects {
 // answers the request that waits for it, and ends an exchange that failed
 // (timeout, bad frame, refused write, lost link) before anyone is told, so
 // nothing that arrives while a message is open can continue a transfer.
-class TReceivePath {
+class ReceivePath {
 public:
-    TReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui, TOperationGate& gate);
+    ReceivePath(DeviceLink& link, CommandObjects objects, ReceiverUi ui, OperationGate& gate);
 
     PageHandlers handlers;
 
@@ -127,7 +127,7 @@ public:
     // the exchange under way ends without a message.
     void StopExchange(Verdict why = Verdict::LinkLost);
     // A request waits for its reply.
-    bool Busy() const { return link_.requests.Waiting(); }
+    bool Busy() const { return m_link.requests.Waiting(); }
 
 private:
     void TakeFrame(ByteResult result);
@@ -152,17 +152,17 @@ private:
     void CopyInto(TTemplate& target) const;
     ReplyPage Page() const;
     static void Run(const PageHandlers::Handler& handler, const ReplyPage& page);
-    std::uint8_t Status() const { return objects_.valid.Data[0]; }
+    std::uint8_t Status() const { return m_objects.valid.Data[0]; }
     void SettleIfIdle();
 
-    DeviceLink& link_;
-    CommandObjects objects_;
-    ReceiverUi ui_;
-    TOperationGate& gate_;
+    DeviceLink& m_link;
+    CommandObjects m_objects;
+    ReceiverUi m_ui;
+    OperationGate& m_gate;
     // The request serial the frame being collected began under.
-    std::uint32_t frameSerial_ = 0;
+    std::uint32_t m_frameSerial = 0;
     // The transfer whose part-way stop the status bar tells of.
-    const Tsend_rec_command* noticeOf_ = nullptr;
+    const Tsend_rec_command* m_noticeOf = nullptr;
 };
 
 } // namespace gsm

@@ -10,8 +10,8 @@ bool HasItem(const ChoiceList& list, int index) {
 }
 
 TableLists::TableLists() {
-    for (std::size_t i = 0; i < states_.size(); ++i)
-        states_[i] = {ChoiceLists()[i].startIndex, false};
+    for (std::size_t i = 0; i < m_states.size(); ++i)
+        m_states[i] = {ChoiceLists()[i].startIndex, false};
 }
 
 std::size_t TableLists::Slot(int r) {
@@ -22,26 +22,26 @@ std::size_t TableLists::Slot(int r) {
 }
 
 int TableLists::ItemIndex(int r) const {
-    return states_[Slot(r)].index;
+    return m_states[Slot(r)].index;
 }
 
 void TableLists::SetItemIndex(int r, int index) {
     const std::size_t slot = Slot(r);
-    states_[slot].index = HasItem(ChoiceLists()[slot], index) ? index : kNoSelection;
+    m_states[slot].index = HasItem(ChoiceLists()[slot], index) ? index : kNoSelection;
 }
 
 void TableLists::ShowList(int r) {
-    states_[Slot(r)].visible = true;
+    m_states[Slot(r)].visible = true;
 }
 
 bool TableLists::Visible(int r) const {
-    return states_[Slot(r)].visible;
+    return m_states[Slot(r)].visible;
 }
 
 const char* TableLists::ItemText(int r) const {
     const std::size_t slot = Slot(r);
     const ChoiceList& list = ChoiceLists()[slot];
-    const int index = states_[slot].index;
+    const int index = m_states[slot].index;
     return HasItem(list, index) ? list.items[static_cast<std::size_t>(index)] : "";
 }
 

@@ -38,7 +38,7 @@ private:
         bool visible;
     };
     static std::size_t Slot(int r);
-    std::array<State, 6> states_{};
+    std::array<State, 6> m_states{};
 };
 
 // True when `index` names an item of `list`.

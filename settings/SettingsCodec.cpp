@@ -126,23 +126,23 @@ std::string Read(const Page& data, Field field) {
 
 } // namespace text_units
 
-std::string TSettingsCodec::Content(int r) const {
-    return grid_.Cell(col::kContent, r);
+std::string SettingsCodec::Content(int r) const {
+    return m_grid.Cell(col::kContent, r);
 }
 
-void TSettingsCodec::SetContent(int r, const std::string& text) {
-    grid_.SetCell(col::kContent, r, text);
+void SettingsCodec::SetContent(int r, const std::string& text) {
+    m_grid.SetCell(col::kContent, r, text);
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeSettingsPage1(Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeSettingsPage1(Page& data) const {
     return EncodeSettingsPage(1, data);
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeSettingsPage2(Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeSettingsPage2(Page& data) const {
     return EncodeSettingsPage(2, data);
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeSettingsPage(int page, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeSettingsPage(int page, Page& data) const {
     Page encoded;
     encoded.fill(kFiller);
     for (const PageField& f : PageLayout(page))
@@ -152,7 +152,7 @@ std::optional<SettingError> TSettingsCodec::EncodeSettingsPage(int page, Page& d
     return std::nullopt;
 }
 
-std::optional<SettingError> TSettingsCodec::Validate() const {
+std::optional<SettingError> SettingsCodec::Validate() const {
     for (int page = 1; page <= kPageCount; ++page) {
         Page scratch;
         if (auto error = EncodeSettingsPage(page, scratch))
@@ -161,7 +161,7 @@ std::optional<SettingError> TSettingsCodec::Validate() const {
     return std::nullopt;
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeField(const PageField& f, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeField(const PageField& f, Page& data) const {
     switch (f.encoding) {
     case Encoding::Password:
         return EncodePassword(f, data);
@@ -180,7 +180,7 @@ std::optional<SettingError> TSettingsCodec::EncodeField(const PageField& f, Page
     return std::nullopt;
 }
 
-std::optional<SettingError> TSettingsCodec::EncodePassword(const PageField& f, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodePassword(const PageField& f, Page& data) const {
     // The device compares all four characters: a shorter password could never be entered again.
     const std::string text = Content(f.row);
     if (text.size() != kPasswordLength || !std::all_of(text.begin(), text.end(), IsDigit))
@@ -189,20 +189,19 @@ std::optional<SettingError> TSettingsCodec::EncodePassword(const PageField& f, P
     return std::nullopt;
 }
 
-TSettingsCodec::Bytes TSettingsCodec::CodePageBytes(const PageField& f) const {
+SettingsCodec::Bytes SettingsCodec::CodePageBytes(const PageField& f) const {
     const std::string text = Content(f.row);
-    std::optional<std::string> bytes = codePage_.Encode(text);
+    std::optional<std::string> bytes = m_codePage.Encode(text);
     if (!bytes) {
-        const char32_t refused = codePage_.FirstUnencodable(text).value_or(kReplacementCharacter);
-        return {{}, SettingError{f.row, UnencodableMessage(refused, codePage_.Name())}};
+        const char32_t refused = m_codePage.FirstUnencodable(text).value_or(kReplacementCharacter);
+        return {{}, SettingError{f.row, UnencodableMessage(refused, m_codePage.Name())}};
     }
     if (bytes->size() > f.field.width)
         return {{}, SettingError{f.row, TooLong(bytes->size(), f.field.width)}};
     return {std::move(*bytes), std::nullopt};
 }
 
-std::optional<SettingError> TSettingsCodec::EncodePhoneNumber(const PageField& f,
-                                                              Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodePhoneNumber(const PageField& f, Page& data) const {
     if (Content(f.row).empty())
         return std::nullopt;
     Bytes number = CodePageBytes(f);
@@ -215,12 +214,12 @@ std::optional<SettingError> TSettingsCodec::EncodePhoneNumber(const PageField& f
     return std::nullopt;
 }
 
-void TSettingsCodec::EncodeListIndex(const PageField& f, Page& data) const {
+void SettingsCodec::EncodeListIndex(const PageField& f, Page& data) const {
     // No selection (-1) goes out as its low byte, 0xFF.
-    data[f.field.offset] = static_cast<std::uint8_t>(lists_.ItemIndex(f.row) & 0xFF);
+    data[f.field.offset] = static_cast<std::uint8_t>(m_lists.ItemIndex(f.row) & 0xFF);
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeText(const PageField& f, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeText(const PageField& f, Page& data) const {
     Bytes text = CodePageBytes(f);
     if (text.error)
         return text.error;
@@ -231,7 +230,7 @@ std::optional<SettingError> TSettingsCodec::EncodeText(const PageField& f, Page&
     return std::nullopt;
 }
 
-std::optional<SettingError> TSettingsCodec::EncodeNumber(const PageField& f, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodeNumber(const PageField& f, Page& data) const {
     const std::string text = Content(f.row);
     if (text.empty())
         return std::nullopt;
@@ -244,7 +243,7 @@ std::optional<SettingError> TSettingsCodec::EncodeNumber(const PageField& f, Pag
     return std::nullopt;
 }
 
-std::optional<SettingError> TSettingsCodec::EncodePadded(const PageField& f, Page& data) const {
+std::optional<SettingError> SettingsCodec::EncodePadded(const PageField& f, Page& data) const {
     Bytes text = CodePageBytes(f);
     if (text.error)
         return text.error;
@@ -252,7 +251,7 @@ std::optional<SettingError> TSettingsCodec::EncodePadded(const PageField& f, Pag
     return std::nullopt;
 }
 
-void TSettingsCodec::DecodeSettingsPage(int page, const Page& data, const FieldDecoded& decoded) {
+void SettingsCodec::DecodeSettingsPage(int page, const Page& data, const FieldDecoded& decoded) {
     for (const PageField& f : PageLayout(page)) {
         DecodeField(f, data);
         if (decoded)
@@ -260,7 +259,7 @@ void TSettingsCodec::DecodeSettingsPage(int page, const Page& data, const FieldD
     }
 }
 
-void TSettingsCodec::DecodeField(const PageField& f, const Page& data) {
+void SettingsCodec::DecodeField(const PageField& f, const Page& data) {
     const auto bytes = FieldBytes(data, f.field);
     switch (f.encoding) {
     case Encoding::Password:
@@ -275,20 +274,20 @@ void TSettingsCodec::DecodeField(const PageField& f, const Page& data) {
         return;
     }
     case Encoding::ListIndex:
-        lists_.SetItemIndex(f.row, bytes[0]);
-        lists_.ShowList(f.row);
+        m_lists.SetItemIndex(f.row, bytes[0]);
+        m_lists.ShowList(f.row);
         return;
     case Encoding::Text:
         // The whole text is converted at once, so a double-byte character that
         // follows a blank's unit still comes out whole.
-        SetContent(f.row, codePage_.Decode(text_units::Read(data, f.field)));
+        SetContent(f.row, m_codePage.Decode(text_units::Read(data, f.field)));
         return;
     case Encoding::Number:
         SetContent(f.row, std::to_string(GetLittleEndian16(data, f.field)));
         return;
     case Encoding::Padded: {
         const auto end = std::find(bytes.begin(), bytes.end(), kFiller);
-        SetContent(f.row, codePage_.Decode(std::string(bytes.begin(), end)));
+        SetContent(f.row, m_codePage.Decode(std::string(bytes.begin(), end)));
         return;
     }
     }

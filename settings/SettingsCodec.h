@@ -30,10 +30,10 @@ struct SettingError {
 // "'12a' is not a valid integer value"
 std::string NotIntegerMessage(const std::string& text);
 
-class TSettingsCodec {
+class SettingsCodec {
 public:
-    TSettingsCodec(IGrid& grid, IChoiceLists& lists, const CodePage& codePage)
-        : grid_(grid), lists_(lists), codePage_(codePage) {}
+    SettingsCodec(IGrid& grid, IChoiceLists& lists, const CodePage& codePage)
+        : m_grid(grid), m_lists(lists), m_codePage(codePage) {}
 
     // Fill `data` from the grid and the lists. On a refusal `data` is left as it was.
     std::optional<SettingError> EncodeSettingsPage1(Page& data) const;
@@ -69,9 +69,9 @@ private:
     std::string Content(int r) const;
     void SetContent(int r, const std::string& text);
 
-    IGrid& grid_;
-    IChoiceLists& lists_;
-    const CodePage& codePage_;
+    IGrid& m_grid;
+    IChoiceLists& m_lists;
+    const CodePage& m_codePage;
 };
 
 // Byte-level rules of the text fields, shared by the codec and its checks.

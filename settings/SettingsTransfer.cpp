@@ -19,75 +19,75 @@ constexpr std::uint16_t kSaveProgressPerPage = 50;
 
 } // namespace
 
-void Tsettings_transfer::StartRead() {
+void SettingsTransfer::StartRead() {
     StartTransfer(
-        basic_, kPageCount, [this](std::uint16_t page) { RequestSettingsPage(page); },
-        [this] { ui_.showMessage(kReadSuccess); });
+        m_basic, kPageCount, [this](std::uint16_t page) { RequestSettingsPage(page); },
+        [this] { m_ui.showMessage(kReadSuccess); });
 }
 
-void Tsettings_transfer::ReadStep() {
+void SettingsTransfer::ReadStep() {
     SendNextPage(
-        basic_, [this](std::uint16_t page) { RequestSettingsPage(page); },
-        [this] { ui_.showMessage(kReadSuccess); });
+        m_basic, [this](std::uint16_t page) { RequestSettingsPage(page); },
+        [this] { m_ui.showMessage(kReadSuccess); });
 }
 
-bool Tsettings_transfer::StartSave() {
-    if (const auto error = codec_.Validate()) {
-        ui_.showMessage(error->Message());
+bool SettingsTransfer::StartSave() {
+    if (const auto error = m_codec.Validate()) {
+        m_ui.showMessage(error->Message());
         return false;
     }
-    basic_.PageCount = kPageCount;
-    basic_.NextPage = 1;
+    m_basic.PageCount = kPageCount;
+    m_basic.NextPage = 1;
     SaveStep();
     return true;
 }
 
-void Tsettings_transfer::SaveStep() {
+void SettingsTransfer::SaveStep() {
     SendNextPage(
-        basic_,
+        m_basic,
         [this](std::uint16_t page) {
-            ui_.setProgress(static_cast<std::uint16_t>(page * kSaveProgressPerPage));
+            m_ui.setProgress(static_cast<std::uint16_t>(page * kSaveProgressPerPage));
             WriteSettingsPage(page);
         },
-        [this] { ui_.showMessage(kSaveSuccess); });
+        [this] { m_ui.showMessage(kSaveSuccess); });
 }
 
-void Tsettings_transfer::RequestSettingsPage(std::uint16_t page) {
-    SendRequest(link_, cmd::kReadPage, addr::SettingsPage(page), {}, status::kReadSettings);
+void SettingsTransfer::RequestSettingsPage(std::uint16_t page) {
+    SendRequest(m_link, cmd::kReadPage, addr::SettingsPage(page), {}, status::kReadSettings);
 }
 
-bool Tsettings_transfer::WriteSettingsPage(std::uint16_t page) {
-    if (const auto error = codec_.EncodeSettingsPage(page, basic_.Data)) {
+bool SettingsTransfer::WriteSettingsPage(std::uint16_t page) {
+    if (const auto error = m_codec.EncodeSettingsPage(page, m_basic.Data)) {
         // The transfer stops at the page that could not be encoded.
-        basic_.NextPage = page;
-        ui_.showMessage(error->Message());
+        m_basic.NextPage = page;
+        m_ui.showMessage(error->Message());
         return false;
     }
-    SendRequest(link_, cmd::kWritePage, addr::SettingsPage(page), basic_.Data,
+    SendRequest(m_link, cmd::kWritePage, addr::SettingsPage(page), m_basic.Data,
                 status::kSaveSettings);
     return true;
 }
 
-void Tsettings_transfer::DecodeSettingsPage() {
-    const int page = PageAtAddress(basic_.Address);
+void SettingsTransfer::DecodeSettingsPage() {
+    const int page = PageAtAddress(m_basic.Address);
     if (page == 1) {
-        ui_.setProgress(kFirstPageStarted);
-        ui_.setPanelText(kFirstPageText);
+        m_ui.setProgress(kFirstPageStarted);
+        m_ui.setPanelText(kFirstPageText);
     } else if (page == 2) {
-        ui_.setPanelText(kSecondPageText);
+        m_ui.setPanelText(kSecondPageText);
     }
     if (page != 0)
-        codec_.DecodeSettingsPage(page, basic_.Data,
-                                  [this](const PageField& f) { ShowProgressAfter(f); });
+        m_codec.DecodeSettingsPage(page, m_basic.Data,
+                                   [this](const PageField& f) { ShowProgressAfter(f); });
     if (page == 2)
-        ui_.setPanelText("");
+        m_ui.setPanelText("");
     ReadStep();
 }
 
-void Tsettings_transfer::ShowProgressAfter(const PageField& f) {
+void SettingsTransfer::ShowProgressAfter(const PageField& f) {
     for (const Milestone& m : kReadMilestones)
         if (m.row == f.row)
-            ui_.setProgress(m.percent);
+            m_ui.setProgress(m.percent);
 }
 
 } // namespace gsm::settings

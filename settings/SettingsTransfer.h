@@ -28,10 +28,10 @@ struct TransferUi {
     std::function<void(const std::string&)> showMessage;
 };
 
-class Tsettings_transfer {
+class SettingsTransfer {
 public:
-    Tsettings_transfer(DeviceLink& link, TBasicInf& basic, TSettingsCodec& codec, TransferUi ui)
-        : link_(link), basic_(basic), codec_(codec), ui_(std::move(ui)) {}
+    SettingsTransfer(DeviceLink& link, TBasicInf& basic, SettingsCodec& codec, TransferUi ui)
+        : m_link(link), m_basic(basic), m_codec(codec), m_ui(std::move(ui)) {}
 
     // The user has confirmed the read: fetch page 1, then page 2.
     void StartRead();
@@ -51,10 +51,10 @@ public:
 private:
     void ShowProgressAfter(const PageField& f);
 
-    DeviceLink& link_;
-    TBasicInf& basic_;
-    TSettingsCodec& codec_;
-    TransferUi ui_;
+    DeviceLink& m_link;
+    TBasicInf& m_basic;
+    SettingsCodec& m_codec;
+    TransferUi m_ui;
 };
 
 } // namespace gsm::settings

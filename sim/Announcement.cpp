@@ -32,8 +32,8 @@ Announcement::Announcement(const QString& dir, const QString& target) {
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     RemoveStaleLinks(dir);
-    link_ = QDir(dir).filePath(LinkName(getpid()));
-    const QByteArray linkPath = QFile::encodeName(link_);
+    m_link = QDir(dir).filePath(LinkName(getpid()));
+    const QByteArray linkPath = QFile::encodeName(m_link);
     unlink(linkPath.constData());
     if (symlink(QFile::encodeName(target).constData(), linkPath.constData()) != 0)
         throw std::runtime_error("cannot create " + linkPath.toStdString() + ": " +
@@ -41,7 +41,7 @@ Announcement::Announcement(const QString& dir, const QString& target) {
 }
 
 Announcement::~Announcement() {
-    unlink(QFile::encodeName(link_).constData());
+    unlink(QFile::encodeName(m_link).constData());
 }
 
 void Announcement::RemoveStaleLinks(const QString& dir) {

@@ -18,14 +18,14 @@ public:
     Announcement(const Announcement&) = delete;
     Announcement& operator=(const Announcement&) = delete;
 
-    const QString& LinkPath() const { return link_; }
+    const QString& LinkPath() const { return m_link; }
 
     static QString LinkName(qint64 pid);
 
 private:
     static void RemoveStaleLinks(const QString& dir);
 
-    QString link_;
+    QString m_link;
 };
 
 } // namespace gsm::sim

@@ -18,24 +18,24 @@ std::vector<std::uint8_t> Status(bool accepted) {
 } // namespace
 
 DeviceEngine::DeviceEngine(DeviceState& state, FaultPlan faults)
-    : state_(state), faults_(std::move(faults)) {}
+    : m_state(state), m_faults(std::move(faults)) {}
 
 std::vector<Reply> DeviceEngine::Feed(std::span<const std::uint8_t> bytes) {
     std::vector<Reply> replies;
     for (const std::uint8_t b : bytes) {
-        const ByteResult result = receiver_.TakeByte(b);
-        const auto rawCount = static_cast<std::size_t>(receiver_.ExpectedLength) + 8;
+        const ByteResult result = m_receiver.TakeByte(b);
+        const auto rawCount = static_cast<std::size_t>(m_receiver.ExpectedLength) + 8;
         switch (result) {
         case ByteResult::FrameValid:
-            ++requests_;
-            Report({receiver_.RawBytes.data(), rawCount}, true);
-            replies.push_back(Respond(receiver_));
+            ++m_requests;
+            Report({m_receiver.RawBytes.data(), rawCount}, true);
+            replies.push_back(Respond(m_receiver));
             break;
         case ByteResult::FrameInvalid:
-            Report({receiver_.RawBytes.data(), rawCount}, false);
+            Report({m_receiver.RawBytes.data(), rawCount}, false);
             break;
         case ByteResult::Oversized:
-            Report({receiver_.RawBytes.data(), frame::kPayloadOffset - 1}, false);
+            Report({m_receiver.RawBytes.data(), frame::kPayloadOffset - 1}, false);
             break;
         default:
             break;
@@ -51,15 +51,15 @@ void DeviceEngine::Report(std::span<const std::uint8_t> raw, bool valid) {
     in.bytes.push_back(frame::kStartByte);
     in.bytes.insert(in.bytes.end(), raw.begin(), raw.end());
     in.valid = valid;
-    in.request = valid ? requests_ : 0;
+    in.request = valid ? m_requests : 0;
     OnFrame(in);
 }
 
 Reply DeviceEngine::Respond(const TRecData& request) {
     Reply reply;
-    reply.request = requests_;
-    reply.faults = faults_.For(requests_);
-    const auto has = [&](FaultKind kind) { return faults_.Has(kind, requests_); };
+    reply.request = m_requests;
+    reply.faults = m_faults.For(m_requests);
+    const auto has = [&](FaultKind kind) { return m_faults.Has(kind, m_requests); };
 
     Answer answer = Carry(request, has(FaultKind::Refuse));
     if (has(FaultKind::WrongAddress))
@@ -67,13 +67,13 @@ Reply DeviceEngine::Respond(const TRecData& request) {
     reply.bytes = BuildFrame(answer);
     if (has(FaultKind::Corrupt))
         reply.bytes.back() ^= 0xFF;
-    if (const auto keep = faults_.CutAt(requests_))
+    if (const auto keep = m_faults.CutAt(m_requests))
         reply.bytes.resize(std::min(*keep, reply.bytes.size()));
     if (has(FaultKind::Garbage))
         reply.bytes.insert(reply.bytes.begin(), kGarbage.begin(), kGarbage.end());
     if (has(FaultKind::NoReply))
         reply.bytes.clear();
-    reply.extraDelayMs = faults_.ExtraDelayMs(requests_);
+    reply.extraDelayMs = m_faults.ExtraDelayMs(m_requests);
     return reply;
 }
 
@@ -91,12 +91,12 @@ DeviceEngine::Answer DeviceEngine::Carry(const TRecData& request, bool refuse) {
         answer.payload = Status(SetClock(request, refuse));
         break;
     case cmd::kCheckMode:
-        checkMode_ = checkMode_ || !refuse;
+        m_checkMode = m_checkMode || !refuse;
         answer.payload = Status(!refuse);
         break;
     case cmd::kDeleteHistory:
         if (!refuse)
-            state_.memory.ClearHistory();
+            m_state.memory.ClearHistory();
         answer.payload = Status(!refuse);
         break;
     default:
@@ -110,7 +110,7 @@ DeviceEngine::Answer DeviceEngine::Carry(const TRecData& request, bool refuse) {
 std::vector<std::uint8_t> DeviceEngine::ReadPageReply(std::uint32_t address, bool refuse) const {
     if (refuse)
         return {};
-    const auto page = state_.memory.ReadPage(address);
+    const auto page = m_state.memory.ReadPage(address);
     if (!page)
         return {};
     return {page->begin(), page->end()};
@@ -119,7 +119,7 @@ std::vector<std::uint8_t> DeviceEngine::ReadPageReply(std::uint32_t address, boo
 bool DeviceEngine::StorePage(const TRecData& request, bool refuse) {
     if (refuse || request.PayloadLength() != addr::kPageSize)
         return false;
-    return state_.memory.WritePage(
+    return m_state.memory.WritePage(
         request.AddressValue(),
         std::span<const std::uint8_t, addr::kPageSize>(request.Payload.data(), addr::kPageSize));
 }
@@ -129,7 +129,7 @@ bool DeviceEngine::SetClock(const TRecData& request, bool refuse) {
         return false;
     ClockBytes clock{};
     std::copy_n(request.Payload.begin(), clock.size(), clock.begin());
-    state_.clock = clock;
+    m_state.clock = clock;
     return true;
 }
 

@@ -46,12 +46,12 @@ public:
     std::vector<Reply> Feed(std::span<const std::uint8_t> bytes);
 
     // True while part of a frame has arrived.
-    bool Collecting() const { return receiver_.InFrame != 0; }
+    bool Collecting() const { return m_receiver.InFrame != 0; }
     // Forgets a partly received frame (the PC gave up on it).
-    void DropPartialFrame() { receiver_.Reset(); }
+    void DropPartialFrame() { m_receiver.Reset(); }
 
-    std::uint32_t RequestCount() const { return requests_; }
-    bool InCheckMode() const { return checkMode_; }
+    std::uint32_t RequestCount() const { return m_requests; }
+    bool InCheckMode() const { return m_checkMode; }
 
     // Called for every complete frame received, before it is answered.
     std::function<void(const IncomingFrame&)> OnFrame;
@@ -71,11 +71,11 @@ private:
     bool SetClock(const TRecData& request, bool refuse);
     static std::vector<std::uint8_t> BuildFrame(const Answer& answer);
 
-    DeviceState& state_;
-    FaultPlan faults_;
-    TRecData receiver_;
-    std::uint32_t requests_ = 0;
-    bool checkMode_ = false;
+    DeviceState& m_state;
+    FaultPlan m_faults;
+    TRecData m_receiver;
+    std::uint32_t m_requests = 0;
+    bool m_checkMode = false;
 };
 
 } // namespace gsm::sim

@@ -34,9 +34,9 @@ void CheckSlot(int slot, int slotCount) {
 } // namespace
 
 DeviceMemory::DeviceMemory()
-    : settings_(addr::kSettingsPages, Filled(kUnsetSettingsByte)),
-      numbers_(addr::kNumberPages, Filled(kClearedByte)),
-      history_(addr::kHistoryPages, Filled(kClearedByte)) {}
+    : m_settings(addr::kSettingsPages, Filled(kUnsetSettingsByte)),
+      m_numbers(addr::kNumberPages, Filled(kClearedByte)),
+      m_history(addr::kHistoryPages, Filled(kClearedByte)) {}
 
 std::optional<PageLocation> DeviceMemory::Locate(std::uint32_t address) {
     for (const auto& area : kAreas) {
@@ -90,27 +90,27 @@ template <std::size_t Size, typename Pages> auto DeviceMemory::Record(Pages& pag
 }
 
 std::span<std::uint8_t, kNumberRecordSize> DeviceMemory::NumberRecord(int slot) {
-    return Record<kNumberRecordSize>(numbers_, slot);
+    return Record<kNumberRecordSize>(m_numbers, slot);
 }
 
 std::span<const std::uint8_t, kNumberRecordSize> DeviceMemory::NumberRecord(int slot) const {
-    return Record<kNumberRecordSize>(numbers_, slot);
+    return Record<kNumberRecordSize>(m_numbers, slot);
 }
 
 std::span<std::uint8_t, kHistoryRecordSize> DeviceMemory::HistoryRecord(int slot) {
-    return Record<kHistoryRecordSize>(history_, slot);
+    return Record<kHistoryRecordSize>(m_history, slot);
 }
 
 std::span<const std::uint8_t, kHistoryRecordSize> DeviceMemory::HistoryRecord(int slot) const {
-    return Record<kHistoryRecordSize>(history_, slot);
+    return Record<kHistoryRecordSize>(m_history, slot);
 }
 
 void DeviceMemory::ClearNumbers() {
-    std::ranges::fill(numbers_, Filled(kClearedByte));
+    std::ranges::fill(m_numbers, Filled(kClearedByte));
 }
 
 void DeviceMemory::ClearHistory() {
-    std::ranges::fill(history_, Filled(kClearedByte));
+    std::ranges::fill(m_history, Filled(kClearedByte));
 }
 
 } // namespace gsm::sim

@@ -42,12 +42,12 @@ public:
     // False, and nothing stored, for an address outside the map.
     bool WritePage(std::uint32_t address, std::span<const std::uint8_t, addr::kPageSize> bytes);
 
-    Page& SettingsPage(int page) { return settings_.at(Index(page)); }
-    const Page& SettingsPage(int page) const { return settings_.at(Index(page)); }
-    Page& NumberPage(int page) { return numbers_.at(Index(page)); }
-    const Page& NumberPage(int page) const { return numbers_.at(Index(page)); }
-    Page& HistoryPage(int page) { return history_.at(Index(page)); }
-    const Page& HistoryPage(int page) const { return history_.at(Index(page)); }
+    Page& SettingsPage(int page) { return m_settings.at(Index(page)); }
+    const Page& SettingsPage(int page) const { return m_settings.at(Index(page)); }
+    Page& NumberPage(int page) { return m_numbers.at(Index(page)); }
+    const Page& NumberPage(int page) const { return m_numbers.at(Index(page)); }
+    Page& HistoryPage(int page) { return m_history.at(Index(page)); }
+    const Page& HistoryPage(int page) const { return m_history.at(Index(page)); }
 
     // Slots are 1-based in device order: number slot s is grid row s,
     // history slot s the s-th record of the history pages.
@@ -67,9 +67,9 @@ private:
     template <typename Memory> static auto* Find(Memory& memory, std::uint32_t address);
     template <std::size_t Size, typename Pages> static auto Record(Pages& pages, int slot);
 
-    std::vector<Page> settings_;
-    std::vector<Page> numbers_;
-    std::vector<Page> history_;
+    std::vector<Page> m_settings;
+    std::vector<Page> m_numbers;
+    std::vector<Page> m_history;
 };
 
 // The clock as the set-clock command carried it: year byte, month, day,

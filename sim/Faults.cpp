@@ -94,17 +94,17 @@ bool FaultPlan::Add(std::string_view faultList, std::string* error) {
             break;
         faultList.remove_prefix(comma + 1);
     }
-    faults_.insert(faults_.end(), parsed.begin(), parsed.end());
+    m_faults.insert(m_faults.end(), parsed.begin(), parsed.end());
     return true;
 }
 
 bool FaultPlan::Has(FaultKind kind, std::uint32_t request) const {
     return std::ranges::any_of(
-        faults_, [&](const Fault& f) { return f.kind == kind && f.request == request; });
+        m_faults, [&](const Fault& f) { return f.kind == kind && f.request == request; });
 }
 
 std::optional<std::size_t> FaultPlan::CutAt(std::uint32_t request) const {
-    for (const auto& f : faults_)
+    for (const auto& f : m_faults)
         if (f.kind == FaultKind::Cut && f.request == request)
             return f.keepBytes;
     return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<std::size_t> FaultPlan::CutAt(std::uint32_t request) const {
 
 std::size_t FaultPlan::ExtraDelayMs(std::uint32_t request) const {
     std::size_t total = 0;
-    for (const auto& f : faults_)
+    for (const auto& f : m_faults)
         if (f.kind == FaultKind::Delay && f.request == request)
             total += f.keepBytes;
     return total;
@@ -120,7 +120,7 @@ std::size_t FaultPlan::ExtraDelayMs(std::uint32_t request) const {
 
 std::vector<Fault> FaultPlan::For(std::uint32_t request) const {
     std::vector<Fault> out;
-    std::ranges::copy_if(faults_, std::back_inserter(out),
+    std::ranges::copy_if(m_faults, std::back_inserter(out),
                          [request](const Fault& f) { return f.request == request; });
     return out;
 }

@@ -37,17 +37,17 @@ public:
     // Parses one or more faults separated by commas; on failure returns false,
     // sets error and adds nothing.
     bool Add(std::string_view faultList, std::string* error);
-    void Add(const Fault& fault) { faults_.push_back(fault); }
+    void Add(const Fault& fault) { m_faults.push_back(fault); }
 
     bool Has(FaultKind kind, std::uint32_t request) const;
     std::optional<std::size_t> CutAt(std::uint32_t request) const;
     // Milliseconds the reply to `request` is held back beyond the usual delay.
     std::size_t ExtraDelayMs(std::uint32_t request) const;
     std::vector<Fault> For(std::uint32_t request) const;
-    bool Empty() const { return faults_.empty(); }
+    bool Empty() const { return m_faults.empty(); }
 
 private:
-    std::vector<Fault> faults_;
+    std::vector<Fault> m_faults;
 };
 
 } // namespace gsm::sim

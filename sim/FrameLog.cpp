@@ -23,10 +23,10 @@ QString HexNumber(std::uint32_t value, int digits) {
 
 } // namespace
 
-FrameLog::FrameLog(const QString& path) : file_(path) {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+FrameLog::FrameLog(const QString& path) : m_file(path) {
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error(
-            ("cannot write log " + path + ": " + file_.errorString()).toStdString());
+            ("cannot write log " + path + ": " + m_file.errorString()).toStdString());
 }
 
 QJsonObject FrameLog::Entry(const char* direction, std::span<const std::uint8_t> bytes,
@@ -66,8 +66,8 @@ void FrameLog::LogOutgoing(const Reply& reply) {
 
 void FrameLog::Append(QJsonObject entry) {
     entry["time"] = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-    file_.write(QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n');
-    file_.flush();
+    m_file.write(QJsonDocument(entry).toJson(QJsonDocument::Compact) + '\n');
+    m_file.flush();
 }
 
 } // namespace gsm::sim

@@ -29,7 +29,7 @@ public:
 private:
     void Append(QJsonObject entry);
 
-    QFile file_;
+    QFile m_file;
 };
 
 } // namespace gsm::sim

@@ -31,36 +31,36 @@ void MakeRaw(int fd) {
 } // namespace
 
 PtyPair::PtyPair() {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0)
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (m_master < 0)
         Fail("posix_openpt");
     try {
-        if (grantpt(master_) != 0)
+        if (grantpt(m_master) != 0)
             Fail("grantpt");
-        if (unlockpt(master_) != 0)
+        if (unlockpt(m_master) != 0)
             Fail("unlockpt");
         char name[128];
-        if (ptsname_r(master_, name, sizeof name) != 0)
+        if (ptsname_r(m_master, name, sizeof name) != 0)
             Fail("ptsname");
-        slavePath_ = name;
-        slave_ = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (slave_ < 0)
+        m_slavePath = name;
+        m_slave = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_slave < 0)
             Fail("open slave");
-        MakeRaw(slave_);
-        const int flags = fcntl(master_, F_GETFL);
-        if (flags < 0 || fcntl(master_, F_SETFL, flags | O_NONBLOCK) != 0)
+        MakeRaw(m_slave);
+        const int flags = fcntl(m_master, F_GETFL);
+        if (flags < 0 || fcntl(m_master, F_SETFL, flags | O_NONBLOCK) != 0)
             Fail("fcntl");
     } catch (...) {
-        if (slave_ >= 0)
-            close(slave_);
-        close(master_);
+        if (m_slave >= 0)
+            close(m_slave);
+        close(m_master);
         throw;
     }
 }
 
 PtyPair::~PtyPair() {
-    close(slave_);
-    close(master_);
+    close(m_slave);
+    close(m_master);
 }
 
 } // namespace gsm::sim

@@ -15,16 +15,16 @@ public:
     PtyPair& operator=(const PtyPair&) = delete;
 
     // Non-blocking.
-    int MasterFd() const { return master_; }
-    const std::string& SlavePath() const { return slavePath_; }
+    int MasterFd() const { return m_master; }
+    const std::string& SlavePath() const { return m_slavePath; }
 
 private:
-    int master_ = -1;
+    int m_master = -1;
     // Held open for the simulator's life: when the PC program closes its
     // port, the master would otherwise see a hang-up and fail every read
     // until the port is opened again.
-    int slave_ = -1;
-    std::string slavePath_;
+    int m_slave = -1;
+    std::string m_slavePath;
 };
 
 } // namespace gsm::sim

@@ -17,10 +17,10 @@ namespace {
 // distributions may differ between library versions, this may not.
 class Generator {
 public:
-    explicit Generator(std::uint64_t seed) : state_(seed) {}
+    explicit Generator(std::uint64_t seed) : m_state(seed) {}
     std::uint32_t Next() {
-        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<std::uint32_t>(state_ >> 33);
+        m_state = m_state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<std::uint32_t>(m_state >> 33);
     }
     // 0 <= result < bound
     int Below(int bound) { return static_cast<int>(Next() % static_cast<std::uint32_t>(bound)); }
@@ -33,7 +33,7 @@ public:
     }
 
 private:
-    std::uint64_t state_;
+    std::uint64_t m_state;
 };
 
 // The first `count` slots of a shuffled 1..slotCount, in ascending order.

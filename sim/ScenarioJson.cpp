@@ -57,23 +57,23 @@ public:
 
     std::string OneLine() const {
         std::string out = "{";
-        for (std::size_t i = 0; i < members_.size(); ++i)
-            out += (i ? ", " : "") + members_[i];
+        for (std::size_t i = 0; i < m_members.size(); ++i)
+            out += (i ? ", " : "") + m_members[i];
         return out + "}";
     }
     std::string Block(const std::string& indent) const {
         std::string out = "{\n";
-        for (std::size_t i = 0; i < members_.size(); ++i)
-            out += indent + "  " + members_[i] + (i + 1 < members_.size() ? ",\n" : "\n");
+        for (std::size_t i = 0; i < m_members.size(); ++i)
+            out += indent + "  " + m_members[i] + (i + 1 < m_members.size() ? ",\n" : "\n");
         return out + indent + "}";
     }
 
 private:
     OrderedObject& Add(const char* key, std::string rendered) {
-        members_.push_back(Quoted(key) + ": " + rendered);
+        m_members.push_back(Quoted(key) + ": " + rendered);
         return *this;
     }
-    std::vector<std::string> members_;
+    std::vector<std::string> m_members;
 };
 
 std::string ListBlock(const std::vector<std::string>& items) {

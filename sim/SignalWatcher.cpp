@@ -27,8 +27,8 @@ extern "C" void OnSignal(int number) {
 SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {
     if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0)
         throw std::runtime_error("cannot create the signal pipe");
-    notifier_ = std::make_unique<QSocketNotifier>(pipeFds[0], QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, &SignalWatcher::Drain);
+    m_notifier = std::make_unique<QSocketNotifier>(pipeFds[0], QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &SignalWatcher::Drain);
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
@@ -40,7 +40,7 @@ SignalWatcher::SignalWatcher(QObject* parent) : QObject(parent) {
 SignalWatcher::~SignalWatcher() {
     for (std::size_t i = 0; i < kSignals.size(); ++i)
         sigaction(kSignals[i], &previous[i], nullptr);
-    notifier_.reset();
+    m_notifier.reset();
     close(pipeFds[0]);
     close(pipeFds[1]);
     pipeFds[0] = pipeFds[1] = -1;

@@ -23,7 +23,7 @@ signals:
 private:
     void Drain();
 
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 } // namespace gsm::sim

@@ -58,20 +58,20 @@ private:
     void FlushOutput();
     void ReportInputDone();
 
-    int inFd_;
-    int outFd_;
-    DeviceEngine& engine_;
-    ReplyTiming timing_;
-    FrameLog* log_;
-    QSocketNotifier readable_;
-    QSocketNotifier writable_;
-    QTimer wake_;
-    QElapsedTimer clock_;
-    qint64 lastByteNs_ = 0;
-    qint64 lineFreeNs_ = 0;
-    std::deque<Pending> queue_;
-    std::vector<std::uint8_t> unwritten_;
-    bool inputEnded_ = false;
+    int m_inFd;
+    int m_outFd;
+    DeviceEngine& m_engine;
+    ReplyTiming m_timing;
+    FrameLog* m_log;
+    QSocketNotifier m_readable;
+    QSocketNotifier m_writable;
+    QTimer m_wake;
+    QElapsedTimer m_clock;
+    qint64 m_lastByteNs = 0;
+    qint64 m_lineFreeNs = 0;
+    std::deque<Pending> m_queue;
+    std::vector<std::uint8_t> m_unwritten;
+    bool m_inputEnded = false;
 };
 
 } // namespace gsm::sim

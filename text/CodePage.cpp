@@ -42,31 +42,31 @@ std::size_t SkipLength(std::string_view utf8) {
 } // namespace
 
 IconvHandle::IconvHandle(const std::string& to, const std::string& from)
-    : cd_(iconv_open(to.c_str(), from.c_str())) {
-    if (cd_ == kNoDescriptor)
+    : m_cd(iconv_open(to.c_str(), from.c_str())) {
+    if (m_cd == kNoDescriptor)
         throw std::invalid_argument("No conversion from " + from + " to " + to);
 }
 
 IconvHandle::~IconvHandle() {
-    if (cd_ != kNoDescriptor)
-        iconv_close(cd_);
+    if (m_cd != kNoDescriptor)
+        iconv_close(m_cd);
 }
 
 IconvHandle::IconvHandle(IconvHandle&& other) noexcept
-    : cd_(std::exchange(other.cd_, kNoDescriptor)) {}
+    : m_cd(std::exchange(other.m_cd, kNoDescriptor)) {}
 
 IconvHandle& IconvHandle::operator=(IconvHandle&& other) noexcept {
     if (this != &other) {
-        if (cd_ != kNoDescriptor)
-            iconv_close(cd_);
-        cd_ = std::exchange(other.cd_, kNoDescriptor);
+        if (m_cd != kNoDescriptor)
+            iconv_close(m_cd);
+        m_cd = std::exchange(other.m_cd, kNoDescriptor);
     }
     return *this;
 }
 
 CodePage::CodePage(std::string name)
-    : name_(std::move(name)), toCodePage_(name_, std::string(kUtf8)),
-      fromCodePage_(std::string(kUtf8), name_) {}
+    : m_name(std::move(name)), m_toCodePage(m_name, std::string(kUtf8)),
+      m_fromCodePage(std::string(kUtf8), m_name) {}
 
 CodePage::Converted CodePage::ConvertPrefix(iconv_t cd, std::string_view input) {
     Converted result{{}, 0, false};
@@ -83,14 +83,14 @@ CodePage::Converted CodePage::ConvertPrefix(iconv_t cd, std::string_view input) 
 }
 
 std::optional<std::string> CodePage::Encode(std::string_view utf8) const {
-    Converted converted = ConvertPrefix(toCodePage_.get(), utf8);
+    Converted converted = ConvertPrefix(m_toCodePage.get(), utf8);
     if (!converted.complete)
         return std::nullopt;
     return std::move(converted.bytes);
 }
 
 std::optional<char32_t> CodePage::FirstUnencodable(std::string_view utf8) const {
-    const Converted converted = ConvertPrefix(toCodePage_.get(), utf8);
+    const Converted converted = ConvertPrefix(m_toCodePage.get(), utf8);
     if (converted.complete)
         return std::nullopt;
     return ReadCodePoint(utf8.substr(converted.consumed)).value;
@@ -99,7 +99,7 @@ std::optional<char32_t> CodePage::FirstUnencodable(std::string_view utf8) const 
 std::string CodePage::Decode(std::string_view bytes) const {
     std::string text;
     for (;;) {
-        const Converted converted = ConvertPrefix(fromCodePage_.get(), bytes);
+        const Converted converted = ConvertPrefix(m_fromCodePage.get(), bytes);
         text += converted.bytes;
         if (converted.complete)
             return text;
@@ -111,7 +111,7 @@ std::string CodePage::Decode(std::string_view bytes) const {
 std::size_t CodePage::ByteLength(std::string_view utf8) const {
     std::size_t length = 0;
     for (;;) {
-        const Converted converted = ConvertPrefix(toCodePage_.get(), utf8);
+        const Converted converted = ConvertPrefix(m_toCodePage.get(), utf8);
         length += converted.bytes.size();
         if (converted.complete)
             return length;

@@ -33,10 +33,10 @@ public:
     IconvHandle(const IconvHandle&) = delete;
     IconvHandle& operator=(const IconvHandle&) = delete;
 
-    iconv_t get() const { return cd_; }
+    iconv_t get() const { return m_cd; }
 
 private:
-    iconv_t cd_;
+    iconv_t m_cd;
 };
 
 // Converts texts between UTF-8 and one code page. The descriptors keep conversion state between
@@ -47,7 +47,7 @@ public:
     // does not know it.
     explicit CodePage(std::string name);
 
-    const std::string& Name() const { return name_; }
+    const std::string& Name() const { return m_name; }
 
     // The code page bytes of `utf8`, or nullopt when any character cannot be held (or the text is
     // not valid UTF-8).
@@ -82,9 +82,9 @@ private:
     // ends by flushing the descriptor back to its initial state, so no state leaks into the next.
     static Converted ConvertPrefix(iconv_t cd, std::string_view input);
 
-    std::string name_;
-    IconvHandle toCodePage_;
-    IconvHandle fromCodePage_;
+    std::string m_name;
+    IconvHandle m_toCodePage;
+    IconvHandle m_fromCodePage;
 };
 
 // "The character '中' (U+4E2D) cannot be stored in the device's code page (CP1252)."

@@ -6,10 +6,10 @@
 //   files [runs]
 
 #include "ExchangeFiles.h"
-#include "HistoryExchange.h"
 #include "HistoryTab.h"
 #include "NumberListExchange.h"
 #include "StringGrid.h"
+#include "Tcustomstringgrid_his.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ namespace {
 constexpr int kEntries = 1000;
 constexpr double kTargetMs = 200.0;
 
-void FillNumberList(TStringGrid& grid) {
+void FillNumberList(StringGrid& grid) {
     for (int r = 1; r <= kEntries; ++r) {
         grid.SetCells(1, r, QStringLiteral("+86138%1").arg(r, 8, 10, QLatin1Char('0')));
         grid.SetCells(2, r, QStringLiteral("2015/03/%1").arg(r % 28 + 1, 2, 10, QLatin1Char('0')));
@@ -39,7 +39,7 @@ void FillNumberList(TStringGrid& grid) {
     }
 }
 
-void FillHistory(TStringGrid& grid) {
+void FillHistory(StringGrid& grid) {
     for (int r = 1; r <= kEntries; ++r) {
         grid.SetCells(1, r, QString::number(r));
         grid.SetCells(2, r, QStringLiteral("2015-03-%1").arg(r % 28 + 1, 2, 10, QLatin1Char('0')));
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
         return form.customstringgrid_his->LoadHistoryXls();
     });
     ok &= Time("history export .csv", runs, [&] {
-        const QString path = form.HistoryTab->ExportHistoryCsv();
+        const QString path = form.historyTab->ExportHistoryCsv();
         return !path.isEmpty() && QFile::remove(path);
     });
     std::printf("workbooks: number list %lld bytes, history %lld bytes\n", QFile(listBook).size(),

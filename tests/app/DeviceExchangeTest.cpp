@@ -151,8 +151,10 @@ TEST_F(DeviceExchange, CancelInTheWarningSendsNothing) {
     Start();
     ASSERT_EQ(session->LogIn(), "Password confirmed!");
     const std::size_t before = sim->Requests().size();
+    const auto sent = form->Link->requests.Serial();
     DeleteHistory(ModalAnswer::Cancel());
-    QTest::qWait(300);
+    EXPECT_EQ(form->Link->requests.Serial(), sent);
+    EXPECT_FALSE(form->tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), before);
     EXPECT_EQ(RequestsWith(kDeleteRequest), 0);
 }

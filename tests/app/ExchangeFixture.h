@@ -60,12 +60,12 @@ protected:
     }
 
     // Writes `texts` into `row` from column 1 on.
-    static void FillRow(TStringGrid& grid, int row, const QStringList& texts) {
+    static void FillRow(StringGrid& grid, int row, const QStringList& texts) {
         for (int c = 0; c < texts.size(); ++c)
             grid.SetCells(c + 1, row, texts[c]);
     }
     // Every cell, row by row, headers and serials included.
-    static std::vector<QString> AllCells(const TStringGrid& grid) {
+    static std::vector<QString> AllCells(const StringGrid& grid) {
         std::vector<QString> cells;
         for (int r = 0; r < grid.RowCount(); ++r)
             for (int c = 0; c < grid.ColCount(); ++c)

@@ -4,8 +4,8 @@
 #include "ExchangeFixture.h"
 
 #include "ConfigurationFolder.h"
-#include "HistoryExchange.h"
 #include "StatusBar.h"
+#include "Tcustomstringgrid_his.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -20,7 +20,7 @@ constexpr int kRows = 1001, kCols = 8;
 
 class HistoryExchange : public ExchangeFixture {
 protected:
-    TStringGrid& Grid() { return *form->strngrd4; }
+    StringGrid& Grid() { return *form->strngrd4; }
 
     void PutRow(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillHistory() {

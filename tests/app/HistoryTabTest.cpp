@@ -38,7 +38,7 @@ protected:
         form->EnableDeviceOperations();
     }
 
-    TStringGrid& Grid() { return *form->strngrd4; }
+    StringGrid& Grid() { return *form->strngrd4; }
     void PutRow(int row, const QStringList& texts) {
         for (int c = 0; c < texts.size(); ++c)
             Grid().SetCells(c + 1, row, texts[c]);
@@ -116,7 +116,7 @@ TEST_F(HistoryTab, CsvExportWritesTheRecordRowsIntoTheConfigurationFolder) {
     PutRow(1, {"7", "2015-03-07", "09:05:00", "Telephone", "Relay ON", "+8613800001111", "Open"});
     PutRow(2, {"", "2015-03-08", "", "", "", "", "no number, left out"});
     PutRow(3, {"8", "2015-03-09", "09:05:00", "SMS", "Arm", "", "a,b"});
-    const QString path = form->HistoryTab->ExportHistoryCsv();
+    const QString path = form->historyTab->ExportHistoryCsv();
     ASSERT_FALSE(path.isEmpty());
     EXPECT_TRUE(answers.SeenBoxes().empty());
     const QFileInfo info(path);

@@ -39,7 +39,7 @@ TEST(ReceiveTimer, EnableStartsOnlyAStoppedCountdown) {
 }
 
 TEST(StatusSink, ShowsUtf8TextsInTheStatusPanel) {
-    TStatusBar bar;
+    StatusBar bar;
     QTimer clear;
     Tstatusbar_ctrl status(bar, clear, 1000);
     StatusBarSink sink(status);

@@ -70,8 +70,8 @@ public:
         return true;
     }
     bool Settled() const {
-        return !form->ReceivePath->Busy() && !form->tmr1->isActive() &&
-               !form->OperationGate->Outstanding();
+        return !form->receivePath->Busy() && !form->tmr1->isActive() &&
+               !form->operationGate->Outstanding();
     }
     int RequestsInArea(quint32 from, quint32 to) const {
         int n = 0;
@@ -235,7 +235,7 @@ class LateReply : public ::testing::Test, protected LinkFixture {};
 
 TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
     ASSERT_TRUE(Start({"--fault", "delay@2:1400"}));
-    TStringGrid& grid = *form->strngrd_write;
+    StringGrid& grid = *form->strngrd_write;
     grid.SetCells(1, 1, "1111");
     grid.SetCells(1, 5, "edited, not saved");
     form->RecValidCom.Length = 0;
@@ -292,7 +292,7 @@ TEST(IdleLine, LoneStartByteArmsNothing) {
     form.cbb9->setEditText(device.SlavePath());
     form.btn8->click();
     ASSERT_EQ(form.btn8->text(), "Close");
-    form.OperationGate->SetLoggedIn(true);
+    form.operationGate->SetLoggedIn(true);
     ASSERT_TRUE(device.Send(QByteArray(1, '\x23')));
     ASSERT_TRUE(WaitFor([&] { return form.RecData.InFrame == 1; }, 5000));
     EXPECT_FALSE(form.tmr1->isActive()) << "no request waits, so no timeout can fire";
@@ -355,7 +355,7 @@ TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->cm1->PortOpen());
-    EXPECT_FALSE(form->ReceivePath->Busy());
+    EXPECT_FALSE(form->receivePath->Busy());
     EXPECT_EQ(form->TelephoneSend.NextPage, 0);
 }
 
@@ -368,7 +368,7 @@ TEST(Delivery, EveryByteOfAChunkIsTaken) {
     TForm1 form;
     form.cbb9->setEditText(device.SlavePath());
     form.btn8->click();
-    form.OperationGate->SetLoggedIn(true);
+    form.operationGate->SetLoggedIn(true);
     answers.Queue(ModalAnswer::Ok());
     answers.Queue(ModalAnswer::Ok());
     form.btn23->click();

@@ -7,7 +7,7 @@
 #include "DeviceSession.h"
 #include "ModalAnswer.h"
 #include "NumberCodec.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "Scenario.h"
 #include "ScenarioJson.h"
 #include "StatusBar.h"
@@ -87,7 +87,7 @@ protected:
     }
 
     Row GridRow(int row) const {
-        const TStringGrid* g = form->strngrd3;
+        const StringGrid* g = form->strngrd3;
         return {g->Cells(1, row), g->Cells(2, row), g->Cells(3, row),
                 g->Cells(4, row), g->Cells(5, row), g->Cells(kAlways, row)};
     }
@@ -111,7 +111,7 @@ protected:
     }
 
     void ClickCell(int col, int row) {
-        TStringGrid* g = form->strngrd3;
+        StringGrid* g = form->strngrd3;
         g->scrollToItem(g->item(row, col));
         const QPoint at = g->visualRect(g->model()->index(row, col)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
@@ -185,7 +185,7 @@ TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
     ClickCell(kAlways, periodSlot);
     expected[periodSlot].form = NumberEntry::Form::Always;
     expected[periodSlot].start = expected[periodSlot].end = {};
-    TStringGrid* g = form->strngrd3;
+    StringGrid* g = form->strngrd3;
     g->SetCells(1, emptySlot, "+15555550100");
     g->SetCells(2, emptySlot, "2015/03/05");
     g->SetCells(3, emptySlot, "08:30");
@@ -213,14 +213,16 @@ TEST_F(NumberListDevice, RefusedPageEndsTheSave) {
     // Request 1 is the login; the save's page 4 is request 5.
     Start({"--fault", "refuse@5"});
     EXPECT_EQ(Save(), "Number list data error");
-    QTest::qWait(300);
+    // The refusal ended the save before the box: nothing waits, nothing follows.
+    EXPECT_FALSE(form->receivePath->Busy());
+    EXPECT_EQ(form->TelephoneSend.NextPage, 0);
     EXPECT_EQ(WritesSent(), 4);
     EXPECT_FALSE(form->tmr1->isActive());
 }
 
 TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsSent) {
     Start({});
-    TStringGrid* g = form->strngrd3;
+    StringGrid* g = form->strngrd3;
     for (int row : {1, 900}) {
         g->SetCells(1, row, "+15555550100");
         g->SetCells(2, row, "2015/03/05");
@@ -230,6 +232,7 @@ TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsS
     }
     const QString text = Save();
     EXPECT_TRUE(text.endsWith("Total:1\rWrong serial number:900")) << text.toStdString();
-    QTest::qWait(200);
+    EXPECT_FALSE(form->receivePath->Busy());
+    EXPECT_FALSE(form->tmr1->isActive());
     EXPECT_EQ(WritesSent(), 0);
 }

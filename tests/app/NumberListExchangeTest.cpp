@@ -26,7 +26,7 @@ constexpr int kNumber = 1, kStartDate = 2, kStartTime = 3, kEndDate = 4, kEndTim
 
 class NumberListExchange : public ExchangeFixture {
 protected:
-    TStringGrid& Grid() { return *form->strngrd3; }
+    StringGrid& Grid() { return *form->strngrd3; }
 
     void Entry(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillList() {

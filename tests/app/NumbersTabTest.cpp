@@ -6,7 +6,7 @@
 #include "InPlaceEditor.h"
 #include "ModalAnswer.h"
 #include "NumbersTab.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 
@@ -78,7 +78,7 @@ protected:
     void Paint() { grid->viewport()->repaint(); }
 
     std::unique_ptr<TForm1> form;
-    TStringGrid* grid = nullptr;
+    StringGrid* grid = nullptr;
 };
 
 TEST_F(NumbersTab, StartsWithHeadersSerialsAndUnsetMarks) {
@@ -197,7 +197,7 @@ TEST_F(NumbersTab, PickerLaidOverStartTimeCellWritesItsTimeWhenLeft) {
     Paint();
     QTimeEdit* picker = form->dtp_starttime;
     ASSERT_TRUE(picker->isVisible());
-    EXPECT_TRUE(form->NumbersTab->Pickers().InFront(kStartTime));
+    EXPECT_TRUE(form->numbersTab->Pickers().InFront(kStartTime));
     const QRect cell = grid->visualRect(grid->model()->index(2, kStartTime));
     EXPECT_EQ(picker->geometry().topLeft(),
               grid->viewport()->mapTo(picker->parentWidget(), cell.topLeft()));
@@ -223,15 +223,15 @@ TEST_F(NumbersTab, StartDatePickerWritesItsDateAndGoesAway) {
     grid->setFocus();
     Paint();
     QDateEdit* picker = form->dtp_startdate;
-    ASSERT_TRUE(form->NumbersTab->Pickers().InFront(kStartDate));
+    ASSERT_TRUE(form->numbersTab->Pickers().InFront(kStartDate));
     EXPECT_EQ(picker->date(), QDate(2015, 3, 5));
     picker->setFocus();
     picker->setDate(QDate(2016, 2, 29));
-    EXPECT_TRUE(form->NumbersTab->PickerEditPending);
+    EXPECT_TRUE(form->numbersTab->PickerEditPending);
     grid->setFocus();
     EXPECT_EQ(Cell(kStartDate, 3), "2016/02/29");
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_FALSE(form->NumbersTab->PickerEditPending);
+    EXPECT_FALSE(form->numbersTab->PickerEditPending);
 }
 
 TEST_F(NumbersTab, EveryPickerShowsItsWholeValueInsideTheCell) {
@@ -241,9 +241,9 @@ TEST_F(NumbersTab, EveryPickerShowsItsWholeValueInsideTheCell) {
         ClickCell(col, 3);
         grid->setFocus();
         Paint();
-        auto* picker = qobject_cast<QDateTimeEdit*>(form->NumbersTab->Pickers().For(col));
+        auto* picker = qobject_cast<QDateTimeEdit*>(form->numbersTab->Pickers().For(col));
         ASSERT_NE(picker, nullptr);
-        ASSERT_TRUE(form->NumbersTab->Pickers().InFront(col));
+        ASSERT_TRUE(form->numbersTab->Pickers().InFront(col));
         const auto* editor = picker->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         const int textWidth = QFontMetrics(editor->font()).horizontalAdvance(editor->text());
@@ -287,7 +287,7 @@ TEST_F(NumbersTab, NoPickerOverThePeriodOfAnAlwaysRow) {
     ClickCell(kEndDate, 4);
     grid->setFocus();
     Paint();
-    EXPECT_FALSE(form->NumbersTab->Pickers().InFront(kEndDate));
+    EXPECT_FALSE(form->numbersTab->Pickers().InFront(kEndDate));
     // The selection makes it visible, but nothing of it can be seen: not even
     // where it stands before it was ever laid over a cell.
     QDateEdit* picker = form->dtp_enddate;
@@ -333,7 +333,7 @@ TEST_F(NumbersTab, HiddenClearEmptiesEverythingButSerials) {
     FillPeriod(9);
     SetCell(kAlways, 9, "yes");
     SetCell(kDelete, 10, "yes");
-    form->NumbersTab->btn11Click();
+    form->numbersTab->btn11Click();
     EXPECT_EQ(Cell(kNumber, 9), "");
     EXPECT_TRUE(PeriodEmpty(9));
     EXPECT_EQ(Cell(kAlways, 9), "no");

@@ -25,7 +25,7 @@
 namespace {
 
 TEST(PortBox, NewListKeepsTheTypedTextAndTellsEachPortsDevice) {
-    TPortBox box;
+    PortBox box;
     box.setEditable(true);
     box.SetPorts({{"/dev/ttyUSB0", "CP2102 USB to UART Bridge Controller", "10c4:ea60"},
                   {"/dev/ttyS0", "", ""}});
@@ -43,13 +43,13 @@ TEST(PortBox, NewListKeepsTheTypedTextAndTellsEachPortsDevice) {
 TEST(RememberedPlaces, TestsNeverWriteTheUsersSettings) {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     ASSERT_FALSE(config.isEmpty());
-    EXPECT_TRUE(TRememberedPlaces().FileName().startsWith(config));
+    EXPECT_TRUE(RememberedPlaces().FileName().startsWith(config));
     EXPECT_FALSE(config.startsWith(QDir::homePath() + "/.config"));
 }
 
 TEST(RememberedPlaces, DialogsOpenWhereTheyLastChoseAFile) {
     QTemporaryDir chosen;
-    TRememberedPlaces remembered;
+    RememberedPlaces remembered;
     const FileRequest request{FileRequest::Mode::Save, "/configuration", {}, {}, "profileExport"};
     remembered.SetFolder("profileExport", {});
     EXPECT_EQ(DialogStartFolder(request, remembered), "/configuration");

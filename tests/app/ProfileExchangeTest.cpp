@@ -5,9 +5,9 @@
 #include "ExchangeFixture.h"
 
 #include "ConfigurationFolder.h"
-#include "ProfileExchange.h"
 #include "SettingsCatalogue.h"
 #include "StatusBar.h"
+#include "Tcustomstringgrid_basis.h"
 #include "TestPaths.h"
 #include "Workbook.h"
 
@@ -27,7 +27,7 @@ constexpr int kRows = 23, kCols = 3;
 
 class ProfileExchange : public ExchangeFixture {
 protected:
-    TStringGrid& Grid() { return *form->strngrd_write; }
+    StringGrid& Grid() { return *form->strngrd_write; }
     std::array<QComboBox*, 6> Lists() const {
         return {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12};
     }

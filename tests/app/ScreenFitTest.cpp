@@ -3,7 +3,7 @@
 
 #include "QtTestApp.h"
 
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "Unit1.h"

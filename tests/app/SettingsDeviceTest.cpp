@@ -49,7 +49,7 @@ protected:
 
     QString Cell(int r) const { return form->strngrd_write->Cells(kContent, r); }
     void SetCell(int r, const QString& text) { form->strngrd_write->SetCells(kContent, r, text); }
-    int ListIndex(int r) const { return form->SettingsTab->Lists().ItemIndex(r); }
+    int ListIndex(int r) const { return form->settingsTab->Lists().ItemIndex(r); }
 
     // Clicks a button and answers the boxes it brings up, in order; returns their texts.
     QStringList ClickAndAnswer(QPushButton* button,
@@ -139,9 +139,12 @@ TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
 TEST_F(SettingsDevice, CancelledReadSendsNothing) {
     Start({"--scenario", "busy"});
     const std::size_t requests = sim->Requests().size();
+    const auto sent = form->Link->requests.Serial();
     const QStringList boxes = ClickAndAnswer(form->btn21, {ModalAnswer::Caption("Cancel(&N)")});
     ASSERT_EQ(boxes.size(), 1);
-    QTest::qWait(200);
+    // Every request goes out through the send step, which counts it.
+    EXPECT_EQ(form->Link->requests.Serial(), sent);
+    EXPECT_FALSE(form->tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_EQ(Cell(row::kSimNumber), "");
 }
@@ -157,8 +160,8 @@ TEST_F(SettingsDevice, SaveWritesBothPagesAsEncoded) {
               QStringList{"Basic setting saved success"});
     gsm::settings::Page page1{};
     gsm::settings::Page page2{};
-    ASSERT_FALSE(form->SettingsTab->Codec().EncodeSettingsPage1(page1));
-    ASSERT_FALSE(form->SettingsTab->Codec().EncodeSettingsPage2(page2));
+    ASSERT_FALSE(form->settingsTab->Codec().EncodeSettingsPage1(page1));
+    ASSERT_FALSE(form->settingsTab->Codec().EncodeSettingsPage2(page2));
     EXPECT_EQ(WritesTo(0x0), 1);
     EXPECT_EQ(WritesTo(0x100), 1);
 
@@ -191,7 +194,8 @@ TEST_F(SettingsDevice, InvalidPortIsRefusedBeforeAnyFrame) {
     const QStringList boxes = ClickAndAnswer(form->btn22, {ModalAnswer::Ok()});
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].contains("19.Server Port(0-65535)"));
-    QTest::qWait(200);
+    EXPECT_FALSE(form->receivePath->Busy());
+    EXPECT_FALSE(form->tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_TRUE(form->btn22->isEnabled());
 }

@@ -70,7 +70,7 @@ protected:
     }
 
     std::unique_ptr<TForm1> form;
-    TStringGrid* grid = nullptr;
+    StringGrid* grid = nullptr;
 };
 
 TEST_F(SettingsEditing, StartValuesAndLists) {
@@ -130,7 +130,7 @@ TEST_F(SettingsEditing, PastedTextWithADigitAtTheEndStaysAndTheSaveRefusesIt) {
 
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->SettingsTab->btn22Click();
+    form->settingsTab->btn22Click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_TRUE(answers.SeenBoxes()[0].text.startsWith("'1a2' is not a valid integer value"));
     EXPECT_TRUE(answers.SeenBoxes()[0].text.contains("7.Auto Arm"));
@@ -149,7 +149,7 @@ TEST_F(SettingsEditing, TextWhoseLastUnitPassesTheFieldIsCutBeforeTheSave) {
     EXPECT_EQ(CurrentRow(), row::kDin2Alarm);
 
     gsm::settings::Page page{};
-    const auto refused = form->SettingsTab->Codec().EncodeSettingsPage1(page);
+    const auto refused = form->settingsTab->Codec().EncodeSettingsPage1(page);
     EXPECT_FALSE(refused) << refused->Message();
 }
 
@@ -260,16 +260,14 @@ TEST_F(SettingsEditing, ScrollingSidewaysShowsThePositionAndHidesTheListsUntilRe
 
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:1"));
-    QTest::qWait(50);
-    EXPECT_TRUE(form->cbb1->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->cbb1->isVisible(); }));
     EXPECT_EQ(form->cbb1->geometry(), CellOnSheet(row::kDin1Type));
 }
 
 TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) {
     const int before = grid->horizontalScrollBar()->value();
     StartAt(2, row::kDin1Type);
-    QTest::qWait(50);
-    ASSERT_NE(grid->horizontalScrollBar()->value(), before) << "the description column fits";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->horizontalScrollBar()->value() != before; })) << "the description column fits";
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kMainCaption));
     for (const auto& [list, r] : {std::pair{form->cbb1, 3}, std::pair{form->cbb12, 12}}) {
         EXPECT_TRUE(list->isVisible()) << r;

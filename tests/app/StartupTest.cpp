@@ -4,7 +4,7 @@
 
 #include "AccessibleText.h"
 
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "TComm.h"
@@ -123,7 +123,7 @@ TEST_F(Startup, TimersAndPortComponentStartAsDesigned) {
 }
 
 TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
-    TStringGrid& grid = *form->strngrd4;
+    StringGrid& grid = *form->strngrd4;
     EXPECT_EQ(grid.ColCount(), 8);
     EXPECT_EQ(grid.RowCount(), 1001);
     const QStringList headers{"Serial", "No.",    "Date",      "Time",
@@ -136,7 +136,7 @@ TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
     EXPECT_EQ(grid.Cells(0, 1000), "1000");
     EXPECT_EQ(grid.Cells(1, 1), "");
     EXPECT_EQ(grid.columnWidth(1), 0);
-    const TLayoutScale& scale = grid.Scale();
+    const LayoutScale& scale = grid.Scale();
     EXPECT_EQ(grid.columnWidth(7), scale.Width(235));
     EXPECT_EQ(grid.size(), QSize(scale.Width(837), scale.Height(25048)));
 }
@@ -145,7 +145,7 @@ TEST_F(Startup, OtherGridsHaveTheirShape) {
     EXPECT_EQ(form->strngrd3->ColCount(), 8);
     EXPECT_EQ(form->strngrd3->RowCount(), 1001);
     // Sizes are the layout's, in proportion to the running font.
-    const TLayoutScale& scale = form->strngrd3->Scale();
+    const LayoutScale& scale = form->strngrd3->Scale();
     EXPECT_EQ(form->strngrd3->columnWidth(1), scale.Width(145));
     EXPECT_EQ(form->strngrd3->RowHeight(500), scale.Height(24));
     EXPECT_EQ(form->strngrd_write->ColCount(), 3);

@@ -38,7 +38,7 @@ struct Probe {
     QString seen;
     bool fired = false;
     QTimer timer;
-    Probe(int ms, const TStatusBar& bar) {
+    Probe(int ms, const StatusBar& bar) {
         timer.setSingleShot(true);
         timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, [this, &bar] {

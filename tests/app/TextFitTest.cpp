@@ -27,12 +27,12 @@ protected:
     }
 
     // Width a cell leaves for its text: the grid line and the item margins off.
-    static int CellRoom(const TStringGrid& grid, int col) {
+    static int CellRoom(const StringGrid& grid, int col) {
         const int margin =
             grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
         return grid.columnWidth(col) - 1 - 2 * margin;
     }
-    static int HeaderRoom(const TStringGrid& grid, int col) {
+    static int HeaderRoom(const StringGrid& grid, int col) {
         const int margin = grid.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &grid);
         return grid.columnWidth(col) - 2 * margin;
     }
@@ -50,7 +50,7 @@ protected:
     }
 
     // Headers of every shown column, and the texts of `cols` in every data row.
-    static void ExpectGridFits(const TStringGrid& grid, std::initializer_list<int> cols) {
+    static void ExpectGridFits(const StringGrid& grid, std::initializer_list<int> cols) {
         for (int c = 0; c < grid.ColCount(); ++c) {
             if (grid.columnWidth(c) == 0)
                 continue; // hidden by design
@@ -86,7 +86,7 @@ TEST_F(TextFit, NumberListHeadersSerialsAndTheLongestNumber) {
 }
 
 TEST_F(TextFit, HistoryHeadersAndSerials) {
-    const TStringGrid& grid = *form->strngrd4;
+    const StringGrid& grid = *form->strngrd4;
     ExpectGridFits(grid, {0});
     // The grid's left edge lies under its scroll box's edge: the serials and
     // their header, drawn centred, must clear the part that is out of view.

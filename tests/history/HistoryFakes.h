@@ -21,11 +21,11 @@ using Page = std::array<std::uint8_t, frame::kMaxPayload>;
 // A record built field by field through the record layout.
 class RecordBuilder {
 public:
-    RecordBuilder() { bytes_.fill(0); }
+    RecordBuilder() { m_bytes.fill(0); }
 
     RecordBuilder& Number(std::uint32_t n) {
         for (std::size_t i = 0; i < record::kNumber.width; ++i)
-            bytes_[record::kNumber.offset + i] = static_cast<std::uint8_t>(n >> (8 * i));
+            m_bytes[record::kNumber.offset + i] = static_cast<std::uint8_t>(n >> (8 * i));
         return *this;
     }
     RecordBuilder& Date(int yy, int month, int day) {
@@ -40,20 +40,20 @@ public:
     // Writes as many bytes as given, past the field if asked to.
     RecordBuilder& Content(const std::string& raw) { return Put(record::kContent, raw); }
     RecordBuilder& Set(Field field, int value) {
-        bytes_[field.offset] = static_cast<std::uint8_t>(value);
+        m_bytes[field.offset] = static_cast<std::uint8_t>(value);
         return *this;
     }
 
-    const std::array<std::uint8_t, record::kSize>& Bytes() const { return bytes_; }
-    RecordBytes View() const { return RecordBytes(bytes_); }
+    const std::array<std::uint8_t, record::kSize>& Bytes() const { return m_bytes; }
+    RecordBytes View() const { return RecordBytes(m_bytes); }
 
 private:
     RecordBuilder& Put(Field field, const std::string& raw) {
         const std::size_t n = std::min(raw.size(), record::kSize - field.offset);
-        std::copy_n(raw.begin(), n, bytes_.begin() + static_cast<std::ptrdiff_t>(field.offset));
+        std::copy_n(raw.begin(), n, m_bytes.begin() + static_cast<std::ptrdiff_t>(field.offset));
         return *this;
     }
-    std::array<std::uint8_t, record::kSize> bytes_{};
+    std::array<std::uint8_t, record::kSize> m_bytes{};
 };
 
 // A usual record: numbered, dated, from the telephone, relay switched.

@@ -27,18 +27,18 @@ struct Bench {
     std::vector<std::string> messages;
     std::vector<std::uint16_t> progress;
     std::vector<std::string> notices;
-    TOperationGate gate{[](bool) {}};
+    OperationGate gate{[](bool) {}};
     Tpasswordverify login{{[] { return std::string(); }, [](const std::string&) {}, [](bool) {}}};
-    TReceivePath path{fake.link,
-                      {rec, valid, basic, numbers, history, login},
-                      {[this](const std::string& m) { messages.push_back(m); },
-                       [this](const std::string& m) { messages.push_back(m); },
-                       [this](std::uint16_t p) { progress.push_back(p); }, [] {},
-                       [this](const std::string& n) { notices.push_back(n); }, [] {}},
-                      gate};
+    ReceivePath path{fake.link,
+                     {rec, valid, basic, numbers, history, login},
+                     {[this](const std::string& m) { messages.push_back(m); },
+                      [this](const std::string& m) { messages.push_back(m); },
+                      [this](std::uint16_t p) { progress.push_back(p); }, [] {},
+                      [this](const std::string& n) { notices.push_back(n); }, [] {}},
+                     gate};
     TableGrid grid{kColumnCount, kRowCount};
-    TNumberListTransfer transfer{fake.link, numbers, grid,
-                                 [this](const std::string& m) { messages.push_back(m); }};
+    NumberListTransfer transfer{fake.link, numbers, grid,
+                                [this](const std::string& m) { messages.push_back(m); }};
 
     // The device: its 125 pages, and the page whose write it refuses.
     std::map<std::uint32_t, Bytes> memory;

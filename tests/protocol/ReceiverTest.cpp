@@ -28,8 +28,8 @@ struct Harness {
     Tpasswordverify login{{[this] { return typedPassword; },
                            [this](const std::string& m) { messages.push_back(m); },
                            [this](bool on) { gate.SetLoggedIn(on); }}};
-    TOperationGate gate{[this](bool on) { operations.push_back(on); }};
-    TReceivePath path{
+    OperationGate gate{[this](bool on) { operations.push_back(on); }};
+    ReceivePath path{
         fake.link,
         {rec, valid, basic, numbers, history, login},
         {[this](const std::string& m) { messages.push_back(m); },
@@ -367,7 +367,7 @@ TEST(LateReply, FrameNobodyAskedForChangesNothing) {
 
 TEST(OperationGate, LockedWhileARequestIsOutstandingThenFollowsLogin) {
     std::vector<bool> applied;
-    TOperationGate gate([&](bool on) { applied.push_back(on); });
+    OperationGate gate([&](bool on) { applied.push_back(on); });
     gate.SetLoggedIn(true);
     EXPECT_TRUE(applied.back());
     gate.RequestSent();
@@ -417,26 +417,26 @@ TEST(Pairing, LateReplyIsRecognisedDuringALaterExchangeWithTheSameCommand) {
 }
 
 TEST(Pairing, RetriedPageTakesWhicheverReplyComesFirstAndDropsTheOther) {
-    TRequestBook book;
+    RequestBook book;
     book.Sent({cmd::kReadPage, 0});
     book.GiveUp();
     book.Sent({cmd::kReadPage, 0});
-    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::Answers);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), RequestBook::Match::Answers);
     book.Answered();
     book.Sent({cmd::kReadPage, 0x100});
-    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::Late);
-    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), TRequestBook::Match::WrongAddress);
-    EXPECT_EQ(book.Classify(cmd::kDeleteHistory, 0), TRequestBook::Match::Unasked);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), RequestBook::Match::Late);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, 0), RequestBook::Match::WrongAddress);
+    EXPECT_EQ(book.Classify(cmd::kDeleteHistory, 0), RequestBook::Match::Unasked);
 }
 
 TEST(Pairing, OnlyTheLatestAbandonedRequestsAreRemembered) {
-    TRequestBook book;
-    for (std::uint32_t p = 1; p <= TRequestBook::kRemembered + 1; ++p) {
+    RequestBook book;
+    for (std::uint32_t p = 1; p <= RequestBook::kRemembered + 1; ++p) {
         book.Sent({cmd::kReadPage, addr::HistoryPage(static_cast<int>(p))});
         book.GiveUp();
     }
-    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(1)), TRequestBook::Match::Unasked);
-    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(2)), TRequestBook::Match::Late);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(1)), RequestBook::Match::Unasked);
+    EXPECT_EQ(book.Classify(cmd::kReadPage, addr::HistoryPage(2)), RequestBook::Match::Late);
 }
 
 TEST(Pairing, RefusedWriteEndsTheSaveBeforeTheMessage) {

@@ -15,7 +15,7 @@ const CodePage& Western() {
 }
 
 struct Codec : StartGrid {
-    TSettingsCodec codec{grid, lists, Western()};
+    SettingsCodec codec{grid, lists, Western()};
 
     Page Encode(int page) {
         Page data = FilledPage();
@@ -188,7 +188,7 @@ TEST(SettingsRoundTrip, ChineseTextsAsGbkBytes) {
     const CodePage gbk(CodePageForLocale("zh_CN.UTF-8"));
     ASSERT_EQ(gbk.Name(), "CP936");
     StartGrid g;
-    TSettingsCodec codec(g.grid, g.lists, gbk);
+    SettingsCodec codec(g.grid, g.lists, gbk);
     g.Set(row::kDin1Alarm, "门已打开");
     g.Set(row::kSmsRelayOn, "Door 门 open");
     g.Set(row::kApn, "网络");
@@ -199,7 +199,7 @@ TEST(SettingsRoundTrip, ChineseTextsAsGbkBytes) {
     EXPECT_EQ(Take(page, 238, 5), "\xCD\xF8\xC2\xE7\xFF"s);
 
     StartGrid back;
-    TSettingsCodec decoder(back.grid, back.lists, gbk);
+    SettingsCodec decoder(back.grid, back.lists, gbk);
     decoder.DecodeSettingsPage(1, page);
     EXPECT_EQ(back.Get(row::kDin1Alarm), "门已打开");
     EXPECT_EQ(back.Get(row::kSmsRelayOn), "Door 门 open");

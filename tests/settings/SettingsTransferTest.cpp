@@ -21,7 +21,7 @@ namespace {
 struct Session : StartGrid {
     FakeLink fake;
     const CodePage western{"CP1252"};
-    TSettingsCodec codec{grid, lists, western};
+    SettingsCodec codec{grid, lists, western};
     std::vector<std::string> messages;
     std::vector<int> progress;
     std::vector<std::string> notices;
@@ -33,19 +33,18 @@ struct Session : StartGrid {
     TtelephoneSend numbers;
     THistoryInf history;
     Tpasswordverify login{{[] { return std::string(); }, [](const std::string&) {}, [](bool) {}}};
-    TOperationGate gate{[](bool) {}};
-    TReceivePath receiver{fake.link,
-                          {rec, valid, basic, numbers, history, login},
-                          {[this](const std::string& m) { messages.push_back(m); },
-                           [this](const std::string& m) { messages.push_back(m); },
-                           [this](std::uint16_t p) { progress.push_back(p); }, [] {},
-                           [this](const std::string& n) { notices.push_back(n); }, [] {}},
-                          gate};
-    Tsettings_transfer transfer{
-        fake.link, basic, codec,
-        TransferUi{[this](std::uint16_t p) { progress.push_back(p); },
-                   [this](const std::string& t) { panel.push_back(t); },
-                   [this](const std::string& m) { messages.push_back(m); }}};
+    OperationGate gate{[](bool) {}};
+    ReceivePath receiver{fake.link,
+                         {rec, valid, basic, numbers, history, login},
+                         {[this](const std::string& m) { messages.push_back(m); },
+                          [this](const std::string& m) { messages.push_back(m); },
+                          [this](std::uint16_t p) { progress.push_back(p); }, [] {},
+                          [this](const std::string& n) { notices.push_back(n); }, [] {}},
+                         gate};
+    SettingsTransfer transfer{fake.link, basic, codec,
+                              TransferUi{[this](std::uint16_t p) { progress.push_back(p); },
+                                         [this](const std::string& t) { panel.push_back(t); },
+                                         [this](const std::string& m) { messages.push_back(m); }}};
 
     Session() {
         fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });

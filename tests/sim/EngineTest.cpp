@@ -22,7 +22,7 @@ protected:
     // Replies to the bytes, joined as they would go on the wire.
     Bytes Send(const Bytes& bytes) {
         Bytes out;
-        for (const auto& reply : engine_->Feed(bytes))
+        for (const auto& reply : m_engine->Feed(bytes))
             out.insert(out.end(), reply.bytes.begin(), reply.bytes.end());
         return out;
     }
@@ -32,7 +32,7 @@ protected:
         FaultPlan plan;
         std::string error;
         ASSERT_TRUE(plan.Add(faultList, &error)) << error;
-        engine_ = std::make_unique<DeviceEngine>(state_, plan);
+        m_engine = std::make_unique<DeviceEngine>(m_state, plan);
     }
 
     static Bytes Page(const DeviceMemory& m, std::uint32_t address) {
@@ -40,8 +40,8 @@ protected:
         return Bytes(page->begin(), page->end());
     }
 
-    DeviceState state_ = Scenario::Busy();
-    std::unique_ptr<DeviceEngine> engine_ = std::make_unique<DeviceEngine>(state_);
+    DeviceState m_state = Scenario::Busy();
+    std::unique_ptr<DeviceEngine> m_engine = std::make_unique<DeviceEngine>(m_state);
 };
 
 const Bytes kReadSettings1 = Hex("23 83 00 00 00 00 00 00 83");
@@ -63,7 +63,7 @@ TEST_F(Engine, ReadOfSettingsPage1CarriesThePageWithAValidChecksum) {
     EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 12), Hex("23 83 00 00 00 00 01 00 37 31 34 35"));
     const auto frames = ValidFrames(reply);
     ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(frames[0].payload, Page(state_.memory, 0));
+    EXPECT_EQ(frames[0].payload, Page(m_state.memory, 0));
 }
 
 TEST_F(Engine, ReadsOfTheLastPagesOfEachAreaAnswerWithTheirAddress) {
@@ -72,7 +72,7 @@ TEST_F(Engine, ReadsOfTheLastPagesOfEachAreaAnswerWithTheirAddress) {
         const auto frames = ValidFrames(Send(Request(cmd::kReadPage, address)));
         ASSERT_EQ(frames.size(), 1u) << std::hex << address;
         EXPECT_EQ(frames[0].address, address);
-        EXPECT_EQ(frames[0].payload, Page(state_.memory, address));
+        EXPECT_EQ(frames[0].payload, Page(m_state.memory, address));
     }
 }
 
@@ -80,32 +80,32 @@ TEST_F(Engine, WriteIsStoredAndAcknowledgedWithOneStatusByte) {
     const Bytes page = AFullPage();
     EXPECT_EQ(Send(Request(cmd::kWritePage, addr::SettingsPage(1), page)),
               Hex("23 82 00 00 00 00 00 01 01 82"));
-    EXPECT_EQ(Page(state_.memory, 0), page);
+    EXPECT_EQ(Page(m_state.memory, 0), page);
     EXPECT_EQ(Send(Request(cmd::kWritePage, addr::NumberPage(3), page)),
               Hex("23 82 00 00 12 00 00 01 01 90"));
-    EXPECT_EQ(Page(state_.memory, addr::NumberPage(3)), page);
+    EXPECT_EQ(Page(m_state.memory, addr::NumberPage(3)), page);
 }
 
 TEST_F(Engine, SingleCommandsAnswerWithStatus1) {
     EXPECT_EQ(Send(kCheckMode), Hex("23 04 00 00 00 00 00 01 01 04"));
-    EXPECT_TRUE(engine_->InCheckMode());
+    EXPECT_TRUE(m_engine->InCheckMode());
     // clock 2026-05-01 12:30:45 as year - 2000
     const Bytes clock = Request(cmd::kSetClock, 0, Hex("1A 05 01 0C 1E 2D"));
     EXPECT_EQ(Send(clock), Hex("23 03 00 00 00 00 00 01 01 03"));
-    ASSERT_TRUE(state_.clock);
-    EXPECT_EQ(*state_.clock, (ClockBytes{26, 5, 1, 12, 30, 45}));
+    ASSERT_TRUE(m_state.clock);
+    EXPECT_EQ(*m_state.clock, (ClockBytes{26, 5, 1, 12, 30, 45}));
 }
 
 TEST_F(Engine, DeleteHistoryClearsEveryRecordToTheEmptyForm) {
     // 85 ^ 01 ^ 01 = 85
     EXPECT_EQ(Send(kDeleteHistory), Hex("23 85 00 00 00 00 00 01 01 85"));
-    EXPECT_TRUE(HistoryEntries(state_.memory).empty());
-    EXPECT_EQ(Page(state_.memory, addr::HistoryPage(250)), Repeat(0x00, 256));
-    EXPECT_FALSE(NumberEntries(state_.memory).empty()) << "only the history goes";
+    EXPECT_TRUE(HistoryEntries(m_state.memory).empty());
+    EXPECT_EQ(Page(m_state.memory, addr::HistoryPage(250)), Repeat(0x00, 256));
+    EXPECT_FALSE(NumberEntries(m_state.memory).empty()) << "only the history goes";
 }
 
 TEST_F(Engine, AddressesOutsideTheMapAreRefused) {
-    const DeviceMemory before = state_.memory;
+    const DeviceMemory before = m_state.memory;
     // between the settings and the number area, past the history, not page-aligned
     for (std::uint32_t address : {0x200u, 0x2F400u, 0x1080u}) {
         EXPECT_EQ(ValidFrames(Send(Request(cmd::kReadPage, address))).at(0).payload, Bytes{})
@@ -114,16 +114,16 @@ TEST_F(Engine, AddressesOutsideTheMapAreRefused) {
         EXPECT_EQ(write.at(0).payload, Hex("00")) << std::hex << address;
         EXPECT_EQ(write.at(0).address, address);
     }
-    EXPECT_EQ(state_.memory, before);
+    EXPECT_EQ(m_state.memory, before);
 }
 
 TEST_F(Engine, MalformedWritesClocksAndUnknownCommandsGetStatus0) {
-    const DeviceMemory before = state_.memory;
+    const DeviceMemory before = m_state.memory;
     EXPECT_EQ(ValidFrames(Send(Request(cmd::kWritePage, 0, Hex("01 02")))).at(0).payload,
               Hex("00"));
-    EXPECT_EQ(state_.memory, before);
+    EXPECT_EQ(m_state.memory, before);
     EXPECT_EQ(ValidFrames(Send(Request(cmd::kSetClock, 0, Hex("1A 05")))).at(0).payload, Hex("00"));
-    EXPECT_FALSE(state_.clock);
+    EXPECT_FALSE(m_state.clock);
     const auto unknown = ValidFrames(Send(Request(0x42, 0)));
     EXPECT_EQ(unknown.at(0).command, 0x42);
     EXPECT_EQ(unknown.at(0).payload, Hex("00"));
@@ -137,7 +137,7 @@ TEST_F(Engine, RequestsMayArriveInAnyChunking) {
         out = Join({out, Send(chunk)});
     }
     EXPECT_EQ(ValidFrames(out).size(), 2u);
-    EXPECT_EQ(engine_->RequestCount(), 2u);
+    EXPECT_EQ(m_engine->RequestCount(), 2u);
 }
 
 TEST_F(Engine, GarbageBeforeARequestIsSkipped) {
@@ -147,14 +147,14 @@ TEST_F(Engine, GarbageBeforeARequestIsSkipped) {
 }
 
 TEST_F(Engine, ABadChecksumGetsNoReplyAndDoesNotCount) {
-    const DeviceMemory before = state_.memory;
+    const DeviceMemory before = m_state.memory;
     Bytes bad = kDeleteHistory;
     bad.back() ^= 0x01;
     EXPECT_EQ(Send(bad), Bytes{});
-    EXPECT_EQ(state_.memory, before);
-    EXPECT_EQ(engine_->RequestCount(), 0u);
+    EXPECT_EQ(m_state.memory, before);
+    EXPECT_EQ(m_engine->RequestCount(), 0u);
     EXPECT_EQ(Send(kCheckMode), Hex("23 04 00 00 00 00 00 01 01 04"));
-    EXPECT_EQ(engine_->RequestCount(), 1u);
+    EXPECT_EQ(m_engine->RequestCount(), 1u);
 }
 
 TEST_F(Engine, AnOversizedHeaderIsDroppedAndTheNextRequestAnswered) {
@@ -164,14 +164,14 @@ TEST_F(Engine, AnOversizedHeaderIsDroppedAndTheNextRequestAnswered) {
 
 TEST_F(Engine, APartialFrameCanBeDropped) {
     Send(Hex("23 83 00 00"));
-    EXPECT_TRUE(engine_->Collecting());
-    engine_->DropPartialFrame();
+    EXPECT_TRUE(m_engine->Collecting());
+    m_engine->DropPartialFrame();
     EXPECT_EQ(Send(kCheckMode), Hex("23 04 00 00 00 00 00 01 01 04"));
 }
 
 TEST_F(Engine, EveryFrameIsReportedWithItsRequestNumber) {
     std::vector<IncomingFrame> seen;
-    engine_->OnFrame = [&](const IncomingFrame& f) { seen.push_back(f); };
+    m_engine->OnFrame = [&](const IncomingFrame& f) { seen.push_back(f); };
     Bytes bad = kCheckMode;
     bad.back() ^= 0x01;
     Send({kCheckMode, bad, kReadSettings1});
@@ -189,7 +189,7 @@ TEST_F(Engine, NoReplyFaultSilencesOnlyItsRequestButStillActs) {
     UseFaults("no-reply@2");
     EXPECT_FALSE(Send(kCheckMode).empty());
     EXPECT_EQ(Send(kDeleteHistory), Bytes{});
-    EXPECT_TRUE(HistoryEntries(state_.memory).empty());
+    EXPECT_TRUE(HistoryEntries(m_state.memory).empty());
     EXPECT_FALSE(Send(kCheckMode).empty());
 }
 
@@ -204,13 +204,13 @@ TEST_F(Engine, CorruptFaultInvertsTheChecksumByte) {
 
 TEST_F(Engine, RefuseFaultAnswersStatus0AndStoresNothing) {
     UseFaults("refuse@1,refuse@2,refuse@3,refuse@4");
-    const DeviceMemory before = state_.memory;
+    const DeviceMemory before = m_state.memory;
     EXPECT_EQ(Send(Request(cmd::kWritePage, 0, AFullPage())), Hex("23 82 00 00 00 00 00 01 00 83"));
     EXPECT_EQ(Send(kDeleteHistory), Hex("23 85 00 00 00 00 00 01 00 84"));
     EXPECT_EQ(Send(Request(cmd::kSetClock, 0, Hex("1A 05 01 0C 1E 2D"))),
               Hex("23 03 00 00 00 00 00 01 00 02"));
-    EXPECT_EQ(state_.memory, before);
-    EXPECT_FALSE(state_.clock);
+    EXPECT_EQ(m_state.memory, before);
+    EXPECT_FALSE(m_state.clock);
     // a refused read: the address, no payload
     EXPECT_EQ(Send(kReadSettings1), Hex("23 83 00 00 00 00 00 00 83"));
     EXPECT_EQ(Send(Request(cmd::kWritePage, 0, AFullPage())), Hex("23 82 00 00 00 00 00 01 01 82"));
@@ -237,7 +237,7 @@ TEST_F(Engine, WrongAddressFaultLabelsTheRequestedPageWithTheNextAddress) {
     const auto frames = ValidFrames(Send(Request(cmd::kReadPage, addr::HistoryPage(2))));
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].address, addr::HistoryPage(3));
-    EXPECT_EQ(frames[0].payload, Page(state_.memory, addr::HistoryPage(2)));
+    EXPECT_EQ(frames[0].payload, Page(m_state.memory, addr::HistoryPage(2)));
 }
 
 TEST_F(Engine, FaultsCountOnlyValidRequestsAndCombine) {

@@ -36,38 +36,38 @@ namespace {
 class PcPort {
 public:
     explicit PcPort(const QString& path) {
-        comm_.SetCommName(path);
-        comm_.SetBaudRate(115200);
-        comm_.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
+        m_comm.SetCommName(path);
+        m_comm.SetBaudRate(115200);
+        m_comm.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
             for (quint16 i = 0; i < length; ++i)
                 Take(static_cast<std::uint8_t>(buffer[i]));
         };
-        comm_.OpenPort();
+        m_comm.OpenPort();
     }
 
     // Sends the request and waits for one valid reply frame.
     std::optional<ReceivedReply> Exchange(const Bytes& request) {
-        frames_.clear();
-        comm_.WriteData(reinterpret_cast<const char*>(request.data()),
-                        static_cast<quint16>(request.size()));
-        if (!WaitUntil([this] { return !frames_.empty(); }))
+        m_frames.clear();
+        m_comm.WriteData(reinterpret_cast<const char*>(request.data()),
+                         static_cast<quint16>(request.size()));
+        if (!WaitUntil([this] { return !m_frames.empty(); }))
             return std::nullopt;
-        return frames_.front();
+        return m_frames.front();
     }
 
-    TComm& Comm() { return comm_; }
+    TComm& Comm() { return m_comm; }
 
 private:
     void Take(std::uint8_t b) {
-        if (receiver_.TakeByte(b) == ByteResult::FrameValid)
-            frames_.push_back({receiver_.Command, receiver_.AddressValue(),
-                               Bytes(receiver_.Payload.begin(),
-                                     receiver_.Payload.begin() + receiver_.PayloadLength())});
+        if (m_receiver.TakeByte(b) == ByteResult::FrameValid)
+            m_frames.push_back({m_receiver.Command, m_receiver.AddressValue(),
+                                Bytes(m_receiver.Payload.begin(),
+                                      m_receiver.Payload.begin() + m_receiver.PayloadLength())});
     }
 
-    TComm comm_;
-    TRecData receiver_;
-    std::vector<ReceivedReply> frames_;
+    TComm m_comm;
+    TRecData m_receiver;
+    std::vector<ReceivedReply> m_frames;
 };
 
 // A simulated device on a pty inside the test process.
@@ -112,42 +112,42 @@ public:
     explicit SimProcess(const QTemporaryDir& dir) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", dir.path());
-        process_.setProcessEnvironment(env);
+        m_process.setProcessEnvironment(env);
     }
     ~SimProcess() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(5000);
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
         }
     }
 
     // Starts the program; for --pty returns the path it printed first.
     QString Start(const QStringList& arguments) {
-        process_.start(SimBinary(), arguments);
-        if (!process_.waitForStarted(5000))
+        m_process.start(SimBinary(), arguments);
+        if (!m_process.waitForStarted(5000))
             return {};
         if (!arguments.contains("--pty"))
             return {};
-        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
         }
-        return QString::fromLocal8Bit(process_.readLine()).trimmed();
+        return QString::fromLocal8Bit(m_process.readLine()).trimmed();
     }
 
     // SIGTERM, then the exit code (-1 for a crash or a hang).
     int Terminate() {
-        process_.terminate();
+        m_process.terminate();
         return Finish();
     }
     int Finish() {
-        if (!process_.waitForFinished(10000) || process_.exitStatus() != QProcess::NormalExit)
+        if (!m_process.waitForFinished(10000) || m_process.exitStatus() != QProcess::NormalExit)
             return -1;
-        return process_.exitCode();
+        return m_process.exitCode();
     }
 
-    QProcess& Process() { return process_; }
+    QProcess& Process() { return m_process; }
 
 private:
-    QProcess process_;
+    QProcess m_process;
 };
 
 #define REQUIRE_SIM_BINARY()                                                                       \

@@ -63,14 +63,14 @@ public:
     LocaleEnvironment() {
         for (std::size_t i = 0; i < kNames.size(); ++i) {
             const char* value = std::getenv(kNames[i]);
-            saved_[i] = value ? std::optional<std::string>(value) : std::nullopt;
+            m_saved[i] = value ? std::optional<std::string>(value) : std::nullopt;
             unsetenv(kNames[i]);
         }
     }
     ~LocaleEnvironment() {
         for (std::size_t i = 0; i < kNames.size(); ++i) {
-            if (saved_[i])
-                setenv(kNames[i], saved_[i]->c_str(), 1);
+            if (m_saved[i])
+                setenv(kNames[i], m_saved[i]->c_str(), 1);
             else
                 unsetenv(kNames[i]);
         }
@@ -79,7 +79,7 @@ public:
 
 private:
     static constexpr std::array<const char*, 3> kNames{"LC_ALL", "LC_CTYPE", "LANG"};
-    std::array<std::optional<std::string>, 3> saved_;
+    std::array<std::optional<std::string>, 3> m_saved;
 };
 
 TEST(SystemCodePageTest, FollowsLcAllThenLcCtypeThenLang) {

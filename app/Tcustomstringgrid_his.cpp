@@ -1,11 +1,11 @@
-#include "HistoryExchange.h"
+#include "Tcustomstringgrid_his.h"
 
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
 #include "HistoryCsv.h"
 #include "HistoryGrid.h"
 #include "MessageBoxes.h"
-#include "PageTabs.h"
+#include "PageControl.h"
 #include "StringGrid.h"
 #include "Workbook.h"
 
@@ -39,7 +39,7 @@ void Tcustomstringgrid_his::btn5Click() {
 
 QString Tcustomstringgrid_his::ExportHistoryXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    const TStringGrid& grid = *m_sheet.strngrd4;
+    const StringGrid& grid = *m_sheet.strngrd4;
     const int lastRow = grid.RowCount() - 1;
     WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
                                    QString::fromLatin1(kSaveWorkbookFilter),
@@ -71,7 +71,7 @@ bool Tcustomstringgrid_his::LoadHistoryXls() {
         ShowMessage(m_reporting.window, book.LastError());
         return false;
     }
-    TStringGrid& grid = *m_sheet.strngrd4;
+    StringGrid& grid = *m_sheet.strngrd4;
     for (int r = 1; r <= history::kRecordRows; ++r)
         for (int c = history::col::kFirstRecord; c <= history::col::kLastRecord; ++c)
             grid.SetCells(c, r, book.Value(r + 1, c + 1));

@@ -34,11 +34,11 @@ struct TabLabelStyle {
 };
 TabLabelStyle TabLabelStyleFor(const QFont& controlFont, const QColor& normalColour, bool active);
 
-class TPageTabBar : public QTabBar {
+class PageTabBar : public QTabBar {
     Q_OBJECT
 
 public:
-    explicit TPageTabBar(QWidget* parent = nullptr);
+    explicit PageTabBar(QWidget* parent = nullptr);
 
 protected:
     QSize tabSizeHint(int index) const override;
@@ -49,13 +49,13 @@ private:
     void pgc1DrawTab(QPainter& painter, int index, const QRect& rect, bool active);
 };
 
-class TPageControl : public QTabWidget {
+class PageControl : public QTabWidget {
     Q_OBJECT
 
 public:
-    explicit TPageControl(QWidget* parent = nullptr);
-    TPageTabBar* PageTabBar() const { return m_bar; }
+    explicit PageControl(QWidget* parent = nullptr);
+    PageTabBar* TabBar() const { return m_bar; }
 
 private:
-    TPageTabBar* m_bar;
+    PageTabBar* m_bar;
 };

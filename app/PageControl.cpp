@@ -1,4 +1,4 @@
-#include "PageTabs.h"
+#include "PageControl.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -57,18 +57,18 @@ TabLabelStyle TabLabelStyleFor(const QFont& controlFont, const QColor& normalCol
     return style;
 }
 
-TPageTabBar::TPageTabBar(QWidget* parent) : QTabBar(parent) {
+PageTabBar::PageTabBar(QWidget* parent) : QTabBar(parent) {
     setShape(QTabBar::RoundedWest);
     setExpanding(false);
     setUsesScrollButtons(false);
     setDrawBase(true);
 }
 
-QSize TPageTabBar::tabSizeHint(int) const {
+QSize PageTabBar::tabSizeHint(int) const {
     return {kTabWidth, kTabHeight};
 }
 
-void TPageTabBar::paintEvent(QPaintEvent*) {
+void PageTabBar::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     for (int i = 0; i < count(); ++i) {
         QStyleOptionTab option;
@@ -79,7 +79,7 @@ void TPageTabBar::paintEvent(QPaintEvent*) {
     }
 }
 
-void TPageTabBar::pgc1DrawTab(QPainter& painter, int index, const QRect& rect, bool active) {
+void PageTabBar::pgc1DrawTab(QPainter& painter, int index, const QRect& rect, bool active) {
     const TabLabelStyle style =
         TabLabelStyleFor(font(), palette().color(QPalette::WindowText), active);
     painter.save();
@@ -91,7 +91,7 @@ void TPageTabBar::pgc1DrawTab(QPainter& painter, int index, const QRect& rect, b
     painter.restore();
 }
 
-TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent), m_bar(new TPageTabBar(this)) {
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent), m_bar(new PageTabBar(this)) {
     setTabBar(m_bar);
     setTabPosition(QTabWidget::West);
 }

@@ -1,4 +1,4 @@
-#include "ProfileExchange.h"
+#include "Tcustomstringgrid_basis.h"
 
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"

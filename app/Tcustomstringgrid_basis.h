@@ -31,6 +31,6 @@ private:
 
     SettingsSheet m_sheet;
     Reporting m_reporting;
-    TGridCells m_cells;
-    TComboLists m_lists;
+    GridCells m_cells;
+    ComboLists m_lists;
 };
