@@ -86,8 +86,8 @@ int main(int argc, char* argv[]) {
     InstallFileChooser([&answer](QWidget*, const FileRequest&) { return answer; });
 
     TForm1 form;
-    FillNumberList(*form.strngrd3);
-    FillHistory(*form.strngrd4);
+    FillNumberList(*form.Ui().strngrd3);
+    FillHistory(*form.Ui().strngrd4);
     std::printf("files: %d entries and %d history records, %d runs each\n", kEntries, kEntries,
                 runs);
 

@@ -104,12 +104,12 @@ std::optional<RunResult> ReadOnce(const QString& simProgram, const QStringList& 
     TForm1 form;
     form.show();
     gsm::test::ModalAnswer answers;
-    form.cbb9->setEditText(sim.Pty());
-    form.btn8->click();
+    form.Ui().cbb9->setEditText(sim.Pty());
+    form.Ui().btn8->click();
     answers.Queue(gsm::test::ModalAnswer::Ok());
-    form.btn1->click();
+    form.Ui().btn1->click();
     if (!answers.WaitUntilAnswered(10000) ||
-        !RunUntil([&] { return form.btn19->isEnabled(); }, 5000, nullptr)) {
+        !RunUntil([&] { return form.Ui().btn19->isEnabled(); }, 5000, nullptr)) {
         std::fprintf(stderr, "history_read: login failed\n");
         return std::nullopt;
     }
@@ -117,10 +117,10 @@ std::optional<RunResult> ReadOnce(const QString& simProgram, const QStringList& 
     RunResult result;
     QElapsedTimer clock;
     clock.start();
-    form.btn19->click();
-    const bool finished =
-        RunUntil([&] { return form.HistoryInf.NextPage == kPages + 1 && !form.tmr1->isActive(); },
-                 kGiveUpMs, &result.longestStallMs);
+    form.Ui().btn19->click();
+    const bool finished = RunUntil(
+        [&] { return form.HistoryInf.NextPage == kPages + 1 && !form.Ui().tmr1->isActive(); },
+        kGiveUpMs, &result.longestStallMs);
     result.seconds = clock.nsecsElapsed() / 1e9;
     result.pagesRead = form.HistoryInf.NextPage - 1;
     if (!finished) {

@@ -57,7 +57,7 @@ protected:
     // Presses "Delete all" on the history tab and answers the warning.
     void DeleteHistory(ModalAnswer::Answer warningAnswer) {
         answers.Queue(warningAnswer);
-        form->btn23->click();
+        form->Ui().btn23->click();
     }
 
     const ModalAnswer::Seen& LastBox() const { return answers.SeenBoxes().back(); }
@@ -102,8 +102,8 @@ TEST_F(DeviceExchange, PasswordWithATrailingBlankIsRefusedAndLocksAgain) {
     ASSERT_EQ(session->LogIn("7145"), "Password confirmed!");
     EXPECT_EQ(session->LogIn("7145 "), "Password Error!");
     EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(false); }, 3000));
-    EXPECT_TRUE(form->btn1->isEnabled());
-    EXPECT_TRUE(form->btn8->isEnabled());
+    EXPECT_TRUE(form->Ui().btn1->isEnabled());
+    EXPECT_TRUE(form->Ui().btn8->isEnabled());
 }
 
 TEST_F(DeviceExchange, SilentDeviceTimesOutAndTheNextLoginWorks) {
@@ -124,8 +124,8 @@ TEST_F(DeviceExchange, CorruptLoginReplyShowsInvalidDataAndDoesNotCaptureTheNext
     Start({"--fault", "corrupt@1"});
     EXPECT_EQ(session->LogIn(), "Invalid data");
     EXPECT_FALSE(form->passwordverify->Verifying);
-    EXPECT_FALSE(form->tmr1->isActive());
-    EXPECT_EQ(form->stat1->PanelText(kStatusPanelText), "Invalid data");
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_EQ(form->Ui().stat1->PanelText(kStatusPanelText), "Invalid data");
     EXPECT_EQ(session->LogIn(), "Password confirmed!");
 }
 
@@ -154,7 +154,7 @@ TEST_F(DeviceExchange, CancelInTheWarningSendsNothing) {
     const auto sent = form->Link->requests.Serial();
     DeleteHistory(ModalAnswer::Cancel());
     EXPECT_EQ(form->Link->requests.Serial(), sent);
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), before);
     EXPECT_EQ(RequestsWith(kDeleteRequest), 0);
 }

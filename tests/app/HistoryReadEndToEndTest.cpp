@@ -66,7 +66,7 @@ protected:
         form->show();
         session = std::make_unique<DeviceSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->btn19->isEnabled(); }, 5000));
+        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn19->isEnabled(); }, 5000));
     }
 
     std::vector<LoggedFrame> HistoryRequests() const {
@@ -76,9 +76,9 @@ protected:
                 reads.push_back(f);
         return reads;
     }
-    QString Cell(int col, int row) const { return form->strngrd4->Cells(col, row); }
-    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
-    bool Settled() const { return !form->tmr1->isActive() && form->btn19->isEnabled(); }
+    QString Cell(int col, int row) const { return form->Ui().strngrd4->Cells(col, row); }
+    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
+    bool Settled() const { return !form->Ui().tmr1->isActive() && form->Ui().btn19->isEnabled(); }
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
@@ -91,7 +91,7 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     const auto kept = gsm::sim::KeptHistoryEntries(gsm::sim::Scenario::Busy().memory);
     ASSERT_EQ(kept.size(), 898u) << "busy scenario: 900 records, one unnumbered, one in 2080";
 
-    form->btn19->click();
+    form->Ui().btn19->click();
     ASSERT_TRUE(
         WaitFor([&] { return form->HistoryInf.NextPage == 501 && Settled(); }, kReadTimeoutMs));
 
@@ -115,7 +115,7 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     const QDir folder(ConfigurationFolder());
     const QSet<QString> before(folder.entryList({"hisinf_CSV*"}, QDir::Files).begin(),
                                folder.entryList({"hisinf_CSV*"}, QDir::Files).end());
-    form->btn18->click();
+    form->Ui().btn18->click();
     QStringList written;
     for (const QString& name : folder.entryList({"hisinf_CSV*"}, QDir::Files))
         if (!before.contains(name))
@@ -142,7 +142,7 @@ TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadAndSaysWhere) {
     // Request 1 is the login, so page 250 is request 251.
     Start({"--fault", "corrupt@251"});
     answers.Queue(ModalAnswer::Ok());
-    form->btn19->click();
+    form->Ui().btn19->click();
     ASSERT_TRUE(answers.WaitUntilAnswered(kReadTimeoutMs));
     EXPECT_EQ(answers.SeenBoxes().back().text, "Invalid data");
     ASSERT_TRUE(WaitFor([&] { return Settled(); }, kReadTimeoutMs));

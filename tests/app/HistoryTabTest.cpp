@@ -38,18 +38,18 @@ protected:
         form->EnableDeviceOperations();
     }
 
-    StringGrid& Grid() { return *form->strngrd4; }
+    StringGrid& Grid() { return *form->Ui().strngrd4; }
     void PutRow(int row, const QStringList& texts) {
         for (int c = 0; c < texts.size(); ++c)
             Grid().SetCells(c + 1, row, texts[c]);
     }
     void PickPeriod(QDate startDate, QTime startTime, QDate endDate, QTime endTime) {
-        form->dtp1->setDate(startDate);
-        form->dtp2->setTime(startTime);
-        form->dtp3->setDate(endDate);
-        form->dtp4->setTime(endTime);
+        form->Ui().dtp1->setDate(startDate);
+        form->Ui().dtp2->setTime(startTime);
+        form->Ui().dtp3->setDate(endDate);
+        form->Ui().dtp4->setTime(endTime);
     }
-    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
     // Clicks and answers the one box the click shows.
     ModalAnswer::Seen ClickAnsweringOneBox(QPushButton* button) {
         answers.Queue(ModalAnswer::Ok());
@@ -63,7 +63,7 @@ protected:
 };
 
 TEST_F(HistoryTab, FilterMessagesAreTitledWithoutIconAndLeaveTheGrid) {
-    const ModalAnswer::Seen empty = ClickAnsweringOneBox(form->btn20);
+    const ModalAnswer::Seen empty = ClickAnsweringOneBox(form->Ui().btn20);
     EXPECT_EQ(empty.text, "No correct records");
     EXPECT_EQ(empty.title, kMainCaption);
     EXPECT_EQ(empty.icon, QMessageBox::NoIcon);
@@ -71,13 +71,13 @@ TEST_F(HistoryTab, FilterMessagesAreTitledWithoutIconAndLeaveTheGrid) {
 
     PutRow(1, {"1", "2015-03-05", "10:00:00", "SMS", "Arm", "", "x"});
     PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 6), QTime(0, 0));
-    EXPECT_EQ(ClickAnsweringOneBox(form->btn20).text, "Time selection error");
+    EXPECT_EQ(ClickAnsweringOneBox(form->Ui().btn20).text, "Time selection error");
     PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 7), QTime(0, 0));
-    EXPECT_EQ(ClickAnsweringOneBox(form->btn20).text, "No records");
+    EXPECT_EQ(ClickAnsweringOneBox(form->Ui().btn20).text, "No records");
     EXPECT_EQ(Grid().Cells(2, 1), "2015-03-05");
 
     PutRow(2, {"2", "2015-0x-06", "10:00:00", "SMS", "Arm", "", "hand typed"});
-    const ModalAnswer::Seen bad = ClickAnsweringOneBox(form->btn20);
+    const ModalAnswer::Seen bad = ClickAnsweringOneBox(form->Ui().btn20);
     EXPECT_EQ(bad.text, "'0x' is not a valid integer value");
     EXPECT_EQ(Grid().Cells(2, 2), "2015-0x-06");
 }
@@ -89,7 +89,7 @@ TEST_F(HistoryTab, FilterKeepsThePeriodInOrderUsingEveryPickerPart) {
     PutRow(4, {"4", "2015-03-07", "10:30:01", "SMS", "Arm", "", "after the end"});
     PutRow(5, {"5", "2015-03-05", "22:59:59", "SMS", "Arm", "", "before the start"});
     PickPeriod(QDate(2015, 3, 5), QTime(22, 59, 59), QDate(2015, 3, 7), QTime(10, 30, 1));
-    form->btn20->click();
+    form->Ui().btn20->click();
     EXPECT_TRUE(answers.SeenBoxes().empty());
     EXPECT_EQ(Grid().Cells(7, 1), "05 23h");
     EXPECT_EQ(Grid().Cells(7, 2), "07 09h");
@@ -103,7 +103,7 @@ TEST_F(HistoryTab, FilterKeepsThePeriodInOrderUsingEveryPickerPart) {
 TEST_F(HistoryTab, HiddenClearButtonKeepsOnlyTheRowNumbers) {
     PutRow(1, {"1", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "x"});
     PutRow(1000, {"9", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "y"});
-    form->btn2->click();
+    form->Ui().btn2->click();
     for (int r : {1, 1000}) {
         for (int c = 1; c <= 7; ++c)
             EXPECT_EQ(Grid().Cells(c, r), "") << c << "," << r;
@@ -203,10 +203,10 @@ TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
 TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     PtyPair device;
     ASSERT_TRUE(device.Valid());
-    form->cbb9->setEditText(device.SlavePath());
-    form->btn8->click();
-    ASSERT_EQ(form->btn8->text(), "Close");
-    form->btn19->click();
+    form->Ui().cbb9->setEditText(device.SlavePath());
+    form->Ui().btn8->click();
+    ASSERT_EQ(form->Ui().btn8->text(), "Close");
+    form->Ui().btn19->click();
     EXPECT_EQ(form->HistoryInf.NextPage, 2);
     // Reply to page 1: record 1 numbered 5, record 2 empty.
     gsm::TDataPackage reply;
@@ -232,7 +232,7 @@ TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     EXPECT_EQ(Grid().Cells(5, 1), "Arm");
     EXPECT_EQ(form->HistoryInf.NextPage, 3);
     EXPECT_EQ(StatusText(), "Reading historical data");
-    form->tmr1->stop();
+    form->Ui().tmr1->stop();
 }
 
 } // namespace

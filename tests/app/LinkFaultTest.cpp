@@ -70,7 +70,7 @@ public:
         return true;
     }
     bool Settled() const {
-        return !form->receivePath->Busy() && !form->tmr1->isActive() &&
+        return !form->receivePath->Busy() && !form->Ui().tmr1->isActive() &&
                !form->operationGate->Outstanding();
     }
     int RequestsInArea(quint32 from, quint32 to) const {
@@ -92,7 +92,7 @@ public:
         for (int i = 0; i < boxes; ++i)
             answers.Queue(ModalAnswer::Ok());
         if (op == Op::Login)
-            form->edt3->setText("7145");
+            form->Ui().edt3->setText("7145");
         ButtonOf(op)->click();
         // A box comes only after the exchange has ended; a read that succeeds
         // may show none, and its unused answer is dropped.
@@ -112,21 +112,21 @@ public:
     QPushButton* ButtonOf(Op op) const {
         switch (op) {
         case Op::Login:
-            return form->btn1;
+            return form->Ui().btn1;
         case Op::SettingsRead:
-            return form->btn21;
+            return form->Ui().btn21;
         case Op::SettingsSave:
-            return form->btn22;
+            return form->Ui().btn22;
         case Op::NumbersRead:
-            return form->btn10;
+            return form->Ui().btn10;
         case Op::NumbersSave:
-            return form->btn9;
+            return form->Ui().btn9;
         case Op::HistoryRead:
-            return form->btn19;
+            return form->Ui().btn19;
         case Op::Delete:
-            return form->btn23;
+            return form->Ui().btn23;
         case Op::Clock:
-            return form->btn24;
+            return form->Ui().btn24;
         }
         return nullptr;
     }
@@ -235,7 +235,7 @@ class LateReply : public ::testing::Test, protected LinkFixture {};
 
 TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
     ASSERT_TRUE(Start({"--fault", "delay@2:1400"}));
-    StringGrid& grid = *form->strngrd_write;
+    StringGrid& grid = *form->Ui().strngrd_write;
     grid.SetCells(1, 1, "1111");
     grid.SetCells(1, 5, "edited, not saved");
     form->RecValidCom.Length = 0;
@@ -252,7 +252,7 @@ TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(10);
-    form->btn1->click();
+    form->Ui().btn1->click();
     ASSERT_TRUE(WaitFor([&] { return !boxText.isEmpty(); }, 10000));
     EXPECT_EQ(boxText, "Receive timeout");
     EXPECT_EQ(grid.Cells(1, 1), "1111");
@@ -266,11 +266,11 @@ TEST_F(LateReply, NumberPageReplyDuringAHistoryReadChangesNothing) {
     // Number page 60 is request 61; its reply comes during the history read.
     ASSERT_TRUE(Start({"--scenario", "busy", "--fault", "delay@61:1500"}));
     EXPECT_EQ(RunOp(Op::NumbersRead), QStringList{"Receive timeout"});
-    const QString row473 = form->strngrd3->Cells(1, 473);
+    const QString row473 = form->Ui().strngrd3->Cells(1, 473);
     EXPECT_EQ(RunOp(Op::HistoryRead), QStringList{});
     EXPECT_EQ(RequestsInArea(0x1000, 0x10000), 60) << "the number read never resumed";
     EXPECT_EQ(RequestsInArea(0x10000, 0x30000), 500);
-    EXPECT_EQ(form->strngrd3->Cells(1, 473), row473);
+    EXPECT_EQ(form->Ui().strngrd3->Cells(1, 473), row473);
     EXPECT_EQ(form->TelephoneSend.NextPage, 0);
 }
 
@@ -289,14 +289,14 @@ TEST(IdleLine, LoneStartByteArmsNothing) {
     ModalAnswer answers;
     TForm1 form;
     form.show();
-    form.cbb9->setEditText(device.SlavePath());
-    form.btn8->click();
-    ASSERT_EQ(form.btn8->text(), "Close");
+    form.Ui().cbb9->setEditText(device.SlavePath());
+    form.Ui().btn8->click();
+    ASSERT_EQ(form.Ui().btn8->text(), "Close");
     form.operationGate->SetLoggedIn(true);
     ASSERT_TRUE(device.Send(QByteArray(1, '\x23')));
     ASSERT_TRUE(WaitFor([&] { return form.RecData.InFrame == 1; }, 5000));
-    EXPECT_FALSE(form.tmr1->isActive()) << "no request waits, so no timeout can fire";
-    EXPECT_TRUE(form.btn21->isEnabled());
+    EXPECT_FALSE(form.Ui().tmr1->isActive()) << "no request waits, so no timeout can fire";
+    EXPECT_TRUE(form.Ui().btn21->isEnabled());
     EXPECT_TRUE(answers.SeenBoxes().empty());
 }
 
@@ -305,13 +305,13 @@ TEST(ClosedPort, LoginSaysToOpenThePortAndSendsNothing) {
     TForm1 form;
     form.show();
     answers.Queue(ModalAnswer::Ok());
-    form.btn1->click();
+    form.Ui().btn1->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_EQ(answers.SeenBoxes()[0].text,
               "The COM port is not open. Open it first, then try again.");
-    EXPECT_FALSE(form.tmr1->isActive());
+    EXPECT_FALSE(form.Ui().tmr1->isActive());
     EXPECT_FALSE(form.passwordverify->Verifying);
-    EXPECT_TRUE(form.btn1->isEnabled());
+    EXPECT_TRUE(form.Ui().btn1->isEnabled());
 }
 
 class LostLink : public ::testing::Test, protected LinkFixture {};
@@ -319,16 +319,16 @@ class LostLink : public ::testing::Test, protected LinkFixture {};
 TEST_F(LostLink, HangUpMidReadClosesThePortAndTellsTheUser) {
     ASSERT_TRUE(Start({"--scenario", "busy", "--baud-pace", "115200"}));
     answers.Queue(ModalAnswer::Ok());
-    form->btn19->click();
+    form->Ui().btn19->click();
     ASSERT_TRUE(WaitFor([&] { return RequestsInArea(0x10000, 0x30000) >= 20; }, kLongWaitMs));
     sim->Stop(); // the adapter is pulled
     ASSERT_TRUE(answers.WaitUntilAnswered(10000));
     EXPECT_EQ(answers.SeenBoxes().back().text,
               "The device was disconnected. Check the cable, open the port again and log in.");
-    EXPECT_EQ(form->btn8->text(), "Open");
-    EXPECT_FALSE(form->cm1->PortOpen());
-    EXPECT_TRUE(form->img1->isVisible());
-    EXPECT_FALSE(form->img2->isVisible());
+    EXPECT_EQ(form->Ui().btn8->text(), "Open");
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
+    EXPECT_TRUE(form->Ui().img1->isVisible());
+    EXPECT_FALSE(form->Ui().img2->isVisible());
     EXPECT_TRUE(AllDeviceOperations(false));
     EXPECT_EQ(form->HistoryInf.NextPage, 0);
     EXPECT_TRUE(form->statusbar_ctrl->Notice().startsWith("Read stopped at page "));
@@ -339,7 +339,7 @@ class ClosingWindow : public ::testing::Test, protected LinkFixture {};
 
 TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     ASSERT_TRUE(Start({"--baud-pace", "115200"}));
-    form->btn9->click();
+    form->Ui().btn9->click();
     ASSERT_TRUE(WaitFor([&] { return RequestsInArea(0x1000, 0x10000) >= 5; }, kLongWaitMs));
     answers.Queue({QMessageBox::No, {}});
     form->close();
@@ -354,7 +354,7 @@ TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     form->close();
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
     EXPECT_FALSE(form->receivePath->Busy());
     EXPECT_EQ(form->TelephoneSend.NextPage, 0);
 }
@@ -366,16 +366,16 @@ TEST(Delivery, EveryByteOfAChunkIsTaken) {
     ASSERT_TRUE(device.Valid());
     ModalAnswer answers;
     TForm1 form;
-    form.cbb9->setEditText(device.SlavePath());
-    form.btn8->click();
+    form.Ui().cbb9->setEditText(device.SlavePath());
+    form.Ui().btn8->click();
     form.operationGate->SetLoggedIn(true);
     answers.Queue(ModalAnswer::Ok());
     answers.Queue(ModalAnswer::Ok());
-    form.btn23->click();
+    form.Ui().btn23->click();
     ASSERT_EQ(device.Receive(9).size(), 9);
     // The whole reply in one delivery.
     const char reply[] = {'\x23', '\x85', 0, 0, 0, 0, 0, 1, 1, '\x85'};
-    form.cm1ReceiveData(form.cm1, reply, sizeof reply);
+    form.cm1ReceiveData(form.Ui().cm1, reply, sizeof reply);
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_EQ(answers.SeenBoxes().back().text, "Historical data deleted");
 }

@@ -79,15 +79,15 @@ protected:
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
         form = std::make_unique<TForm1>();
-        form->pgc1->setCurrentWidget(form->ts2);
+        form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
         form->show();
         session = std::make_unique<DeviceSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->btn10->isEnabled(); }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn10->isEnabled(); }, 3000));
     }
 
     Row GridRow(int row) const {
-        const StringGrid* g = form->strngrd3;
+        const StringGrid* g = form->Ui().strngrd3;
         return {g->Cells(1, row), g->Cells(2, row), g->Cells(3, row),
                 g->Cells(4, row), g->Cells(5, row), g->Cells(kAlways, row)};
     }
@@ -96,7 +96,7 @@ protected:
     void Read() {
         answers.Queue(ModalAnswer::Caption("OK(&Y)"));
         answers.Queue(ModalAnswer::Ok());
-        form->btn10->click();
+        form->Ui().btn10->click();
         ASSERT_TRUE(answers.WaitUntilAnswered(30000));
         ASSERT_EQ(LastBox().text, "Authorized number list read to PC software success.");
     }
@@ -104,14 +104,14 @@ protected:
     // Presses "Save" and returns the text of the one box it ends with.
     QString Save() {
         answers.Queue(ModalAnswer::Ok());
-        form->btn9->click();
+        form->Ui().btn9->click();
         if (!answers.WaitUntilAnswered(30000))
             return {};
         return LastBox().text;
     }
 
     void ClickCell(int col, int row) {
-        StringGrid* g = form->strngrd3;
+        StringGrid* g = form->Ui().strngrd3;
         g->scrollToItem(g->item(row, col));
         const QPoint at = g->visualRect(g->model()->index(row, col)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
@@ -137,13 +137,13 @@ protected:
 TEST_F(NumberListDevice, ReadFillsTheGridAsTheDeviceHoldsIt) {
     Start({"--scenario", "busy"});
     for (int r : {1, 500, 1000})
-        form->strngrd3->SetCells(1, r, "stale");
-    form->strngrd3->SetCells(kDelete, 3, "yes");
+        form->Ui().strngrd3->SetCells(1, r, "stale");
+    form->Ui().strngrd3->SetCells(kDelete, 3, "yes");
 
     QSet<QString> statuses;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout,
-                     [&] { statuses.insert(form->stat1->PanelText(kStatusPanelText)); });
+                     [&] { statuses.insert(form->Ui().stat1->PanelText(kStatusPanelText)); });
     watch.start(0);
     Read();
     watch.stop();
@@ -156,9 +156,9 @@ TEST_F(NumberListDevice, ReadFillsTheGridAsTheDeviceHoldsIt) {
         const Row expected = ExpectedRow(it == device.end() ? NumberEntry{} : it->second);
         ASSERT_EQ(GridRow(row), expected) << "row " << row;
     }
-    EXPECT_EQ(form->strngrd3->Cells(kDelete, 3), "yes") << "the Delete marks are the PC's own";
+    EXPECT_EQ(form->Ui().strngrd3->Cells(kDelete, 3), "yes") << "the Delete marks are the PC's own";
     EXPECT_TRUE(statuses.contains("Reading number list:125/125"));
-    EXPECT_FALSE(form->pb1->isVisible()) << "the last page brings the bar to 100";
+    EXPECT_FALSE(form->Ui().pb1->isVisible()) << "the last page brings the bar to 100";
 }
 
 TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
@@ -177,7 +177,7 @@ TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
     const int alwaysSlot = firstOf(NumberEntry::Form::Always);
     const int periodSlot = firstOf(NumberEntry::Form::Period);
     int emptySlot = 1;
-    while (expected.count(emptySlot) || !form->strngrd3->Cells(1, emptySlot).isEmpty())
+    while (expected.count(emptySlot) || !form->Ui().strngrd3->Cells(1, emptySlot).isEmpty())
         ++emptySlot;
 
     ClickCell(kDelete, alwaysSlot);
@@ -185,7 +185,7 @@ TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
     ClickCell(kAlways, periodSlot);
     expected[periodSlot].form = NumberEntry::Form::Always;
     expected[periodSlot].start = expected[periodSlot].end = {};
-    StringGrid* g = form->strngrd3;
+    StringGrid* g = form->Ui().strngrd3;
     g->SetCells(1, emptySlot, "+15555550100");
     g->SetCells(2, emptySlot, "2015/03/05");
     g->SetCells(3, emptySlot, "08:30");
@@ -217,12 +217,12 @@ TEST_F(NumberListDevice, RefusedPageEndsTheSave) {
     EXPECT_FALSE(form->receivePath->Busy());
     EXPECT_EQ(form->TelephoneSend.NextPage, 0);
     EXPECT_EQ(WritesSent(), 4);
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
 }
 
 TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsSent) {
     Start({});
-    StringGrid* g = form->strngrd3;
+    StringGrid* g = form->Ui().strngrd3;
     for (int row : {1, 900}) {
         g->SetCells(1, row, "+15555550100");
         g->SetCells(2, row, "2015/03/05");
@@ -233,6 +233,6 @@ TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsS
     const QString text = Save();
     EXPECT_TRUE(text.endsWith("Total:1\rWrong serial number:900")) << text.toStdString();
     EXPECT_FALSE(form->receivePath->Busy());
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(WritesSent(), 0);
 }

@@ -26,7 +26,7 @@ constexpr int kNumber = 1, kStartDate = 2, kStartTime = 3, kEndDate = 4, kEndTim
 
 class NumberListExchange : public ExchangeFixture {
 protected:
-    StringGrid& Grid() { return *form->strngrd3; }
+    StringGrid& Grid() { return *form->Ui().strngrd3; }
 
     void Entry(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillList() {
@@ -40,14 +40,14 @@ protected:
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
-        Click(form->btn15);
+        Click(form->Ui().btn15);
         return path;
     }
     void Import(const QString& path, int boxes = 0) {
         Pick(path);
-        Click(form->btn14, boxes);
+        Click(form->Ui().btn14, boxes);
     }
-    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
 };
 
 TEST_F(NumberListExchange, ExportWritesEveryCellAsTextThatOpenpyxlReadsBack) {
@@ -103,7 +103,7 @@ TEST_F(NumberListExchange, ExportThenImportRestoresNumbersPeriodsAndAlwaysButNot
     FillList();
     const std::vector<QString> exported = Take();
     const QString path = Exported(QStringLiteral("telinf_R2015-03-06_15-01-01"));
-    form->btn11->click(); // clears the list
+    form->Ui().btn11->click(); // clears the list
     Entry(500, {"stale", "2000/01/01", "00:00", "2000/01/02", "00:00", "no", "yes"});
 
     Import(path);
@@ -191,7 +191,7 @@ TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
     for (const char* name :
          {"numberlist-calc.xlsx", "numberlist-calc.ods", "numberlist-calc.xls"}) {
         SCOPED_TRACE(name);
-        form->btn11->click();
+        form->Ui().btn11->click();
         Import(QDir(TestDataDir()).filePath(QString::fromLatin1(name)));
         EXPECT_EQ(Grid().Cells(kNumber, 1), QStringLiteral("+15555550100"));
         EXPECT_EQ(Grid().Cells(kStartDate, 1), QStringLiteral("2015/03/06"));

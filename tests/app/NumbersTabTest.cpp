@@ -36,12 +36,12 @@ class NumbersTab : public ::testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<TForm1>();
-        form->pgc1->setCurrentWidget(form->ts2);
+        form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        grid = form->strngrd3;
+        grid = form->Ui().strngrd3;
     }
 
     QString Cell(int col, int row) const { return grid->Cells(col, row); }
@@ -87,7 +87,7 @@ TEST_F(NumbersTab, StartsWithHeadersSerialsAndUnsetMarks) {
     EXPECT_EQ(Cell(0, 1000), "1000");
     EXPECT_EQ(Cell(kAlways, 1), "no");
     EXPECT_EQ(Cell(kDelete, 1000), "no");
-    EXPECT_FALSE(form->btn11->isVisible());
+    EXPECT_FALSE(form->Ui().btn11->isVisible());
 }
 
 TEST_F(NumbersTab, ClickingAMarkTogglesItAndSettingItEmptiesThePeriod) {
@@ -112,7 +112,7 @@ TEST_F(NumbersTab, ClickingAMarkTogglesItAndSettingItEmptiesThePeriod) {
 TEST_F(NumbersTab, BulkMarksFlipTheWholeColumnWhateverSingleClicksDid) {
     form->EnableDeviceOperations();
     FillPeriod(1);
-    form->btn6->click();
+    form->Ui().btn6->click();
     for (int r : {1, 500, 1000})
         EXPECT_EQ(Cell(kAlways, r), "yes");
     EXPECT_EQ(Cell(kStartDate, 1), "2015/03/05") << "periods are left alone";
@@ -120,14 +120,14 @@ TEST_F(NumbersTab, BulkMarksFlipTheWholeColumnWhateverSingleClicksDid) {
 
     ClickCell(kAlways, 4); // cleared by hand
     EXPECT_EQ(Cell(kAlways, 4), "no");
-    form->btn6->click();
+    form->Ui().btn6->click();
     for (int r : {1, 4, 1000})
         EXPECT_EQ(Cell(kAlways, r), "no");
 
-    form->btn7->click();
+    form->Ui().btn7->click();
     EXPECT_EQ(Cell(kDelete, 77), "yes");
     EXPECT_EQ(Cell(kAlways, 77), "no");
-    form->btn7->click();
+    form->Ui().btn7->click();
     EXPECT_EQ(Cell(kDelete, 77), "no");
 }
 
@@ -195,14 +195,14 @@ TEST_F(NumbersTab, PickerLaidOverStartTimeCellWritesItsTimeWhenLeft) {
     ClickCell(kStartTime, 2);
     grid->setFocus();
     Paint();
-    QTimeEdit* picker = form->dtp_starttime;
+    QTimeEdit* picker = form->Ui().dtp_starttime;
     ASSERT_TRUE(picker->isVisible());
     EXPECT_TRUE(form->numbersTab->Pickers().InFront(kStartTime));
     const QRect cell = grid->visualRect(grid->model()->index(2, kStartTime));
     EXPECT_EQ(picker->geometry().topLeft(),
               grid->viewport()->mapTo(picker->parentWidget(), cell.topLeft()));
     EXPECT_EQ(picker->time(), QTime(8, 30)) << "the picker shows the cell";
-    EXPECT_FALSE(form->dtp_startdate->isVisible());
+    EXPECT_FALSE(form->Ui().dtp_startdate->isVisible());
 
     picker->setFocus();
     picker->setTime(QTime(7, 5));
@@ -222,7 +222,7 @@ TEST_F(NumbersTab, StartDatePickerWritesItsDateAndGoesAway) {
     ClickCell(kStartDate, 3);
     grid->setFocus();
     Paint();
-    QDateEdit* picker = form->dtp_startdate;
+    QDateEdit* picker = form->Ui().dtp_startdate;
     ASSERT_TRUE(form->numbersTab->Pickers().InFront(kStartDate));
     EXPECT_EQ(picker->date(), QDate(2015, 3, 5));
     picker->setFocus();
@@ -258,7 +258,7 @@ TEST_F(NumbersTab, OpeningTheCalendarOrPressingReturnDoesNotLeaveThePicker) {
     ClickCell(kStartDate, 3);
     grid->setFocus();
     Paint();
-    QDateEdit* picker = form->dtp_startdate;
+    QDateEdit* picker = form->Ui().dtp_startdate;
     picker->setFocus();
     QTest::keyClick(picker, Qt::Key_Return);
     EXPECT_TRUE(picker->isVisible());
@@ -290,7 +290,7 @@ TEST_F(NumbersTab, NoPickerOverThePeriodOfAnAlwaysRow) {
     EXPECT_FALSE(form->numbersTab->Pickers().InFront(kEndDate));
     // The selection makes it visible, but nothing of it can be seen: not even
     // where it stands before it was ever laid over a cell.
-    QDateEdit* picker = form->dtp_enddate;
+    QDateEdit* picker = form->Ui().dtp_enddate;
     ASSERT_TRUE(picker->isVisible());
     QWidget* seen = form->childAt(picker->mapTo(form.get(), picker->rect().center()));
     EXPECT_TRUE(seen != picker && !picker->isAncestorOf(seen));
@@ -347,26 +347,26 @@ TEST_F(NumbersTab, SaveStopsWithTheSerialsOfRowsWithoutAPeriod) {
         SetCell(kNumber, r, "+15555550100");
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->btn9->click();
+    form->Ui().btn9->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_EQ(answers.SeenBoxes()[0].text,
               "Wrong operation:please select \"Always\" or setting the Start-End date and "
               "time.Total:5\rWrong serial number:3,7,9,....");
     EXPECT_TRUE(answers.SeenBoxes()[0].title.isEmpty());
-    EXPECT_FALSE(form->tmr1->isActive()) << "nothing was sent";
+    EXPECT_FALSE(form->Ui().tmr1->isActive()) << "nothing was sent";
 }
 
 TEST_F(NumbersTab, DecliningTheReadSendsNothing) {
     form->EnableDeviceOperations();
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Caption("Cancel(&N)"));
-    form->btn10->click();
+    form->Ui().btn10->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     const auto& box = answers.SeenBoxes()[0];
     EXPECT_EQ(box.text, "Read the Authorized number list from GSM device to PC software?");
     EXPECT_EQ(box.icon, QMessageBox::Question);
     EXPECT_EQ(box.buttons, (QStringList{"OK(&Y)", "Cancel(&N)"}));
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(form->TelephoneSend.NextPage, 0);
 }
 

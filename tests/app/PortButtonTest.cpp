@@ -55,9 +55,10 @@ protected:
         form = std::make_unique<TForm1>();
         form->show();
     }
-    void TypePort(const QString& path) { form->cbb9->setEditText(path); }
+    void TypePort(const QString& path) { form->Ui().cbb9->setEditText(path); }
     QLabel* IndicatorInFront() const {
-        return qobject_cast<QLabel*>(form->stat1->childAt(form->img1->geometry().center()));
+        return qobject_cast<QLabel*>(
+            form->Ui().stat1->childAt(form->Ui().img1->geometry().center()));
     }
 
     std::unique_ptr<TForm1> form;
@@ -67,7 +68,7 @@ TEST_F(PortButton, MissingPortIsExplainedAndLeftClosed) {
     TypePort("/dev/gsmgate-no-such-port");
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->btn8->click();
+    form->Ui().btn8->click();
 
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     const auto& box = answers.SeenBoxes()[0];
@@ -75,17 +76,17 @@ TEST_F(PortButton, MissingPortIsExplainedAndLeftClosed) {
     EXPECT_EQ(box.title, "");
     EXPECT_EQ(box.buttons, QStringList{"OK"});
     EXPECT_FALSE(box.details.isEmpty()) << "the reason is shown under the message";
-    EXPECT_EQ(form->btn8->text(), "Open");
-    EXPECT_EQ(IndicatorInFront(), form->img1);
-    EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_EQ(form->Ui().btn8->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->Ui().img1);
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
     EXPECT_EQ(form->PortButtonClicks, 0);
 
     // The next click tries to open again, and fails the same way.
     answers.Queue(ModalAnswer::Ok());
-    form->btn8->click();
+    form->Ui().btn8->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 2u);
     EXPECT_EQ(answers.SeenBoxes()[1].text, "COM Port error");
-    EXPECT_EQ(form->btn8->text(), "Open");
+    EXPECT_EQ(form->Ui().btn8->text(), "Open");
 }
 
 TEST_F(PortButton, OpensAndClosesARealTerminal) {
@@ -93,34 +94,34 @@ TEST_F(PortButton, OpensAndClosesARealTerminal) {
     ASSERT_FALSE(pty.Path().isEmpty());
     // Blanks around a typed name are ignored.
     TypePort("  " + pty.Path() + " ");
-    form->btn8->click();
-    EXPECT_TRUE(form->cm1->PortOpen());
-    EXPECT_EQ(form->cm1->CommName(), pty.Path());
-    EXPECT_EQ(form->cm1->BaudRate(), 115200u);
-    EXPECT_EQ(form->btn8->text(), "Close");
-    EXPECT_EQ(IndicatorInFront(), form->img2);
+    form->Ui().btn8->click();
+    EXPECT_TRUE(form->Ui().cm1->PortOpen());
+    EXPECT_EQ(form->Ui().cm1->CommName(), pty.Path());
+    EXPECT_EQ(form->Ui().cm1->BaudRate(), 115200u);
+    EXPECT_EQ(form->Ui().btn8->text(), "Close");
+    EXPECT_EQ(IndicatorInFront(), form->Ui().img2);
     // A screen reader hears the state the user sees.
-    EXPECT_EQ(AccessibleName(form->btn8), "Close");
-    EXPECT_EQ(AccessibleName(form->img2), "Port open");
-    EXPECT_TRUE(AccessiblyInvisible(form->img1));
-    EXPECT_FALSE(AccessiblyInvisible(form->img2));
+    EXPECT_EQ(AccessibleName(form->Ui().btn8), "Close");
+    EXPECT_EQ(AccessibleName(form->Ui().img2), "Port open");
+    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img1));
+    EXPECT_FALSE(AccessiblyInvisible(form->Ui().img2));
 
-    form->btn8->click();
-    EXPECT_FALSE(form->cm1->PortOpen());
-    EXPECT_EQ(form->btn8->text(), "Open");
-    EXPECT_EQ(IndicatorInFront(), form->img1);
-    EXPECT_EQ(AccessibleName(form->btn8), "Open");
-    EXPECT_TRUE(AccessiblyInvisible(form->img2));
+    form->Ui().btn8->click();
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
+    EXPECT_EQ(form->Ui().btn8->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->Ui().img1);
+    EXPECT_EQ(AccessibleName(form->Ui().btn8), "Open");
+    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img2));
     EXPECT_EQ(form->PortButtonClicks, 2);
 }
 
 TEST_F(PortButton, ClosingTheWindowClosesThePort) {
     Pty pty;
     TypePort(pty.Path());
-    form->btn8->click();
-    ASSERT_TRUE(form->cm1->PortOpen());
+    form->Ui().btn8->click();
+    ASSERT_TRUE(form->Ui().cm1->PortOpen());
     form->close();
-    EXPECT_FALSE(form->cm1->PortOpen());
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
 }
 
 TEST(PortFailureText, PermissionProblemTellsHowToGetAccess) {

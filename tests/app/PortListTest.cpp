@@ -89,13 +89,13 @@ private:
 TEST_F(PortList, PortAnnouncedAfterStartIsListedWhenTheDropDownOpens) {
     TForm1 form;
     form.show();
-    form.cbb9->setEditText("/dev/typed-by-hand");
+    form.Ui().cbb9->setEditText("/dev/typed-by-hand");
     const QString link = Announce("late-device", "/dev/null");
-    EXPECT_EQ(form.cbb9->findText(link), -1);
-    form.cbb9->showPopup();
-    EXPECT_GE(form.cbb9->findText(link), 0);
-    EXPECT_EQ(form.cbb9->currentText(), "/dev/typed-by-hand");
-    form.cbb9->hidePopup();
+    EXPECT_EQ(form.Ui().cbb9->findText(link), -1);
+    form.Ui().cbb9->showPopup();
+    EXPECT_GE(form.Ui().cbb9->findText(link), 0);
+    EXPECT_EQ(form.Ui().cbb9->currentText(), "/dev/typed-by-hand");
+    form.Ui().cbb9->hidePopup();
 }
 
 TEST_F(PortList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
@@ -107,15 +107,15 @@ TEST_F(PortList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
     {
         TForm1 form;
         form.show();
-        ASSERT_NE(form.cbb9->currentText(), device);
-        form.cbb9->setEditText(device);
-        form.btn8->click();
-        ASSERT_EQ(form.btn8->text(), "Close");
+        ASSERT_NE(form.Ui().cbb9->currentText(), device);
+        form.Ui().cbb9->setEditText(device);
+        form.Ui().btn8->click();
+        ASSERT_EQ(form.Ui().btn8->text(), "Close");
         form.move(40, 30);
         form.close();
     }
     TForm1 again;
-    EXPECT_EQ(again.cbb9->currentText(), device);
+    EXPECT_EQ(again.Ui().cbb9->currentText(), device);
     EXPECT_EQ(again.pos(), QPoint(40, 30));
     ::close(master);
     ::close(slave);

@@ -27,9 +27,10 @@ constexpr int kRows = 23, kCols = 3;
 
 class ProfileExchange : public ExchangeFixture {
 protected:
-    StringGrid& Grid() { return *form->strngrd_write; }
+    StringGrid& Grid() { return *form->Ui().strngrd_write; }
     std::array<QComboBox*, 6> Lists() const {
-        return {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12};
+        return {form->Ui().cbb1, form->Ui().cbb2,  form->Ui().cbb4,
+                form->Ui().cbb3, form->Ui().cbb10, form->Ui().cbb12};
     }
 
     // Every Content and Description cell and every list set apart from the start values.
@@ -64,10 +65,10 @@ protected:
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
-        Click(form->btn17);
+        Click(form->Ui().btn17);
         return path;
     }
-    QString StatusText() const { return form->stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
 };
 
 TEST_F(ProfileExchange, ExportWritesGridListsAndWidthsThatOpenpyxlReadsAsTexts) {
@@ -85,7 +86,7 @@ TEST_F(ProfileExchange, ExportWritesGridListsAndWidthsThatOpenpyxlReadsAsTexts) 
             .hasMatch())
         << requests[0].proposedName.toStdString();
     EXPECT_EQ(StatusText(), QStringLiteral("Save profile"));
-    EXPECT_FALSE(form->pb1->isVisibleTo(form.get())); // 100 % takes the bar away
+    EXPECT_FALSE(form->Ui().pb1->isVisibleTo(form.get())); // 100 % takes the bar away
 
     const QJsonObject dump = DumpWithOpenpyxl(path);
     const QJsonObject cells = CellsOf(dump);
@@ -125,7 +126,7 @@ TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
         list->setCurrentIndex(-1);
 
     Pick(path);
-    Click(form->btn16);
+    Click(form->Ui().btn16);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
     EXPECT_EQ(requests[1].folder, ConfigurationFolder());
@@ -155,17 +156,17 @@ TEST_P(ProfileFromOtherPrograms, Imports) {
     else
         path = QDir(TestDataDir()).filePath(path);
     Pick(path);
-    Click(form->btn16);
+    Click(form->Ui().btn16);
     EXPECT_EQ(Grid().Cells(1, 1), QStringLiteral("0123"));
     EXPECT_EQ(Grid().Cells(1, 2), QStringLiteral("+15555550100"));
     EXPECT_EQ(Grid().Cells(1, 10), QStringLiteral("5"));
     EXPECT_EQ(Grid().Cells(1, 19), QStringLiteral("5000"));
     EXPECT_EQ(Grid().Cells(2, 22), QStringLiteral("description 22"));
     EXPECT_EQ(Grid().Cells(0, 22), QStringLiteral("22.GPRS Password")); // captions are not read
-    EXPECT_EQ(form->cbb1->currentIndex(), 1);
-    EXPECT_EQ(form->cbb2->currentIndex(), 0);
-    EXPECT_EQ(form->cbb10->currentIndex(), 2);
-    EXPECT_EQ(form->cbb12->currentIndex(), 3);
+    EXPECT_EQ(form->Ui().cbb1->currentIndex(), 1);
+    EXPECT_EQ(form->Ui().cbb2->currentIndex(), 0);
+    EXPECT_EQ(form->Ui().cbb10->currentIndex(), 2);
+    EXPECT_EQ(form->Ui().cbb12->currentIndex(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ProfileFromOtherPrograms,
@@ -205,7 +206,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     for (const auto& [path, message] : cases) {
         answers.Queue(ModalAnswer::Ok());
         Pick(path);
-        form->btn16->click();
+        form->Ui().btn16->click();
         EXPECT_EQ(LastMessage(), message);
         EXPECT_TRUE(answers.SeenBoxes().back().title.isEmpty());
         EXPECT_TRUE(Take() == before) << path.toStdString();
@@ -215,7 +216,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
 TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
     const QString path = PathOf(QStringLiteral("no such folder/profile.xlsx"));
     Pick(path);
-    Click(form->btn17, 1);
+    Click(form->Ui().btn17, 1);
     EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Cannot save")))
         << LastMessage().toStdString();
     EXPECT_FALSE(QFile::exists(path));

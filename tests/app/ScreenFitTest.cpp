@@ -36,28 +36,28 @@ TEST(ScreenFit, SmallScreenOpensTheWindowWithinItAndTheSheetsScroll) {
     EXPECT_TRUE(area.contains(QRect(form.pos(), form.size() + kWindowFrameAllowance)));
     EXPECT_LT(form.minimumHeight(), form.maximumHeight()) << "the user can resize it";
     for (const QWidget* control :
-         {static_cast<QWidget*>(form.cbb9), static_cast<QWidget*>(form.btn8),
-          static_cast<QWidget*>(form.edt3), static_cast<QWidget*>(form.btn1)})
+         {static_cast<QWidget*>(form.Ui().cbb9), static_cast<QWidget*>(form.Ui().btn8),
+          static_cast<QWidget*>(form.Ui().edt3), static_cast<QWidget*>(form.Ui().btn1)})
         EXPECT_TRUE(Reachable(form, *control)) << control->objectName().toStdString();
-    EXPECT_EQ(form.stat1->geometry().bottom(), form.centralWidget()->height() - 1);
+    EXPECT_EQ(form.Ui().stat1->geometry().bottom(), form.centralWidget()->height() - 1);
 
-    form.pgc1->setCurrentWidget(form.ts1);
+    form.Ui().pgc1->setCurrentWidget(form.Ui().ts1);
     form.grab();
-    EXPECT_GT(form.strngrd_write->verticalScrollBar()->maximum(), 0);
-    EXPECT_TRUE(Reachable(form, *form.btn17));
+    EXPECT_GT(form.Ui().strngrd_write->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(Reachable(form, *form.Ui().btn17));
 
     // Smaller still: the buttons beside the number list scroll into view.
     form.resize(kSmallestClient);
-    form.pgc1->setCurrentWidget(form.ts2);
+    form.Ui().pgc1->setCurrentWidget(form.Ui().ts2);
     form.grab();
-    EXPECT_GT(form.scrlbx1->verticalScrollBar()->maximum(), 0);
-    form.scrlbx1->ensureWidgetVisible(form.btn7);
-    EXPECT_TRUE(form.scrlbx1->viewport()->rect().contains(
-        QRect(form.btn7->mapTo(form.scrlbx1->viewport(), QPoint()), form.btn7->size())));
+    EXPECT_GT(form.Ui().scrlbx1->verticalScrollBar()->maximum(), 0);
+    form.Ui().scrlbx1->ensureWidgetVisible(form.Ui().btn7);
+    EXPECT_TRUE(form.Ui().scrlbx1->viewport()->rect().contains(QRect(
+        form.Ui().btn7->mapTo(form.Ui().scrlbx1->viewport(), QPoint()), form.Ui().btn7->size())));
 
-    form.pgc1->setCurrentWidget(form.ts3);
+    form.Ui().pgc1->setCurrentWidget(form.Ui().ts3);
     form.grab();
-    EXPECT_GT(form.scrlbx3->horizontalScrollBar()->maximum(), 0) << "Filter is in reach";
+    EXPECT_GT(form.Ui().scrlbx3->horizontalScrollBar()->maximum(), 0) << "Filter is in reach";
 }
 
 } // namespace

@@ -44,11 +44,13 @@ protected:
         form->show();
         session = std::make_unique<DeviceSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->btn21->isEnabled(); }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn21->isEnabled(); }, 3000));
     }
 
-    QString Cell(int r) const { return form->strngrd_write->Cells(kContent, r); }
-    void SetCell(int r, const QString& text) { form->strngrd_write->SetCells(kContent, r, text); }
+    QString Cell(int r) const { return form->Ui().strngrd_write->Cells(kContent, r); }
+    void SetCell(int r, const QString& text) {
+        form->Ui().strngrd_write->SetCells(kContent, r, text);
+    }
     int ListIndex(int r) const { return form->settingsTab->Lists().ItemIndex(r); }
 
     // Clicks a button and answers the boxes it brings up, in order; returns their texts.
@@ -65,7 +67,7 @@ protected:
         return texts;
     }
     QStringList ReadSettings(ModalAnswer::Answer result = ModalAnswer::Ok()) {
-        return ClickAndAnswer(form->btn21, {ModalAnswer::Caption("OK(&Y)"), result});
+        return ClickAndAnswer(form->Ui().btn21, {ModalAnswer::Caption("OK(&Y)"), result});
     }
 
     int WritesTo(quint32 address) const {
@@ -88,8 +90,8 @@ protected:
 
 TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
     Start({"--scenario", "busy"});
-    form->cbb2->setCurrentIndex(0);
-    form->cbb10->setCurrentIndex(0);
+    form->Ui().cbb2->setCurrentIndex(0);
+    form->Ui().cbb10->setCurrentIndex(0);
     SetCell(row::kGprsPassword, "stale");
 
     const std::size_t before = answers.SeenBoxes().size();
@@ -127,24 +129,25 @@ TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
     EXPECT_EQ(ListIndex(row::kRelayAuthorization), device.relayAuthorization);
     EXPECT_EQ(ListIndex(row::kNotifyRelayOn), device.notifyRelayOn);
     EXPECT_EQ(ListIndex(row::kNotifyRelayOff), device.notifyRelayOff);
-    for (QComboBox* list :
-         {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12})
+    for (QComboBox* list : {form->Ui().cbb1, form->Ui().cbb2, form->Ui().cbb4, form->Ui().cbb3,
+                            form->Ui().cbb10, form->Ui().cbb12})
         EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
 
     // The last page took the progress bar away and emptied the page text.
-    EXPECT_FALSE(form->pb1->isVisible());
-    EXPECT_TRUE(WaitFor([&] { return form->btn22->isEnabled(); }, 3000));
+    EXPECT_FALSE(form->Ui().pb1->isVisible());
+    EXPECT_TRUE(WaitFor([&] { return form->Ui().btn22->isEnabled(); }, 3000));
 }
 
 TEST_F(SettingsDevice, CancelledReadSendsNothing) {
     Start({"--scenario", "busy"});
     const std::size_t requests = sim->Requests().size();
     const auto sent = form->Link->requests.Serial();
-    const QStringList boxes = ClickAndAnswer(form->btn21, {ModalAnswer::Caption("Cancel(&N)")});
+    const QStringList boxes =
+        ClickAndAnswer(form->Ui().btn21, {ModalAnswer::Caption("Cancel(&N)")});
     ASSERT_EQ(boxes.size(), 1);
     // Every request goes out through the send step, which counts it.
     EXPECT_EQ(form->Link->requests.Serial(), sent);
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_EQ(Cell(row::kSimNumber), "");
 }
@@ -154,9 +157,9 @@ TEST_F(SettingsDevice, SaveWritesBothPagesAsEncoded) {
     ASSERT_EQ(ReadSettings().size(), 2);
     SetCell(row::kDin1Alarm, "Gate forced open");
     SetCell(row::kRelayOnTimer, "25");
-    form->cbb10->setCurrentIndex(1);
+    form->Ui().cbb10->setCurrentIndex(1);
 
-    EXPECT_EQ(ClickAndAnswer(form->btn22, {ModalAnswer::Ok()}),
+    EXPECT_EQ(ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()}),
               QStringList{"Basic setting saved success"});
     gsm::settings::Page page1{};
     gsm::settings::Page page2{};
@@ -180,9 +183,9 @@ TEST_F(SettingsDevice, SaveWritesBothPagesAsEncoded) {
 TEST_F(SettingsDevice, RefusedFirstPageStopsTheSave) {
     // Request 1 is the login; request 2 the first settings page.
     Start({"--scenario", "busy", "--fault", "refuse@2"});
-    const QStringList boxes = ClickAndAnswer(form->btn22, {ModalAnswer::Ok()});
+    const QStringList boxes = ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()});
     EXPECT_EQ(boxes, QStringList{"Basic setting error"});
-    EXPECT_TRUE(WaitFor([&] { return form->btn22->isEnabled(); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return form->Ui().btn22->isEnabled(); }, 3000));
     EXPECT_EQ(WritesTo(0x0), 1);
     EXPECT_EQ(WritesTo(0x100), 0);
 }
@@ -191,26 +194,26 @@ TEST_F(SettingsDevice, InvalidPortIsRefusedBeforeAnyFrame) {
     Start({"--scenario", "busy"});
     const std::size_t requests = sim->Requests().size();
     SetCell(row::kServerPort, "70000");
-    const QStringList boxes = ClickAndAnswer(form->btn22, {ModalAnswer::Ok()});
+    const QStringList boxes = ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()});
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].contains("19.Server Port(0-65535)"));
     EXPECT_FALSE(form->receivePath->Busy());
-    EXPECT_FALSE(form->tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
-    EXPECT_TRUE(form->btn22->isEnabled());
+    EXPECT_TRUE(form->Ui().btn22->isEnabled());
 }
 
 TEST_F(SettingsDevice, SilentDeviceTimesOutAndTheButtonsComeBack) {
     Start({"--scenario", "busy", "--fault", "no-reply@2"});
     answers.Queue(ModalAnswer::Caption("OK(&Y)"));
     answers.Queue(ModalAnswer::Ok());
-    form->btn21->click();
+    form->Ui().btn21->click();
     // While the request is outstanding no other device operation can start.
-    EXPECT_FALSE(form->btn22->isEnabled());
+    EXPECT_FALSE(form->Ui().btn22->isEnabled());
     ASSERT_TRUE(answers.WaitUntilAnswered(10000));
     EXPECT_EQ(answers.SeenBoxes().back().text, "Receive timeout");
-    EXPECT_TRUE(
-        WaitFor([&] { return form->btn21->isEnabled() && form->btn22->isEnabled(); }, 3000));
+    EXPECT_TRUE(WaitFor(
+        [&] { return form->Ui().btn21->isEnabled() && form->Ui().btn22->isEnabled(); }, 3000));
     EXPECT_EQ(Cell(row::kSimNumber), "");
 }
 

@@ -38,7 +38,7 @@ protected:
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        grid = form->strngrd_write;
+        grid = form->Ui().strngrd_write;
         QCoreApplication::processEvents();
     }
 
@@ -66,7 +66,7 @@ protected:
     }
     QRect CellOnSheet(int r) const {
         const QRect cell = grid->visualRect(grid->model()->index(r, kContent));
-        return {grid->viewport()->mapTo(form->ts1, cell.topLeft()), cell.size()};
+        return {grid->viewport()->mapTo(form->Ui().ts1, cell.topLeft()), cell.size()};
     }
 
     std::unique_ptr<TForm1> form;
@@ -81,17 +81,17 @@ TEST_F(SettingsEditing, StartValuesAndLists) {
     EXPECT_EQ(grid->Cells(2, 15),
               "Default:999,means no alarm.Setting as 000,alarm SMS once power failure.");
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Content");
-    EXPECT_EQ(form->cbb1->itemText(0), "0:NC ");
-    EXPECT_EQ(form->cbb1->currentIndex(), 1);
-    EXPECT_EQ(form->cbb4->currentIndex(), 0);
-    EXPECT_EQ(form->cbb3->currentIndex(), 1);
-    EXPECT_EQ(form->cbb12->currentText(), "3:Admin & Caller Number");
+    EXPECT_EQ(form->Ui().cbb1->itemText(0), "0:NC ");
+    EXPECT_EQ(form->Ui().cbb1->currentIndex(), 1);
+    EXPECT_EQ(form->Ui().cbb4->currentIndex(), 0);
+    EXPECT_EQ(form->Ui().cbb3->currentIndex(), 1);
+    EXPECT_EQ(form->Ui().cbb12->currentText(), "3:Admin & Caller Number");
 }
 
 TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaint) {
-    const std::pair<QComboBox*, int> lists[] = {{form->cbb1, 3},   {form->cbb2, 4},
-                                                {form->cbb4, 8},   {form->cbb3, 9},
-                                                {form->cbb10, 11}, {form->cbb12, 12}};
+    const std::pair<QComboBox*, int> lists[] = {{form->Ui().cbb1, 3},   {form->Ui().cbb2, 4},
+                                                {form->Ui().cbb4, 8},   {form->Ui().cbb3, 9},
+                                                {form->Ui().cbb10, 11}, {form->Ui().cbb12, 12}};
     for (const auto& [list, r] : lists) {
         EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
         EXPECT_EQ(list->geometry(), CellOnSheet(r)) << list->objectName().toStdString();
@@ -238,14 +238,14 @@ TEST_F(SettingsEditing, CharacterTheDeviceCannotHoldIsRefused) {
 }
 
 TEST_F(SettingsEditing, LeavingAListWritesItsItemIntoTheCell) {
-    form->cbb1->setFocus();
-    form->cbb1->setCurrentIndex(0);
+    form->Ui().cbb1->setFocus();
+    form->Ui().cbb1->setCurrentIndex(0);
     EXPECT_EQ(Cell(row::kDin1Type), "");
     grid->setFocus();
     EXPECT_EQ(Cell(row::kDin1Type), "0:NC ");
 
-    form->cbb12->setFocus();
-    form->cbb12->setCurrentIndex(-1);
+    form->Ui().cbb12->setFocus();
+    form->Ui().cbb12->setCurrentIndex(-1);
     grid->setFocus();
     EXPECT_EQ(Cell(row::kNotifyRelayOff), "");
 }
@@ -255,13 +255,13 @@ TEST_F(SettingsEditing, ScrollingSidewaysShowsThePositionAndHidesTheListsUntilRe
     ASSERT_GT(bar->maximum(), 0) << "the grid is wider than its sheet";
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:0"));
-    EXPECT_TRUE(form->cbb1->isHidden());
-    EXPECT_TRUE(form->cbb12->isHidden());
+    EXPECT_TRUE(form->Ui().cbb1->isHidden());
+    EXPECT_TRUE(form->Ui().cbb12->isHidden());
 
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->cbb1->isVisible(); }));
-    EXPECT_EQ(form->cbb1->geometry(), CellOnSheet(row::kDin1Type));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Ui().cbb1->isVisible(); }));
+    EXPECT_EQ(form->Ui().cbb1->geometry(), CellOnSheet(row::kDin1Type));
 }
 
 TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) {
@@ -271,7 +271,8 @@ TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) 
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kMainCaption));
     // The lists move with the next paint of their cells.
     const auto followed = [&] {
-        for (const auto& [list, r] : {std::pair{form->cbb1, 3}, std::pair{form->cbb12, 12}})
+        for (const auto& [list, r] :
+             {std::pair{form->Ui().cbb1, 3}, std::pair{form->Ui().cbb12, 12}})
             if (!list->isVisible() || list->geometry() != CellOnSheet(r))
                 return false;
         return true;

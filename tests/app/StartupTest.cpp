@@ -54,22 +54,22 @@ TEST_F(Startup, WindowHasItsCaptionAndFixedClientArea) {
 TEST_F(Startup, OnlyPortAndLoginControlsAreUsable) {
     for (QPushButton* b : form->DeviceOperationButtons())
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_FALSE(form->btn13->isEnabled()) << "history export needs a login too";
-    for (QPushButton* b :
-         {form->btn8, form->btn1, form->btn5, form->btn4, form->btn12, form->btn27, form->btn28})
+    EXPECT_FALSE(form->Ui().btn13->isEnabled()) << "history export needs a login too";
+    for (QPushButton* b : {form->Ui().btn8, form->Ui().btn1, form->Ui().btn5, form->Ui().btn4,
+                           form->Ui().btn12, form->Ui().btn27, form->Ui().btn28})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_EQ(form->btn8->text(), "Open");
-    EXPECT_EQ(form->btn1->text(), "Log in");
-    EXPECT_EQ(form->edt3->text(), "7145");
-    EXPECT_TRUE(form->cbb9->isEditable());
+    EXPECT_EQ(form->Ui().btn8->text(), "Open");
+    EXPECT_EQ(form->Ui().btn1->text(), "Log in");
+    EXPECT_EQ(form->Ui().edt3->text(), "7145");
+    EXPECT_TRUE(form->Ui().cbb9->isEditable());
 }
 
 TEST_F(Startup, DeviceOperationsSwitchTogether) {
     const auto buttons = form->DeviceOperationButtons();
     const std::set<QPushButton*> distinct(buttons.begin(), buttons.end());
     EXPECT_EQ(distinct.size(), 20u);
-    EXPECT_EQ(buttons.front(), form->btn25);
-    EXPECT_EQ(buttons.back(), form->btn11);
+    EXPECT_EQ(buttons.front(), form->Ui().btn25);
+    EXPECT_EQ(buttons.back(), form->Ui().btn11);
 
     form->EnableDeviceOperations();
     for (QPushButton* b : buttons)
@@ -77,20 +77,20 @@ TEST_F(Startup, DeviceOperationsSwitchTogether) {
     form->DisableDeviceOperations();
     for (QPushButton* b : buttons)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(form->btn8->isEnabled());
-    EXPECT_TRUE(form->btn1->isEnabled());
+    EXPECT_TRUE(form->Ui().btn8->isEnabled());
+    EXPECT_TRUE(form->Ui().btn1->isEnabled());
 }
 
 TEST_F(Startup, StatusBarShowsPortLabelAndRedIndicatorInFront) {
-    EXPECT_EQ(form->stat1->PanelText(0), "COM Port:");
-    EXPECT_EQ(form->stat1->PanelText(2), "");
-    const QRect panel1 = form->stat1->PanelRect(1);
-    EXPECT_EQ(form->img1->pos(), panel1.topLeft() + QPoint(15, 2));
-    EXPECT_EQ(form->img2->pos(), form->img1->pos());
-    EXPECT_EQ(form->img1->size(), QSize(17, 17));
-    EXPECT_EQ(form->stat1->childAt(form->img1->geometry().center()), form->img1);
-    EXPECT_EQ(form->img1->pixmap().toImage().pixelColor(8, 8), QColor(255, 0, 0));
-    EXPECT_EQ(form->img2->pixmap().toImage().pixelColor(8, 8), QColor(0, 255, 0));
+    EXPECT_EQ(form->Ui().stat1->PanelText(0), "COM Port:");
+    EXPECT_EQ(form->Ui().stat1->PanelText(2), "");
+    const QRect panel1 = form->Ui().stat1->PanelRect(1);
+    EXPECT_EQ(form->Ui().img1->pos(), panel1.topLeft() + QPoint(15, 2));
+    EXPECT_EQ(form->Ui().img2->pos(), form->Ui().img1->pos());
+    EXPECT_EQ(form->Ui().img1->size(), QSize(17, 17));
+    EXPECT_EQ(form->Ui().stat1->childAt(form->Ui().img1->geometry().center()), form->Ui().img1);
+    EXPECT_EQ(form->Ui().img1->pixmap().toImage().pixelColor(8, 8), QColor(255, 0, 0));
+    EXPECT_EQ(form->Ui().img2->pixmap().toImage().pixelColor(8, 8), QColor(0, 255, 0));
 }
 
 TEST_F(Startup, StatusPanelsHaveTheirWidthsAndProgressBarFillsTheLast) {
@@ -101,29 +101,29 @@ TEST_F(Startup, StatusPanelsHaveTheirWidthsAndProgressBarFillsTheLast) {
     EXPECT_EQ(rects[3].left(), 350);
     EXPECT_EQ(rects[3].right(), 1149);
 
-    const QRect last = form->stat1->PanelRect(3);
-    EXPECT_EQ(form->pb1->geometry(),
+    const QRect last = form->Ui().stat1->PanelRect(3);
+    EXPECT_EQ(form->Ui().pb1->geometry(),
               QRect(last.topLeft(), QSize(last.width() - 15, last.height())));
-    EXPECT_TRUE(form->pb1->isVisible());
-    EXPECT_EQ(form->pb1->value(), 0);
-    EXPECT_EQ(form->pb1->maximum(), 100);
+    EXPECT_TRUE(form->Ui().pb1->isVisible());
+    EXPECT_EQ(form->Ui().pb1->value(), 0);
+    EXPECT_EQ(form->Ui().pb1->maximum(), 100);
 }
 
 TEST_F(Startup, TimersAndPortComponentStartAsDesigned) {
-    EXPECT_FALSE(form->tmr1->isActive());
-    EXPECT_FALSE(form->tmr1->isSingleShot());
-    EXPECT_EQ(form->tmr1->interval(), 3000);
-    EXPECT_TRUE(form->tmr2->isActive());
-    EXPECT_EQ(form->tmr2->interval(), 3000);
+    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Ui().tmr1->isSingleShot());
+    EXPECT_EQ(form->Ui().tmr1->interval(), 3000);
+    EXPECT_TRUE(form->Ui().tmr2->isActive());
+    EXPECT_EQ(form->Ui().tmr2->interval(), 3000);
     EXPECT_NE(form->findChild<QObject*>("cm1"), nullptr);
-    EXPECT_FALSE(form->cm1->PortOpen());
-    EXPECT_EQ(form->cm1->PortOpenError(), "Error opening serial port");
-    EXPECT_EQ(form->cm1->InputLen(), 1);
-    EXPECT_EQ(form->cm1->InBufferSize(), 2048);
+    EXPECT_FALSE(form->Ui().cm1->PortOpen());
+    EXPECT_EQ(form->Ui().cm1->PortOpenError(), "Error opening serial port");
+    EXPECT_EQ(form->Ui().cm1->InputLen(), 1);
+    EXPECT_EQ(form->Ui().cm1->InBufferSize(), 2048);
 }
 
 TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
-    StringGrid& grid = *form->strngrd4;
+    StringGrid& grid = *form->Ui().strngrd4;
     EXPECT_EQ(grid.ColCount(), 8);
     EXPECT_EQ(grid.RowCount(), 1001);
     const QStringList headers{"Serial", "No.",    "Date",      "Time",
@@ -142,45 +142,46 @@ TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
 }
 
 TEST_F(Startup, OtherGridsHaveTheirShape) {
-    EXPECT_EQ(form->strngrd3->ColCount(), 8);
-    EXPECT_EQ(form->strngrd3->RowCount(), 1001);
+    EXPECT_EQ(form->Ui().strngrd3->ColCount(), 8);
+    EXPECT_EQ(form->Ui().strngrd3->RowCount(), 1001);
     // Sizes are the layout's, in proportion to the running font.
-    const LayoutScale& scale = form->strngrd3->Scale();
-    EXPECT_EQ(form->strngrd3->columnWidth(1), scale.Width(145));
-    EXPECT_EQ(form->strngrd3->RowHeight(500), scale.Height(24));
-    EXPECT_EQ(form->strngrd_write->ColCount(), 3);
-    EXPECT_EQ(form->strngrd_write->RowCount(), 23);
-    EXPECT_EQ(form->strngrd_write->columnWidth(2), scale.Width(460));
-    EXPECT_EQ(form->strngrd_write->RowHeight(1), scale.Height(22));
-    EXPECT_EQ(form->strngrd_write->RowHeight(8), scale.Height(26));
+    const LayoutScale& scale = form->Ui().strngrd3->Scale();
+    EXPECT_EQ(form->Ui().strngrd3->columnWidth(1), scale.Width(145));
+    EXPECT_EQ(form->Ui().strngrd3->RowHeight(500), scale.Height(24));
+    EXPECT_EQ(form->Ui().strngrd_write->ColCount(), 3);
+    EXPECT_EQ(form->Ui().strngrd_write->RowCount(), 23);
+    EXPECT_EQ(form->Ui().strngrd_write->columnWidth(2), scale.Width(460));
+    EXPECT_EQ(form->Ui().strngrd_write->RowHeight(1), scale.Height(22));
+    EXPECT_EQ(form->Ui().strngrd_write->RowHeight(8), scale.Height(26));
     // The current cell is a header cell, so no data cell shows as selected.
-    EXPECT_EQ(form->strngrd3->currentRow(), 0);
-    EXPECT_EQ(form->strngrd3->currentColumn(), 1);
-    EXPECT_EQ(form->strngrd_write->currentRow(), 0);
+    EXPECT_EQ(form->Ui().strngrd3->currentRow(), 0);
+    EXPECT_EQ(form->Ui().strngrd3->currentColumn(), 1);
+    EXPECT_EQ(form->Ui().strngrd_write->currentRow(), 0);
 }
 
 TEST_F(Startup, GridRowZeroFollowsIntoTheHeader) {
-    form->strngrd3->SetCells(6, 0, "Always(V)");
-    EXPECT_EQ(form->strngrd3->horizontalHeaderItem(6)->text(), "Always(V)");
-    form->strngrd3->item(0, 7)->setText("Delete(V)");
-    EXPECT_EQ(form->strngrd3->horizontalHeaderItem(7)->text(), "Delete(V)");
+    form->Ui().strngrd3->SetCells(6, 0, "Always(V)");
+    EXPECT_EQ(form->Ui().strngrd3->horizontalHeaderItem(6)->text(), "Always(V)");
+    form->Ui().strngrd3->item(0, 7)->setText("Delete(V)");
+    EXPECT_EQ(form->Ui().strngrd3->horizontalHeaderItem(7)->text(), "Delete(V)");
 }
 
 TEST_F(Startup, PickersHoldTheirStartValues) {
-    EXPECT_EQ(form->dtp1->date(), QDate(2015, 3, 3));
-    EXPECT_EQ(form->dtp1->displayFormat(), "dd/MM/yyyy");
-    EXPECT_EQ(form->dtp2->time(), QTime(0, 0));
-    EXPECT_EQ(form->dtp2->displayFormat(), "H:mm:ss");
-    EXPECT_EQ(form->dtp3->date(), QDate::currentDate());
-    EXPECT_EQ(form->dtp4->displayFormat(), "H:mm:ss");
-    EXPECT_EQ(form->dtp_startdate->date(), QDate(2015, 3, 6));
-    EXPECT_EQ(form->dtp_starttime->displayFormat(), "HH:mm");
-    EXPECT_EQ(form->dtp_enddate->date(), QDate::currentDate());
-    for (QWidget* w :
-         {static_cast<QWidget*>(form->dtp_startdate), static_cast<QWidget*>(form->dtp_starttime),
-          static_cast<QWidget*>(form->dtp_enddate), static_cast<QWidget*>(form->dtp_endtime)}) {
+    EXPECT_EQ(form->Ui().dtp1->date(), QDate(2015, 3, 3));
+    EXPECT_EQ(form->Ui().dtp1->displayFormat(), "dd/MM/yyyy");
+    EXPECT_EQ(form->Ui().dtp2->time(), QTime(0, 0));
+    EXPECT_EQ(form->Ui().dtp2->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Ui().dtp3->date(), QDate::currentDate());
+    EXPECT_EQ(form->Ui().dtp4->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Ui().dtp_startdate->date(), QDate(2015, 3, 6));
+    EXPECT_EQ(form->Ui().dtp_starttime->displayFormat(), "HH:mm");
+    EXPECT_EQ(form->Ui().dtp_enddate->date(), QDate::currentDate());
+    for (QWidget* w : {static_cast<QWidget*>(form->Ui().dtp_startdate),
+                       static_cast<QWidget*>(form->Ui().dtp_starttime),
+                       static_cast<QWidget*>(form->Ui().dtp_enddate),
+                       static_cast<QWidget*>(form->Ui().dtp_endtime)}) {
         EXPECT_FALSE(w->isVisible());
-        EXPECT_EQ(w->parentWidget(), form->strngrd3->parentWidget());
+        EXPECT_EQ(w->parentWidget(), form->Ui().strngrd3->parentWidget());
     }
     EXPECT_EQ(form->ShortDateFormat, "yyyy/MM/dd");
 }
@@ -205,58 +206,59 @@ TEST_F(Startup, EveryNamedControlExists) {
 }
 
 TEST_F(Startup, HiddenControlsStayHidden) {
-    for (QWidget* w : {static_cast<QWidget*>(form->btn24), static_cast<QWidget*>(form->btn25),
-                       static_cast<QWidget*>(form->btn4), static_cast<QWidget*>(form->btn12),
-                       static_cast<QWidget*>(form->btn27), static_cast<QWidget*>(form->btn28),
-                       static_cast<QWidget*>(form->edt1), static_cast<QWidget*>(form->btn11),
-                       static_cast<QWidget*>(form->btn2), static_cast<QWidget*>(form->btn5),
-                       static_cast<QWidget*>(form->mmo1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(form->Ui().btn24), static_cast<QWidget*>(form->Ui().btn25),
+          static_cast<QWidget*>(form->Ui().btn4), static_cast<QWidget*>(form->Ui().btn12),
+          static_cast<QWidget*>(form->Ui().btn27), static_cast<QWidget*>(form->Ui().btn28),
+          static_cast<QWidget*>(form->Ui().edt1), static_cast<QWidget*>(form->Ui().btn11),
+          static_cast<QWidget*>(form->Ui().btn2), static_cast<QWidget*>(form->Ui().btn5),
+          static_cast<QWidget*>(form->Ui().mmo1)})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    EXPECT_TRUE(form->mmo1->isReadOnly());
-    EXPECT_TRUE(form->mmo1->toPlainText().startsWith(QStringLiteral("系统配置步骤说明")));
-    EXPECT_TRUE(form->mmo1->toPlainText().contains("10."));
+    EXPECT_TRUE(form->Ui().mmo1->isReadOnly());
+    EXPECT_TRUE(form->Ui().mmo1->toPlainText().startsWith(QStringLiteral("系统配置步骤说明")));
+    EXPECT_TRUE(form->Ui().mmo1->toPlainText().contains("10."));
 }
 
 TEST_F(Startup, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(form->pnl4->geometry(), QRect(0, 0, 1150, 36));
-    EXPECT_EQ(form->cbb9->geometry(), QRect(85, 9, 89, 21));
-    EXPECT_EQ(form->btn8->geometry(), QRect(197, 4, 90, 30));
-    EXPECT_EQ(form->btn1->geometry(), QRect(485, 4, 90, 30));
-    EXPECT_EQ(form->lbl3->pos(), QPoint(28, 13));
-    EXPECT_EQ(form->btn17->geometry(), QRect(7, 246, 85, 31));
-    EXPECT_EQ(form->btn7->geometry(), QRect(8, 385, 85, 30));
-    EXPECT_EQ(form->pnl14->width(), 100);
-    EXPECT_EQ(form->Panel1->width(), 22);
-    EXPECT_EQ(form->pnl3->height(), 47);
-    EXPECT_EQ(form->img4->geometry(), QRect(64, 40, 761, 521));
-    EXPECT_EQ(form->img4->pixmap().size(), QSize(761, 436));
-    EXPECT_EQ(form->stat1->geometry(), QRect(0, 646, 1150, 24));
-    EXPECT_EQ(form->pgc1->tabPosition(), QTabWidget::West);
-    EXPECT_EQ(form->pgc1->tabBar()->tabRect(0).size(), QSize(80, 75));
+    EXPECT_EQ(form->Ui().pnl4->geometry(), QRect(0, 0, 1150, 36));
+    EXPECT_EQ(form->Ui().cbb9->geometry(), QRect(85, 9, 89, 21));
+    EXPECT_EQ(form->Ui().btn8->geometry(), QRect(197, 4, 90, 30));
+    EXPECT_EQ(form->Ui().btn1->geometry(), QRect(485, 4, 90, 30));
+    EXPECT_EQ(form->Ui().lbl3->pos(), QPoint(28, 13));
+    EXPECT_EQ(form->Ui().btn17->geometry(), QRect(7, 246, 85, 31));
+    EXPECT_EQ(form->Ui().btn7->geometry(), QRect(8, 385, 85, 30));
+    EXPECT_EQ(form->Ui().pnl14->width(), 100);
+    EXPECT_EQ(form->Ui().Panel1->width(), 22);
+    EXPECT_EQ(form->Ui().pnl3->height(), 47);
+    EXPECT_EQ(form->Ui().img4->geometry(), QRect(64, 40, 761, 521));
+    EXPECT_EQ(form->Ui().img4->pixmap().size(), QSize(761, 436));
+    EXPECT_EQ(form->Ui().stat1->geometry(), QRect(0, 646, 1150, 24));
+    EXPECT_EQ(form->Ui().pgc1->tabPosition(), QTabWidget::West);
+    EXPECT_EQ(form->Ui().pgc1->tabBar()->tabRect(0).size(), QSize(80, 75));
 }
 
 TEST_F(Startup, ScreenReaderNamesAreSet) {
-    EXPECT_EQ(form->cbb9->accessibleName(), "COM Port");
-    EXPECT_EQ(form->edt3->accessibleName(), "Password");
-    EXPECT_EQ(form->strngrd_write->accessibleName(), "Basic settings");
-    EXPECT_EQ(form->strngrd3->accessibleName(), "Authorized number list");
-    EXPECT_EQ(form->strngrd4->accessibleName(), "History");
-    EXPECT_EQ(form->dtp1->accessibleName(), "Start date");
-    EXPECT_EQ(form->dtp4->accessibleName(), "End time");
-    EXPECT_EQ(form->dtp_starttime->accessibleName(), "Start time");
-    EXPECT_EQ(form->dtp_enddate->accessibleName(), "End date");
+    EXPECT_EQ(form->Ui().cbb9->accessibleName(), "COM Port");
+    EXPECT_EQ(form->Ui().edt3->accessibleName(), "Password");
+    EXPECT_EQ(form->Ui().strngrd_write->accessibleName(), "Basic settings");
+    EXPECT_EQ(form->Ui().strngrd3->accessibleName(), "Authorized number list");
+    EXPECT_EQ(form->Ui().strngrd4->accessibleName(), "History");
+    EXPECT_EQ(form->Ui().dtp1->accessibleName(), "Start date");
+    EXPECT_EQ(form->Ui().dtp4->accessibleName(), "End time");
+    EXPECT_EQ(form->Ui().dtp_starttime->accessibleName(), "Start time");
+    EXPECT_EQ(form->Ui().dtp_enddate->accessibleName(), "End date");
     // Buttons are announced by the caption they show.
     for (QPushButton* b : form->findChildren<QPushButton*>())
         EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
     // Only the indicator square that is seen is announced.
-    EXPECT_EQ(AccessibleName(form->img1), "Port closed");
-    EXPECT_FALSE(AccessiblyInvisible(form->img1));
-    EXPECT_TRUE(AccessiblyInvisible(form->img2));
+    EXPECT_EQ(AccessibleName(form->Ui().img1), "Port closed");
+    EXPECT_FALSE(AccessiblyInvisible(form->Ui().img1));
+    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img2));
 }
 
 // The status text is the panel's name, not hidden behind a fixed one.
 TEST_F(Startup, StatusTextIsWhatAScreenReaderReads) {
-    auto* status = form->stat1->findChild<QLabel*>("stat1_panel2");
+    auto* status = form->Ui().stat1->findChild<QLabel*>("stat1_panel2");
     ASSERT_NE(status, nullptr);
     form->statusbar_ctrl->ShowStatus("Reading number list:12/125");
     EXPECT_EQ(AccessibleName(status), "Reading number list:12/125");
@@ -270,12 +272,12 @@ TEST_F(Startup, CheckBoxImagesAreTheStylesTwoStates) {
 }
 
 TEST_F(Startup, SheetActivationMarksOnlyTheActiveSheet) {
-    form->pgc1->setCurrentIndex(2);
-    EXPECT_TRUE(form->ts3->property("Highlighted").toBool());
-    EXPECT_FALSE(form->ts1->property("Highlighted").toBool());
-    form->pgc1->setCurrentIndex(0);
-    EXPECT_TRUE(form->ts1->property("Highlighted").toBool());
-    EXPECT_FALSE(form->ts3->property("Highlighted").toBool());
+    form->Ui().pgc1->setCurrentIndex(2);
+    EXPECT_TRUE(form->Ui().ts3->property("Highlighted").toBool());
+    EXPECT_FALSE(form->Ui().ts1->property("Highlighted").toBool());
+    form->Ui().pgc1->setCurrentIndex(0);
+    EXPECT_TRUE(form->Ui().ts1->property("Highlighted").toBool());
+    EXPECT_FALSE(form->Ui().ts3->property("Highlighted").toBool());
 }
 
 // Delivered like a wheel turned by the user, so that it travels up from
@@ -289,15 +291,15 @@ void TurnWheel(QWidget* under, int delta) {
 }
 
 TEST_F(Startup, WheelOverNumberSheetScrollsTheGridOneLine) {
-    form->pgc1->setCurrentWidget(form->ts2);
-    QScrollBar* bar = form->strngrd3->verticalScrollBar();
+    form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
+    QScrollBar* bar = form->Ui().strngrd3->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     const int before = bar->value();
-    TurnWheel(form->pnl6, -120);
+    TurnWheel(form->Ui().pnl6, -120);
     EXPECT_EQ(bar->value(), before + 1);
-    TurnWheel(form->strngrd3->viewport(), -120);
+    TurnWheel(form->Ui().strngrd3->viewport(), -120);
     EXPECT_EQ(bar->value(), before + 2);
-    TurnWheel(form->Panel1, 120);
+    TurnWheel(form->Ui().Panel1, 120);
     EXPECT_EQ(bar->value(), before + 1);
 }
 

@@ -55,9 +55,9 @@ protected:
         form = std::make_unique<TForm1>(nullptr, kLifeMs);
         form->show();
         // Let the clearing that follows start-up pass.
-        ASSERT_TRUE(RunUntil([this] { return !form->tmr2->isActive(); }));
+        ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
     }
-    QString Status() const { return form->stat1->PanelText(kStatusPanelText); }
+    QString Status() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
     void Show(const QString& text) { form->statusbar_ctrl->ShowStatus(text); }
 
     std::unique_ptr<TForm1> form;
@@ -66,54 +66,54 @@ protected:
 TEST(StatusStartup, FirstClearingHidesTheProgressBarShownAtStart) {
     TForm1 form(nullptr, kLifeMs);
     form.show();
-    EXPECT_TRUE(form.tmr2->isActive());
-    EXPECT_TRUE(form.pb1->isVisible());
-    ASSERT_TRUE(RunUntil([&] { return !form.tmr2->isActive(); }));
-    EXPECT_FALSE(form.pb1->isVisible());
+    EXPECT_TRUE(form.Ui().tmr2->isActive());
+    EXPECT_TRUE(form.Ui().pb1->isVisible());
+    ASSERT_TRUE(RunUntil([&] { return !form.Ui().tmr2->isActive(); }));
+    EXPECT_FALSE(form.Ui().pb1->isVisible());
 }
 
 TEST_F(StatusText, LaterTextIsClearedWhenTheFirstCountdownEnds) {
     Show("first");
-    ASSERT_TRUE(form->tmr2->isActive());
+    ASSERT_TRUE(form->Ui().tmr2->isActive());
     Pump(kLifeMs / 3);
     Show("second");
     EXPECT_EQ(Status(), "second");
     // The countdown of "first" ends at most two thirds of a life after
     // "second"; a restarted one would end a full life after it.
-    Probe beforeFullLife(kLifeMs * 5 / 6, *form->stat1);
+    Probe beforeFullLife(kLifeMs * 5 / 6, *form->Ui().stat1);
     ASSERT_TRUE(RunUntil([&] { return beforeFullLife.fired; }));
     EXPECT_EQ(beforeFullLife.seen, "");
-    EXPECT_FALSE(form->tmr2->isActive());
+    EXPECT_FALSE(form->Ui().tmr2->isActive());
 }
 
 TEST_F(StatusText, TextWrittenAfterClearingLivesAFullInterval) {
     Show("old");
-    ASSERT_TRUE(RunUntil([this] { return !form->tmr2->isActive(); }));
+    ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
     EXPECT_EQ(Status(), "");
 
     Show("new");
-    Probe halfway(kLifeMs / 2, *form->stat1);
+    Probe halfway(kLifeMs / 2, *form->Ui().stat1);
     ASSERT_TRUE(RunUntil([&] { return halfway.fired; }));
     EXPECT_EQ(halfway.seen, "new");
     ASSERT_TRUE(RunUntil([this] { return Status().isEmpty(); }));
-    EXPECT_FALSE(form->tmr2->isActive());
+    EXPECT_FALSE(form->Ui().tmr2->isActive());
 }
 
 TEST_F(StatusText, EmptyTextClearsAndStillStartsTheCountdown) {
     Show("text");
-    form->tmr2->stop();
+    form->Ui().tmr2->stop();
     Show("");
     EXPECT_EQ(Status(), "");
-    EXPECT_TRUE(form->tmr2->isActive());
+    EXPECT_TRUE(form->Ui().tmr2->isActive());
 }
 
 TEST_F(StatusText, ClearingTickHidesTheProgressBar) {
     form->progressbar_ctrl->SetProgress(40);
     Show("working");
-    ASSERT_TRUE(form->pb1->isVisible());
-    ASSERT_TRUE(RunUntil([this] { return !form->tmr2->isActive(); }));
-    EXPECT_FALSE(form->pb1->isVisible());
-    EXPECT_EQ(form->pb1->value(), 100);
+    ASSERT_TRUE(form->Ui().pb1->isVisible());
+    ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
+    EXPECT_FALSE(form->Ui().pb1->isVisible());
+    EXPECT_EQ(form->Ui().pb1->value(), 100);
 }
 
 class Progress : public ::testing::Test {

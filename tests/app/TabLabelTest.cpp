@@ -70,9 +70,9 @@ int BluePixels(const QImage& image, const QRect& area) {
 TEST(TabLabels, OnlyTheActiveTabIsPaintedBlue) {
     TForm1 form;
     form.show();
-    QTabBar* bar = form.pgc1->tabBar();
+    QTabBar* bar = form.Ui().pgc1->tabBar();
     for (int active : {0, 2}) {
-        form.pgc1->setCurrentIndex(active);
+        form.Ui().pgc1->setCurrentIndex(active);
         const QImage image = bar->grab().toImage();
         for (int i = 0; i < bar->count(); ++i) {
             const int blue = BluePixels(image, bar->tabRect(i));

@@ -70,23 +70,23 @@ protected:
 };
 
 TEST_F(TextFit, SettingsCaptionsDescriptionsAndListItems) {
-    ExpectGridFits(*form->strngrd_write, {0, 2});
-    for (const QComboBox* list :
-         {form->cbb1, form->cbb2, form->cbb4, form->cbb3, form->cbb10, form->cbb12})
+    ExpectGridFits(*form->Ui().strngrd_write, {0, 2});
+    for (const QComboBox* list : {form->Ui().cbb1, form->Ui().cbb2, form->Ui().cbb4,
+                                  form->Ui().cbb3, form->Ui().cbb10, form->Ui().cbb12})
         for (int i = 0; i < list->count(); ++i)
             EXPECT_LE(TextWidth(*list, list->itemText(i)), ListRoom(*list))
                 << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
 }
 
 TEST_F(TextFit, NumberListHeadersSerialsAndTheLongestNumber) {
-    ExpectGridFits(*form->strngrd3, {0});
+    ExpectGridFits(*form->Ui().strngrd3, {0});
     const QString longest = QStringLiteral("+123456789012345678901");
     ASSERT_EQ(longest.size(), 22);
-    EXPECT_LE(TextWidth(*form->strngrd3, longest), CellRoom(*form->strngrd3, 1));
+    EXPECT_LE(TextWidth(*form->Ui().strngrd3, longest), CellRoom(*form->Ui().strngrd3, 1));
 }
 
 TEST_F(TextFit, HistoryHeadersAndSerials) {
-    const StringGrid& grid = *form->strngrd4;
+    const StringGrid& grid = *form->Ui().strngrd4;
     ExpectGridFits(grid, {0});
     // The grid's left edge lies under its scroll box's edge: the serials and
     // their header, drawn centred, must clear the part that is out of view.

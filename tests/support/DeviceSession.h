@@ -138,17 +138,17 @@ public:
         : m_form(form), m_sim(sim), m_answers(answers) {}
 
     bool Open() {
-        m_form.cbb9->setEditText(m_sim.PtyPath());
-        m_form.btn8->click();
-        return m_form.btn8->text() == "Close";
+        m_form.Ui().cbb9->setEditText(m_sim.PtyPath());
+        m_form.Ui().btn8->click();
+        return m_form.Ui().btn8->text() == "Close";
     }
 
     // Logs in with `password` and answers the result box; returns its text.
     QString LogIn(const QString& password = QStringLiteral("7145")) {
-        m_form.edt3->setText(password);
+        m_form.Ui().edt3->setText(password);
         const std::size_t seen = m_answers.SeenBoxes().size();
         m_answers.Queue(ModalAnswer::Ok());
-        m_form.btn1->click();
+        m_form.Ui().btn1->click();
         if (!m_answers.WaitUntilAnswered(10000) || m_answers.SeenBoxes().size() <= seen)
             return {};
         // Let the receive path finish the frame the box was shown from.
