@@ -38,15 +38,6 @@ FileChooser& CurrentChooser() {
     return chooser;
 }
 
-gsm::TableGrid SheetCells(const gsm::Workbook& book, int cols, int rows, bool shown) {
-    gsm::TableGrid grid(cols, rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            grid.SetCell(
-                c, r, (shown ? book.Text(r + 1, c + 1) : book.Value(r + 1, c + 1)).toStdString());
-    return grid;
-}
-
 } // namespace
 
 QString DialogStartFolder(const FileRequest& request, const TRememberedPlaces& remembered) {
@@ -94,12 +85,4 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failu
         return true;
     *failure = file.errorString();
     return false;
-}
-
-gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows) {
-    return SheetCells(book, cols, rows, false);
-}
-
-gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows) {
-    return SheetCells(book, cols, rows, true);
 }

@@ -5,6 +5,7 @@
 // between a workbook's first sheet and a grid.
 
 #include "Grid.h"
+#include "SheetGrid.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -63,8 +64,3 @@ QString TimestampedName(const QString& prefix, const QDateTime& at = QDateTime::
 // Written beside its place and then moved there, so a failed write leaves no
 // half file. False with the reason when it could not be written.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure);
-
-// Sheet cells (row + 1, column + 1) of the open workbook as a grid of
-// `cols` × `rows`: their values, or the texts a spreadsheet shows.
-gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows);
-gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows);

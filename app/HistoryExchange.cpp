@@ -2,24 +2,22 @@
 
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
+#include "GridCells.h"
 #include "HistoryCsv.h"
 #include "HistoryGrid.h"
 #include "MessageBoxes.h"
 #include "PageTabs.h"
+#include "SheetGrid.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 #include "Workbook.h"
 
 #include <QPushButton>
 
-#include <array>
-
 namespace history = gsm::history;
 
 namespace {
 
-// Sheet columns A to H, in characters.
-constexpr std::array<double, history::kColumns> kColumnWidths = {5, 16, 13, 13, 16, 16, 22, 22};
 constexpr const char* kExportStatus = "historical information records:";
 
 } // namespace
@@ -47,24 +45,19 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("historyExport")};
     // The widths are set before the dialog, as the sheet is prepared.
-    for (std::size_t c = 0; c < kColumnWidths.size(); ++c)
-        book.SetColumnWidth(static_cast<int>(c) + 1, kColumnWidths[c]);
+    gsm::SetColumnWidths(book, history::kXlsColumnWidths);
     const QString path = ChooseFile(&m_form, request);
     if (path.isEmpty())
         return {};
 
-    const TStringGrid& grid = *m_form.strngrd4;
-    const int lastRow = grid.RowCount() - 1;
-    for (int r = 0; r <= lastRow; ++r) {
-        for (int c = 0; c < history::kColumns; ++c) {
-            book.SetTextFormat(r + 1, c + 1);
-            book.SetCell(r + 1, c + 1, grid.Cells(c, r));
-        }
+    const TGridCells cells(*m_form.strngrd4);
+    const int lastRow = cells.RowCount() - 1;
+    gsm::WriteSheet(book, cells, history::kColumns, lastRow + 1, true, [&](int r) {
         if (r > 0)
             progress.SetProgress(static_cast<quint16>(r * 100 / lastRow));
         m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
             QString::fromLatin1(kExportStatus), QString::number(r), QString::number(lastRow)));
-    }
+    });
     if (!book.SaveAs(path)) {
         ShowMessage(&m_form, book.LastError());
         return {};

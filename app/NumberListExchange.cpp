@@ -6,6 +6,7 @@
 #include "NumberGrid.h"
 #include "NumberListFiles.h"
 #include "PageTabs.h"
+#include "SheetGrid.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 #include "Workbook.h"
@@ -44,25 +45,19 @@ QString TNumberListFiles::ExportNumberListXls() {
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("numberListExport")};
     // The widths are set before the dialog, as the sheet is prepared.
-    for (std::size_t c = 0; c < numbers::kXlsColumnWidths.size(); ++c)
-        book.SetColumnWidth(static_cast<int>(c) + 1, numbers::kXlsColumnWidths[c]);
+    gsm::SetColumnWidths(book, numbers::kXlsColumnWidths);
     const QString path = ChooseFile(&m_form, request);
     if (path.isEmpty())
         return {};
 
-    const TStringGrid& grid = *m_form.strngrd3;
-    for (int r = 0; r <= numbers::kEntryCount; ++r) {
-        for (int c = 0; c < numbers::kColumnCount; ++c) {
-            book.SetTextFormat(r + 1, c + 1);
-            book.SetCell(r + 1, c + 1, grid.Cells(c, r));
-        }
-        if (r > 0) {
-            progress.SetProgress(static_cast<quint16>(r * 100 / numbers::kEntryCount));
-            m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
-                QString::fromLatin1(numbers::kSaveStatus), QString::number(r),
-                QString::number(numbers::kEntryCount)));
-        }
-    }
+    gsm::WriteSheet(book, m_cells, numbers::kColumnCount, numbers::kRowCount, true, [&](int r) {
+        if (r == 0)
+            return;
+        progress.SetProgress(static_cast<quint16>(r * 100 / numbers::kEntryCount));
+        m_form.statusbar_ctrl->ShowStatus(QStringLiteral("%1%2/%3").arg(
+            QString::fromLatin1(numbers::kSaveStatus), QString::number(r),
+            QString::number(numbers::kEntryCount)));
+    });
     const bool saved = book.SaveAs(path);
     m_form.statusbar_ctrl->ShowStatus(QString());
     if (!saved) {

@@ -4,6 +4,7 @@
 #include "ExchangeFiles.h"
 #include "MessageBoxes.h"
 #include "SettingsProfile.h"
+#include "SheetGrid.h"
 #include "StringGrid.h"
 #include "Unit1.h"
 #include "Workbook.h"
@@ -35,8 +36,7 @@ QString Tcustomstringgrid_basis::ExportProfile() {
                               TimestampedName(QString::fromLatin1(settings::kProfilePrefix)) +
                                   QString::fromLatin1(kWorkbookExtension),
                               QStringLiteral("profileExport")};
-    for (int k = 0; k < settings::kColCount; ++k)
-        book.SetColumnWidth(k + 1, settings::kProfileColumnWidths[static_cast<std::size_t>(k)]);
+    gsm::SetColumnWidths(book, settings::kProfileColumnWidths);
     const QString path = ChooseFile(&m_form, request);
     if (path.isEmpty())
         return {};
@@ -45,9 +45,7 @@ QString Tcustomstringgrid_basis::ExportProfile() {
     settings::WriteProfile(m_cells, m_lists, sheet, [this](int, int percent) {
         ReportRow(percent, settings::kSaveProfileStatus);
     });
-    for (int r = 0; r < settings::kRowCount; ++r)
-        for (int k = 0; k < settings::kColCount; ++k)
-            book.SetCell(r + 1, k + 1, QString::fromStdString(sheet.Cell(k, r)));
+    gsm::WriteSheet(book, sheet, settings::kColCount, settings::kRowCount, false);
     if (!book.SaveAs(path)) {
         Tell(book.LastError());
         return {};
