@@ -117,6 +117,22 @@ void Describe(QCommandLineParser& parser, const Subcommand& s) {
         parser.addOption(opt::kYes);
 }
 
+// `text` in lines of at most 78 characters, each after `indent`.
+QString Wrapped(const char* text, const QString& indent) {
+    QString out;
+    QString line = indent;
+    for (const QString& word : QString::fromLatin1(text).split(QLatin1Char(' '))) {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > 78) {
+            out += line + QLatin1Char('\n');
+            line = indent;
+        }
+        if (line.size() > indent.size())
+            line += QLatin1Char(' ');
+        line += word;
+    }
+    return out + line;
+}
+
 int Refuse(const QString& command, const QString& why) {
     std::fprintf(stderr, "gsmgate-cli%s%s: %s\nTry 'gsmgate-cli%s%s --help'.\n",
                  command.isEmpty() ? "" : " ", qPrintable(command), qPrintable(why),
@@ -161,9 +177,9 @@ QString GeneralHelp() {
         "Provisions, backs up and restores GSM gate openers over their serial ports, several\n"
         "devices at once.\n\nSubcommands:\n");
     for (const Subcommand& s : Subcommands())
-        text += QStringLiteral("  %1%2\n")
-                    .arg(QString::fromLatin1(s.words), -17)
-                    .arg(QString::fromLatin1(s.summary));
+        text +=
+            QStringLiteral("  %1\n%2\n")
+                .arg(QString::fromLatin1(s.words), Wrapped(s.summary, QStringLiteral("      ")));
     text += QStringLiteral(
         "\nOptions:\n  -h, --help     Show this help; 'gsmgate-cli SUBCOMMAND --help' shows a "
         "subcommand's.\n  -v, --version  Show the version.\n\n"
