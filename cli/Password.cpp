@@ -22,7 +22,7 @@ std::optional<std::string> ResolvePassword(const PasswordSource& source, QString
             line.chop(1);
         return line.toStdString();
     }
-    if (source.environment)
+    if (source.environment && !source.environment->isEmpty())
         return source.environment->toStdString();
     if (source.terminal) {
         const std::string typed =

@@ -14,7 +14,7 @@ inline constexpr const char* kFactoryPassword = "7145";
 
 struct PasswordSource {
     QString file;                       // --password-file
-    std::optional<QString> environment; // $GSMGATE_PASSWORD when set
+    std::optional<QString> environment; // $GSMGATE_PASSWORD when set; empty counts as unset
     bool terminal = false;              // stdin is a terminal: ask
 };
 

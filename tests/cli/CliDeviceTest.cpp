@@ -314,6 +314,23 @@ INSTANTIATE_TEST_SUITE_P(Faults, CliWriteFault, ::testing::Values("refuse", "no-
                              return std::string(info.param) == "refuse" ? "Refused" : "Silent";
                          });
 
+TEST(CliLogin, AWrongPasswordStopsAfterTheLoginRead) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli({"numbers", "set", path, "--port", sim.PtyPath()}, "0000");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Password Error!")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("0000")) << "the password is never printed";
+    sim.Stop();
+    const std::vector<LoggedFrame> requests = sim.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].command, cmd::kReadPage);
+    EXPECT_EQ(requests[0].address, addr::SettingsPage(1));
+}
+
 TEST(CliParallel, OneFaultyDeviceOfFourFailsAloneAndTheTableSaysWhich) {
     QTemporaryDir dir;
     const ListFile list;
