@@ -161,6 +161,10 @@ int Run(const CliOptions& o, const Environment& env) {
         results.push_back(job->Result());
     const int exitCode = ExitCodeOf(results);
     std::fputs(qPrintable(QStringLiteral("\n") + SummaryTable(results)), stderr);
+    // A live board has redrawn the lines that named them.
+    for (const JobResult& r : results)
+        if (!r.backup.isEmpty())
+            std::fprintf(stderr, "backup of %s: %s\n", qPrintable(r.port), qPrintable(r.backup));
     if (o.json) {
         const QByteArray json = SummaryJson(results, exitCode);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
