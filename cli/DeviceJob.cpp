@@ -21,7 +21,7 @@ QString AreaText(Area area) {
 }
 
 QString Ranges(const std::vector<int>& pages) {
-    return pages.empty() ? QStringLiteral("none") : QString::fromStdString(PageRanges(pages));
+    return QString::fromStdString(PageRanges(pages));
 }
 
 } // namespace
@@ -244,11 +244,15 @@ void DeviceJob::Failed(const QString& why) {
     if (m_writing) {
         const QString area = AreaText(*m_writing);
         const std::optional<int> unanswered = m_session.Unanswered();
-        text = QStringLiteral("%1 page %2 of %3: %4. Acknowledged: %1 pages %5")
+        const std::vector<int>& acknowledged = m_session.Acknowledged();
+        text = QStringLiteral("%1 page %2 of %3: %4. ")
                    .arg(area)
                    .arg(unanswered.value_or(0))
                    .arg(PageCount(*m_writing))
-                   .arg(why, Ranges(m_session.Acknowledged()));
+                   .arg(why);
+        text += acknowledged.empty()
+                    ? QStringLiteral("Acknowledged: no %1 page").arg(area)
+                    : QStringLiteral("Acknowledged: %1 pages %2").arg(area, Ranges(acknowledged));
         if (m_plan.writes.size() > 1 && *m_writing != m_plan.writes.begin()->first)
             text += QStringLiteral(" (and every page of %1 before it)")
                         .arg(AreaText(m_plan.writes.begin()->first));

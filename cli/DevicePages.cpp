@@ -101,8 +101,10 @@ std::string PageRanges(const std::vector<int>& pages) {
         if (!out.empty())
             out += ", ";
         out += std::to_string(pages[i]);
-        if (j > i)
-            out += "-" + std::to_string(pages[j]);
+        if (j > i) {
+            out += '-';
+            out += std::to_string(pages[j]);
+        }
         i = j + 1;
     }
     return out;

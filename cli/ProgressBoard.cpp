@@ -57,13 +57,12 @@ void ProgressBoard::Progress(const QString& port, int done, int total) {
 }
 
 void ProgressBoard::Note(const QString& port, const QString& text) {
-    if (m_live) {
-        m_lines[port].phase = text;
-        Redraw();
-    }
-    // Paths are worth keeping in the scrollback either way.
-    if (!m_live)
+    if (!m_live) {
         Plain(QStringLiteral("%1: %2").arg(port, text));
+        return;
+    }
+    m_lines[port].phase = text;
+    Redraw();
 }
 
 void ProgressBoard::Finished(const JobResult& result) {

@@ -5,6 +5,8 @@
 #include "CliRun.h"
 #include "CodePage.h"
 #include "DeviceFiles.h"
+#include "HistoryCodec.h"
+#include "NumberCodec.h"
 #include "NumberGrid.h"
 #include "NumberListFiles.h"
 #include "NumberPages.h"
@@ -125,6 +127,86 @@ TEST(CliBackup, RestoredOntoABlankDeviceGivesTheSamePages) {
     EXPECT_EQ(SettingsPagesOf(restored), SettingsPagesOf(original));
     EXPECT_EQ(NumberPagesOf(restored), NumberPagesOf(original));
 }
+
+// What a get writes to stdout, checked against the simulator's own reading
+// of its memory.
+struct Get {
+    const char* name;
+    QStringList args;
+    std::function<void(const QString& out, const sim::DeviceMemory& memory)> check;
+};
+
+class CliGetToStdout : public ::testing::TestWithParam<Get> {};
+
+void PrintTo(const Get& get, std::ostream* out) {
+    *out << get.name;
+}
+
+TEST_P(CliGetToStdout, WritesWhatTheDeviceHolds) {
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli(GetParam().args + QStringList{"--port", sim.PtyPath(), "--out", "-"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    GetParam().check(run.out, sim::Scenario::Busy().memory);
+}
+
+QStringList CsvLines(const QString& out) {
+    EXPECT_TRUE(out.endsWith("\r\n"));
+    return out.split("\r\n", Qt::SkipEmptyParts);
+}
+
+const Get kGets[] = {
+    {"Settings",
+     {"settings", "get"},
+     // The busy scenario's settings, as its documentation gives them.
+     [](const QString& out, const sim::DeviceMemory&) {
+         const QJsonArray rows = QJsonDocument::fromJson(out.toUtf8()).object()["rows"].toArray();
+         ASSERT_EQ(rows.size(), settings::kRowCount);
+         const auto content = [&](int row) {
+             return rows.at(row).toArray().at(settings::col::kContent).toString().toStdString();
+         };
+         EXPECT_EQ(content(settings::row::kSimNumber), "+8613800138000");
+         EXPECT_EQ(content(settings::row::kServerAddress), "203.0.113.10");
+         EXPECT_EQ(content(settings::row::kServerPort), "5000");
+         EXPECT_EQ(content(settings::row::kApn), "internet");
+         EXPECT_EQ(content(settings::row::kGprsUser), "gsmgate");
+     }},
+    {"Numbers",
+     {"numbers", "get"},
+     [](const QString& out, const sim::DeviceMemory& memory) {
+         const QStringList lines = CsvLines(out);
+         ASSERT_EQ(lines.size(), numbers::kEntryCount);
+         int checked = 0;
+         for (const sim::NumberSlot& n : sim::NumberEntries(memory)) {
+             using Form = sim::NumberEntry::Form;
+             if (n.entry.form != Form::Always && n.entry.form != Form::Period)
+                 continue;
+             const QStringList fields = lines.at(n.slot - 1).split(',');
+             EXPECT_EQ(fields.at(numbers::col::kNumber).toStdString(), n.entry.number) << n.slot;
+             EXPECT_EQ(fields.at(numbers::col::kAlways) == numbers::kYes,
+                       n.entry.form == Form::Always)
+                 << n.slot;
+             ++checked;
+         }
+         EXPECT_GT(checked, 200);
+     }},
+    {"History",
+     {"history", "get"},
+     [](const QString& out, const sim::DeviceMemory& memory) {
+         const QStringList lines = CsvLines(out);
+         const std::vector<sim::HistorySlot> kept = sim::KeptHistoryEntries(memory);
+         ASSERT_EQ(lines.size(), static_cast<qsizetype>(kept.size()));
+         for (std::size_t i = 0; i < kept.size(); ++i) {
+             const QStringList fields = lines.at(static_cast<qsizetype>(i)).split(',');
+             EXPECT_EQ(fields.at(1).toInt(), *kept[i].entry.recordNumber) << i;
+             EXPECT_EQ(fields.at(2).toStdString(), sim::DateText(kept[i].entry)) << i;
+             EXPECT_EQ(fields.at(3).toStdString(), sim::TimeText(kept[i].entry)) << i;
+         }
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Areas, CliGetToStdout, ::testing::ValuesIn(kGets),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The profile as the window's "Export profile" writes it, or as JSON; the
 // device must end with the pages the window's "Save Settings" sends.
