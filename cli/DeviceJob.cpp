@@ -53,6 +53,13 @@ void DeviceJob::Start() {
     });
 }
 
+void DeviceJob::Interrupt(const QString& why) {
+    if (m_done)
+        return;
+    m_session.Abort();
+    Failed(why);
+}
+
 void DeviceJob::Next() {
     if (m_done)
         return;

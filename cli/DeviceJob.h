@@ -59,6 +59,8 @@ public:
               QObject* parent = nullptr);
 
     void Start();
+    // Stops after the page in flight and reports like any failed write.
+    void Interrupt(const QString& why);
     const JobResult& Result() const { return m_result; }
     bool Done() const { return m_done; }
 

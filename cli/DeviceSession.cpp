@@ -240,14 +240,18 @@ void DeviceSession::Reply(const std::string& text) {
     Fail(QString::fromStdString(text));
 }
 
-void DeviceSession::Fail(const QString& why) {
-    if (m_failedOnce)
-        return;
+void DeviceSession::Abort() {
     m_failedOnce = true;
     m_job = Job::None;
     m_timer.stop();
     // Whatever arrives from now on continues nothing.
     m_path.StopExchange();
+}
+
+void DeviceSession::Fail(const QString& why) {
+    if (m_failedOnce)
+        return;
+    Abort();
     if (m_failed)
         QMetaObject::invokeMethod(
             this, [this, why] { m_failed(why); }, Qt::QueuedConnection);

@@ -55,6 +55,10 @@ public:
     void SendCommand(std::uint8_t command, Done done);
     void SyncClock(Done done);
 
+    // Ends whatever is under way without telling the failure handler; a
+    // reply still on its way is dropped as late. Nothing more is sent.
+    void Abort();
+
     // Pages the device acknowledged in the last write, in order.
     const std::vector<int>& Acknowledged() const { return m_acknowledged; }
     // The page whose write was sent but not acknowledged when the last write failed.

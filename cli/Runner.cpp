@@ -3,6 +3,7 @@
 #include "BackupFile.h"
 #include "DeviceFiles.h"
 #include "DeviceJob.h"
+#include "InterruptWatcher.h"
 #include "Password.h"
 #include "PortList.h"
 #include "ProgressBoard.h"
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -150,6 +152,14 @@ int Run(const CliOptions& o, const Environment& env) {
     const auto allDone = [&jobs] {
         return std::all_of(jobs.begin(), jobs.end(), [](const auto& job) { return job->Done(); });
     };
+    int interruptedBy = 0;
+    const InterruptWatcher watcher([&](int signalNumber) {
+        interruptedBy = signalNumber;
+        const QString why = signalNumber == SIGINT ? QStringLiteral("interrupted by SIGINT")
+                                                   : QStringLiteral("interrupted by SIGTERM");
+        for (const auto& job : jobs)
+            job->Interrupt(why);
+    });
     for (const auto& job : jobs)
         job->Start();
     // Each job ends with its own queued step; poll between event batches.
@@ -170,7 +180,8 @@ int Run(const CliOptions& o, const Environment& env) {
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
         std::fflush(stdout);
     }
-    return exitCode;
+    // As a shell reports a program a signal ended.
+    return interruptedBy != 0 ? 128 + interruptedBy : exitCode;
 }
 
 } // namespace gsm::cli

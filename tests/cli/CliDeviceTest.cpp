@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -395,6 +396,47 @@ INSTANTIATE_TEST_SUITE_P(Faults, CliWriteFault, ::testing::Values("refuse", "no-
                          [](const auto& info) {
                              return std::string(info.param) == "refuse" ? "Refused" : "Silent";
                          });
+
+TEST(CliInterrupt, CtrlCMidWriteStopsAfterThePageInFlightAndSaysHowToGoBack) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    // Slow replies leave time to interrupt the write part-way.
+    SimProcess sim({"--scenario", "busy", "--delay-ms", "30"});
+    ASSERT_TRUE(sim.Running());
+    QProcess cli;
+    cli.start(QStringLiteral(GSM_CLI_BIN_PATH), {"numbers", "set", path, "--port", sim.PtyPath(),
+                                                 "--backup-dir", dir.filePath("auto")});
+    QString err;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            err += QString::fromUtf8(cli.readAllStandardError());
+            return err.contains("writing numbers");
+        },
+        60000));
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    err += QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 128 + SIGINT);
+    EXPECT_TRUE(err.contains("interrupted by SIGINT")) << err.toStdString();
+    EXPECT_TRUE(err.contains("To put the device back: gsmgate-cli restore ")) << err.toStdString();
+
+    // Acknowledged pages 1 to K, page K + 1 in flight, nothing after it.
+    const QRegularExpression acknowledged(
+        "Acknowledged: (no numbers page|numbers pages 1-?(\\d*))");
+    const QRegularExpressionMatch match = acknowledged.match(err);
+    ASSERT_TRUE(match.hasMatch()) << err.toStdString();
+    const int k = match.captured(1).startsWith("no") ? 0
+                  : match.captured(2).isEmpty()      ? 1
+                                                     : match.captured(2).toInt();
+    EXPECT_TRUE(err.contains(QStringLiteral("numbers page %1 of 125").arg(k + 1)));
+    sim.Stop();
+    int writes = 0;
+    for (const LoggedFrame& f : sim.Requests())
+        writes += f.command == cmd::kWritePage;
+    EXPECT_EQ(writes, k + 1);
+    EXPECT_EQ(sim.Requests().back().address, addr::NumberPage(k + 1));
+}
 
 TEST(CliLogin, AWrongPasswordStopsAfterTheLoginRead) {
     QTemporaryDir dir;
