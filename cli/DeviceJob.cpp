@@ -181,6 +181,9 @@ void DeviceJob::PlanWrite(Area area, const Pages& pages) {
         m_session.WriteArea(area, pages, [this, area, &pages] {
             m_writing.reset();
             m_result.pages += static_cast<int>(pages.size());
+            // The table names the SIM number the device holds now.
+            if (area == Area::Settings)
+                m_result.simNumber = SimNumberOf(pages.front());
             Next();
         });
     });

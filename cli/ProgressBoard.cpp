@@ -4,7 +4,8 @@ namespace gsm::cli {
 
 namespace {
 constexpr int kBarWidth = 30;
-}
+constexpr qint64 kRedrawMs = 100;
+} // namespace
 
 ProgressBoard::ProgressBoard(const QStringList& ports, bool live, std::FILE* out)
     : m_ports(ports), m_live(live), m_out(out) {
@@ -33,6 +34,7 @@ void ProgressBoard::Redraw() {
         std::fprintf(m_out, "\r\033[2K%s\n", qPrintable(Render(port, m_lines.value(port))));
     std::fflush(m_out);
     m_drawn = true;
+    m_sinceRedraw.start();
 }
 
 void ProgressBoard::Plain(const QString& text) {
@@ -52,7 +54,7 @@ void ProgressBoard::Progress(const QString& port, int done, int total) {
     Line& line = m_lines[port];
     line.done = done;
     line.total = total;
-    if (m_live)
+    if (m_live && (!m_sinceRedraw.isValid() || m_sinceRedraw.elapsed() >= kRedrawMs))
         Redraw();
 }
 

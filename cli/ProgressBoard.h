@@ -5,6 +5,7 @@
 
 #include "DeviceJob.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QStringList>
 
@@ -36,6 +37,8 @@ private:
     bool m_live;
     std::FILE* m_out;
     bool m_drawn = false;
+    // Page counts redraw the board at most this often; phases at once.
+    QElapsedTimer m_sinceRedraw;
     int m_width = 0; // width of the port column
 };
 

@@ -244,9 +244,11 @@ TEST_P(CliSettingsProfile, SavesThePagesTheWindowSaves) {
 
     SimProcess sim({"--scenario", "busy"});
     ASSERT_TRUE(sim.Running());
-    const CliRun run = RunCli(
-        {"settings", "set", path, "--port", sim.PtyPath(), "--backup-dir", dir.filePath("auto")});
+    const CliRun run = RunCli({"settings", "set", path, "--port", sim.PtyPath(), "--backup-dir",
+                               dir.filePath("auto"), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.Device(sim.PtyPath())["simNumber"].toString(), "+15555550123")
+        << "the summary names the SIM number the device holds now";
     EXPECT_EQ(SettingsPagesOf(DumpedMemory(sim)), windowPages);
 }
 
@@ -421,7 +423,7 @@ TEST(CliInterrupt, CtrlCMidWriteStopsAfterThePageInFlightAndSaysHowToGoBack) {
     EXPECT_TRUE(err.contains("interrupted by SIGINT")) << err.toStdString();
     EXPECT_TRUE(err.contains("To put the device back: gsmgate-cli restore ")) << err.toStdString();
 
-    // Acknowledged pages 1 to K, page K + 1 in flight, nothing after it.
+    // Acknowledged pages 1 to K, page K + 1 at most in flight, nothing after it.
     const QRegularExpression acknowledged(
         "Acknowledged: (no numbers page|numbers pages 1-?(\\d*))");
     const QRegularExpressionMatch match = acknowledged.match(err);
@@ -434,8 +436,12 @@ TEST(CliInterrupt, CtrlCMidWriteStopsAfterThePageInFlightAndSaysHowToGoBack) {
     int writes = 0;
     for (const LoggedFrame& f : sim.Requests())
         writes += f.command == cmd::kWritePage;
-    EXPECT_EQ(writes, k + 1);
-    EXPECT_EQ(sim.Requests().back().address, addr::NumberPage(k + 1));
+    // Page K + 1 may still have been waiting in the port's buffer when the
+    // signal came; then it never went out.
+    EXPECT_TRUE(writes == k || writes == k + 1) << writes << " writes, " << k << " acknowledged";
+    if (writes == k + 1) {
+        EXPECT_EQ(sim.Requests().back().address, addr::NumberPage(k + 1));
+    }
 }
 
 TEST(CliLogin, AWrongPasswordStopsAfterTheLoginRead) {
