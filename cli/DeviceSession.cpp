@@ -150,17 +150,34 @@ void DeviceSession::LogIn(const std::string& password, Done done) {
     m_login.StartVerify(m_link);
 }
 
+// The window's status texts have no place here: the tool reports pages.
+PageRequest DeviceSession::ReadRequest(Area area) {
+    return [this, area](std::uint16_t page) {
+        SendRequest(m_link, cmd::kReadPage, PageAddress(area, page), {}, {});
+    };
+}
+
+PageRequest DeviceSession::WriteRequest(Area area) {
+    return [this, area](std::uint16_t page) {
+        m_unanswered = page;
+        SendRequest(m_link, cmd::kWritePage, PageAddress(area, page), m_pages.at(page - 1u), {});
+    };
+}
+
+TransferDone DeviceSession::ReadDone() {
+    return [this] { Finish([this] { m_pagesDone(std::move(m_pages)); }); };
+}
+
+TransferDone DeviceSession::WriteDone() {
+    return [this] { Finish(m_done); };
+}
+
 void DeviceSession::ReadArea(Area area, PagesDone done) {
     m_job = Job::Read;
     m_area = area;
     m_pages.assign(PageCount(area), Page{});
     m_pagesDone = std::move(done);
-    StartTransfer(
-        Transfer(area), PageCount(area),
-        [this, area](std::uint16_t page) {
-            SendRequest(m_link, cmd::kReadPage, PageAddress(area, page), {}, status::kReadSettings);
-        },
-        [this] { Finish([this] { m_pagesDone(std::move(m_pages)); }); });
+    StartTransfer(Transfer(area), PageCount(area), ReadRequest(area), ReadDone());
 }
 
 void DeviceSession::PageRead(Area area) {
@@ -173,12 +190,7 @@ void DeviceSession::PageRead(Area area) {
     std::copy_n(transfer.Data.begin(), addr::kPageSize, m_pages[page - 1].begin());
     if (m_progress)
         m_progress(page, PageCount(area));
-    SendNextPage(
-        transfer,
-        [this, area](std::uint16_t next) {
-            SendRequest(m_link, cmd::kReadPage, PageAddress(area, next), {}, status::kReadSettings);
-        },
-        [this] { Finish([this] { m_pagesDone(std::move(m_pages)); }); });
+    SendNextPage(transfer, ReadRequest(area), ReadDone());
 }
 
 void DeviceSession::WriteArea(Area area, Pages pages, Done done) {
@@ -188,13 +200,8 @@ void DeviceSession::WriteArea(Area area, Pages pages, Done done) {
     m_done = std::move(done);
     m_acknowledged.clear();
     m_unanswered.reset();
-    const auto send = [this, area](std::uint16_t page) {
-        m_unanswered = page;
-        SendRequest(m_link, cmd::kWritePage, PageAddress(area, page), m_pages.at(page - 1u),
-                    status::kSaveList);
-    };
-    StartTransfer(Transfer(area), static_cast<std::uint16_t>(m_pages.size()), send,
-                  [this] { Finish(m_done); });
+    StartTransfer(Transfer(area), static_cast<std::uint16_t>(m_pages.size()), WriteRequest(area),
+                  WriteDone());
 }
 
 void DeviceSession::PageWritten(Area area) {
@@ -205,14 +212,7 @@ void DeviceSession::PageWritten(Area area) {
     m_unanswered.reset();
     if (m_progress)
         m_progress(transfer.CurrentPage(), static_cast<int>(m_pages.size()));
-    SendNextPage(
-        transfer,
-        [this, area](std::uint16_t page) {
-            m_unanswered = page;
-            SendRequest(m_link, cmd::kWritePage, PageAddress(area, page), m_pages.at(page - 1u),
-                        status::kSaveList);
-        },
-        [this] { Finish(m_done); });
+    SendNextPage(transfer, WriteRequest(area), WriteDone());
 }
 
 void DeviceSession::SendCommand(std::uint8_t command, Done done) {

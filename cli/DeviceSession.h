@@ -72,6 +72,10 @@ private:
 
     Tsend_rec_command& Transfer(Area area);
     void AttachHandlers();
+    PageRequest ReadRequest(Area area);
+    PageRequest WriteRequest(Area area);
+    TransferDone ReadDone();
+    TransferDone WriteDone();
     void PageRead(Area area);
     void PageWritten(Area area);
     void Reply(const std::string& text);
