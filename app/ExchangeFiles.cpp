@@ -2,6 +2,7 @@
 #include "ConfigurationFolder.h"
 #include "Controllers.h"
 #include "MessageBoxes.h"
+#include "SheetGrid.h"
 
 #include "Csv.h"
 #include "LocalTime.h"
@@ -42,15 +43,6 @@ QString ShowFileDialog(QWidget* parent, const FileRequest& request) {
 FileChooser& CurrentChooser() {
     static FileChooser chooser = ShowFileDialog;
     return chooser;
-}
-
-gsm::TableGrid SheetCells(const gsm::Workbook& book, int cols, int rows, bool shown) {
-    gsm::TableGrid grid(cols, rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            grid.SetCell(
-                c, r, (shown ? book.Text(r + 1, c + 1) : book.Value(r + 1, c + 1)).toStdString());
-    return grid;
 }
 
 } // namespace
@@ -102,34 +94,17 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failu
     return false;
 }
 
-gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows) {
-    return SheetCells(book, cols, rows, false);
-}
-
-gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows) {
-    return SheetCells(book, cols, rows, true);
-}
-
 QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job) {
     gsm::Workbook book;
     book.Add();
     // The widths are set before the dialog, as the sheet is prepared.
-    for (std::size_t c = 0; c < job.columnWidths.size(); ++c)
-        book.SetColumnWidth(static_cast<int>(c) + 1, job.columnWidths[c]);
+    gsm::SetColumnWidths(book, job.columnWidths);
     const QString path = ChooseFile(parent, job.request);
     if (path.isEmpty())
         return {};
     if (job.prepare)
         job.prepare();
-    for (int r = 0; r < job.rows; ++r) {
-        for (int c = 0; c < job.columns; ++c) {
-            if (job.asText)
-                book.SetTextFormat(r + 1, c + 1);
-            book.SetCell(r + 1, c + 1, job.cell(c, r));
-        }
-        if (job.rowDone)
-            job.rowDone(r);
-    }
+    gsm::WriteSheet(book, *job.grid, job.columns, job.rows, job.asText, job.rowDone);
     const bool saved = book.SaveAs(path);
     if (job.clearStatusWhenWritten)
         status.ShowStatus(QString());
@@ -139,6 +114,21 @@ QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookE
     }
     ShowFirstSaveNotice(status, path);
     return path;
+}
+
+bool ChooseAndOpenWorkbook(QWidget* parent, const QString& dialog, gsm::Workbook& book) {
+    const FileRequest request{FileRequest::Mode::Open,
+                              ConfigurationFolder(),
+                              QString::fromLatin1(kOpenWorkbookFilter),
+                              {},
+                              dialog};
+    const QString path = ChooseFile(parent, request);
+    if (path.isEmpty())
+        return false;
+    if (book.Open(path))
+        return true;
+    ShowMessage(parent, book.LastError());
+    return false;
 }
 
 QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, const QString& name,

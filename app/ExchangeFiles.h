@@ -5,6 +5,7 @@
 // between a workbook's first sheet and a grid.
 
 #include "Grid.h"
+#include "SheetGrid.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -67,7 +68,7 @@ QString TimestampedName(const char* prefix);
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure);
 
 // One grid to one workbook: the column widths are set, the dialog asks where,
-// then every cell (column, row, both from 0) is written, row by row.
+// then the grid's rows go to the sheet as the command-line tool writes them.
 struct WorkbookExport {
     FileRequest request;
     std::vector<double> columnWidths; // characters, from column A
@@ -76,7 +77,7 @@ struct WorkbookExport {
     bool asText = false; // every cell formatted as text
     // Runs once the user has chosen the file, before the first cell.
     std::function<void()> prepare = {};
-    std::function<QString(int column, int row)> cell = {};
+    const gsm::IGrid* grid = nullptr; // read once `prepare` has run
     // After each row, for progress and status.
     std::function<void(int row)> rowDone = {};
     // The rows' status text goes as soon as the file is written.
@@ -87,12 +88,11 @@ struct WorkbookExport {
 // written (the user was told why).
 QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job);
 
+// Asks for a workbook to import (the dialog named `dialog`) and opens it into
+// `book`. False when the user cancelled or it could not be read (told why).
+bool ChooseAndOpenWorkbook(QWidget* parent, const QString& dialog, gsm::Workbook& book);
+
 // `bytes` as the file `name` in the configuration folder. The path written,
 // or empty when it could not be (the user was told why).
 QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, const QString& name,
                                   const QByteArray& bytes);
-
-// Sheet cells (row + 1, column + 1) of the open workbook as a grid of
-// `cols` × `rows`: their values, or the texts a spreadsheet shows.
-gsm::TableGrid SheetValues(const gsm::Workbook& book, int cols, int rows);
-gsm::TableGrid SheetTexts(const gsm::Workbook& book, int cols, int rows);

@@ -6,6 +6,7 @@
 #include "NumberGrid.h"
 #include "NumberListFiles.h"
 #include "PageControl.h"
+#include "SheetGrid.h"
 #include "StringGrid.h"
 #include "Workbook.h"
 
@@ -36,7 +37,6 @@ void NumberListExchange::btn3Click() {
 
 QString NumberListExchange::ExportNumberListXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    const StringGrid& grid = *m_sheet.strngrd3;
     WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
                                    QString::fromLatin1(kSaveWorkbookFilter),
                                    TimestampedName(numbers::kXlsFilePrefix) +
@@ -46,7 +46,7 @@ QString NumberListExchange::ExportNumberListXls() {
                        numbers::kColumnCount,
                        numbers::kEntryCount + 1,
                        true};
-    job.cell = [&grid](int c, int r) { return grid.Cells(c, r); };
+    job.grid = &m_cells;
     job.rowDone = [this, &progress](int r) {
         if (r == 0)
             return;
@@ -61,19 +61,9 @@ QString NumberListExchange::ExportNumberListXls() {
 
 bool NumberListExchange::ImportNumberListXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    const FileRequest request{FileRequest::Mode::Open,
-                              ConfigurationFolder(),
-                              QString::fromLatin1(kOpenWorkbookFilter),
-                              {},
-                              QStringLiteral("numberListImport")};
-    const QString path = ChooseFile(m_sheet.window, request);
-    if (path.isEmpty())
-        return false;
     gsm::Workbook book;
-    if (!book.Open(path)) {
-        Tell(book.LastError());
+    if (!ChooseAndOpenWorkbook(m_sheet.window, QStringLiteral("numberListImport"), book))
         return false;
-    }
     const gsm::TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
     const gsm::TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
     const numbers::ListSheet sheet{values, shown};

@@ -4,6 +4,7 @@
 #include "ExchangeFiles.h"
 #include "MessageBoxes.h"
 #include "SettingsProfile.h"
+#include "SheetGrid.h"
 #include "StringGrid.h"
 #include "Workbook.h"
 
@@ -44,24 +45,14 @@ QString Tcustomstringgrid_basis::ExportProfile() {
             ReportRow(percent, settings::kSaveProfileStatus);
         });
     };
-    job.cell = [&sheet](int c, int r) { return QString::fromStdString(sheet.Cell(c, r)); };
+    job.grid = &sheet;
     return ExportWorkbook(m_reporting.window, *m_reporting.status, job);
 }
 
 bool Tcustomstringgrid_basis::ImportProfile() {
-    const FileRequest request{FileRequest::Mode::Open,
-                              ConfigurationFolder(),
-                              QString::fromLatin1(kOpenWorkbookFilter),
-                              {},
-                              QStringLiteral("profileImport")};
-    const QString path = ChooseFile(m_reporting.window, request);
-    if (path.isEmpty())
-        return false;
     gsm::Workbook book;
-    if (!book.Open(path)) {
-        Tell(book.LastError());
+    if (!ChooseAndOpenWorkbook(m_reporting.window, QStringLiteral("profileImport"), book))
         return false;
-    }
     const gsm::TableGrid sheet = SheetValues(book, settings::kColCount, settings::kRowCount);
     const settings::ProfileLoad load = settings::LoadProfile(
         book.Text(1, 1).toStdString(), sheet, m_cells, m_lists,

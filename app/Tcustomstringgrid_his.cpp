@@ -2,6 +2,7 @@
 
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
+#include "GridCells.h"
 #include "HistoryCsv.h"
 #include "HistoryGrid.h"
 #include "MessageBoxes.h"
@@ -17,8 +18,6 @@ namespace history = gsm::history;
 
 namespace {
 
-// Sheet columns A to H, in characters.
-constexpr std::array<double, history::kColumns> kColumnWidths = {5, 16, 13, 13, 16, 16, 22, 22};
 constexpr const char* kExportStatus = "historical information records:";
 
 } // namespace
@@ -39,18 +38,18 @@ void Tcustomstringgrid_his::btn5Click() {
 
 QString Tcustomstringgrid_his::ExportHistoryXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    const StringGrid& grid = *m_sheet.strngrd4;
-    const int lastRow = grid.RowCount() - 1;
+    const GridCells cells(*m_sheet.strngrd4);
+    const int lastRow = cells.RowCount() - 1;
     WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
                                    QString::fromLatin1(kSaveWorkbookFilter),
                                    TimestampedName(history::kXlsFilePrefix) +
                                        QString::fromLatin1(kWorkbookExtension),
                                    QStringLiteral("historyExport")},
-                       {kColumnWidths.begin(), kColumnWidths.end()},
+                       {history::kXlsColumnWidths.begin(), history::kXlsColumnWidths.end()},
                        history::kColumns,
                        lastRow + 1,
                        true};
-    job.cell = [&grid](int c, int r) { return grid.Cells(c, r); };
+    job.grid = &cells;
     job.rowDone = [this, &progress, lastRow](int r) {
         if (r > 0)
             progress.SetProgress(static_cast<quint16>(r * 100 / lastRow));

@@ -1,7 +1,9 @@
 #include "Unit1.h"
 
 #include "CheckBoxImages.h"
+#include "GridCells.h"
 #include "HelpPicture.h"
+#include "HistoryGrid.h"
 #include "HistoryTab.h"
 #include "MessageBoxes.h"
 #include "NumberListExchange.h"
@@ -42,7 +44,6 @@
 #include <optional>
 
 namespace {
-constexpr int kHistoryRows = 1000;
 constexpr int kIndicatorLeft = 15;
 constexpr int kIndicatorTop = 2;
 constexpr int kProgressWidthShortfall = 15;
@@ -310,14 +311,8 @@ void TForm1::FillNumberGrid() {
 }
 
 void TForm1::FillHistoryGrid() {
-    const QStringList headers{QStringLiteral("Serial"),    QStringLiteral("No."),
-                              QStringLiteral("Date"),      QStringLiteral("Time"),
-                              QStringLiteral("From"),      QStringLiteral("Action"),
-                              QStringLiteral("Executant"), QStringLiteral("Content")};
-    for (int c = 0; c < headers.size(); ++c)
-        strngrd4->SetCells(c, 0, headers[c]);
-    for (int r = 1; r <= kHistoryRows; ++r)
-        strngrd4->SetCells(0, r, QString::number(r));
+    GridCells cells(*strngrd4);
+    gsm::history::InitHistoryGrid(cells);
     strngrd4->setColumnWidth(1, 0);
 }
 

@@ -27,23 +27,8 @@
 #include <array>
 #include <memory>
 
-class QComboBox;
 class RememberedPlaces;
-class QDateEdit;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QScrollArea;
-class QTimeEdit;
-class QTimer;
-class TComm;
 class TForm7;
-class PageControl;
-class StatusBar;
-class StringGrid;
 class HistoryTab;
 class NumbersTab;
 class NumberListExchange;

@@ -2,6 +2,13 @@
 
 namespace gsm::history {
 
+void InitHistoryGrid(IGrid& grid) {
+    for (int c = 0; c < kColumns; ++c)
+        grid.SetCell(c, 0, kHeaders[static_cast<std::size_t>(c)]);
+    for (int r = 1; r <= kRecordRows; ++r)
+        grid.SetCell(col::kSerial, r, std::to_string(r));
+}
+
 RowTexts ReadRow(const IGrid& grid, int row) {
     RowTexts texts;
     for (int c = col::kFirstRecord; c <= col::kLastRecord; ++c)

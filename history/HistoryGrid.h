@@ -27,6 +27,8 @@ inline constexpr int kColumns = 8;
 inline constexpr int kRecordRows = 1000;
 inline constexpr int kGridRows = kRecordRows + 1;
 inline constexpr int kRecordColumns = col::kLastRecord - col::kFirstRecord + 1;
+// Sheet columns A to H of a history workbook, in characters.
+inline constexpr std::array<double, kColumns> kXlsColumnWidths = {5, 16, 13, 13, 16, 16, 22, 22};
 
 // The texts of columns 1 to 7 of one row, in column order.
 using RowTexts = std::array<std::string, kRecordColumns>;
@@ -37,6 +39,12 @@ inline std::string& Text(RowTexts& row, int column) {
 inline const std::string& Text(const RowTexts& row, int column) {
     return row[static_cast<std::size_t>(column - col::kFirstRecord)];
 }
+
+inline constexpr std::array<const char*, kColumns> kHeaders = {
+    "Serial", "No.", "Date", "Time", "From", "Action", "Executant", "Content"};
+
+// The header row and the row numbers 1 to 1000 in column 0.
+void InitHistoryGrid(IGrid& grid);
 
 RowTexts ReadRow(const IGrid& grid, int row);
 void WriteRow(IGrid& grid, int row, const RowTexts& texts);

@@ -1,0 +1,167 @@
+// parallel: times `gsmgate-cli numbers set` on 1, 4 and 8 simulators at once,
+// each paced at the device's 115200 baud, with and without the read-back,
+// against the one-device wire floor, and the tool's CPU time.
+//
+//   parallel [path/to/gsmgate-cli [path/to/gsmgate-sim]]
+//
+// The programs are found as the arguments, $GSM_CLI_BIN and $GSM_SIM_BIN,
+// or the ones built beside this program.
+
+#include "NumberGrid.h"
+#include "NumberListFiles.h"
+#include "SheetGrid.h"
+#include "Workbook.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr int kPages = 125;
+constexpr double kBaud = 115200;
+// A page write is 265 bytes out and 10 back; a read-back 9 out and 265 back.
+constexpr double kWriteFloorS = kPages * (265.0 + 10.0) * 10 / kBaud;
+constexpr double kVerifyFloorS = kWriteFloorS + kPages * 274.0 * 10 / kBaud;
+// What the simulator itself paces: it sends its replies at the baud rate,
+// while requests cross the pseudo-terminal at once. The login's page read
+// comes first.
+constexpr double kPacedWriteS = (265.0 + kPages * 10.0) * 10 / kBaud;
+constexpr double kPacedVerifyS = kPacedWriteS + kPages * 265.0 * 10 / kBaud;
+constexpr double kGoal = 1.05;
+constexpr int kGiveUpMs = 300000;
+
+QString Program(const QStringList& args, int index, const char* env, const char* built) {
+    if (args.size() > index)
+        return args.at(index);
+    const QString named = qEnvironmentVariable(env);
+    return named.isEmpty() ? QString::fromLatin1(built) : named;
+}
+
+// A simulator on its own pty, paced at the device's baud rate.
+class PacedSim {
+public:
+    explicit PacedSim(const QString& program) {
+        m_process.setProgram(program);
+        m_process.setArguments({"--pty", "--baud-pace", "115200"});
+        m_process.start();
+        if (m_process.waitForStarted(5000) && m_process.waitForReadyRead(10000))
+            m_pty = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~PacedSim() {
+        ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+    }
+    PacedSim(const PacedSim&) = delete;
+    PacedSim& operator=(const PacedSim&) = delete;
+    QString Pty() const { return m_pty; }
+
+private:
+    QProcess m_process;
+    QString m_pty;
+};
+
+// A full list: every entry has a number valid at all times.
+QString WriteList(const QString& path) {
+    gsm::TableGrid grid(gsm::numbers::kColumnCount, gsm::numbers::kRowCount);
+    gsm::numbers::InitNumberGrid(grid);
+    for (int r = 1; r <= gsm::numbers::kEntryCount; ++r) {
+        grid.SetCell(gsm::numbers::col::kNumber, r, "+86138" + std::to_string(10000000 + r));
+        grid.SetCell(gsm::numbers::col::kAlways, r, gsm::numbers::kYes);
+    }
+    gsm::Workbook book;
+    book.Add();
+    gsm::WriteSheet(book, grid, gsm::numbers::kColumnCount, gsm::numbers::kRowCount, true);
+    return book.SaveAs(path) ? path : QString();
+}
+
+double ChildrenCpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+    int exitCode = -1;
+};
+
+Timing RunCli(const QString& cli, const QString& list, const std::vector<QString>& ports,
+              bool verify) {
+    QStringList args{"numbers", "set", list, "--no-backup", verify ? "--verify" : "--no-verify"};
+    for (const QString& port : ports)
+        args << "--port" << port;
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const double cpuBefore = ChildrenCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    process.start(cli, args);
+    process.waitForFinished(kGiveUpMs);
+    Timing t;
+    t.wall = clock.nsecsElapsed() / 1e9;
+    t.cpu = ChildrenCpuSeconds() - cpuBefore;
+    t.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString cli = Program(args, 1, "GSM_CLI_BIN", GSM_CLI_BUILT_PATH);
+    const QString sim = Program(args, 2, "GSM_SIM_BIN", GSM_SIM_BUILT_PATH);
+    QTemporaryDir dir;
+    const QString list = WriteList(dir.filePath("list.xlsx"));
+    if (list.isEmpty()) {
+        std::fprintf(stderr, "parallel: cannot write the number list\n");
+        return 1;
+    }
+
+    std::printf("gsmgate-cli numbers set: %d pages per device, simulators paced at %.0f baud\n",
+                kPages, kBaud);
+    std::printf("one-device wire floor: %.2f s without read-back, %.2f s with it\n\n", kWriteFloorS,
+                kVerifyFloorS);
+    std::printf("the simulator paces only its replies: %.2f s and %.2f s of them per device\n\n",
+                kPacedWriteS, kPacedVerifyS);
+    std::printf("%-8s %-7s %9s %9s %11s %9s\n", "devices", "verify", "wall (s)", "x floor",
+                "x 1 device", "CPU (s)");
+    double single[2] = {0, 0};
+    bool goalMet = false;
+    int failures = 0;
+    for (const int count : {1, 4, 8}) {
+        std::vector<std::unique_ptr<PacedSim>> sims;
+        std::vector<QString> ports;
+        for (int i = 0; i < count; ++i) {
+            sims.push_back(std::make_unique<PacedSim>(sim));
+            ports.push_back(sims.back()->Pty());
+        }
+        for (const bool verify : {false, true}) {
+            const Timing t = RunCli(cli, list, ports, verify);
+            const double floor = verify ? kVerifyFloorS : kWriteFloorS;
+            if (count == 1)
+                single[verify] = t.wall;
+            std::printf("%-8d %-7s %9.2f %9.2f %11.2f %9.2f%s\n", count, verify ? "yes" : "no",
+                        t.wall, t.wall / floor, t.wall / single[verify], t.cpu,
+                        t.exitCode == 0 ? "" : "  FAILED");
+            if (t.exitCode != 0)
+                ++failures;
+            if (count == 8 && !verify)
+                goalMet = t.exitCode == 0 && t.wall <= kGoal * kWriteFloorS;
+        }
+    }
+    std::printf("\ngoal: 8 devices within %.2f x the one-device floor (%.2f s): %s\n", kGoal,
+                kGoal * kWriteFloorS, goalMet ? "met" : "missed");
+    return failures == 0 ? 0 : 1;
+}

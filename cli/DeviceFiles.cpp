@@ -1,0 +1,247 @@
+#include "DeviceFiles.h"
+
+#include "CodePage.h"
+#include "HistoryCsv.h"
+#include "HistoryGrid.h"
+#include "HistoryRead.h"
+#include "NumberGrid.h"
+#include "NumberListFiles.h"
+#include "NumberPages.h"
+#include "NumberValidation.h"
+#include "SettingsCatalogue.h"
+#include "SettingsCodec.h"
+#include "SettingsProfile.h"
+#include "SheetGrid.h"
+#include "Workbook.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace gsm::cli {
+
+namespace {
+
+namespace settings = gsm::settings;
+namespace numbers = gsm::numbers;
+namespace history = gsm::history;
+
+constexpr const char* kProfileFormat = "gsmgate settings profile";
+
+// Reports and statuses are the window's; the tool shows pages instead.
+class SilentStatus : public IStatusSink {
+public:
+    void ShowStatus(const std::string&) override {}
+};
+
+bool EndsWith(const QString& path, const char* suffix) {
+    return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
+}
+
+// The settings grid and lists after a read of both pages.
+struct SettingsSheet {
+    TableGrid grid{settings::kColCount, settings::kRowCount};
+    settings::TableLists lists;
+
+    explicit SettingsSheet(const Pages* pages = nullptr) {
+        settings::WriteStartGrid(grid);
+        if (!pages)
+            return;
+        settings::SettingsCodec codec(grid, lists, SystemCodePageInstance());
+        for (int page = 1; page <= static_cast<int>(pages->size()); ++page)
+            codec.DecodeSettingsPage(page, (*pages)[static_cast<std::size_t>(page - 1)]);
+    }
+};
+
+struct ProfileSheet {
+    std::optional<TableGrid> sheet;
+    std::string a1;
+    QString error;
+};
+
+ProfileSheet ReadJsonProfile(const QByteArray& bytes) {
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    if (root.value("format").toString() != QLatin1String(kProfileFormat) ||
+        root.value("version").toInt() != 1)
+        return {std::nullopt, {}, QString::fromLatin1(settings::kWrongProfileFormat)};
+    TableGrid sheet(settings::kColCount, settings::kRowCount);
+    const QJsonArray rows = root.value("rows").toArray();
+    for (int r = 0; r < settings::kRowCount && r < rows.size(); ++r) {
+        const QJsonArray cells = rows.at(r).toArray();
+        for (int k = 0; k < settings::kColCount && k < cells.size(); ++k)
+            sheet.SetCell(k, r, cells.at(k).toString().toStdString());
+    }
+    return {sheet, sheet.Cell(0, 0), {}};
+}
+
+ProfileSheet ReadProfileSheet(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {
+            std::nullopt, {}, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString())};
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().startsWith('{'))
+        return ReadJsonProfile(bytes);
+    Workbook book;
+    if (!book.Open(path))
+        return {std::nullopt, {}, book.LastError()};
+    return {SheetValues(book, settings::kColCount, settings::kRowCount),
+            book.Text(1, 1).toStdString(),
+            {}};
+}
+
+const auto kNoProgress = [](int, int) {};
+
+} // namespace
+
+bool IsStdout(const QString& path) {
+    return path == QLatin1String("-");
+}
+
+bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure) {
+    if (IsStdout(path)) {
+        const bool written =
+            std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+            static_cast<std::size_t>(bytes.size());
+        std::fflush(stdout);
+        if (!written)
+            *failure = QStringLiteral("cannot write to stdout");
+        return written;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *failure = file.errorString();
+    return false;
+}
+
+QString SimNumberOf(const Page& firstSettingsPage) {
+    const SettingsSheet sheet(nullptr);
+    TableGrid grid = sheet.grid;
+    settings::TableLists lists;
+    settings::SettingsCodec codec(grid, lists, SystemCodePageInstance());
+    codec.DecodeSettingsPage(1, firstSettingsPage);
+    return QString::fromStdString(grid.Cell(settings::col::kContent, settings::row::kSimNumber));
+}
+
+PagesOrError SettingsPagesFromProfile(const QString& path) {
+    const ProfileSheet profile = ReadProfileSheet(path);
+    if (!profile.sheet)
+        return {std::nullopt, profile.error};
+    SettingsSheet target;
+    const settings::ProfileLoad load =
+        settings::LoadProfile(profile.a1, *profile.sheet, target.grid, target.lists, kNoProgress);
+    if (!load.loaded)
+        return {std::nullopt, QString::fromStdString(load.message)};
+    settings::SettingsCodec codec(target.grid, target.lists, SystemCodePageInstance());
+    if (const auto error = codec.Validate())
+        return {std::nullopt, QString::fromStdString(error->Message())};
+    Pages pages(addr::kSettingsPages);
+    for (int page = 1; page <= addr::kSettingsPages; ++page)
+        if (const auto error =
+                codec.EncodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)]))
+            return {std::nullopt, QString::fromStdString(error->Message())};
+    return {std::move(pages), {}};
+}
+
+bool WriteSettingsProfile(const Pages& pages, const QString& path, QString* failure) {
+    const SettingsSheet read(&pages);
+    TableGrid sheet(settings::kColCount, settings::kRowCount);
+    settings::WriteProfile(read.grid, read.lists, sheet, kNoProgress);
+    if (IsStdout(path) || EndsWith(path, ".json")) {
+        QJsonArray rows;
+        for (int r = 0; r < settings::kRowCount; ++r) {
+            QJsonArray cells;
+            for (int k = 0; k < settings::kColCount; ++k)
+                cells.append(QString::fromStdString(sheet.Cell(k, r)));
+            rows.append(cells);
+        }
+        const QJsonObject root{
+            {"format", QString::fromLatin1(kProfileFormat)}, {"version", 1}, {"rows", rows}};
+        return WriteOutput(path, QJsonDocument(root).toJson(QJsonDocument::Indented), failure);
+    }
+    Workbook book;
+    book.Add();
+    SetColumnWidths(book, settings::kProfileColumnWidths);
+    WriteSheet(book, sheet, settings::kColCount, settings::kRowCount, false);
+    if (book.SaveAs(path))
+        return true;
+    *failure = book.LastError();
+    return false;
+}
+
+PagesOrError NumberPagesFromList(const QString& path) {
+    Workbook book;
+    if (!book.Open(path))
+        return {std::nullopt, book.LastError()};
+    const TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
+    const TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
+    const numbers::ListSheet sheet{values, shown};
+    if (!numbers::IsNumberListSheet(sheet))
+        return {std::nullopt, QString::fromLatin1(numbers::kWrongListFormat)};
+    if (const std::vector<int> wrong = numbers::WrongImportRows(sheet); !wrong.empty())
+        return {std::nullopt, QString::fromStdString(numbers::WrongRowsMessage(wrong))};
+    TableGrid grid(numbers::kColumnCount, numbers::kRowCount);
+    numbers::InitNumberGrid(grid);
+    SilentStatus status;
+    numbers::ImportNumberList(sheet, grid, status, [](std::uint16_t) {});
+    if (const auto missing = numbers::RowsWithoutPeriod(grid); !missing.empty())
+        return {std::nullopt, QString::fromStdString(numbers::MissingPeriodMessage(missing))};
+    numbers::EncodedList list = numbers::EncodeNumberList(grid);
+    if (!list.wrongSerials.empty())
+        return {std::nullopt,
+                QString::fromStdString(numbers::WrongCellsMessage(list.wrongSerials))};
+    return {Pages(list.pages.begin(), list.pages.end()), {}};
+}
+
+bool WriteNumberList(const Pages& pages, const QString& path, QString* failure) {
+    TableGrid grid(numbers::kColumnCount, numbers::kRowCount);
+    numbers::InitNumberGrid(grid);
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        numbers::DecodeNumberPage(grid, static_cast<std::int32_t>(addr::NumberPage(page)),
+                                  pages[static_cast<std::size_t>(page - 1)]);
+    if (IsStdout(path) || EndsWith(path, ".csv")) {
+        SilentStatus status;
+        const std::string text =
+            gsm::JoinCsvLines(numbers::NumberListCsvLines(grid, status, [](std::uint16_t) {}));
+        return WriteOutput(path, QByteArray::fromStdString(text), failure);
+    }
+    Workbook book;
+    book.Add();
+    SetColumnWidths(book, numbers::kXlsColumnWidths);
+    WriteSheet(book, grid, numbers::kColumnCount, numbers::kRowCount, true);
+    if (book.SaveAs(path))
+        return true;
+    *failure = book.LastError();
+    return false;
+}
+
+bool WriteHistory(const Pages& pages, const QString& path, QString* failure) {
+    TableGrid grid(history::kColumns, history::kGridRows);
+    history::InitHistoryGrid(grid);
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        history::DecodePageIntoGrid(grid, static_cast<std::int32_t>(addr::HistoryPage(page)),
+                                    pages[static_cast<std::size_t>(page - 1)], addr::kPageSize,
+                                    SystemCodePageInstance());
+    history::CompactHistoryGrid(grid);
+    if (IsStdout(path) || EndsWith(path, ".csv")) {
+        SilentStatus status;
+        const std::string text =
+            gsm::JoinCsvLines(history::HistoryCsvLines(grid, status, [](std::uint16_t) {}));
+        return WriteOutput(path, QByteArray::fromStdString(text), failure);
+    }
+    Workbook book;
+    book.Add();
+    SetColumnWidths(book, history::kXlsColumnWidths);
+    WriteSheet(book, grid, history::kColumns, history::kGridRows, true);
+    if (book.SaveAs(path))
+        return true;
+    *failure = book.LastError();
+    return false;
+}
+
+} // namespace gsm::cli

@@ -1,0 +1,298 @@
+#include "DeviceJob.h"
+
+#include "BackupFile.h"
+#include "DeviceFiles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace gsm::cli {
+
+namespace {
+
+QString ProgramVersion() {
+    return QStringLiteral("gsmgate-cli ") + QCoreApplication::applicationVersion();
+}
+
+QString AreaText(Area area) {
+    return QString::fromLatin1(AreaName(area));
+}
+
+QString Ranges(const std::vector<int>& pages) {
+    return QString::fromStdString(PageRanges(pages));
+}
+
+} // namespace
+
+DeviceJob::DeviceJob(QString port, const JobPlan& plan, QString output, JobReporter& reporter,
+                     QObject* parent)
+    : QObject(parent), m_port(std::move(port)), m_plan(plan), m_output(std::move(output)),
+      m_reporter(reporter), m_session(m_port, this) {
+    m_result.port = m_port;
+    m_result.operation = plan.command;
+    m_session.SetFailureHandler([this](const QString& why) { Failed(why); });
+    m_session.SetPageProgress(
+        [this](int done, int total) { m_reporter.Progress(m_port, done, total); });
+}
+
+void DeviceJob::Start() {
+    m_clock.start();
+    m_reporter.Phase(m_port, QStringLiteral("opening"));
+    QString failure;
+    if (!m_session.Open(&failure)) {
+        Failed(failure);
+        return;
+    }
+    m_reporter.Phase(m_port, QStringLiteral("logging in"));
+    m_session.LogIn(m_plan.password, [this] {
+        m_result.simNumber = SimNumberOf(m_session.FirstSettingsPage());
+        PlanSteps();
+        Next();
+    });
+}
+
+void DeviceJob::Interrupt(const QString& why) {
+    if (m_done)
+        return;
+    m_session.Abort();
+    Failed(why);
+}
+
+void DeviceJob::Next() {
+    if (m_done)
+        return;
+    if (m_steps.empty()) {
+        Succeed(m_result.message.isEmpty() ? QStringLiteral("ok") : m_result.message);
+        return;
+    }
+    Step step = std::move(m_steps.front());
+    m_steps.pop_front();
+    step();
+}
+
+void DeviceJob::PlanSteps() {
+    switch (m_plan.operation) {
+    case Operation::Ports:
+        return;
+    case Operation::Backup:
+    case Operation::SettingsGet:
+    case Operation::NumbersGet:
+    case Operation::HistoryGet:
+        PlanReads();
+        return;
+    case Operation::Restore:
+    case Operation::SettingsSet:
+    case Operation::NumbersSet:
+        PlanSafetyBackup();
+        for (const auto& [area, pages] : m_plan.writes)
+            PlanWrite(area, pages);
+        return;
+    case Operation::HistoryDelete:
+    case Operation::ClockSync:
+        PlanSafetyBackup();
+        PlanCommand();
+        return;
+    }
+}
+
+void DeviceJob::Read(Area area, std::function<void(Pages)> use) {
+    m_reporter.Phase(m_port, QStringLiteral("reading %1").arg(AreaText(area)));
+    m_session.ReadArea(area, [this, use = std::move(use)](Pages pages) {
+        m_result.pages += static_cast<int>(pages.size());
+        use(std::move(pages));
+    });
+}
+
+void DeviceJob::PlanReads() {
+    for (const Area area : m_plan.reads)
+        Then([this, area] {
+            Read(area, [this, area](Pages pages) {
+                m_read[area] = std::move(pages);
+                Next();
+            });
+        });
+    Then([this] {
+        QString failure;
+        bool written = false;
+        switch (m_plan.operation) {
+        case Operation::Backup:
+            written = SaveBackup(m_read, m_output);
+            failure = m_result.message;
+            break;
+        case Operation::SettingsGet:
+            written = WriteSettingsProfile(m_read[Area::Settings], m_output, &failure);
+            break;
+        case Operation::NumbersGet:
+            written = WriteNumberList(m_read[Area::Numbers], m_output, &failure);
+            break;
+        case Operation::HistoryGet:
+            written = WriteHistory(m_read[Area::History], m_output, &failure);
+            break;
+        default:
+            break;
+        }
+        if (!written) {
+            Failed(QStringLiteral("cannot write %1: %2").arg(m_output, failure));
+            return;
+        }
+        m_result.message = IsStdout(m_output) ? QStringLiteral("written to stdout")
+                                              : QStringLiteral("written to %1").arg(m_output);
+        Next();
+    });
+}
+
+// The pages a write will change, read and kept before the first byte is written.
+void DeviceJob::PlanSafetyBackup() {
+    if (!m_plan.backup)
+        return;
+    std::vector<Area> areas;
+    for (const auto& entry : m_plan.writes)
+        areas.push_back(entry.first);
+    if (m_plan.operation == Operation::HistoryDelete)
+        areas.push_back(Area::History);
+    if (areas.empty())
+        return;
+    for (const Area area : areas)
+        Then([this, area] {
+            Read(area, [this, area](Pages pages) {
+                m_read[area] = std::move(pages);
+                Next();
+            });
+        });
+    Then([this] {
+        const QString path = AutomaticBackupPath();
+        if (!SaveBackup(m_read, path)) {
+            Failed(QStringLiteral("nothing written: cannot save the backup %1: %2")
+                       .arg(path, m_result.message));
+            return;
+        }
+        m_result.backup = path;
+        m_reporter.Note(m_port, QStringLiteral("backup: %1").arg(path));
+        Next();
+    });
+}
+
+void DeviceJob::PlanWrite(Area area, const Pages& pages) {
+    Then([this, area, &pages] {
+        m_writing = area;
+        m_reporter.Phase(m_port, QStringLiteral("writing %1").arg(AreaText(area)));
+        m_session.WriteArea(area, pages, [this, area, &pages] {
+            m_writing.reset();
+            m_result.pages += static_cast<int>(pages.size());
+            // The table names the SIM number the device holds now.
+            if (area == Area::Settings)
+                m_result.simNumber = SimNumberOf(pages.front());
+            Next();
+        });
+    });
+    if (!m_plan.verify)
+        return;
+    Then([this, area, &pages] {
+        m_reporter.Phase(m_port, QStringLiteral("verifying %1").arg(AreaText(area)));
+        m_session.ReadArea(area, [this, area, &pages](Pages back) {
+            m_result.pages += static_cast<int>(back.size());
+            std::vector<int> differing;
+            for (std::size_t i = 0; i < pages.size(); ++i)
+                if (back.at(i) != pages[i])
+                    differing.push_back(static_cast<int>(i) + 1);
+            if (!differing.empty()) {
+                Failed(QStringLiteral("verify: %1 pages %2 differ from what was written")
+                           .arg(AreaText(area), Ranges(differing)));
+                return;
+            }
+            Next();
+        });
+    });
+}
+
+void DeviceJob::PlanCommand() {
+    Then([this] {
+        if (m_plan.operation == Operation::ClockSync) {
+            m_reporter.Phase(m_port, QStringLiteral("setting the clock"));
+            m_session.SyncClock([this] { Next(); });
+        } else {
+            m_reporter.Phase(m_port, QStringLiteral("deleting the history"));
+            m_session.SendCommand(cmd::kDeleteHistory, [this] { Next(); });
+        }
+    });
+}
+
+bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
+    Backup backup;
+    backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    backup.program = ProgramVersion();
+    backup.port = m_port;
+    backup.simNumber = m_result.simNumber;
+    backup.areas = areas;
+    const QFileInfo info(path);
+    if (!IsStdout(path) && !QDir().mkpath(info.absolutePath())) {
+        m_result.message = QStringLiteral("cannot create %1").arg(info.absolutePath());
+        return false;
+    }
+    QString failure;
+    if (!WriteOutput(path, WriteBackup(backup), &failure)) {
+        m_result.message = failure;
+        return false;
+    }
+    return true;
+}
+
+QString DeviceJob::AutomaticBackupPath() const {
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss-zzz"));
+    const QString what = QString(m_plan.command).replace(QLatin1Char(' '), QLatin1Char('-'));
+    return QDir(QDir(m_plan.backupDir).absolutePath())
+        .filePath(QStringLiteral("%1_%2_%3.json").arg(stamp, QFileInfo(m_port).fileName(), what));
+}
+
+void DeviceJob::Failed(const QString& why) {
+    if (m_done)
+        return;
+    QString text = why;
+    if (m_writing) {
+        const QString area = AreaText(*m_writing);
+        const std::optional<int> unanswered = m_session.Unanswered();
+        const std::vector<int>& acknowledged = m_session.Acknowledged();
+        text = QStringLiteral("%1 page %2 of %3: %4. ")
+                   .arg(area)
+                   .arg(unanswered.value_or(0))
+                   .arg(PageCount(*m_writing))
+                   .arg(why);
+        text += acknowledged.empty()
+                    ? QStringLiteral("Acknowledged: no %1 page").arg(area)
+                    : QStringLiteral("Acknowledged: %1 pages %2").arg(area, Ranges(acknowledged));
+        if (m_plan.writes.size() > 1 && *m_writing != m_plan.writes.begin()->first)
+            text += QStringLiteral(" (and every page of %1 before it)")
+                        .arg(AreaText(m_plan.writes.begin()->first));
+        text += QStringLiteral(". Nothing was sent after the failure. ");
+        if (!m_result.backup.isEmpty())
+            text += QStringLiteral("To put the device back: gsmgate-cli restore %1 --port %2. ")
+                        .arg(m_result.backup, m_port);
+        else
+            text += QStringLiteral("No backup was taken (--no-backup). ");
+        text += QStringLiteral("Running the same command again completes the write: %1")
+                    .arg(m_plan.rerun);
+    } else if (!m_result.backup.isEmpty() && m_plan.operation != Operation::HistoryDelete) {
+        text += QStringLiteral(". The backup taken before the write: %1").arg(m_result.backup);
+    }
+    m_result.ok = false;
+    m_result.message = text;
+    End();
+}
+
+void DeviceJob::Succeed(const QString& message) {
+    m_result.ok = true;
+    m_result.message = message;
+    End();
+}
+
+void DeviceJob::End() {
+    m_done = true;
+    m_steps.clear();
+    m_result.ms = m_clock.isValid() ? m_clock.elapsed() : 0;
+    m_reporter.Finished(m_result);
+}
+
+} // namespace gsm::cli

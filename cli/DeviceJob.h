@@ -1,0 +1,98 @@
+#pragma once
+// One subcommand on one device, start to end: open, log in, back up what a
+// write will change, write, read back and compare; or read and save a file.
+// A failure ends the job at once and says what the device holds now.
+
+#include "CliOptions.h"
+#include "DevicePages.h"
+#include "DeviceSession.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace gsm::cli {
+
+// What every device of one command does; the pages to write were read and
+// checked once, before any device was touched.
+struct JobPlan {
+    Operation operation = Operation::Ports;
+    QString command; // "numbers set"
+    std::string password;
+    AreaPages writes;        // settings before numbers
+    std::vector<Area> reads; // for backup and the get commands
+    bool backup = true;      // back up what a write changes first
+    bool verify = true;
+    QString backupDir; // where automatic backups go
+    QString rerun;     // the command line that completes a failed write
+};
+
+struct JobResult {
+    QString port;
+    QString simNumber;
+    QString operation;
+    int pages = 0; // pages read and written
+    qint64 ms = 0;
+    bool ok = false;
+    QString message; // what went wrong, or the file written
+    QString backup;  // the automatic backup, when one was taken
+};
+
+class JobReporter {
+public:
+    virtual ~JobReporter() = default;
+    virtual void Phase(const QString& port, const QString& phase) = 0;
+    virtual void Progress(const QString& port, int done, int total) = 0;
+    virtual void Note(const QString& port, const QString& text) = 0;
+    virtual void Finished(const JobResult& result) = 0;
+};
+
+class DeviceJob : public QObject {
+    Q_OBJECT
+public:
+    // `output` is where a get or a backup writes its file for this device.
+    DeviceJob(QString port, const JobPlan& plan, QString output, JobReporter& reporter,
+              QObject* parent = nullptr);
+
+    void Start();
+    // Stops after the page in flight and reports like any failed write.
+    void Interrupt(const QString& why);
+    const JobResult& Result() const { return m_result; }
+    bool Done() const { return m_done; }
+
+private:
+    using Step = std::function<void()>;
+
+    void Then(Step step) { m_steps.push_back(std::move(step)); }
+    void Next();
+    void PlanSteps();
+    void PlanReads();
+    void PlanSafetyBackup();
+    void PlanWrite(Area area, const Pages& pages);
+    void PlanCommand();
+    void Read(Area area, std::function<void(Pages)> use);
+    bool SaveBackup(const AreaPages& areas, const QString& path);
+    QString AutomaticBackupPath() const;
+    void Failed(const QString& why);
+    void Succeed(const QString& message);
+    void End();
+
+    QString m_port;
+    const JobPlan& m_plan;
+    QString m_output;
+    JobReporter& m_reporter;
+    DeviceSession m_session;
+    std::deque<Step> m_steps;
+    AreaPages m_read;
+    JobResult m_result;
+    QElapsedTimer m_clock;
+    // The area being written, for the failure message.
+    std::optional<Area> m_writing;
+    bool m_done = false;
+};
+
+} // namespace gsm::cli

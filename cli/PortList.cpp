@@ -1,0 +1,45 @@
+#include "PortList.h"
+
+#include "Trecognitionserial.h"
+
+#include <QRegularExpression>
+
+#include <glob.h>
+
+namespace gsm::cli {
+
+PortExpansion ExpandPorts(const QStringList& values) {
+    PortExpansion out;
+    for (const QString& value : values) {
+        if (!value.contains(QRegularExpression(QStringLiteral("[*?\\[]")))) {
+            if (!out.ports.contains(value))
+                out.ports.append(value);
+            continue;
+        }
+        glob_t found{};
+        const QByteArray pattern = value.toLocal8Bit();
+        if (::glob(pattern.constData(), 0, nullptr, &found) == 0) {
+            for (std::size_t i = 0; i < found.gl_pathc; ++i) {
+                const QString path = QString::fromLocal8Bit(found.gl_pathv[i]);
+                if (!out.ports.contains(path))
+                    out.ports.append(path);
+            }
+        } else {
+            out.unmatched.append(value);
+        }
+        ::globfree(&found);
+    }
+    return out;
+}
+
+QString PortTable() {
+    QString text;
+    for (const PortEntry& entry : Trecognitionserial().ListPortEntries())
+        text += QStringLiteral("%1\t%2\t%3\n")
+                    .arg(entry.path,
+                         entry.description.isEmpty() ? QStringLiteral("-") : entry.description,
+                         entry.usbId.isEmpty() ? QStringLiteral("-") : entry.usbId);
+    return text;
+}
+
+} // namespace gsm::cli

@@ -1,0 +1,20 @@
+#pragma once
+// Turns the --port values into the devices to work on: a value with *, ? or
+// [ is a glob over the file system (sorted, as the shell would), anything
+// else is taken as it stands. Each port is worked on once.
+
+#include <QStringList>
+
+namespace gsm::cli {
+
+struct PortExpansion {
+    QStringList ports;
+    QStringList unmatched; // globs that matched nothing
+};
+
+PortExpansion ExpandPorts(const QStringList& values);
+
+// What `ports` prints: one line per port, path, description and USB id, tab-separated.
+QString PortTable();
+
+} // namespace gsm::cli

@@ -1,0 +1,187 @@
+#include "Runner.h"
+
+#include "BackupFile.h"
+#include "DeviceFiles.h"
+#include "DeviceJob.h"
+#include "InterruptWatcher.h"
+#include "Password.h"
+#include "PortList.h"
+#include "ProgressBoard.h"
+#include "Summary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+namespace gsm::cli {
+
+namespace {
+
+int Refuse(const QString& text) {
+    std::fprintf(stderr, "gsmgate-cli: %s\n", qPrintable(text));
+    return 2;
+}
+
+QString ShellQuoted(const QStringList& arguments) {
+    QStringList quoted;
+    for (const QString& a : arguments) {
+        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=@+-]+$"));
+        quoted.append(plain.match(a).hasMatch()
+                          ? a
+                          : QLatin1Char('\'') + QString(a).replace("'", "'\\''") +
+                                QLatin1Char('\''));
+    }
+    return quoted.join(QLatin1Char(' '));
+}
+
+// The pages the command writes, read from its file and checked as the
+// window checks them; an error refuses the command.
+QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
+    switch (o.operation) {
+    case Operation::Restore: {
+        QFile file(o.file);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("cannot read %1: %2").arg(o.file, file.errorString());
+        BackupRead read = ReadBackup(file.readAll());
+        if (!read.backup)
+            return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, read.error);
+        for (const Area area : {Area::Settings, Area::Numbers})
+            if (auto found = read.backup->areas.find(area); found != read.backup->areas.end())
+                plan.writes.emplace(area, found->second);
+        if (plan.writes.empty())
+            return QStringLiteral("%1 holds no settings or number pages to restore").arg(o.file);
+        return {};
+    }
+    case Operation::SettingsSet:
+    case Operation::NumbersSet: {
+        const bool settings = o.operation == Operation::SettingsSet;
+        const PagesOrError loaded =
+            settings ? SettingsPagesFromProfile(o.file) : NumberPagesFromList(o.file);
+        if (!loaded.pages)
+            return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, loaded.error);
+        plan.writes.emplace(settings ? Area::Settings : Area::Numbers, *loaded.pages);
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+std::vector<Area> ReadsOf(const CliOptions& o) {
+    switch (o.operation) {
+    case Operation::Backup:
+        if (o.history)
+            return {Area::Settings, Area::Numbers, Area::History};
+        return {Area::Settings, Area::Numbers};
+    case Operation::SettingsGet:
+        return {Area::Settings};
+    case Operation::NumbersGet:
+        return {Area::Numbers};
+    case Operation::HistoryGet:
+        return {Area::History};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString DefaultBackupFolder() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(data).filePath(QStringLiteral("gsmgate/configuration/backup"));
+}
+
+QString OutputFor(const QString& output, const QString& port, bool severalDevices) {
+    if (!severalDevices || IsStdout(output))
+        return output;
+    const QFileInfo info(output);
+    const QString name = QFileInfo(port).fileName();
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? info.fileName() : info.completeBaseName();
+    const QString file =
+        base + QLatin1Char('-') + name + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    return info.dir().filePath(file);
+}
+
+int Run(const CliOptions& o, const Environment& env) {
+    if (o.operation == Operation::Ports) {
+        std::fputs(qPrintable(PortTable()), stdout);
+        return 0;
+    }
+    const PortExpansion expansion = ExpandPorts(o.ports);
+    for (const QString& glob : expansion.unmatched)
+        std::fprintf(stderr, "gsmgate-cli: no port matches %s\n", qPrintable(glob));
+    if (expansion.ports.isEmpty())
+        return Refuse(QStringLiteral("no port to work on"));
+    const bool several = expansion.ports.size() > 1;
+    const QString output = o.operation == Operation::Backup ? o.file : o.out;
+    if (several && IsStdout(output))
+        return Refuse(QStringLiteral("- (stdout) takes the data of one device only"));
+
+    JobPlan plan;
+    plan.operation = o.operation;
+    plan.command = o.command;
+    plan.backup = o.backup;
+    plan.verify = o.verify;
+    plan.backupDir = o.backupDir.isEmpty() ? env.defaultBackupDir : o.backupDir;
+    plan.rerun = ShellQuoted(env.arguments);
+    plan.reads = ReadsOf(o);
+    if (const QString error = PrepareWrites(o, plan); !error.isEmpty())
+        return Refuse(error);
+    QString passwordError;
+    const std::optional<std::string> password = ResolvePassword(
+        PasswordSource{o.passwordFile, env.password, env.stdinTerminal}, &passwordError);
+    if (!password)
+        return Refuse(passwordError);
+    plan.password = *password;
+
+    ProgressBoard board(expansion.ports, env.stderrTerminal);
+    std::vector<std::unique_ptr<DeviceJob>> jobs;
+    for (const QString& port : expansion.ports)
+        jobs.push_back(
+            std::make_unique<DeviceJob>(port, plan, OutputFor(output, port, several), board));
+    QEventLoop loop;
+    const auto allDone = [&jobs] {
+        return std::all_of(jobs.begin(), jobs.end(), [](const auto& job) { return job->Done(); });
+    };
+    int interruptedBy = 0;
+    const InterruptWatcher watcher([&](int signalNumber) {
+        interruptedBy = signalNumber;
+        const QString why = signalNumber == SIGINT ? QStringLiteral("interrupted by SIGINT")
+                                                   : QStringLiteral("interrupted by SIGTERM");
+        for (const auto& job : jobs)
+            job->Interrupt(why);
+    });
+    for (const auto& job : jobs)
+        job->Start();
+    // Each job ends with its own queued step; poll between event batches.
+    while (!allDone())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+
+    std::vector<JobResult> results;
+    for (const auto& job : jobs)
+        results.push_back(job->Result());
+    const int exitCode = ExitCodeOf(results);
+    std::fputs(qPrintable(QStringLiteral("\n") + SummaryTable(results)), stderr);
+    // A live board has redrawn the lines that named them.
+    for (const JobResult& r : results)
+        if (!r.backup.isEmpty())
+            std::fprintf(stderr, "backup of %s: %s\n", qPrintable(r.port), qPrintable(r.backup));
+    if (o.json) {
+        const QByteArray json = SummaryJson(results, exitCode);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        std::fflush(stdout);
+    }
+    // As a shell reports a program a signal ended.
+    return interruptedBy != 0 ? 128 + interruptedBy : exitCode;
+}
+
+} // namespace gsm::cli

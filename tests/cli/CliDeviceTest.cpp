@@ -1,0 +1,493 @@
+// gsmgate-cli against simulated devices on pseudo-terminals: what it leaves
+// in the device memory (read from the simulators' dumps), what it says, and
+// what it never sends.
+#include "BackupFile.h"
+#include "CliRun.h"
+#include "CodePage.h"
+#include "DeviceFiles.h"
+#include "HistoryCodec.h"
+#include "NumberCodec.h"
+#include "NumberGrid.h"
+#include "NumberListFiles.h"
+#include "NumberPages.h"
+#include "NumberValidation.h"
+#include "Scenario.h"
+#include "ScenarioJson.h"
+#include "SettingsCatalogue.h"
+#include "SettingsCodec.h"
+#include "SettingsProfile.h"
+#include "SheetGrid.h"
+#include "SimProcess.h"
+#include "Workbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace gsm::test {
+namespace {
+
+using cli::Page;
+using cli::Pages;
+namespace settings = gsm::settings;
+namespace numbers = gsm::numbers;
+
+sim::DeviceMemory DumpedMemory(SimProcess& sim) {
+    sim.Stop();
+    return sim::scenario_json::ReadFile(sim.DumpPath()).memory;
+}
+
+Pages NumberPagesOf(const sim::DeviceMemory& memory) {
+    Pages pages;
+    for (int p = 1; p <= addr::kNumberPages; ++p)
+        pages.push_back(memory.NumberPage(p));
+    return pages;
+}
+
+Pages SettingsPagesOf(const sim::DeviceMemory& memory) {
+    return {memory.SettingsPage(1), memory.SettingsPage(2)};
+}
+
+// A number list as the window's "Export .XLS" writes it: a few entries with
+// marks and periods on different pages.
+struct ListFile {
+    TableGrid grid{numbers::kColumnCount, numbers::kRowCount};
+
+    ListFile() {
+        numbers::InitNumberGrid(grid);
+        grid.SetCell(numbers::col::kNumber, 1, "+15555550100");
+        grid.SetCell(numbers::col::kAlways, 1, numbers::kYes);
+        grid.SetCell(numbers::col::kNumber, 9, "0123456");
+        grid.SetCell(numbers::col::kStartDate, 9, "2015/03/05");
+        grid.SetCell(numbers::col::kStartTime, 9, "08:30");
+        grid.SetCell(numbers::col::kEndDate, 9, "2016/12/31");
+        grid.SetCell(numbers::col::kEndTime, 9, "23:59");
+        grid.SetCell(numbers::col::kNumber, 1000, "+861380013800012345678");
+        grid.SetCell(numbers::col::kAlways, 1000, numbers::kYes);
+    }
+
+    QString Save(const QString& path) const {
+        Workbook book;
+        book.Add();
+        SetColumnWidths(book, numbers::kXlsColumnWidths);
+        WriteSheet(book, grid, numbers::kColumnCount, numbers::kRowCount, true);
+        EXPECT_TRUE(book.SaveAs(path)) << book.LastError().toStdString();
+        return path;
+    }
+
+    Pages Expected() const {
+        const numbers::EncodedList list = numbers::EncodeNumberList(grid);
+        EXPECT_TRUE(list.wrongSerials.empty());
+        return {list.pages.begin(), list.pages.end()};
+    }
+};
+
+Pages BusyPages(cli::Area area) {
+    const sim::DeviceMemory memory = sim::Scenario::Busy().memory;
+    return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
+}
+
+QString GoodBackupFile(const QString& path) {
+    cli::Backup backup;
+    backup.program = QStringLiteral("gsmgate-cli test");
+    backup.areas[cli::Area::Settings] = BusyPages(cli::Area::Settings);
+    backup.areas[cli::Area::Numbers] = BusyPages(cli::Area::Numbers);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(cli::WriteBackup(backup));
+    return path;
+}
+
+TEST(CliBackup, RestoredOntoABlankDeviceGivesTheSamePages) {
+    QTemporaryDir dir;
+    SimProcess busy({"--scenario", "busy"});
+    SimProcess blank;
+    ASSERT_TRUE(busy.Running() && blank.Running());
+    const QString file = dir.filePath("site.json");
+
+    const CliRun backup = RunCli({"backup", file, "--port", busy.PtyPath(), "--history"});
+    ASSERT_EQ(backup.exitCode, 0) << backup.err.toStdString();
+    EXPECT_TRUE(backup.err.contains("+8613800138000")) << "the table names the SIM number";
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const cli::BackupRead read = cli::ReadBackup(saved.readAll());
+    ASSERT_TRUE(read.backup) << read.error.toStdString();
+    EXPECT_EQ(read.backup->simNumber, "+8613800138000");
+    EXPECT_EQ(read.backup->areas.size(), 3u);
+
+    const CliRun restore =
+        RunCli({"restore", file, "--port", blank.PtyPath(), "--backup-dir", dir.filePath("auto")});
+    ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
+
+    const sim::DeviceMemory original = DumpedMemory(busy);
+    const sim::DeviceMemory restored = DumpedMemory(blank);
+    EXPECT_EQ(SettingsPagesOf(restored), SettingsPagesOf(original));
+    EXPECT_EQ(NumberPagesOf(restored), NumberPagesOf(original));
+}
+
+// What a get writes to stdout, checked against the simulator's own reading
+// of its memory.
+struct Get {
+    const char* name;
+    QStringList args;
+    std::function<void(const QString& out, const sim::DeviceMemory& memory)> check;
+};
+
+class CliGetToStdout : public ::testing::TestWithParam<Get> {};
+
+void PrintTo(const Get& get, std::ostream* out) {
+    *out << get.name;
+}
+
+TEST_P(CliGetToStdout, WritesWhatTheDeviceHolds) {
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli(GetParam().args + QStringList{"--port", sim.PtyPath(), "--out", "-"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    GetParam().check(run.out, sim::Scenario::Busy().memory);
+}
+
+QStringList CsvLines(const QString& out) {
+    EXPECT_TRUE(out.endsWith("\r\n"));
+    return out.split("\r\n", Qt::SkipEmptyParts);
+}
+
+const Get kGets[] = {
+    {"Settings",
+     {"settings", "get"},
+     // The busy scenario's settings, as its documentation gives them.
+     [](const QString& out, const sim::DeviceMemory&) {
+         const QJsonArray rows = QJsonDocument::fromJson(out.toUtf8()).object()["rows"].toArray();
+         ASSERT_EQ(rows.size(), settings::kRowCount);
+         const auto content = [&](int row) {
+             return rows.at(row).toArray().at(settings::col::kContent).toString().toStdString();
+         };
+         EXPECT_EQ(content(settings::row::kSimNumber), "+8613800138000");
+         EXPECT_EQ(content(settings::row::kServerAddress), "203.0.113.10");
+         EXPECT_EQ(content(settings::row::kServerPort), "5000");
+         EXPECT_EQ(content(settings::row::kApn), "internet");
+         EXPECT_EQ(content(settings::row::kGprsUser), "gsmgate");
+     }},
+    {"Numbers",
+     {"numbers", "get"},
+     [](const QString& out, const sim::DeviceMemory& memory) {
+         const QStringList lines = CsvLines(out);
+         ASSERT_EQ(lines.size(), numbers::kEntryCount);
+         int checked = 0;
+         for (const sim::NumberSlot& n : sim::NumberEntries(memory)) {
+             using Form = sim::NumberEntry::Form;
+             if (n.entry.form != Form::Always && n.entry.form != Form::Period)
+                 continue;
+             const QStringList fields = lines.at(n.slot - 1).split(',');
+             EXPECT_EQ(fields.at(numbers::col::kNumber).toStdString(), n.entry.number) << n.slot;
+             EXPECT_EQ(fields.at(numbers::col::kAlways) == numbers::kYes,
+                       n.entry.form == Form::Always)
+                 << n.slot;
+             ++checked;
+         }
+         EXPECT_GT(checked, 200);
+     }},
+    {"History",
+     {"history", "get"},
+     [](const QString& out, const sim::DeviceMemory& memory) {
+         const QStringList lines = CsvLines(out);
+         const std::vector<sim::HistorySlot> kept = sim::KeptHistoryEntries(memory);
+         ASSERT_EQ(lines.size(), static_cast<qsizetype>(kept.size()));
+         for (std::size_t i = 0; i < kept.size(); ++i) {
+             const QStringList fields = lines.at(static_cast<qsizetype>(i)).split(',');
+             EXPECT_EQ(fields.at(1).toInt(), *kept[i].entry.recordNumber) << i;
+             EXPECT_EQ(fields.at(2).toStdString(), sim::DateText(kept[i].entry)) << i;
+             EXPECT_EQ(fields.at(3).toStdString(), sim::TimeText(kept[i].entry)) << i;
+         }
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Areas, CliGetToStdout, ::testing::ValuesIn(kGets),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The profile as the window's "Export profile" writes it, or as JSON; the
+// device must end with the pages the window's "Save Settings" sends.
+class CliSettingsProfile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CliSettingsProfile, SavesThePagesTheWindowSaves) {
+    TableGrid grid(settings::kColCount, settings::kRowCount);
+    settings::WriteStartGrid(grid);
+    settings::TableLists lists;
+    grid.SetCell(settings::col::kContent, settings::row::kSimNumber, "+15555550123");
+    grid.SetCell(settings::col::kContent, settings::row::kServerAddress, "198.51.100.7");
+    grid.SetCell(settings::col::kContent, settings::row::kServerPort, "4000");
+    grid.SetCell(settings::col::kContent, settings::row::kGprsUser, "site-7");
+    lists.SetItemIndex(settings::row::kDin1Type, 0);
+    settings::SettingsCodec codec(grid, lists, SystemCodePageInstance());
+    Pages windowPages(2);
+    ASSERT_FALSE(codec.EncodeSettingsPage(1, windowPages[0]));
+    ASSERT_FALSE(codec.EncodeSettingsPage(2, windowPages[1]));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("profile.") + GetParam());
+    if (QString(GetParam()) == "json") {
+        QString failure;
+        ASSERT_TRUE(cli::WriteSettingsProfile(windowPages, path, &failure));
+    } else {
+        TableGrid sheet(settings::kColCount, settings::kRowCount);
+        settings::WriteProfile(grid, lists, sheet, [](int, int) {});
+        Workbook book;
+        book.Add();
+        SetColumnWidths(book, settings::kProfileColumnWidths);
+        WriteSheet(book, sheet, settings::kColCount, settings::kRowCount, false);
+        ASSERT_TRUE(book.SaveAs(path));
+    }
+
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli({"settings", "set", path, "--port", sim.PtyPath(), "--backup-dir",
+                               dir.filePath("auto"), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.Device(sim.PtyPath())["simNumber"].toString(), "+15555550123")
+        << "the summary names the SIM number the device holds now";
+    EXPECT_EQ(SettingsPagesOf(DumpedMemory(sim)), windowPages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CliSettingsProfile, ::testing::Values("xlsx", "json"));
+
+TEST(CliNumbers, ListFileSavesThePagesTheWindowSaves) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli({"numbers", "set", path, "--port", sim.PtyPath(), "--no-backup"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(NumberPagesOf(DumpedMemory(sim)), list.Expected());
+}
+
+// Files the tool must refuse before it opens a port.
+struct Refusal {
+    const char* name;
+    std::function<QStringList(const QString& dir)> args; // without --port
+    QString says;
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
+}
+
+class CliRefusesBeforeSending : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(CliRefusesBeforeSending, NamesTheFaultAndSendsNothing) {
+    QTemporaryDir dir;
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli(GetParam().args(dir.path()) + QStringList{"--port", sim.PtyPath()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(GetParam().says)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("nothing sent")) << run.err.toStdString();
+    sim.Stop();
+    EXPECT_TRUE(sim.Requests().empty());
+}
+
+// A good backup with one edit applied to its text.
+QStringList RestoreEdited(const QString& dir, const std::function<void(QByteArray&)>& edit) {
+    const QString path = GoodBackupFile(QDir(dir).filePath("backup.json"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray text = file.readAll();
+    edit(text);
+    file.resize(0);
+    file.write(text);
+    return {"restore", path};
+}
+
+const Refusal kRefusals[] = {
+    {"FlippedByte",
+     [](const QString& dir) {
+         return RestoreEdited(dir, [](QByteArray& t) {
+             // The first page written (keys are sorted: numbers page 1), changed.
+             const qsizetype at = t.indexOf("\"hex\": \"") + 8;
+             t[at] = t[at] == '0' ? '1' : '0';
+         });
+     },
+     "numbers page 1 does not match its checksum"},
+    {"MissingPage",
+     [](const QString& dir) {
+         return RestoreEdited(dir, [](QByteArray& t) {
+             QJsonObject root = QJsonDocument::fromJson(t).object();
+             QJsonObject areas = root["areas"].toObject();
+             QJsonArray pages = areas["numbers"].toArray();
+             pages.removeLast();
+             areas["numbers"] = pages;
+             root["areas"] = areas;
+             t = QJsonDocument(root).toJson();
+         });
+     },
+     "numbers holds 124 pages, not 125"},
+    {"ForeignJson",
+     [](const QString& dir) {
+         return RestoreEdited(dir, [](QByteArray& t) {
+             t.replace("gsmgate-cli backup", "another program's backup");
+         });
+     },
+     "not a backup file of this program"},
+    {"NotJson",
+     [](const QString& dir) {
+         return RestoreEdited(dir, [](QByteArray& t) { t.truncate(t.size() / 2); });
+     },
+     "not a backup file"},
+    {"ListWithoutPeriod",
+     [](const QString& dir) {
+         ListFile list;
+         list.grid.SetCell(numbers::col::kNumber, 17, "777");
+         return QStringList{"numbers", "set", list.Save(QDir(dir).filePath("list.xlsx"))};
+     },
+     QString::fromStdString(numbers::WrongRowsMessage({17}))},
+    {"NumberTooLong",
+     [](const QString& dir) {
+         ListFile list;
+         list.grid.SetCell(numbers::col::kNumber, 1000, "+8613800138000123456789");
+         return QStringList{"numbers", "set", list.Save(QDir(dir).filePath("list.xlsx"))};
+     },
+     QString::fromStdString(numbers::WrongCellsMessage({"1000"}))},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, CliRefusesBeforeSending, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Requests are counted by the simulator from 1: the login's read, 125 backup
+// reads, then the writes; request 163 writes number page 37.
+constexpr int kWriteOfPage37 = 1 + 125 + 37;
+
+class CliWriteFault : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CliWriteFault, StopsNamesTheAcknowledgedPagesAndTheBackupPutsTheDeviceBack) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    SimProcess sim({"--scenario", "busy", "--fault",
+                    QStringLiteral("%1@%2").arg(GetParam()).arg(kWriteOfPage37)});
+    ASSERT_TRUE(sim.Running());
+
+    const CliRun run = RunCli({"numbers", "set", path, "--port", sim.PtyPath(), "--backup-dir",
+                               dir.filePath("auto"), "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("numbers page 37 of 125")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Acknowledged: numbers pages 1-36")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Running the same command again completes"));
+    const QString backup = run.Device(sim.PtyPath())["backup"].toString();
+    ASSERT_TRUE(QFileInfo::exists(backup)) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains("gsmgate-cli restore " + backup));
+
+    // Nothing went out after the failed write.
+    const std::vector<LoggedFrame> requests = sim.Requests();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.back().command, cmd::kWritePage);
+    EXPECT_EQ(requests.back().address, addr::NumberPage(37));
+    EXPECT_EQ(requests.size(), static_cast<std::size_t>(kWriteOfPage37));
+
+    const CliRun restore = RunCli({"restore", backup, "--port", sim.PtyPath(), "--no-backup"});
+    ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
+    const sim::DeviceMemory memory = DumpedMemory(sim);
+    EXPECT_EQ(NumberPagesOf(memory), BusyPages(cli::Area::Numbers));
+    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(cli::Area::Settings));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, CliWriteFault, ::testing::Values("refuse", "no-reply"),
+                         [](const auto& info) {
+                             return std::string(info.param) == "refuse" ? "Refused" : "Silent";
+                         });
+
+TEST(CliInterrupt, CtrlCMidWriteStopsAfterThePageInFlightAndSaysHowToGoBack) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    // Slow replies leave time to interrupt the write part-way.
+    SimProcess sim({"--scenario", "busy", "--delay-ms", "30"});
+    ASSERT_TRUE(sim.Running());
+    QProcess cli;
+    cli.start(QStringLiteral(GSM_CLI_BIN_PATH), {"numbers", "set", path, "--port", sim.PtyPath(),
+                                                 "--backup-dir", dir.filePath("auto")});
+    QString err;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            err += QString::fromUtf8(cli.readAllStandardError());
+            return err.contains("writing numbers");
+        },
+        60000));
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    err += QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 128 + SIGINT);
+    EXPECT_TRUE(err.contains("interrupted by SIGINT")) << err.toStdString();
+    EXPECT_TRUE(err.contains("To put the device back: gsmgate-cli restore ")) << err.toStdString();
+
+    // Acknowledged pages 1 to K, page K + 1 at most in flight, nothing after it.
+    const QRegularExpression acknowledged(
+        "Acknowledged: (no numbers page|numbers pages 1-?(\\d*))");
+    const QRegularExpressionMatch match = acknowledged.match(err);
+    ASSERT_TRUE(match.hasMatch()) << err.toStdString();
+    const int k = match.captured(1).startsWith("no") ? 0
+                  : match.captured(2).isEmpty()      ? 1
+                                                     : match.captured(2).toInt();
+    EXPECT_TRUE(err.contains(QStringLiteral("numbers page %1 of 125").arg(k + 1)));
+    sim.Stop();
+    int writes = 0;
+    for (const LoggedFrame& f : sim.Requests())
+        writes += f.command == cmd::kWritePage;
+    // Page K + 1 may still have been waiting in the port's buffer when the
+    // signal came; then it never went out.
+    EXPECT_TRUE(writes == k || writes == k + 1) << writes << " writes, " << k << " acknowledged";
+    if (writes == k + 1) {
+        EXPECT_EQ(sim.Requests().back().address, addr::NumberPage(k + 1));
+    }
+}
+
+TEST(CliLogin, AWrongPasswordStopsAfterTheLoginRead) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli({"numbers", "set", path, "--port", sim.PtyPath()}, "0000");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Password Error!")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("0000")) << "the password is never printed";
+    sim.Stop();
+    const std::vector<LoggedFrame> requests = sim.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].command, cmd::kReadPage);
+    EXPECT_EQ(requests[0].address, addr::SettingsPage(1));
+}
+
+TEST(CliParallel, OneFaultyDeviceOfFourFailsAloneAndTheTableSaysWhich) {
+    QTemporaryDir dir;
+    const ListFile list;
+    const QString path = list.Save(dir.filePath("list.xlsx"));
+    std::vector<std::unique_ptr<SimProcess>> sims;
+    for (int i = 0; i < 4; ++i)
+        sims.push_back(std::make_unique<SimProcess>(
+            i == 2 ? QStringList{"--fault", QStringLiteral("refuse@%1").arg(kWriteOfPage37)}
+                   : QStringList{}));
+    QStringList args{"numbers", "set", path, "--backup-dir", dir.filePath("auto"), "--json"};
+    for (const auto& sim : sims) {
+        ASSERT_TRUE(sim->Running());
+        args << "--port" << sim->PtyPath();
+    }
+
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.exitCode, 1);
+    for (int i = 0; i < 4; ++i) {
+        const QString port = sims[static_cast<std::size_t>(i)]->PtyPath();
+        EXPECT_EQ(run.Device(port)["ok"].toBool(), i != 2) << port.toStdString();
+        const QStringList lines = run.err.split('\n').filter(port + "  ");
+        ASSERT_FALSE(lines.isEmpty()) << run.err.toStdString();
+        EXPECT_EQ(lines.last().contains("FAILED"), i == 2) << lines.last().toStdString();
+    }
+    for (int i : {0, 1, 3})
+        EXPECT_EQ(NumberPagesOf(DumpedMemory(*sims[static_cast<std::size_t>(i)])), list.Expected());
+}
+
+} // namespace
+} // namespace gsm::test
