@@ -2,7 +2,7 @@
 #include "NumberGrid.h"
 #include "Receiver.h"
 
-#include "../protocol/Fakes.h"
+#include "../protocol/ReceiveBench.h"
 
 #include <gtest/gtest.h>
 
@@ -17,25 +17,7 @@ namespace {
 
 // The number list transfer wired to the real receive path, with a device
 // that answers every request the port receives.
-struct Bench {
-    FakeLink fake;
-    TRecData rec;
-    TRecValidCom valid;
-    TBasicInf basic;
-    TtelephoneSend numbers;
-    THistoryInf history;
-    std::vector<std::string> messages;
-    std::vector<std::uint16_t> progress;
-    std::vector<std::string> notices;
-    OperationGate gate{[](bool) {}};
-    Tpasswordverify login{{[] { return std::string(); }, [](const std::string&) {}, [](bool) {}}};
-    ReceivePath path{fake.link,
-                     {rec, valid, basic, numbers, history, login},
-                     {[this](const std::string& m) { messages.push_back(m); },
-                      [this](const std::string& m) { messages.push_back(m); },
-                      [this](std::uint16_t p) { progress.push_back(p); }, [] {},
-                      [this](const std::string& n) { notices.push_back(n); }, [] {}},
-                     gate};
+struct Bench : ReceiveBench {
     TableGrid grid{kColumnCount, kRowCount};
     NumberListTransfer transfer{fake.link, numbers, grid,
                                 [this](const std::string& m) { messages.push_back(m); }};
@@ -46,7 +28,6 @@ struct Bench {
     std::size_t answered = 0;
 
     Bench() {
-        fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
         InitNumberGrid(grid);
         path.handlers.decodeNumberPage = [this](const ReplyPage&) { transfer.DecodeNumberPage(); };
         path.handlers.numbersSaveStep = [this](const ReplyPage&) { transfer.SaveStep(); };

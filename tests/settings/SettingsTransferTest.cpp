@@ -2,7 +2,7 @@
 // back through the real receive path as the device would frame them.
 
 #include "SettingsTransfer.h"
-#include "../protocol/Fakes.h"
+#include "../protocol/ReceiveBench.h"
 #include "Receiver.h"
 #include "SettingsFixture.h"
 
@@ -18,46 +18,27 @@ using gsm::test::Hex;
 
 namespace {
 
-struct Session : StartGrid {
-    FakeLink fake;
+struct Session : StartGrid, gsm::test::ReceiveBench {
     const CodePage western{"CP1252"};
     SettingsCodec codec{grid, lists, western};
-    std::vector<std::string> messages;
-    std::vector<int> progress;
-    std::vector<std::string> notices;
     std::vector<std::string> panel;
 
-    TRecData rec;
-    TRecValidCom valid;
-    TBasicInf basic;
-    TtelephoneSend numbers;
-    THistoryInf history;
-    Tpasswordverify login{{[] { return std::string(); }, [](const std::string&) {}, [](bool) {}}};
-    OperationGate gate{[](bool) {}};
-    ReceivePath receiver{fake.link,
-                         {rec, valid, basic, numbers, history, login},
-                         {[this](const std::string& m) { messages.push_back(m); },
-                          [this](const std::string& m) { messages.push_back(m); },
-                          [this](std::uint16_t p) { progress.push_back(p); }, [] {},
-                          [this](const std::string& n) { notices.push_back(n); }, [] {}},
-                         gate};
     SettingsTransfer transfer{fake.link, basic, codec,
                               TransferUi{[this](std::uint16_t p) { progress.push_back(p); },
                                          [this](const std::string& t) { panel.push_back(t); },
                                          [this](const std::string& m) { messages.push_back(m); }}};
 
     Session() {
-        fake.link.requests.SetOnWaiting([this] { gate.RequestSent(); });
-        receiver.handlers.decodeSettingsPage = [this](const gsm::ReplyPage&) {
+        path.handlers.decodeSettingsPage = [this](const gsm::ReplyPage&) {
             transfer.DecodeSettingsPage();
         };
-        receiver.handlers.settingsSaveStep = [this](const gsm::ReplyPage&) { transfer.SaveStep(); };
+        path.handlers.settingsSaveStep = [this](const gsm::ReplyPage&) { transfer.SaveStep(); };
     }
 
     void Reply(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
         fake.timer.Disable();
         for (std::uint8_t b : gsm::test::FrameOf(command, address, payload))
-            receiver.TakeByte(b);
+            path.TakeByte(b);
     }
     void ReplyPage(std::uint32_t address, const Page& page) {
         Reply(cmd::kReadPage, address, Bytes(page.begin(), page.end()));
