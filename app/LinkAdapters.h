@@ -1,10 +1,9 @@
 #pragma once
-// The window's side of the device link: the status bar, the receive-timeout
-// timer and the serial port, as the protocol code sees them.
+// The window's side of the device link: the status bar and the serial port,
+// as the protocol code sees them.
 
 #include "Link.h"
 
-class QTimer;
 class TComm;
 class Tstatusbar_ctrl;
 
@@ -16,18 +15,6 @@ public:
 
 private:
     Tstatusbar_ctrl& m_status;
-};
-
-class QtReceiveTimer : public gsm::IReceiveTimer {
-public:
-    explicit QtReceiveTimer(QTimer& timer) : m_timer(timer) {}
-    void Enable() override;
-    void Disable() override;
-    void SetInterval(int ms) override;
-    bool Enabled() const override;
-
-private:
-    QTimer& m_timer;
 };
 
 class CommPortWriter : public gsm::IPortWriter {

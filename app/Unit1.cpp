@@ -197,7 +197,7 @@ void TForm1::LoadCheckBoxImages() {
 
 void TForm1::CreateDeviceLink() {
     StatusSink = std::make_unique<StatusBarSink>(*statusbar_ctrl);
-    ReceiveTimer = std::make_unique<QtReceiveTimer>(*tmr1);
+    ReceiveTimer = std::make_unique<ReceiveCountdown>(*tmr1, [this] { tmr1Timer(); });
     PortWriter = std::make_unique<CommPortWriter>(*cm1);
     Link = std::make_unique<gsm::DeviceLink>(*PortWriter, *ReceiveTimer, *StatusSink);
 }
@@ -250,7 +250,6 @@ void TForm1::ConnectDeviceHandlers() {
         cm1ReceiveData(sender, buffer, length);
     };
     cm1->OnRequestHangup = [this](TComm* sender) { cm1RequestHangup(sender); };
-    connect(tmr1, &QTimer::timeout, this, &TForm1::tmr1Timer);
     connect(btn1, &QPushButton::clicked, this, &TForm1::btn1Click);
     connect(btn23, &QPushButton::clicked, this, &TForm1::btn23Click);
     connect(btn24, &QPushButton::clicked, this, &TForm1::btn24Click);

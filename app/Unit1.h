@@ -15,6 +15,7 @@
 #include "Login.h"
 #include "NumbersTab.h"
 #include "PortBox.h"
+#include "ReceiveCountdown.h"
 #include "Receiver.h"
 #include "Reporting.h"
 #include "SettingsSheet.h"
@@ -87,7 +88,7 @@ public:
 
     // The device link as the protocol code uses it.
     std::unique_ptr<StatusBarSink> StatusSink;
-    std::unique_ptr<QtReceiveTimer> ReceiveTimer;
+    std::unique_ptr<ReceiveCountdown> ReceiveTimer;
     std::unique_ptr<CommPortWriter> PortWriter;
     std::unique_ptr<gsm::DeviceLink> Link;
     // The frame trace; fed only while it writes somewhere.

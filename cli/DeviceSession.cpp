@@ -28,25 +28,6 @@ private:
     TComm& m_comm;
 };
 
-class DeviceSession::ReceiveTimer : public IReceiveTimer {
-public:
-    explicit ReceiveTimer(QTimer& timer) : m_timer(timer) {}
-    void Enable() override {
-        if (!m_timer.isActive())
-            m_timer.start();
-    }
-    void Disable() override { m_timer.stop(); }
-    // Setting an interval restarts a running countdown; an unchanged one must not.
-    void SetInterval(int ms) override {
-        if (m_timer.interval() != ms)
-            m_timer.setInterval(ms);
-    }
-    bool Enabled() const override { return m_timer.isActive(); }
-
-private:
-    QTimer& m_timer;
-};
-
 // The status texts are the window's; the tool reports pages instead.
 class DeviceSession::NoStatus : public IStatusSink {
 public:
@@ -55,7 +36,7 @@ public:
 
 DeviceSession::DeviceSession(QString port, QObject* parent)
     : QObject(parent), m_port(std::move(port)), m_writer(std::make_unique<PortWriter>(m_comm)),
-      m_receiveTimer(std::make_unique<ReceiveTimer>(m_timer)),
+      m_receiveTimer(std::make_unique<ReceiveCountdown>(m_timer, [this] { m_path.Timeout(); })),
       m_status(std::make_unique<NoStatus>()), m_link(*m_writer, *m_receiveTimer, *m_status),
       m_login(Tpasswordverify::Hooks{
           [this] { return m_password; }, [](const std::string&) {},
@@ -82,7 +63,6 @@ DeviceSession::DeviceSession(QString port, QObject* parent)
                         [this] { Fail(QStringLiteral("the device was disconnected")); }},
              m_gate) {
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, [this] { m_path.Timeout(); });
     m_comm.SetBaudRate(kBaudRate);
     m_comm.SetInBufferSize(kReadBlock);
     m_comm.SetInputLen(kReadBlock);

@@ -10,6 +10,7 @@
 #include "Frame.h"
 #include "Link.h"
 #include "Login.h"
+#include "ReceiveCountdown.h"
 #include "Receiver.h"
 #include "TComm.h"
 
@@ -66,7 +67,6 @@ public:
 
 private:
     class PortWriter;
-    class ReceiveTimer;
     class NoStatus;
     enum class Job { None, Login, Read, Write, Command };
 
@@ -88,7 +88,7 @@ private:
     TComm m_comm;
     QTimer m_timer;
     std::unique_ptr<PortWriter> m_writer;
-    std::unique_ptr<ReceiveTimer> m_receiveTimer;
+    std::unique_ptr<ReceiveCountdown> m_receiveTimer;
     std::unique_ptr<NoStatus> m_status;
     DeviceLink m_link;
     TRecData m_rec;

@@ -27,6 +27,11 @@ public:
     // Starts a fresh countdown only when the timer is stopped.
     virtual void Enable() = 0;
     virtual void Disable() = 0;
+    // A fresh countdown from now, whether or not one was running.
+    virtual void Restart() {
+        Disable();
+        Enable();
+    }
     virtual void SetInterval(int ms) = 0;
     virtual bool Enabled() const = 0;
 };

@@ -66,10 +66,8 @@ void ReceivePath::TakeByte(std::uint8_t b) {
     case ByteResult::Collecting:
         // Each byte of a reply being collected gives the next one the full
         // time; bytes on an idle line never arm the timeout.
-        if (waiting) {
-            m_link.timer.Disable();
-            m_link.timer.Enable();
-        }
+        if (waiting)
+            m_link.timer.Restart();
         return;
     case ByteResult::FrameValid:
     case ByteResult::FrameInvalid:

@@ -199,7 +199,14 @@ void TComm::SetPortOpen(bool open) {
 bool TComm::WriteData(const char* buffer, quint16 count) {
     if (count == 0 || !m_port.isOpen())
         return false;
-    return m_port.write(buffer, count) == count;
+    if (m_port.write(buffer, count) != count)
+        return false;
+    // QSerialPort only buffers a write and sends it on a later pass of the
+    // event loop, after whatever else is queued there (repaints among them);
+    // the device is waiting for this request now. What the line cannot take
+    // at once stays buffered and goes out as it drains.
+    m_port.flush();
+    return true;
 }
 
 void TComm::SetCommPort(quint8 port) {

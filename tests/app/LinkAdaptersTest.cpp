@@ -1,4 +1,4 @@
-// The window's timer and status bar as the protocol code sees them.
+// The window's status bar and port as the protocol code sees them.
 
 #include "QtTestApp.h"
 
@@ -7,36 +7,11 @@
 #include "StatusBar.h"
 #include "TComm.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(ReceiveTimer, EnableStartsOnlyAStoppedCountdown) {
-    QTimer timer;
-    QtReceiveTimer receive(timer);
-    receive.SetInterval(5000);
-    receive.Enable();
-    ASSERT_TRUE(receive.Enabled());
-    const int afterStart = timer.remainingTime();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 30)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    // Neither a second Enable nor the same interval again pushes the end out.
-    receive.Enable();
-    receive.SetInterval(5000);
-    EXPECT_LT(timer.remainingTime(), afterStart);
-
-    receive.Disable();
-    EXPECT_FALSE(receive.Enabled());
-    receive.SetInterval(100);
-    EXPECT_EQ(timer.interval(), 100);
-    receive.Enable();
-    EXPECT_TRUE(timer.isActive());
-}
 
 TEST(StatusSink, ShowsUtf8TextsInTheStatusPanel) {
     StatusBar bar;
