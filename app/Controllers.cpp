@@ -34,7 +34,18 @@ Tprogressbar_ctrl::Tprogressbar_ctrl(QProgressBar& bar) : m_bar(bar) {}
 void Tprogressbar_ctrl::SetProgress(quint16 percent) {
     if (percent > 0)
         m_bar.show();
-    m_bar.setValue(std::min<int>(percent, kFull));
+    SetValueWithoutRepaint(std::min<int>(percent, kFull));
     if (percent == kFull)
         m_bar.hide();
+}
+
+// QProgressBar repaints itself on the spot whenever its text changes; a
+// transfer must not wait for that, so the bar is painted with the next frame
+// like everything else.
+void Tprogressbar_ctrl::SetValueWithoutRepaint(int value) {
+    if (m_bar.value() == value)
+        return;
+    m_bar.setUpdatesEnabled(false);
+    m_bar.setValue(value);
+    m_bar.setUpdatesEnabled(true); // schedules the repaint
 }

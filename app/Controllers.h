@@ -43,5 +43,7 @@ public:
     void SetProgress(quint16 percent);
 
 private:
+    void SetValueWithoutRepaint(int value);
+
     QProgressBar& m_bar;
 };

@@ -15,7 +15,15 @@ std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height) {
     return rects;
 }
 
+namespace {
+// About one screen refresh: texts written faster than this are not seen anyway.
+constexpr int kFrameMs = 16;
+} // namespace
+
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(kFrameMs);
+    connect(&m_frame, &QTimer::timeout, this, &StatusBar::ShowWrittenTexts);
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("stat1_panel%1").arg(i));
@@ -30,11 +38,24 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
 }
 
 QString StatusBar::PanelText(int index) const {
-    return m_panels.at(static_cast<std::size_t>(index))->text();
+    return m_texts.at(static_cast<std::size_t>(index));
 }
 
+// A transfer writes the status with every page and a sort with every row;
+// each change of a label asks for a layout pass and a repaint, so the labels
+// take the latest texts once per frame instead.
 void StatusBar::SetPanelText(int index, const QString& text) {
-    m_panels.at(static_cast<std::size_t>(index))->setText(text);
+    m_texts.at(static_cast<std::size_t>(index)) = text;
+    if (!isVisible()) // the first frame shows it anyway
+        return ShowWrittenTexts();
+    if (!m_frame.isActive())
+        m_frame.start();
+}
+
+void StatusBar::ShowWrittenTexts() {
+    for (std::size_t i = 0; i < m_panels.size(); ++i)
+        if (m_panels[i]->text() != m_texts[i])
+            m_panels[i]->setText(m_texts[i]);
 }
 
 QRect StatusBar::PanelRect(int index) const {

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -25,6 +26,7 @@ class StatusBar : public QWidget {
 public:
     explicit StatusBar(QWidget* parent = nullptr);
 
+    // The text last written, which is shown with the next frame.
     QString PanelText(int index) const;
     void SetPanelText(int index, const QString& text);
     QRect PanelRect(int index) const;
@@ -40,6 +42,9 @@ protected:
 private:
     static bool IsOwnerDrawn(int index) { return index == 1 || index == 3; }
     void PlacePanels();
+    void ShowWrittenTexts();
 
     std::array<QLabel*, kStatusPanelCount> m_panels{};
+    std::array<QString, kStatusPanelCount> m_texts;
+    QTimer m_frame;
 };
