@@ -1,5 +1,6 @@
 #include "NumbersTab.h"
 
+#include "GridModel.h"
 #include "MessageBoxes.h"
 #include "NumberGrid.h"
 #include "PeriodText.h"
@@ -68,9 +69,8 @@ void NumbersTab::FillNumberGrid() {
 // ends the number's editor.
 void NumbersTab::KeepTypingToTheNumberColumn() {
     StringGrid* grid = m_sheet.strngrd3;
-    for (int r = 1; r < grid->RowCount(); ++r)
-        for (int c = col::kStartDate; c < grid->ColCount(); ++c)
-            grid->item(r, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    for (int c = col::kStartDate; c < grid->ColCount(); ++c)
+        grid->Model().SetColumnFlags(c, Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
 void NumbersTab::AttachTo(gsm::PageHandlers& handlers) {
@@ -83,9 +83,9 @@ void NumbersTab::ConnectControls() {
     grid->setItemDelegate(new TNumberGridDelegate(*this, grid));
     grid->viewport()->installEventFilter(this);
     m_gridViewport = grid->viewport();
-    connect(grid, &QTableWidget::currentCellChanged, this,
+    connect(grid, &StringGrid::currentCellChanged, this,
             [this](int row, int col, int, int) { CurrentCellChanged(row, col); });
-    connect(grid, &QTableWidget::cellClicked, this, [this](int, int) { strngrd3Click(); });
+    connect(grid, &StringGrid::cellClicked, this, [this](int, int) { strngrd3Click(); });
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &NumbersTab::SendPickersBehindWhenCellLeavesView);
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,

@@ -1,6 +1,7 @@
 #include "SettingsGridEditor.h"
 
 #include "EditRules.h"
+#include "GridModel.h"
 #include "MessageBoxes.h"
 #include "SettingsCatalogue.h"
 #include "SettingsGridDelegate.h"
@@ -80,11 +81,10 @@ void SettingsGridEditor::InstallGridHook() {
     grid.setEditTriggers(kEditing);
     grid.setTabKeyNavigation(false);
     // Only the values are typed into; the captions are fixed already.
-    for (int r = 0; r < grid.RowCount(); ++r)
-        grid.item(r, settings::col::kDescription)
-            ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    grid.Model().SetColumnFlags(settings::col::kDescription,
+                                Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     grid.horizontalHeader()->setStyleSheet(QString::fromLatin1(kHeaderStyle));
-    connect(&grid, &QTableWidget::currentCellChanged, this,
+    connect(&grid, &StringGrid::currentCellChanged, this,
             [this](int row, int col) { strngrd_writeSelectCell(col, row); });
     // actionTriggered comes before the scroll bar's value changes.
     connect(grid.horizontalScrollBar(), &QScrollBar::actionTriggered, this,

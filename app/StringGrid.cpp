@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include "GridModel.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -9,13 +11,9 @@ constexpr int kFixedColumn = 0;
 } // namespace
 
 StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
-    : QTableWidget(rowCount, colCount, parent), m_scale(LayoutScale::For(font())) {
-    for (int r = 0; r < rowCount; ++r)
-        for (int c = 0; c < colCount; ++c)
-            setItem(r, c, new QTableWidgetItem);
-    for (int c = 0; c < colCount; ++c)
-        setHorizontalHeaderItem(c, new QTableWidgetItem);
-
+    : QTableView(parent), m_model(new GridModel(colCount, rowCount, palette().button(), this)),
+      m_scale(LayoutScale::For(font())) {
+    setModel(m_model);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(m_scale.Height(kDefaultRowHeight));
@@ -27,19 +25,34 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     setWordWrap(false);
     // A classic grid clips a long text at the cell's edge.
     setTextElideMode(Qt::ElideNone);
-    MarkFixedColumn();
 
-    connect(model(), &QAbstractItemModel::dataChanged, this, &StringGrid::MirrorHeaderRow);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                emit currentCellChanged(current.row(), current.column(), previous.row(),
+                                        previous.column());
+            });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClicked(index.row(), index.column()); });
+}
+
+int StringGrid::ColCount() const {
+    return m_model->columnCount();
+}
+
+int StringGrid::RowCount() const {
+    return m_model->rowCount();
 }
 
 QString StringGrid::Cells(int col, int row) const {
-    const QTableWidgetItem* cell = item(row, col);
-    return cell ? cell->text() : QString();
+    return m_model->Text(col, row);
 }
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
-    if (QTableWidgetItem* cell = item(row, col))
-        cell->setText(text);
+    m_model->SetText(col, row, text);
+    // An open editor shows the cell's text at once, or it would write back
+    // what it held when it closes.
+    if (state() == EditingState)
+        m_model->AnnounceWrittenCells();
 }
 
 void StringGrid::SetColWidths(std::initializer_list<int> widths) {
@@ -64,14 +77,22 @@ void StringGrid::SelectCell(int col, int row) {
     setCurrentCell(row, col, QItemSelectionModel::ClearAndSelect);
 }
 
+void StringGrid::setCurrentCell(int row, int col) {
+    setCurrentIndex(m_model->index(row, col));
+}
+
+void StringGrid::setCurrentCell(int row, int col, QItemSelectionModel::SelectionFlags command) {
+    selectionModel()->setCurrentIndex(m_model->index(row, col), command);
+}
+
 QModelIndex StringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
-    const QModelIndex next = QTableWidget::moveCursor(cursorAction, modifiers);
-    if (!next.isValid() || next.column() != kFixedColumn || columnCount() <= kFixedColumn + 1)
+    const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    if (!next.isValid() || next.column() != kFixedColumn || ColCount() <= kFixedColumn + 1)
         return next;
     // Backwards from the first data column goes to the end of the row above.
     const QModelIndex current = currentIndex();
     if (cursorAction == MovePrevious && current.isValid() && current.row() > kHeaderRow + 1)
-        return model()->index(current.row() - 1, columnCount() - 1);
+        return m_model->index(current.row() - 1, ColCount() - 1);
     if (cursorAction == MovePrevious && current.isValid())
         return current;
     return model()->index(next.row(), kFixedColumn + 1);
@@ -87,7 +108,7 @@ void StringGrid::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }
 
 void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -95,25 +116,5 @@ void StringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::mouseDoubleClickEvent(event);
-}
-
-void StringGrid::MirrorHeaderRow(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
-    if (topLeft.row() > kHeaderRow)
-        return;
-    for (int c = topLeft.column(); c <= bottomRight.column(); ++c)
-        horizontalHeaderItem(c)->setText(Cells(c, kHeaderRow));
-}
-
-// The fixed column looks like the header and cannot be selected or edited.
-// Its texts start at the left edge, as the grid's default drawing puts them;
-// grids that want them centred paint their cells themselves.
-void StringGrid::MarkFixedColumn() {
-    const QBrush fixedColour = palette().button();
-    for (int r = 0; r < rowCount(); ++r) {
-        QTableWidgetItem* cell = item(r, kFixedColumn);
-        cell->setFlags(Qt::ItemIsEnabled);
-        cell->setBackground(fixedColour);
-        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    QTableView::mouseDoubleClickEvent(event);
 }

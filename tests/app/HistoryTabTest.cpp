@@ -4,6 +4,7 @@
 #include "QtTestApp.h"
 
 #include "ConfigurationFolder.h"
+#include "GridModel.h"
 #include "HistoryTab.h"
 #include "ModalAnswer.h"
 #include "StatusBar.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -26,6 +28,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace gsm::test;
 
@@ -98,6 +102,32 @@ TEST_F(HistoryTab, FilterKeepsThePeriodInOrderUsingEveryPickerPart) {
     EXPECT_EQ(Grid().Cells(7, 4), "");
     EXPECT_EQ(Grid().Cells(0, 4), "4");
     EXPECT_EQ(StatusText(), "Records");
+}
+
+// A sort of the whole grid must reach the view as one changed range, once:
+// cell by cell, the repaint of a thousand rows costs more than the sort.
+TEST_F(HistoryTab, FilterOfAFullGridTellsTheViewOnceAfterwards) {
+    for (int r = 1; r <= 1000; ++r)
+        PutRow(r, {QString::number(r),
+                   QStringLiteral("2015-03-%1").arg(28 - r % 28, 2, 10, QChar('0')), "10:00:00",
+                   "SMS", "Arm", "", QString::number(r)});
+    Grid().Model().AnnounceWrittenCells();
+    std::vector<std::pair<QModelIndex, QModelIndex>> changes;
+    QObject::connect(
+        &Grid().Model(), &QAbstractItemModel::dataChanged,
+        [&](const QModelIndex& from, const QModelIndex& to) { changes.emplace_back(from, to); });
+    PickPeriod(QDate(2015, 3, 1), QTime(0, 0), QDate(2015, 3, 31), QTime(0, 0));
+    form->Ui().btn20->click();
+    EXPECT_TRUE(changes.empty()) << "announced with the next frame, not cell by cell";
+    QElapsedTimer clock;
+    clock.start();
+    while (changes.empty() && clock.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::processEvents();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].first.row(), 1);
+    EXPECT_EQ(changes[0].second.row(), 1000);
+    EXPECT_EQ(Grid().Cells(2, 1), "2015-03-01");
 }
 
 TEST_F(HistoryTab, HiddenClearButtonKeepsOnlyTheRowNumbers) {
@@ -175,7 +205,7 @@ TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
     const QImage image = Grid().viewport()->grab().toImage();
     const QColor base = Grid().palette().color(QPalette::Base);
     const QColor fixed = Grid().palette().color(QPalette::HighlightedText);
-    const QRect serial = Grid().visualItemRect(Grid().item(1, 0));
+    const QRect serial = Grid().visualRect(Grid().model()->index(1, 0));
     EXPECT_EQ(image.pixelColor(serial.topLeft() + QPoint(2, 2)), fixed);
 
     // The ink of "ab" sits around the middle of its cell; the empty cell has none.
@@ -191,12 +221,12 @@ TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
         return *count ? sum / *count : QPointF();
     };
     int ink = 0;
-    const QRect time = Grid().visualItemRect(Grid().item(1, 3));
+    const QRect time = Grid().visualRect(Grid().model()->index(1, 3));
     const QPointF centre = inkCentre(time, &ink);
     ASSERT_GT(ink, 0);
     EXPECT_NEAR(centre.x(), time.center().x(), 3.0);
     EXPECT_NEAR(centre.y(), time.center().y(), 3.0);
-    inkCentre(Grid().visualItemRect(Grid().item(1, 4)), &ink);
+    inkCentre(Grid().visualRect(Grid().model()->index(1, 4)), &ink);
     EXPECT_EQ(ink, 0);
 }
 

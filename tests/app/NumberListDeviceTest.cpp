@@ -112,7 +112,7 @@ protected:
 
     void ClickCell(int col, int row) {
         StringGrid* g = form->Ui().strngrd3;
-        g->scrollToItem(g->item(row, col));
+        g->scrollTo(g->model()->index(row, col));
         const QPoint at = g->visualRect(g->model()->index(row, col)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
     }

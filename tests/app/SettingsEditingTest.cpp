@@ -80,7 +80,7 @@ TEST_F(SettingsEditing, StartValuesAndLists) {
     EXPECT_EQ(grid->Cells(0, 10), "10.Relay swtich ON timer(0~999, Unit:Second)");
     EXPECT_EQ(grid->Cells(2, 15),
               "Default:999,means no alarm.Setting as 000,alarm SMS once power failure.");
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Content");
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Content");
     EXPECT_EQ(form->Ui().cbb1->itemText(0), "0:NC ");
     EXPECT_EQ(form->Ui().cbb1->currentIndex(), 1);
     EXPECT_EQ(form->Ui().cbb4->currentIndex(), 0);

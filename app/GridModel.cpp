@@ -1,0 +1,132 @@
+#include "GridModel.h"
+
+namespace {
+constexpr int kHeaderRow = 0;
+constexpr int kFixedColumn = 0;
+// About one screen refresh.
+constexpr int kFrameMs = 16;
+// What a cell of a classic string grid allows unless told otherwise.
+constexpr Qt::ItemFlags kDataCellFlags = Qt::ItemIsSelectable | Qt::ItemIsEditable |
+                                         Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
+                                         Qt::ItemIsDropEnabled | Qt::ItemIsUserCheckable;
+} // namespace
+
+GridModel::GridModel(int colCount, int rowCount, const QBrush& fixedColumnBackground,
+                     QObject* parent)
+    : QAbstractTableModel(parent), m_cols(std::max(colCount, 0)), m_rows(std::max(rowCount, 0)),
+      m_texts(static_cast<std::size_t>(m_cols) * static_cast<std::size_t>(m_rows)),
+      m_columnFlags(static_cast<std::size_t>(m_cols), kDataCellFlags),
+      m_fixedBackground(fixedColumnBackground) {
+    if (m_cols > kFixedColumn)
+        m_columnFlags[kFixedColumn] = Qt::ItemIsEnabled;
+    m_frame.setSingleShot(true);
+    m_frame.setInterval(kFrameMs);
+    connect(&m_frame, &QTimer::timeout, this, &GridModel::AnnounceWrittenCells);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !Inside(index.column(), index.row()))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return m_texts[IndexOf(index.column(), index.row())];
+    case Qt::BackgroundRole:
+        // The fixed column looks like the header.
+        return index.column() == kFixedColumn ? QVariant(m_fixedBackground) : QVariant();
+    case Qt::TextAlignmentRole:
+        // Its texts start at the left edge, as a classic grid draws them;
+        // grids that want them centred paint their cells themselves.
+        return index.column() == kFixedColumn
+                   ? QVariant(static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter))
+                   : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    const int col = index.column();
+    const int row = index.row();
+    if (!Inside(col, row))
+        return false;
+    QString& text = m_texts[IndexOf(col, row)];
+    const QString typed = value.toString();
+    if (text == typed)
+        return true;
+    text = typed;
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    if (row == kHeaderRow)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    return true;
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid() || !Inside(index.column(), index.row()))
+        return Qt::NoItemFlags;
+    return m_columnFlags[static_cast<std::size_t>(index.column())];
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_cols)
+        return Text(section, kHeaderRow);
+    return {};
+}
+
+QString GridModel::Text(int col, int row) const {
+    return Inside(col, row) ? m_texts[IndexOf(col, row)] : QString();
+}
+
+void GridModel::SetText(int col, int row, const QString& text) {
+    if (!Inside(col, row))
+        return;
+    QString& cell = m_texts[IndexOf(col, row)];
+    if (cell == text)
+        return;
+    cell = text;
+    NoteWritten(col, row);
+}
+
+void GridModel::SetColumnFlags(int col, Qt::ItemFlags flags) {
+    if (col <= kFixedColumn || col >= m_cols)
+        return;
+    m_columnFlags[static_cast<std::size_t>(col)] = flags;
+}
+
+void GridModel::NoteWritten(int col, int row) {
+    m_written |= QRect(col, row, 1, 1);
+    if (!m_frame.isActive())
+        m_frame.start();
+}
+
+void GridModel::AnnounceWrittenCells() {
+    m_frame.stop();
+    if (m_written.isNull())
+        return;
+    const QRect written = m_written;
+    m_written = QRect();
+    emit dataChanged(index(written.top(), written.left()), index(written.bottom(), written.right()),
+                     {Qt::DisplayRole, Qt::EditRole});
+    if (written.top() == kHeaderRow)
+        emit headerDataChanged(Qt::Horizontal, written.left(), written.right());
+}
+
+bool GridModel::Inside(int col, int row) const {
+    return col >= 0 && row >= 0 && col < m_cols && row < m_rows;
+}
+
+std::size_t GridModel::IndexOf(int col, int row) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_cols) +
+           static_cast<std::size_t>(col);
+}
