@@ -41,6 +41,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <future>
 #include <optional>
 
 namespace {
@@ -50,6 +51,12 @@ constexpr int kProgressWidthShortfall = 15;
 } // namespace
 
 TForm1::TForm1(QWidget* parent, int statusLifeMs) : QMainWindow(parent) {
+    // Asking the system for its serial ports takes about as long as building
+    // the window: both go on at once, and the list is in place before the
+    // window is first shown.
+    recognitionserial = std::make_unique<Trecognitionserial>();
+    firstPortList = std::async(
+        std::launch::async, [ports = recognitionserial.get()] { return ports->ListPortEntries(); });
     BuildWindow();
     tmr2->setInterval(statusLifeMs);
     tmr2->start();
@@ -125,7 +132,6 @@ void TForm1::FormCreate() {
     progressbar_ctrl = std::make_unique<Tprogressbar_ctrl>(*pb1);
     pb1->setRange(0, 100);
     pb1->setValue(0);
-    recognitionserial = std::make_unique<Trecognitionserial>();
     FillPortList();
     RecData.Reset();
     stat1->SetPanelText(0, QStringLiteral("COM Port:"));
@@ -258,7 +264,8 @@ void TForm1::ConnectDeviceHandlers() {
 
 // The first port is selected, or the one last opened when it is listed.
 void TForm1::FillPortList() {
-    cbb9->SetPorts(recognitionserial->ListPortEntries());
+    cbb9->SetPorts(firstPortList.valid() ? firstPortList.get()
+                                         : recognitionserial->ListPortEntries());
     if (cbb9->count() > 0)
         cbb9->setCurrentIndex(0);
     cbb9->SelectPort(Remembered->LastPort());

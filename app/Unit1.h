@@ -26,6 +26,7 @@
 #include <QString>
 
 #include <array>
+#include <future>
 #include <memory>
 
 class RememberedPlaces;
@@ -81,6 +82,7 @@ public:
     gsm::Tsynchronizationtime_sc SyncTimeCmd{gsm::cmd::kSetClock};
 
     std::unique_ptr<Trecognitionserial> recognitionserial;
+    std::future<QList<PortEntry>> firstPortList;
     // The last port, the window's place and the dialogs' folders, between runs.
     std::unique_ptr<RememberedPlaces> Remembered;
     std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
