@@ -3,8 +3,6 @@
 namespace {
 constexpr int kHeaderRow = 0;
 constexpr int kFixedColumn = 0;
-// About one screen refresh.
-constexpr int kFrameMs = 16;
 // What a cell of a classic string grid allows unless told otherwise.
 constexpr Qt::ItemFlags kDataCellFlags = Qt::ItemIsSelectable | Qt::ItemIsEditable |
                                          Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
@@ -16,12 +14,9 @@ GridModel::GridModel(int colCount, int rowCount, const QBrush& fixedColumnBackgr
     : QAbstractTableModel(parent), m_cols(std::max(colCount, 0)), m_rows(std::max(rowCount, 0)),
       m_texts(static_cast<std::size_t>(m_cols) * static_cast<std::size_t>(m_rows)),
       m_columnFlags(static_cast<std::size_t>(m_cols), kDataCellFlags),
-      m_fixedBackground(fixedColumnBackground) {
+      m_fixedBackground(fixedColumnBackground), m_frame([this] { AnnounceWrittenCells(); }) {
     if (m_cols > kFixedColumn)
         m_columnFlags[kFixedColumn] = Qt::ItemIsEnabled;
-    m_frame.setSingleShot(true);
-    m_frame.setInterval(kFrameMs);
-    connect(&m_frame, &QTimer::timeout, this, &GridModel::AnnounceWrittenCells);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
@@ -106,12 +101,10 @@ void GridModel::SetColumnFlags(int col, Qt::ItemFlags flags) {
 
 void GridModel::NoteWritten(int col, int row) {
     m_written |= QRect(col, row, 1, 1);
-    if (!m_frame.isActive())
-        m_frame.start();
+    m_frame.Request();
 }
 
 void GridModel::AnnounceWrittenCells() {
-    m_frame.stop();
     if (m_written.isNull())
         return;
     const QRect written = m_written;

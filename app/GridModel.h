@@ -4,15 +4,16 @@
 // classic string grid; the view hides row 0 and shows its texts in its header.
 //
 // The program writes cells in bulk (a page of a transfer, a whole sort or
-// import), so those writes are announced once per frame as one changed
+// import), so those writes are announced with the next frame as one changed
 // range: the view repaints what it shows once instead of once per cell.
 // Edits typed into the view are announced at once.
+
+#include "FramePacer.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QRect>
 #include <QString>
-#include <QTimer>
 
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     // What the cells of data column `col` allow (the fixed column allows
     // nothing but being shown).
     void SetColumnFlags(int col, Qt::ItemFlags flags);
-    // Announces the cells written since the last frame now.
+    // Announces the cells written since the last announcement now.
     void AnnounceWrittenCells();
 
 private:
@@ -51,5 +52,5 @@ private:
     std::vector<Qt::ItemFlags> m_columnFlags;
     QBrush m_fixedBackground;
     QRect m_written; // x: columns, y: rows
-    QTimer m_frame;
+    FramePacer m_frame;
 };

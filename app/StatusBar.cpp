@@ -15,15 +15,7 @@ std::array<QRect, kStatusPanelCount> StatusPanelRects(int width, int height) {
     return rects;
 }
 
-namespace {
-// About one screen refresh: texts written faster than this are not seen anyway.
-constexpr int kFrameMs = 16;
-} // namespace
-
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
-    m_frame.setSingleShot(true);
-    m_frame.setInterval(kFrameMs);
-    connect(&m_frame, &QTimer::timeout, this, &StatusBar::ShowWrittenTexts);
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), m_frame([this] { ShowWrittenTexts(); }) {
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("stat1_panel%1").arg(i));
@@ -43,13 +35,12 @@ QString StatusBar::PanelText(int index) const {
 
 // A transfer writes the status with every page and a sort with every row;
 // each change of a label asks for a layout pass and a repaint, so the labels
-// take the latest texts once per frame instead.
+// take the latest texts with the next frame instead.
 void StatusBar::SetPanelText(int index, const QString& text) {
     m_texts.at(static_cast<std::size_t>(index)) = text;
     if (!isVisible()) // the first frame shows it anyway
         return ShowWrittenTexts();
-    if (!m_frame.isActive())
-        m_frame.start();
+    m_frame.Request();
 }
 
 void StatusBar::ShowWrittenTexts() {

@@ -3,9 +3,10 @@
 // text; panels 1 and 3 are drawn by the owner (drawPanel), which places the
 // port indicator and the progress bar over them.
 
+#include "FramePacer.h"
+
 #include <QRect>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -46,5 +47,5 @@ private:
 
     std::array<QLabel*, kStatusPanelCount> m_panels{};
     std::array<QString, kStatusPanelCount> m_texts;
-    QTimer m_frame;
+    FramePacer m_frame;
 };
