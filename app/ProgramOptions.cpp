@@ -10,6 +10,7 @@
 namespace {
 
 const QString kTraceOption = QStringLiteral("trace");
+const QString kReportFirstFrameOption = QStringLiteral("report-first-frame");
 
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
@@ -21,6 +22,11 @@ void Describe(QCommandLineParser& parser) {
         kTraceOption,
         QStringLiteral("Write one JSON line per frame sent or received to FILE, for support."),
         QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(
+        kReportFirstFrameOption,
+        QStringLiteral(
+            "Print the monotonic clock time, in nanoseconds, at which the window's first "
+            "frame was painted, and quit; for start-up benchmarks.")));
 }
 
 // The name and version the help, the version text and the user's data
@@ -70,6 +76,7 @@ OptionsParse ParseProgramOptions(const QStringList& arguments) {
         parse.text = QStringLiteral("gsmgate %1\n").arg(QStringLiteral(GSM_VERSION));
     } else {
         parse.options.traceFile = parser.value(kTraceOption);
+        parse.options.reportFirstFrame = parser.isSet(kReportFirstFrameOption);
     }
     return parse;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: --help, --version and --trace FILE.
+// The program's command line: --help, --version, --trace FILE and
+// --report-first-frame.
 //
 //   int main(int argc, char* argv[]) {
 //       if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))
@@ -18,6 +19,9 @@
 
 struct ProgramOptions {
     QString traceFile; // empty: no frame trace
+    // Print when the window's first frame was painted, then quit (start-up
+    // benchmarks).
+    bool reportFirstFrame = false;
 };
 
 struct OptionsParse {

@@ -29,6 +29,9 @@ QString HelpText() {
         "                      scenario JSON file.\n"
         "  --dump FILE         Write the device state as scenario JSON when ending.\n"
         "  --log FILE          Write every frame in and out as one JSON line.\n"
+        "  --timing FILE       Write one JSON line per answered request: bytes in and\n"
+        "                      out, when each crossed the line, and the PC's turnaround\n"
+        "                      (previous reply's last byte to this request's first).\n"
         "  --fault FAULT       Spoil the reply to request N (valid requests counted from\n"
         "                      1). Repeatable; several FAULTs may be joined by commas:\n"
         "                        no-reply@N       no reply\n"
@@ -40,11 +43,14 @@ QString HelpText() {
         "                        garbage@N        00 FF 41 sent before the reply\n"
         "                        wrong-address@N  reply carries the next page's address\n"
         "  --delay-ms D        Send every reply D ms after its request ends.\n"
-        "  --baud-pace BAUD    Send reply bytes no faster than BAUD (10 bits per byte).\n"
+        "  --baud-pace BAUD    Pace the line at BAUD (10 bits per byte) both ways: a\n"
+        "                      request counts from when its last byte has arrived, each\n"
+        "                      reply byte leaves once its ten bits have been sent.\n"
         "  -h, --help          Show this help.\n"
         "\n"
         "SIGTERM or SIGINT ends the simulator cleanly. Exit codes: 0 clean end,\n"
-        "1 failure while running (pty, log or dump file), 2 bad options or scenario.\n");
+        "1 failure while running (pty, log, timing or dump file), 2 bad options or\n"
+        "scenario.\n");
 }
 
 ParsedOptions ParseOptions(const QStringList& arguments) {
@@ -55,10 +61,11 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
     const QCommandLineOption scenario("scenario", "scenario", "NAME|FILE");
     const QCommandLineOption dump("dump", "dump", "FILE");
     const QCommandLineOption log("log", "log", "FILE");
+    const QCommandLineOption timingFile("timing", "timing", "FILE");
     const QCommandLineOption fault("fault", "fault", "FAULT");
     const QCommandLineOption delay("delay-ms", "delay", "D");
     const QCommandLineOption pace("baud-pace", "pace", "BAUD");
-    parser.addOptions({help, pty, scenario, dump, log, fault, delay, pace});
+    parser.addOptions({help, pty, scenario, dump, log, timingFile, fault, delay, pace});
 
     ParsedOptions result;
     const auto fail = [&result](const QString& message) {
@@ -80,6 +87,7 @@ ParsedOptions ParseOptions(const QStringList& arguments) {
         o.scenario = parser.value(scenario);
     o.dumpPath = parser.value(dump);
     o.logPath = parser.value(log);
+    o.timingPath = parser.value(timingFile);
     for (const QString& faultText : parser.values(fault)) {
         std::string error;
         if (!o.faults.Add(faultText.toStdString(), &error))

@@ -14,6 +14,7 @@ struct SimOptions {
     QString scenario = "factory";
     QString dumpPath;
     QString logPath;
+    QString timingPath;
     FaultPlan faults;
     ReplyTiming timing;
 };

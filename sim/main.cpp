@@ -9,6 +9,7 @@
 #include "SignalWatcher.h"
 #include "SimOptions.h"
 #include "SimRunner.h"
+#include "TimingLog.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +31,9 @@ int Serve(QCoreApplication& app, const SimOptions& options, DeviceState& state) 
     std::unique_ptr<FrameLog> log;
     if (!options.logPath.isEmpty())
         log = std::make_unique<FrameLog>(options.logPath);
+    std::unique_ptr<TimingLog> timingLog;
+    if (!options.timingPath.isEmpty())
+        timingLog = std::make_unique<TimingLog>(options.timingPath);
     DeviceEngine engine(state, options.faults);
     SignalWatcher watcher;
     QObject::connect(&watcher, &SignalWatcher::terminationRequested, &app,
@@ -46,10 +50,10 @@ int Serve(QCoreApplication& app, const SimOptions& options, DeviceState& state) 
         std::printf("%s\n", pty->SlavePath().c_str());
         std::fflush(stdout);
         runner = std::make_unique<SimRunner>(pty->MasterFd(), pty->MasterFd(), engine,
-                                             options.timing, log.get());
+                                             options.timing, log.get(), timingLog.get());
     } else {
         runner = std::make_unique<SimRunner>(STDIN_FILENO, STDOUT_FILENO, engine, options.timing,
-                                             log.get());
+                                             log.get(), timingLog.get());
         QObject::connect(runner.get(), &SimRunner::inputDone, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
     }

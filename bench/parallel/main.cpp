@@ -30,11 +30,6 @@ constexpr double kBaud = 115200;
 // A page write is 265 bytes out and 10 back; a read-back 9 out and 265 back.
 constexpr double kWriteFloorS = kPages * (265.0 + 10.0) * 10 / kBaud;
 constexpr double kVerifyFloorS = kWriteFloorS + kPages * 274.0 * 10 / kBaud;
-// What the simulator itself paces: it sends its replies at the baud rate,
-// while requests cross the pseudo-terminal at once. The login's page read
-// comes first.
-constexpr double kPacedWriteS = (265.0 + kPages * 10.0) * 10 / kBaud;
-constexpr double kPacedVerifyS = kPacedWriteS + kPages * 265.0 * 10 / kBaud;
 constexpr double kGoal = 1.05;
 constexpr int kGiveUpMs = 300000;
 
@@ -133,10 +128,11 @@ int main(int argc, char* argv[]) {
                 kPages, kBaud);
     std::printf("one-device wire floor: %.2f s without read-back, %.2f s with it\n\n", kWriteFloorS,
                 kVerifyFloorS);
-    std::printf("the simulator paces only its replies: %.2f s and %.2f s of them per device\n\n",
-                kPacedWriteS, kPacedVerifyS);
-    std::printf("%-8s %-7s %9s %9s %11s %9s\n", "devices", "verify", "wall (s)", "x floor",
-                "x 1 device", "CPU (s)");
+    std::printf("the simulators pace requests and replies alike; every row is held to %.2f x its "
+                "floor\n\n",
+                kGoal);
+    std::printf("%-8s %-7s %9s %9s %9s %11s %9s  %s\n", "devices", "verify", "wall (s)",
+                "floor (s)", "x floor", "x 1 device", "CPU (s)", "verdict");
     double single[2] = {0, 0};
     bool goalMet = false;
     int failures = 0;
@@ -152,9 +148,11 @@ int main(int argc, char* argv[]) {
             const double floor = verify ? kVerifyFloorS : kWriteFloorS;
             if (count == 1)
                 single[verify] = t.wall;
-            std::printf("%-8d %-7s %9.2f %9.2f %11.2f %9.2f%s\n", count, verify ? "yes" : "no",
-                        t.wall, t.wall / floor, t.wall / single[verify], t.cpu,
-                        t.exitCode == 0 ? "" : "  FAILED");
+            const bool met = t.exitCode == 0 && t.wall <= kGoal * floor;
+            std::printf("%-8d %-7s %9.2f %9.2f %9.3f %11.2f %9.2f  %s%s\n", count,
+                        verify ? "yes" : "no", t.wall, floor, t.wall / floor,
+                        t.wall / single[verify], t.cpu, met ? "met" : "MISSED",
+                        t.exitCode == 0 ? "" : " (FAILED)");
             if (t.exitCode != 0)
                 ++failures;
             if (count == 8 && !verify)
@@ -162,6 +160,6 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("\ngoal: 8 devices within %.2f x the one-device floor (%.2f s): %s\n", kGoal,
-                kGoal * kWriteFloorS, goalMet ? "met" : "missed");
+                kGoal * kWriteFloorS, goalMet ? "met" : "MISSED");
     return failures == 0 ? 0 : 1;
 }

@@ -18,6 +18,7 @@ struct CommandLine {
     QStringList arguments; // after the program name
     Outcome outcome;
     QString traceFile;
+    bool reportFirstFrame = false;
 };
 
 class ProgramOptionsTest : public ::testing::TestWithParam<CommandLine> {};
@@ -28,6 +29,7 @@ TEST_P(ProgramOptionsTest, IsRunHelpVersionOrError) {
         ParseProgramOptions(QStringList{QStringLiteral("gsmgate")} + line.arguments);
     EXPECT_EQ(parse.outcome, line.outcome) << parse.text.toStdString();
     EXPECT_EQ(parse.options.traceFile, line.traceFile);
+    EXPECT_EQ(parse.options.reportFirstFrame, line.reportFirstFrame);
     EXPECT_EQ(parse.text.isEmpty(), line.outcome == Outcome::Run);
 }
 
@@ -37,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLine{
                           {"--trace", "/tmp/frames.jsonl"}, Outcome::Run, "/tmp/frames.jsonl"},
                       CommandLine{{"--trace=frames.jsonl"}, Outcome::Run, "frames.jsonl"},
+                      CommandLine{{"--report-first-frame"}, Outcome::Run, {}, true},
                       CommandLine{{"--help"}, Outcome::Help, {}},
                       CommandLine{{"-h"}, Outcome::Help, {}},
                       CommandLine{{"--version"}, Outcome::Version, {}},

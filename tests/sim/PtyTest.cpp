@@ -13,11 +13,14 @@
 #include "SimTestSupport.h"
 #include "TComm.h"
 #include "TestPaths.h"
+#include "TimingLog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -72,9 +75,10 @@ private:
 
 // A simulated device on a pty inside the test process.
 struct InProcessDevice {
-    explicit InProcessDevice(DeviceState initial, ReplyTiming timing = {})
+    explicit InProcessDevice(DeviceState initial, ReplyTiming timing = {},
+                             TimingLog* timingLog = nullptr)
         : state(std::move(initial)), engine(state),
-          runner(pty.MasterFd(), pty.MasterFd(), engine, timing, nullptr) {}
+          runner(pty.MasterFd(), pty.MasterFd(), engine, timing, nullptr, timingLog) {}
 
     QString Path() const { return QString::fromStdString(pty.SlavePath()); }
 
@@ -199,24 +203,85 @@ TEST(OverPty, AFrameBrokenOffIsGivenUpAfterAPause) {
     EXPECT_EQ(reply->command, cmd::kCheckMode);
 }
 
-TEST(OverPty, ADelayedPacedReplyArrivesWholeAndNotBeforeItsTime) {
-    // 100 ms delay, then 265 bytes at 9600 baud: at least 100 + 264 * 10 / 9.6 ms
-    InProcessDevice device(Scenario::Factory(), ReplyTiming{100, 9600});
+struct PacedExchange {
+    const char* what;
+    ReplyTiming timing;
+    Bytes request;
+    std::size_t replyBytes;
+};
+
+class PacedLine : public ::testing::TestWithParam<PacedExchange> {};
+
+// The reply is complete no sooner than the request's bytes, the delay and
+// the reply's bytes take on the line, ten bits each.
+TEST_P(PacedLine, AReplyArrivesWholeAndNotBeforeBothWaysCrossedTheLine) {
+    const PacedExchange& c = GetParam();
+    InProcessDevice device(Scenario::Factory(), c.timing);
     PcPort port(device.Path());
     QElapsedTimer clock;
     clock.start();
-    const auto reply = port.Exchange(Request(cmd::kReadPage, addr::SettingsPage(1)));
-    const qint64 elapsedMs = clock.elapsed();
+    const auto reply = port.Exchange(c.request);
+    const qint64 elapsedNs = clock.nsecsElapsed();
     ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->payload, PageAt(device.state.memory, 0));
-    EXPECT_GE(elapsedMs, 100 + 264 * 10 * 1000 / 9600);
+    EXPECT_EQ(reply->command, c.request[1]);
+    const qint64 floorNs =
+        c.timing.delayMs * 1'000'000LL + LineTimeNs(c.request.size() + c.replyBytes, c.timing.baud);
+    EXPECT_GE(elapsedNs, floorNs);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Exchanges, PacedLine,
+    ::testing::Values(
+        // 100 ms, then 9 + 265 bytes at 9600 baud: 385 ms
+        PacedExchange{"DelayedPageRead", {100, 9600}, Request(cmd::kReadPage, 0), 265},
+        // 9 + 10 bytes at 1200 baud: the request alone takes 75 ms
+        PacedExchange{"SlowCheckMode", {0, 1200}, Request(cmd::kCheckMode, 0), 10}),
+    [](const auto& info) { return std::string(info.param.what); });
+
 TEST(Pacing, ByteTimesFollowTenBitsPerByte) {
-    EXPECT_EQ(PacedByteTimeNs(500, 0, 115200), 500);
-    EXPECT_EQ(PacedByteTimeNs(0, 11520, 115200), 1'000'000'000);
-    EXPECT_EQ(PacedByteTimeNs(0, 96, 9600), 100'000'000);
+    EXPECT_EQ(PacedByteTimeNs(500, 0, 115200), 500 + 86'805) << "a byte is out after its bits";
+    EXPECT_EQ(PacedByteTimeNs(0, 11519, 115200), 1'000'000'000);
+    EXPECT_EQ(PacedByteTimeNs(0, 95, 9600), 100'000'000);
     EXPECT_EQ(PacedByteTimeNs(7, 1000, 0), 7) << "no pacing";
+    EXPECT_EQ(LineTimeNs(9, 115200), 781'250);
+    EXPECT_EQ(LineTimeNs(265, 0), 0);
+}
+
+TEST(Timing, EachAnsweredRequestIsOneLineWithItsBytesAndThePcsTurnaround) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("timing.jsonl");
+    TimingLog timing(path);
+    InProcessDevice device(Scenario::Factory(), {}, &timing);
+    PcPort port(device.Path());
+    const Bytes noise = Hex("00 FF");
+    port.Comm().WriteData(reinterpret_cast<const char*>(noise.data()), quint16(noise.size()));
+    ASSERT_TRUE(port.Exchange(Request(cmd::kReadPage, addr::SettingsPage(2))));
+    ASSERT_TRUE(port.Exchange(Request(cmd::kCheckMode, 0)));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject read = QJsonDocument::fromJson(lines[0]).object();
+    const QJsonObject check = QJsonDocument::fromJson(lines[1]).object();
+    EXPECT_EQ(read["request"].toInt(), 1);
+    EXPECT_EQ(read["command"].toString(), "0x83");
+    EXPECT_EQ(read["address"].toString(), "0x00000100");
+    EXPECT_EQ(read["in"].toInt(), 11) << "the stray bytes crossed the line too";
+    EXPECT_EQ(read["out"].toInt(), 265);
+    EXPECT_TRUE(read["turnaroundNs"].isNull()) << "no reply came before the first request";
+    EXPECT_LE(read["receivedNs"].toDouble(), read["arrivedNs"].toDouble());
+    EXPECT_LE(read["arrivedNs"].toDouble(), read["replyStartNs"].toDouble());
+    EXPECT_LE(read["replyStartNs"].toDouble(), read["replyEndNs"].toDouble());
+
+    EXPECT_EQ(check["request"].toInt(), 2);
+    EXPECT_EQ(check["command"].toString(), "0x04");
+    EXPECT_EQ(check["in"].toInt(), 9);
+    EXPECT_EQ(check["out"].toInt(), 10);
+    ASSERT_TRUE(check["turnaroundNs"].isDouble());
+    EXPECT_EQ(check["turnaroundNs"].toDouble(),
+              check["receivedNs"].toDouble() - read["replyEndNs"].toDouble());
+    EXPECT_GE(check["turnaroundNs"].toDouble(), 0);
 }
 
 TEST(SimProgram, AWrittenSettingsPageShowsInTheDumpAndTheLinkComesAndGoes) {
@@ -301,8 +366,8 @@ TEST(SimProgram, BadOptionsEndWithCode2AndHelpWith0) {
     help.Start({"--help"});
     EXPECT_EQ(help.Finish(), 0);
     const QByteArray text = help.Process().readAllStandardOutput();
-    for (const char* option :
-         {"--pty", "--scenario", "--dump", "--log", "--fault", "--delay-ms", "--baud-pace",
-          "no-reply@N", "corrupt@N", "refuse@N", "cut@N:K", "garbage@N", "wrong-address@N"})
+    for (const char* option : {"--pty", "--scenario", "--dump", "--log", "--timing", "--fault",
+                               "--delay-ms", "--baud-pace", "no-reply@N", "corrupt@N", "refuse@N",
+                               "cut@N:K", "garbage@N", "wrong-address@N"})
         EXPECT_TRUE(text.contains(option)) << option;
 }
