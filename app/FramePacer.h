@@ -20,6 +20,8 @@ public:
     void Request();
     // Runs `show` now if a change waits for it.
     void ShowNow();
+    // Whether a change waits for the next frame.
+    bool Pending() const { return m_timer.isActive(); }
 
 private:
     void Show();

@@ -40,6 +40,7 @@ public:
     void SetColumnFlags(int col, Qt::ItemFlags flags);
     // Announces the cells written since the last announcement now.
     void AnnounceWrittenCells();
+    bool AllAnnounced() const { return !m_frame.Pending(); }
 
 private:
     bool Inside(int col, int row) const;

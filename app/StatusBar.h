@@ -30,6 +30,8 @@ public:
     // The text last written, which is shown with the next frame.
     QString PanelText(int index) const;
     void SetPanelText(int index, const QString& text);
+    // Whether every text written is on screen (or on its way with this repaint).
+    bool TextsShown() const { return !m_frame.Pending(); }
     QRect PanelRect(int index) const;
 
 signals:

@@ -22,6 +22,7 @@
 #include "Report.h"
 #include "StallMeter.h"
 #include "Unit1.h"
+#include "WindowShown.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
@@ -291,7 +292,7 @@ std::optional<RunResult> RunOnce(const QString& simProgram, Transfer transfer, b
             // The last page is in and the grid compacted; its repaint is
             // still to come.
             meter.BeginBusy();
-            bench::ProcessUntilIdle();
+            bench::ProcessUntilShown(form);
             meter.EndBusy();
             doneNs = clock.nsecsElapsed();
         }
