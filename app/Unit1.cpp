@@ -149,7 +149,9 @@ void TForm1::FormCreate() {
     NumberListFiles = new NumberListExchange(NumbersSheetOf(), ReportingOf(), this);
     customstringgrid_his = new Tcustomstringgrid_his(HistorySheetOf(), ReportingOf());
 
-    img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
+    // The help picture is drawn the first time its sheet shows: start-up
+    // does not wait for a picture most sessions never look at.
+    img4->installEventFilter(this);
     mmo1->setPlainText(SetupStepsText());
 }
 
@@ -360,6 +362,11 @@ bool TForm1::MayCloseDuringTransfer() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == img4) {
+        if (event->type() == QEvent::Show && img4->pixmap().isNull())
+            img4->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
+        return false;
+    }
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         const int delta = wheel->angleDelta().y();

@@ -233,6 +233,8 @@ TEST_F(Startup, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(form->Ui().Panel1->width(), 22);
     EXPECT_EQ(form->Ui().pnl3->height(), 47);
     EXPECT_EQ(form->Ui().img4->geometry(), QRect(64, 40, 761, 521));
+    // Drawn when its sheet first shows.
+    form->Ui().pgc1->setCurrentWidget(form->Ui().ts4);
     EXPECT_EQ(form->Ui().img4->pixmap().size(), QSize(761, 436));
     EXPECT_EQ(form->Ui().stat1->geometry(), QRect(0, 646, 1150, 24));
     EXPECT_EQ(form->Ui().pgc1->tabPosition(), QTabWidget::West);
