@@ -58,13 +58,6 @@ void FillHistory(StringGrid& grid) {
     }
 }
 
-std::string Spread(const std::vector<double>& values) {
-    QStringList texts;
-    for (double v : values)
-        texts << QString::number(v, 'f', 1);
-    return QStringLiteral("runs %1 ms").arg(texts.join(' ')).toStdString();
-}
-
 class Timer {
 public:
     Timer(const TForm1& form, bench::StallMeter& meter, int runs)
@@ -101,7 +94,8 @@ public:
         const std::string what = name;
         bench::Row(what + ", median", bench::Median(ms), "ms")
             .Goal(goalMs)
-            .Note(Spread(ms) + "; " + std::to_string(paints / m_runs) + " widget paints a run")
+            .Note(bench::Spread(ms) + "; " + std::to_string(paints / m_runs) +
+                  " widget paints a run")
             .Print();
         bench::Row(what + ", max", bench::Max(ms), "ms").Goal(goalMs).Print();
         bench::Row(what + ", longest stall", longestStallMs, "ms").Goal(50).Print();

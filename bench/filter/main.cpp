@@ -101,13 +101,6 @@ Timings TimeFilter(TForm1& form, bench::StallMeter& meter, int runs, bool halfMa
     return t;
 }
 
-std::string Spread(const std::vector<double>& values) {
-    QStringList texts;
-    for (double v : values)
-        texts << QString::number(v, 'f', 1);
-    return QStringLiteral("runs %1 ms").arg(texts.join(' ')).toStdString();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -145,7 +138,7 @@ int main(int argc, char* argv[]) {
         const std::string what = half ? "500 of 1000 rows match" : "1000 rows match";
         bench::Row("filter, " + what + ", median", bench::Median(t.ms), "ms")
             .Goal(goalMs)
-            .Note(Spread(t.ms))
+            .Note(bench::Spread(t.ms))
             .Print();
         bench::Row("filter, " + what + ", max", bench::Max(t.ms), "ms").Goal(goalMs).Print();
         bench::Row("filter, " + what + ", longest stall", t.longestStallMs, "ms").Goal(50).Print();

@@ -55,13 +55,6 @@ std::optional<double> FirstFrameMs(const QString& program, const QStringList& ar
     return (frameNs - startNs) / 1e6;
 }
 
-std::string Spread(const std::vector<double>& values) {
-    QStringList texts;
-    for (double v : values)
-        texts << QString::number(v, 'f', 1);
-    return QStringLiteral("runs %1 ms").arg(texts.join(' ')).toStdString();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,11 +83,11 @@ int main(int argc, char* argv[]) {
     }
     const double helloMedian = bench::Median(helloMs);
     std::printf("reference: Qt hello-world to first frame, median %.2f ms (%s)\n\n", helloMedian,
-                Spread(helloMs).c_str());
+                bench::Spread(helloMs).c_str());
     bench::PrintHeader();
     bench::Row("gsmgate to first frame, median", bench::Median(gsmgateMs), "ms")
         .Floor(helloMedian, 1.5, "hello-world")
-        .Note(Spread(gsmgateMs))
+        .Note(bench::Spread(gsmgateMs))
         .Print();
     return 0;
 }

@@ -8,6 +8,7 @@
 //   bench::Row{"history read paced, median", 12.7, "s"}.Floor(11.89, 1.02).Print();
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +27,17 @@ inline double Median(std::vector<double> values) {
 
 inline double Max(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// Every run's value, for the note beside a row: "runs 1.2 1.4 1.3 ms".
+inline std::string Spread(const std::vector<double>& values, const char* unit = "ms",
+                          int decimals = 1) {
+    QStringList texts;
+    for (double v : values)
+        texts << QString::number(v, 'f', decimals);
+    return QStringLiteral("runs %1 %2")
+        .arg(texts.join(' '), QString::fromLatin1(unit))
+        .toStdString();
 }
 
 inline int CountOver(const std::vector<double>& values, double limit) {

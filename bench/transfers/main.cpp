@@ -358,15 +358,6 @@ QString SimulatorProgram(const QStringList& args) {
     return QStringLiteral(GSM_SIM_BUILT_PATH);
 }
 
-std::string Spread(const std::vector<double>& values, const char* unit, int decimals) {
-    QStringList texts;
-    for (double v : values)
-        texts << QString::number(v, 'f', decimals);
-    return QStringLiteral("runs %1 %2")
-        .arg(texts.join(' '), QString::fromLatin1(unit))
-        .toStdString();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -414,7 +405,8 @@ int main(int argc, char* argv[]) {
     bench::Row("(a) history read, unpaced, max", bench::Max(unpacedS), "s")
         .Goal(0.5)
         .Note(std::to_string(bench::CountOver(unpacedS, 0.5)) + " of " +
-              std::to_string(unpacedS.size()) + " runs over 0.5 s; " + Spread(unpacedS, "s", 3))
+              std::to_string(unpacedS.size()) + " runs over 0.5 s; " +
+              bench::Spread(unpacedS, "s", 3))
         .Print();
 
     for (const auto& [label, runs] :
@@ -429,8 +421,8 @@ int main(int argc, char* argv[]) {
                                              });
         bench::Row(label, median->seconds, "s")
             .Floor(median->floorSeconds, 1.02)
-            .Note(Spread(collect(*runs, seconds), "s", 3) + "; floors " +
-                  Spread(collect(*runs, floors), "s", 3).substr(5) +
+            .Note(bench::Spread(collect(*runs, seconds), "s", 3) + "; floors " +
+                  bench::Spread(collect(*runs, floors), "s", 3).substr(5) +
                   "; the simulator's last reply byte late by " +
                   QString::number(bench::Median(collect(*runs, late)), 'f', 3).toStdString() +
                   " ms a page on average")
@@ -454,7 +446,7 @@ int main(int argc, char* argv[]) {
         [](const RunResult& a, const RunResult& b) { return a.longestStallMs < b.longestStallMs; });
     bench::Row("(e) longest stall, paced history read", worst->longestStallMs, "ms")
         .Goal(50)
-        .Note(Spread(stalls, "ms", 1) + "; the longest began " +
+        .Note(bench::Spread(stalls, "ms", 1) + "; the longest began " +
               QString::number(worst->longestStallAtS, 'f', 3).toStdString() + " s after the click")
         .Print();
     return 0;
