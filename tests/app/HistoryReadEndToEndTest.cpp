@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
@@ -94,6 +95,13 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     form->Ui().btn19->click();
     ASSERT_TRUE(
         WaitFor([&] { return form->HistoryInf.NextPage == 501 && Settled(); }, kReadTimeoutMs));
+
+    // What the status panel shows, not only what was written to it, once
+    // the window has taken it with the next frame.
+    const auto* shown = form->Ui().stat1->findChild<QLabel*>("stat1_panel2");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return shown->text() == "Reading historical data:500/500"; }, 5000))
+        << shown->text().toStdString();
 
     const auto reads = HistoryRequests();
     ASSERT_EQ(reads.size(), 500u);
