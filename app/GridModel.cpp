@@ -48,21 +48,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// What the user typed is shown at once, not with the next frame.
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || (role != Qt::EditRole && role != Qt::DisplayRole))
+    if (!index.isValid() || !Inside(index.column(), index.row()) ||
+        (role != Qt::EditRole && role != Qt::DisplayRole))
         return false;
-    const int col = index.column();
-    const int row = index.row();
-    if (!Inside(col, row))
-        return false;
-    QString& text = m_texts[IndexOf(col, row)];
-    const QString typed = value.toString();
-    if (text == typed)
-        return true;
-    text = typed;
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    if (row == kHeaderRow)
-        emit headerDataChanged(Qt::Horizontal, col, col);
+    SetText(index.column(), index.row(), value.toString());
+    AnnounceWrittenCells();
     return true;
 }
 

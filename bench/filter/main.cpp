@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     bench::UseProgramStyle();
     bench::StallMeter meter;
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const int runs = bench::RunsArgument(argc, argv, 10);
 
     TForm1 form;
     const Form1Ui& ui = form.Ui();

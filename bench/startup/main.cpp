@@ -60,7 +60,7 @@ std::optional<double> FirstFrameMs(const QString& program, const QStringList& ar
 int main(int argc, char* argv[]) {
     bench::Environment environment; // the children inherit its platform and settings folder
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const int runs = bench::RunsArgument(argc, argv, 10);
     const QString gsmgate = Program("GSM_APP_BIN", GSM_APP_BUILT_PATH);
     const QString hello = Program("GSM_HELLO_BIN", GSM_HELLO_BUILT_PATH);
     const QStringList gsmgateArgs{QStringLiteral("--report-first-frame")};

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ inline std::string Spread(const std::vector<double>& values, const char* unit = 
     return QStringLiteral("runs %1 %2")
         .arg(texts.join(' '), QString::fromLatin1(unit))
         .toStdString();
+}
+
+// The number of runs a benchmark was given as its first argument, or `fallback`.
+inline int RunsArgument(int argc, char* argv[], int fallback) {
+    return argc > 1 ? std::max(1, std::atoi(argv[1])) : fallback;
 }
 
 inline int CountOver(const std::vector<double>& values, double limit) {
