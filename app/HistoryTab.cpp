@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "ConfigurationFolder.h"
+#include "DeviceReporter.h"
 #include "ExchangeFiles.h"
 #include "HistoryCsv.h"
 #include "HistoryGridDelegate.h"
@@ -32,16 +33,12 @@ history::ClockTime TimeOf(const QTimeEdit& picker) {
 
 } // namespace
 
-HistoryTab::HistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
-                       gsm::THistoryInf& history, QObject* parent)
-    : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_link(link),
-      m_cells(*sheet.strngrd4), m_reader(history, link, m_cells, gsm::SystemCodePageInstance()) {
+HistoryTab::HistoryTab(const HistorySheet& sheet, const Reporting& reporting,
+                       gsm::DeviceClient& client, DeviceReporter& reporter, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_reporting(reporting), m_client(client),
+      m_reporter(reporter), m_cells(*sheet.strngrd4) {
     StyleGrid();
     ConnectButtons();
-}
-
-void HistoryTab::AttachTo(gsm::PageHandlers& handlers) {
-    handlers.decodeHistoryPage = [this](const gsm::ReplyPage& page) { DecodeHistoryPage(page); };
 }
 
 void HistoryTab::ConnectButtons() {
@@ -66,11 +63,26 @@ void HistoryTab::StyleGrid() {
 }
 
 void HistoryTab::btn19Click() {
-    m_reader.Start();
+    StartRead();
 }
 
-void HistoryTab::DecodeHistoryPage(const gsm::ReplyPage& page) {
-    m_reader.DecodeHistoryPage(page.bytes.size());
+// The grid is not cleared first: each page overwrites its own rows, and the
+// gaps are closed once the last page is in.
+void HistoryTab::StartRead() {
+    m_client.ReadArea(
+        gsm::Area::History,
+        {.read = [this](int page, const gsm::Page& bytes) { DecodeHistoryPage(page, bytes); }},
+        [this](const gsm::OperationResult& result) {
+            if (result.Ok())
+                history::CompactHistoryGrid(m_cells);
+            m_reporter.Ended(result);
+        });
+}
+
+void HistoryTab::DecodeHistoryPage(int page, const gsm::Page& bytes) {
+    m_reporter.PageAnswered(gsm::OperationKind::Read, gsm::Area::History, page);
+    history::DecodePageIntoGrid(m_cells, static_cast<std::int32_t>(gsm::addr::HistoryPage(page)),
+                                bytes, bytes.size(), gsm::SystemCodePageInstance());
 }
 
 void HistoryTab::btn20Click() {
@@ -84,7 +96,7 @@ history::HistoryPeriod HistoryTab::PickedPeriod() const {
 
 void HistoryTab::FilterHistory() {
     const history::FilterOutcome outcome =
-        history::FilterHistory(m_cells, PickedPeriod(), m_link.status);
+        history::FilterHistory(m_cells, PickedPeriod(), *m_reporting.sink);
     switch (outcome.result) {
     case history::FilterResult::Filtered:
         return;
@@ -110,7 +122,7 @@ QString HistoryTab::ExportHistoryCsv() {
         // An export reports through a progress controller of its own.
         Tprogressbar_ctrl progress(*m_reporting.progressBar);
         text = gsm::JoinCsvLines(history::HistoryCsvLines(
-            m_cells, m_link.status, [&progress](std::uint16_t p) { progress.SetProgress(p); }));
+            m_cells, *m_reporting.sink, [&progress](std::uint16_t p) { progress.SetProgress(p); }));
     }
     return SaveInConfigurationFolder(m_reporting.window, *m_reporting.status, name,
                                      QByteArray::fromStdString(text));

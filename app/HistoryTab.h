@@ -3,15 +3,16 @@
 // the history grid, "Filter" narrows it to a period in order, "Export.CSV"
 // writes it out, and the hidden clear button empties it.
 
+#include "DeviceClient.h"
 #include "GridCells.h"
 #include "HistoryFilter.h"
 #include "HistoryRead.h"
-#include "Receiver.h"
 #include "Reporting.h"
 
 #include <QObject>
 #include <QString>
 
+class DeviceReporter;
 class QDateEdit;
 class QPushButton;
 class QTimeEdit;
@@ -38,18 +39,18 @@ class HistoryTab : public QObject {
     Q_OBJECT
 
 public:
-    HistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceLink& link,
-               gsm::THistoryInf& history, QObject* parent = nullptr);
-    // The receive path hands history read replies to this sheet.
-    void AttachTo(gsm::PageHandlers& handlers);
+    HistoryTab(const HistorySheet& sheet, const Reporting& reporting, gsm::DeviceClient& client,
+               DeviceReporter& reporter, QObject* parent = nullptr);
 
     void btn19Click();
     void btn20Click();
     void btn18Click();
     void btn2Click();
 
-    // For the receive path: a history page has arrived in the command object.
-    void DecodeHistoryPage(const gsm::ReplyPage& page);
+    // Reads all 500 pages into the grid, then closes the gaps.
+    void StartRead();
+    // A history page has come from the device.
+    void DecodeHistoryPage(int page, const gsm::Page& bytes);
 
     // The period the four pickers show.
     gsm::history::HistoryPeriod PickedPeriod() const;
@@ -64,7 +65,7 @@ private:
 
     HistorySheet m_sheet;
     Reporting m_reporting;
-    gsm::DeviceLink& m_link;
+    gsm::DeviceClient& m_client;
+    DeviceReporter& m_reporter;
     GridCells m_cells;
-    gsm::history::HistoryReader m_reader;
 };

@@ -1,10 +1,8 @@
 #pragma once
-// The window's side of the device link: the status bar and the serial port,
-// as the protocol code sees them.
+// The status bar as the codecs and filters write their status texts.
 
 #include "Link.h"
 
-class TComm;
 class Tstatusbar_ctrl;
 
 class StatusBarSink : public gsm::IStatusSink {
@@ -15,14 +13,4 @@ public:
 
 private:
     Tstatusbar_ctrl& m_status;
-};
-
-class CommPortWriter : public gsm::IPortWriter {
-public:
-    explicit CommPortWriter(TComm& comm) : m_comm(comm) {}
-    bool WriteData(const std::uint8_t* data, std::uint16_t count) override;
-    bool IsOpen() const override;
-
-private:
-    TComm& m_comm;
 };

@@ -28,8 +28,6 @@ bool ConfirmWarning(QWidget* parent, const QString& text);
 
 inline constexpr const char* kStopTransferQuestion =
     "A transfer to the device is in progress. Stop it and close?";
-inline constexpr const char* kDeviceDisconnected =
-    "The device was disconnected. Check the cable, open the port again and log in.";
 
 // A question with "Yes" and "No", "No" the default. True for "Yes".
 bool ConfirmStop(QWidget* parent, const QString& text);

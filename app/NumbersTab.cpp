@@ -1,8 +1,12 @@
 #include "NumbersTab.h"
 
+#include "DeviceReporter.h"
 #include "GridModel.h"
 #include "MessageBoxes.h"
 #include "NumberGrid.h"
+#include "NumberPages.h"
+#include "NumberValidation.h"
+#include "OperationTexts.h"
 #include "PeriodText.h"
 #include "StringGrid.h"
 
@@ -18,6 +22,7 @@
 #include <QTimeEdit>
 
 using namespace gsm::numbers;
+namespace addr = gsm::addr;
 
 namespace {
 
@@ -51,11 +56,11 @@ QString CellText(const gsm::IGrid& grid, int col, int row) {
 
 } // namespace
 
-NumbersTab::NumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link,
-                       gsm::TtelephoneSend& command, QObject* parent)
+NumbersTab::NumbersTab(const NumbersSheet& sheet, gsm::DeviceClient& client,
+                       DeviceReporter& reporter, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_cells(*sheet.strngrd3),
       m_pickers(sheet.dtp_startdate, sheet.dtp_starttime, sheet.dtp_enddate, sheet.dtp_endtime),
-      m_transfer(link, command, m_cells, [this](const std::string& text) { Tell(text); }) {}
+      m_client(client), m_reporter(reporter) {}
 
 void NumbersTab::FillNumberGrid() {
     InitNumberGrid(m_cells);
@@ -71,11 +76,6 @@ void NumbersTab::KeepTypingToTheNumberColumn() {
     StringGrid* grid = m_sheet.strngrd3;
     for (int c = col::kStartDate; c < grid->ColCount(); ++c)
         grid->Model().SetColumnFlags(c, Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-}
-
-void NumbersTab::AttachTo(gsm::PageHandlers& handlers) {
-    handlers.decodeNumberPage = [this](const gsm::ReplyPage&) { m_transfer.DecodeNumberPage(); };
-    handlers.numbersSaveStep = [this](const gsm::ReplyPage&) { m_transfer.SaveStep(); };
 }
 
 void NumbersTab::ConnectControls() {
@@ -107,12 +107,46 @@ void NumbersTab::ConnectControls() {
 // ---------------------------------------------------------------- buttons
 
 void NumbersTab::btn10Click() {
-    if (ConfirmRead(m_sheet.window, QString::fromUtf8(message::kReadQuestion)))
-        m_transfer.StartRead();
+    if (ConfirmRead(m_sheet.window, QString::fromUtf8(gsm::message::kReadListQuestion)))
+        StartRead();
 }
 
 void NumbersTab::btn9Click() {
-    m_transfer.StartSave();
+    StartSave();
+}
+
+void NumbersTab::StartRead() {
+    m_client.ReadArea(
+        gsm::Area::Numbers,
+        {.read =
+             [this](int page, const gsm::Page& bytes) {
+                 m_reporter.PageAnswered(gsm::OperationKind::Read, gsm::Area::Numbers, page);
+                 DecodeNumberPage(m_cells, static_cast<std::int32_t>(addr::NumberPage(page)),
+                                  bytes);
+             }},
+        [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+}
+
+bool NumbersTab::StartSave() {
+    if (const auto wrong = RowsWithoutPeriod(m_cells); !wrong.empty()) {
+        Tell(MissingPeriodMessage(wrong));
+        return false;
+    }
+    // The whole list is encoded before anything is sent, so a bad cell on
+    // the last page cannot leave the device with half a list.
+    EncodedList list = EncodeNumberList(m_cells);
+    if (!list.wrongSerials.empty()) {
+        Tell(WrongCellsMessage(list.wrongSerials));
+        return false;
+    }
+    m_client.WriteArea(gsm::Area::Numbers, gsm::NumberedPages(list.pages),
+                       {.written =
+                            [this](int page, bool) {
+                                m_reporter.PageAnswered(gsm::OperationKind::Write,
+                                                        gsm::Area::Numbers, page);
+                            }},
+                       [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+    return true;
 }
 
 void NumbersTab::btn6Click() {

@@ -4,10 +4,9 @@
 // Delete marks, and the painting that shows marks as check boxes and
 // impossible dates and times in green.
 
+#include "DeviceClient.h"
 #include "GridCells.h"
 #include "NumberPickers.h"
-#include "NumberTransfer.h"
-#include "Receiver.h"
 
 #include <QObject>
 #include <QStyle>
@@ -19,6 +18,7 @@ class QPushButton;
 class QStyleOptionViewItem;
 class QTimeEdit;
 class QWidget;
+class DeviceReporter;
 class StringGrid;
 
 // The controls of the sheet, owned by the window.
@@ -49,20 +49,23 @@ class NumbersTab : public QObject {
     Q_OBJECT
 
 public:
-    NumbersTab(const NumbersSheet& sheet, gsm::DeviceLink& link, gsm::TtelephoneSend& command,
+    NumbersTab(const NumbersSheet& sheet, gsm::DeviceClient& client, DeviceReporter& reporter,
                QObject* parent = nullptr);
 
     // Start-up: headers, serials and unset marks; the grid's painting,
     // selection and clicks, the buttons and the pickers are connected.
     void FillNumberGrid();
-    // The receive path hands read replies and accepted writes to this sheet.
-    void AttachTo(gsm::PageHandlers& handlers);
-
     void btn10Click();
     void btn9Click();
     void btn6Click();
     void btn7Click();
     void btn11Click();
+
+    // Reads all 125 pages into the grid; the user has confirmed.
+    void StartRead();
+    // Checks the list and encodes every page before the first is sent.
+    // False, after telling the user why, when nothing was sent.
+    bool StartSave();
 
     void strngrd3SelectCell(int col, int row);
     void strngrd3Click();
@@ -83,7 +86,6 @@ public:
 
     gsm::IGrid& Cells() { return m_cells; }
     NumberPickers& Pickers() { return m_pickers; }
-    gsm::numbers::NumberListTransfer& Transfer() { return m_transfer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,7 +107,8 @@ private:
     NumbersSheet m_sheet;
     GridCells m_cells;
     NumberPickers m_pickers;
-    gsm::numbers::NumberListTransfer m_transfer;
+    gsm::DeviceClient& m_client;
+    DeviceReporter& m_reporter;
     // A mouse button is down on the grid: the current cell moves with the
     // press, and the click that follows is what toggles a mark.
     bool m_mouseDown = false;

@@ -1,25 +1,38 @@
 #include "SettingsTab.h"
 
+#include "DeviceReporter.h"
 #include "MessageBoxes.h"
-#include "Receiver.h"
+#include "OperationTexts.h"
 #include "SettingsCatalogue.h"
 
 #include <QPushButton>
 
 namespace settings = gsm::settings;
 
-SettingsTab::SettingsTab(const SettingsSheet& sheet, gsm::DeviceLink& link, gsm::TBasicInf& basic,
-                         SettingsReporting reporting, const gsm::CodePage& codePage,
-                         QObject* parent)
-    : QObject(parent), m_sheet(sheet), m_reporting(std::move(reporting)),
-      m_cells(*sheet.strngrd_write), m_lists(sheet.lists), m_codec(m_cells, m_lists, codePage),
-      m_transfer(
-          link, basic, m_codec,
-          settings::TransferUi{[this](std::uint16_t percent) { m_reporting.setProgress(percent); },
-                               [this](const std::string& text) {
-                                   m_reporting.setPanelText(QString::fromStdString(text));
-                               },
-                               [this](const std::string& text) { Tell(text); }}) {
+namespace {
+
+// Progress shown as a read reaches these settings.
+struct Milestone {
+    int row;
+    quint16 percent;
+};
+constexpr Milestone kReadMilestones[] = {
+    {settings::row::kNotifyRelayOn, 40},
+    {settings::row::kApn, 50},
+    {settings::row::kGprsUser, 90},
+    {settings::row::kGprsPassword, 100},
+};
+constexpr quint16 kFirstPageStarted = 25;
+constexpr int kSaveProgressPerPage = 50;
+
+} // namespace
+
+SettingsTab::SettingsTab(const SettingsSheet& sheet, gsm::DeviceClient& client,
+                         DeviceReporter& reporter, std::function<void(const QString&)> setPanelText,
+                         const gsm::CodePage& codePage, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_client(client), m_reporter(reporter),
+      m_setPanelText(std::move(setPanelText)), m_cells(*sheet.strngrd_write), m_lists(sheet.lists),
+      m_codec(m_cells, m_lists, codePage) {
     connect(m_sheet.btn21, &QPushButton::clicked, this, &SettingsTab::btn21Click);
     connect(m_sheet.btn22, &QPushButton::clicked, this, &SettingsTab::btn22Click);
 }
@@ -30,21 +43,66 @@ void SettingsTab::FillSettingsGrid() {
         m_lists.SetItemIndex(list.row, list.startIndex);
 }
 
-void SettingsTab::AttachTo(gsm::PageHandlers& handlers) {
-    handlers.decodeSettingsPage = [this](const gsm::ReplyPage&) {
-        m_transfer.DecodeSettingsPage();
-    };
-    handlers.settingsSaveStep = [this](const gsm::ReplyPage&) { m_transfer.SaveStep(); };
-}
-
 void SettingsTab::btn21Click() {
-    if (!ConfirmRead(m_sheet.ts1, QString::fromUtf8(settings::kReadConfirmation)))
-        return;
-    m_transfer.StartRead();
+    if (ConfirmRead(m_sheet.ts1, QString::fromUtf8(gsm::message::kReadSettingsQuestion)))
+        StartRead();
 }
 
 void SettingsTab::btn22Click() {
-    m_transfer.StartSave();
+    StartSave();
+}
+
+void SettingsTab::StartRead() {
+    m_client.ReadArea(gsm::Area::Settings,
+                      {.read =
+                           [this](int page, const gsm::Page& bytes) {
+                               m_reporter.PageAnswered(gsm::OperationKind::Read,
+                                                       gsm::Area::Settings, page);
+                               ShowSettingsPage(page, bytes);
+                           }},
+                      [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+}
+
+bool SettingsTab::StartSave() {
+    std::vector<gsm::Page> pages(settings::kPageCount);
+    for (int page = 1; page <= settings::kPageCount; ++page) {
+        if (const auto error =
+                m_codec.EncodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)])) {
+            Tell(error->Message());
+            return false;
+        }
+    }
+    m_client.WriteArea(
+        gsm::Area::Settings, gsm::NumberedPages(pages),
+        {.sending =
+             [this](int page) {
+                 m_reporter.SetProgress(static_cast<quint16>(page * kSaveProgressPerPage));
+             },
+         .written =
+             [this](int page, bool) {
+                 m_reporter.PageAnswered(gsm::OperationKind::Write, gsm::Area::Settings, page);
+             }},
+        [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+    return true;
+}
+
+void SettingsTab::ShowSettingsPage(int page, const gsm::Page& bytes) {
+    if (page == 1) {
+        m_reporter.SetProgress(kFirstPageStarted);
+        m_setPanelText(QString::fromLatin1(kFirstPageText));
+    } else {
+        m_setPanelText(QString::fromLatin1(kSecondPageText));
+    }
+    m_codec.DecodeSettingsPage(page, bytes,
+                               [this](const settings::PageField& f) { ShowProgressAfter(f); });
+    if (page == settings::kPageCount)
+        m_setPanelText(QString());
+}
+
+void SettingsTab::ShowProgressAfter(const settings::PageField& f) {
+    for (const Milestone& m : kReadMilestones)
+        if (m.row == f.row)
+            m_reporter.SetProgress(m.percent);
 }
 
 void SettingsTab::Tell(const std::string& text) {

@@ -5,9 +5,12 @@
 #include "HelpPicture.h"
 #include "HistoryGrid.h"
 #include "HistoryTab.h"
+#include "LocalTime.h"
+#include "Login.h"
 #include "MessageBoxes.h"
 #include "NumberListExchange.h"
 #include "NumbersTab.h"
+#include "OperationTexts.h"
 #include "PageControl.h"
 #include "PortBox.h"
 #include "PortOpenFailure.h"
@@ -133,18 +136,16 @@ void TForm1::FormCreate() {
     pb1->setRange(0, 100);
     pb1->setValue(0);
     FillPortList();
-    RecData.Reset();
     stat1->SetPanelText(0, QStringLiteral("COM Port:"));
     statusbar_ctrl = std::make_unique<Tstatusbar_ctrl>(*stat1, *tmr2, tmr2->interval());
-    CreateDeviceLink();
-    CreateReceivePath();
+    CreateDevicePort();
+    CreateDeviceReporter();
     SelectHeaderCells();
     InitPickers();
     FillSettingsGrid();
     FillNumberGrid();
     FillHistoryGrid();
-    historyTab = new HistoryTab(HistorySheetOf(), ReportingOf(), *Link, HistoryInf, this);
-    historyTab->AttachTo(receivePath->handlers);
+    historyTab = new HistoryTab(HistorySheetOf(), ReportingOf(), Client(), *Reporter, this);
     customstringgrid_basis = new Tcustomstringgrid_basis(SettingsSheetOf(), ReportingOf());
     NumberListFiles = new NumberListExchange(NumbersSheetOf(), ReportingOf(), this);
     customstringgrid_his = new Tcustomstringgrid_his(HistorySheetOf(), ReportingOf());
@@ -203,53 +204,29 @@ void TForm1::LoadCheckBoxImages() {
     CheckedBoxImage = RenderCheckBoxImage(*style(), true);
 }
 
-void TForm1::CreateDeviceLink() {
+void TForm1::CreateDevicePort() {
     StatusSink = std::make_unique<StatusBarSink>(*statusbar_ctrl);
-    ReceiveTimer = std::make_unique<ReceiveCountdown>(*tmr1, [this] { tmr1Timer(); });
-    PortWriter = std::make_unique<CommPortWriter>(*cm1);
-    Link = std::make_unique<gsm::DeviceLink>(*PortWriter, *ReceiveTimer, *StatusSink);
+    Device = std::make_unique<DevicePort>(*cm1, *tmr1);
+    Device->SetHangUpHandler([this] { cm1RequestHangup(cm1); });
+    if (linkTrace.Active())
+        Client().Exchange().SetTrace(&linkTrace);
 }
 
-void TForm1::CreateReceivePath() {
+void TForm1::CreateDeviceReporter() {
     operationGate = std::make_unique<gsm::OperationGate>([this](bool enabled) {
         if (enabled)
             EnableDeviceOperations();
         else
             DisableDeviceOperations();
-        // A login sent while another request waits would take its reply.
+        // A login sent while another request waits would be refused.
         btn1->setEnabled(!operationGate->Outstanding());
     });
-    // A request that went out is outstanding until it is answered or given up.
-    Link->requests.SetOnWaiting([this] { operationGate->RequestSent(); });
-    if (linkTrace.Active())
-        Link->trace = &linkTrace;
-
-    const auto message = [this](const std::string& text) {
-        ShowMessage(this, QString::fromStdString(text));
-    };
-    passwordverify = std::make_unique<gsm::Tpasswordverify>(gsm::Tpasswordverify::Hooks{
-        [this] { return edt3->text().toStdString(); }, message,
-        [this](bool enabled) { operationGate->SetLoggedIn(enabled); },
-        [this](std::span<const std::uint8_t> bytes) {
-            return DeviceCodePage->Decode(
-                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        }});
-
-    receivePath = std::make_unique<gsm::ReceivePath>(
-        *Link,
-        gsm::CommandObjects{RecData, RecValidCom, BasicInf, TelephoneSend, HistoryInf,
-                            *passwordverify},
-        gsm::ReceiverUi{message,
-                        [this](const std::string& text) {
-                            ShowTitledMessage(this, QString::fromStdString(text));
-                        },
-                        [this](std::uint16_t percent) { progressbar_ctrl->SetProgress(percent); },
-                        [this] { stat1->SetPanelText(kStatusPanelText, statusbar_ctrl->Notice()); },
-                        [this](const std::string& text) {
-                            statusbar_ctrl->SetNotice(QString::fromStdString(text));
-                        },
-                        [this] { LinkLost(); }},
+    Reporter = std::make_unique<DeviceReporter>(
+        ReporterHooks{this, statusbar_ctrl.get(), progressbar_ctrl.get(),
+                      [this] { stat1->SetPanelText(kStatusPanelText, statusbar_ctrl->Notice()); },
+                      [this] { return cm1->PortOpen(); }, [this] { LinkLost(); }},
         *operationGate);
+    Client().SetObserver(Reporter.get());
     ConnectDeviceHandlers();
 }
 
@@ -257,7 +234,6 @@ void TForm1::ConnectDeviceHandlers() {
     cm1->OnReceiveData = [this](TComm* sender, const char* buffer, quint16 length) {
         cm1ReceiveData(sender, buffer, length);
     };
-    cm1->OnRequestHangup = [this](TComm* sender) { cm1RequestHangup(sender); };
     connect(btn1, &QPushButton::clicked, this, &TForm1::btn1Click);
     connect(btn23, &QPushButton::clicked, this, &TForm1::btn23Click);
     connect(btn24, &QPushButton::clicked, this, &TForm1::btn24Click);
@@ -301,20 +277,16 @@ void TForm1::InitPickers() {
 // here by the settings catalogue.
 void TForm1::FillSettingsGrid() {
     settingsTab = new SettingsTab(
-        SettingsSheetOf(), *Link, BasicInf,
-        SettingsReporting{
-            [this](quint16 percent) { progressbar_ctrl->SetProgress(percent); },
-            [this](const QString& text) { stat1->SetPanelText(kStatusPanelText, text); }},
+        SettingsSheetOf(), Client(), *Reporter,
+        [this](const QString& text) { stat1->SetPanelText(kStatusPanelText, text); },
         gsm::SystemCodePageInstance(), this);
-    settingsTab->AttachTo(receivePath->handlers);
     settingsTab->FillSettingsGrid();
 }
 
 // Headers of the number list and the "no" marks of every row are written
 // here by the number grid.
 void TForm1::FillNumberGrid() {
-    numbersTab = new NumbersTab(NumbersSheetOf(), *Link, TelephoneSend, this);
-    numbersTab->AttachTo(receivePath->handlers);
+    numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *Reporter, this);
     numbersTab->FillNumberGrid();
 }
 
@@ -352,12 +324,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::MayCloseDuringTransfer() {
-    if (!receivePath || !receivePath->Busy())
+    if (!Device || !Client().Busy())
         return true;
     if (!ConfirmStop(this, QString::fromUtf8(kStopTransferQuestion)))
         return false;
     // The answer may have come while the question was open.
-    receivePath->StopExchange(gsm::Verdict::LinkLost);
+    Client().Cancel();
     return true;
 }
 
@@ -425,51 +397,42 @@ void TForm1::btn8Click() {
         ++PortButtonClicks;
         btn8->setText(QStringLiteral("Open"));
         // A transfer cannot outlive its port: it ends here, not at a timeout.
-        receivePath->StopExchange(gsm::Verdict::LinkLost);
         cm1->ClosePort();
+        Client().LinkLost();
         ShowPortIndicator(false);
     }
 }
 
-// Every way an open can fail, raised or only recorded by the component,
-// ends with the port closed and the reason in front of the user.
+// Every way an open can fail ends with the port closed and the reason in
+// front of the user.
 bool TForm1::OpenPortOrExplain() {
-    QString failure;
-    bool opened = false;
-    try {
-        cm1->OpenPort();
-        opened = cm1->PortOpen() && cm1->PortOpenError().isEmpty();
-        if (!opened)
-            failure = cm1->PortOpenError();
-    } catch (const ECommsError& error) {
-        failure = QString::fromUtf8(error.what());
-    }
-    if (opened)
+    const PortOpening opening = OpenDevicePort(*cm1);
+    if (opening.opened)
         return true;
     ClosePortQuietly();
-    ShowMessage(
-        this, QString::fromUtf8(kPortErrorText),
-        PortOpenFailureDetails(failure, cm1->LastOpenReason(), cm1->LastOpenPermissionDenied()));
+    ShowMessage(this, QString::fromUtf8(kPortErrorText),
+                PortOpenFailureDetails(opening.failure, opening.reason, opening.permissionDenied));
     return false;
 }
 
 void TForm1::ClosePortQuietly() {
-    if (receivePath)
-        receivePath->StopExchange(gsm::Verdict::LinkLost);
     if (cm1 && cm1->PortOpen())
         cm1->ClosePort();
+    if (Device)
+        Client().LinkLost();
 }
 
 void TForm1::LinkLost() {
     // A hang-up and a failed write may both report the same loss.
     if (!cm1->PortOpen())
         return;
-    receivePath->StopExchange(gsm::Verdict::LinkLost);
+    // Closed first: the transfer that ends here sees a port that is gone.
     cm1->ClosePort();
+    Client().LinkLost();
     ShowPortClosed();
     // The device may have been swapped or reset: it must be logged in to again.
     operationGate->SetLoggedIn(false);
-    ShowMessage(this, QString::fromUtf8(kDeviceDisconnected));
+    ShowMessage(this, QString::fromUtf8(gsm::message::kDeviceDisconnected));
 }
 
 void TForm1::ShowPortClosed() {
@@ -493,8 +456,7 @@ void TForm1::ShowPortIndicator(bool open) {
 // ---------------------------------------------------------------- device exchanges
 
 void TForm1::cm1ReceiveData(TComm*, const char* buffer, quint16 bufferLength) {
-    for (quint16 i = 0; i < bufferLength; ++i)
-        receivePath->TakeByte(static_cast<std::uint8_t>(buffer[i]));
+    Device->TakeBytes(buffer, bufferLength);
 }
 
 void TForm1::cm1RequestHangup(TComm*) {
@@ -502,35 +464,50 @@ void TForm1::cm1RequestHangup(TComm*) {
 }
 
 void TForm1::SetReceiveTimeout(int ms) {
-    Link->timeoutMs = ms;
+    Client().Exchange().SetTimeoutMs(ms);
     tmr1->setInterval(ms);
 }
 
 bool TForm1::StartTrace(const QString& path, QString* failure) {
     if (!linkTrace.OpenFile(path, failure))
         return false;
-    Link->trace = &linkTrace;
+    Client().Exchange().SetTrace(&linkTrace);
     return true;
 }
 
-void TForm1::tmr1Timer() {
-    receivePath->Timeout();
-}
-
 void TForm1::btn1Click() {
-    passwordverify->StartVerify(*Link);
+    Client().LogIn([this](const gsm::OperationResult& result, const gsm::Page& firstPage) {
+        if (result.Ok()) {
+            Reporter->ShowStatus(gsm::status::kReadingBasicSetting);
+            const std::string device =
+                gsm::DevicePassword(firstPage, [this](std::span<const std::uint8_t> bytes) {
+                    return DeviceCodePage->Decode(std::string_view(
+                        reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+                });
+            // The box, unchanged: a blank typed after the password is part of it.
+            const bool match = gsm::PasswordsMatch(edt3->text().toStdString(), device);
+            Reporter->ShowMessage(match ? gsm::message::kPasswordConfirmed
+                                        : gsm::message::kPasswordError);
+            operationGate->SetLoggedIn(match);
+        }
+        Reporter->Ended(result);
+    });
 }
 
 void TForm1::btn23Click() {
-    if (ConfirmWarning(this, QStringLiteral("Warning: Thie operation will DELETE all of the "
-                                            "historical data on GSM device! ")))
-        DeleteHistoryCmd.Send(*Link);
+    if (ConfirmWarning(this, QString::fromUtf8(gsm::message::kDeleteHistoryWarning)))
+        SendCommand(gsm::SingleCommand::DeleteHistory());
 }
 
 void TForm1::btn24Click() {
-    SyncTimeCmd.Send(*Link);
+    SendCommand(gsm::SingleCommand::SetClock(gsm::LocalNow()));
 }
 
 void TForm1::btn25Click() {
-    CheckModeCmd.Send(*Link);
+    SendCommand(gsm::SingleCommand::CheckMode());
+}
+
+void TForm1::SendCommand(const gsm::SingleCommand& command) {
+    Client().SendCommand(command,
+                         [this](const gsm::OperationResult& result) { Reporter->Ended(result); });
 }

@@ -5,18 +5,16 @@
 // they are owned by the window through Qt's parent chain.
 
 #include "CodePage.h"
-#include "Commands.h"
 #include "Controllers.h"
+#include "DevicePort.h"
+#include "DeviceReporter.h"
 #include "Form1Ui.h"
-#include "Frame.h"
 #include "HistoryTab.h"
 #include "LinkAdapters.h"
 #include "LinkTrace.h"
-#include "Login.h"
 #include "NumbersTab.h"
+#include "OperationGate.h"
 #include "PortBox.h"
-#include "ReceiveCountdown.h"
-#include "Receiver.h"
 #include "Reporting.h"
 #include "SettingsSheet.h"
 
@@ -72,15 +70,6 @@ public:
     QPixmap UncheckedBoxImage;
     QPixmap CheckedBoxImage;
 
-    gsm::TRecData RecData;
-    gsm::TRecValidCom RecValidCom;
-    gsm::TtelephoneSend TelephoneSend;
-    gsm::THistoryInf HistoryInf;
-    gsm::TBasicInf BasicInf;
-    gsm::Tsingalcmd CheckModeCmd{gsm::cmd::kCheckMode};
-    gsm::Tsingalcmd DeleteHistoryCmd{gsm::cmd::kDeleteHistory};
-    gsm::Tsynchronizationtime_sc SyncTimeCmd{gsm::cmd::kSetClock};
-
     std::unique_ptr<Trecognitionserial> recognitionserial;
     std::future<QList<PortEntry>> firstPortList;
     // The last port, the window's place and the dialogs' folders, between runs.
@@ -88,23 +77,21 @@ public:
     std::unique_ptr<Tprogressbar_ctrl> progressbar_ctrl;
     std::unique_ptr<Tstatusbar_ctrl> statusbar_ctrl;
 
-    // The device link as the protocol code uses it.
+    // The status text as the codecs write it.
     std::unique_ptr<StatusBarSink> StatusSink;
-    std::unique_ptr<ReceiveCountdown> ReceiveTimer;
-    std::unique_ptr<CommPortWriter> PortWriter;
-    std::unique_ptr<gsm::DeviceLink> Link;
     // The frame trace; fed only while it writes somewhere.
     LinkTrace linkTrace;
 
     // Locks the device operations until a login succeeds and while a request
     // is outstanding.
     std::unique_ptr<gsm::OperationGate> operationGate;
-    std::unique_ptr<gsm::Tpasswordverify> passwordverify;
     // The code page of the device's texts; the password reply is read in it.
     const gsm::CodePage* DeviceCodePage = &gsm::SystemCodePageInstance();
-    // Turns received bytes into frames and hands each reply to its handler;
-    // the settings, number list and history code attach their page handlers.
-    std::unique_ptr<gsm::ReceivePath> receivePath;
+    // The device on cm1, with the receive countdown on tmr1.
+    std::unique_ptr<DevicePort> Device;
+    // What the window shows of every device operation.
+    std::unique_ptr<DeviceReporter> Reporter;
+    gsm::DeviceClient& Client() { return Device->Client(); }
     // The history sheet's read, filter and export; owned through the parent chain.
     HistoryTab* historyTab = nullptr;
     // The settings sheet's editing rules, and its read and save; owned through the parent chain.
@@ -147,7 +134,6 @@ public:
 
     void cm1ReceiveData(TComm* sender, const char* buffer, quint16 bufferLength);
     void cm1RequestHangup(TComm* sender);
-    void tmr1Timer();
     void btn1Click();
     void btn23Click();
     void btn24Click();
@@ -182,8 +168,8 @@ private:
     void InstallSettingsGridHook();
     void CentreOnScreen();
     void LoadCheckBoxImages();
-    void CreateDeviceLink();
-    void CreateReceivePath();
+    void CreateDevicePort();
+    void CreateDeviceReporter();
     void ConnectDeviceHandlers();
     void FillPortList();
     void RefreshPortList();
@@ -194,6 +180,7 @@ private:
     void FillNumberGrid();
     void FillHistoryGrid();
 
+    void SendCommand(const gsm::SingleCommand& command);
     bool OpenPortOrExplain();
     void ClosePortQuietly();
     // The port went away underneath: closed, shown closed, logged out, told once.

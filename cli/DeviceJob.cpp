@@ -2,6 +2,7 @@
 
 #include "BackupFile.h"
 #include "DeviceFiles.h"
+#include "LocalTime.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -178,7 +179,7 @@ void DeviceJob::PlanWrite(Area area, const Pages& pages) {
     Then([this, area, &pages] {
         m_writing = area;
         m_reporter.Phase(m_port, QStringLiteral("writing %1").arg(AreaText(area)));
-        m_session.WriteArea(area, pages, [this, area, &pages] {
+        m_session.WriteArea(area, NumberedPages(pages), [this, area, &pages] {
             m_writing.reset();
             m_result.pages += static_cast<int>(pages.size());
             // The table names the SIM number the device holds now.
@@ -211,10 +212,10 @@ void DeviceJob::PlanCommand() {
     Then([this] {
         if (m_plan.operation == Operation::ClockSync) {
             m_reporter.Phase(m_port, QStringLiteral("setting the clock"));
-            m_session.SyncClock([this] { Next(); });
+            m_session.SendCommand(SingleCommand::SetClock(LocalNow()), [this] { Next(); });
         } else {
             m_reporter.Phase(m_port, QStringLiteral("deleting the history"));
-            m_session.SendCommand(cmd::kDeleteHistory, [this] { Next(); });
+            m_session.SendCommand(SingleCommand::DeleteHistory(), [this] { Next(); });
         }
     });
 }

@@ -2,50 +2,6 @@
 
 namespace gsm::cli {
 
-const char* AreaName(Area area) {
-    switch (area) {
-    case Area::Settings:
-        return "settings";
-    case Area::Numbers:
-        return "numbers";
-    case Area::History:
-        return "history";
-    }
-    return "";
-}
-
-std::uint16_t PageCount(Area area) {
-    switch (area) {
-    case Area::Settings:
-        return addr::kSettingsPages;
-    case Area::Numbers:
-        return addr::kNumberPages;
-    case Area::History:
-        return addr::kHistoryPages;
-    }
-    return 0;
-}
-
-std::uint32_t PageAddress(Area area, int page) {
-    switch (area) {
-    case Area::Settings:
-        return addr::SettingsPage(page);
-    case Area::Numbers:
-        return addr::NumberPage(page);
-    case Area::History:
-        return addr::HistoryPage(page);
-    }
-    return 0;
-}
-
-int PageAt(Area area, std::uint32_t address) {
-    const std::uint32_t base = PageAddress(area, 1);
-    if (address < base || (address - base) % addr::kPageSize != 0)
-        return 0;
-    const auto page = static_cast<int>((address - base) / addr::kPageSize) + 1;
-    return page <= PageCount(area) ? page : 0;
-}
-
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (std::size_t i = 0; i < size; ++i) {

@@ -1,8 +1,8 @@
 #pragma once
-// The device memory as the command-line tool moves it: whole pages of the
-// settings, number and history areas, counted from 1.
+// The device memory as the command-line tool moves it: whole areas of pages,
+// and their text forms in backup files.
 
-#include "Frame.h"
+#include "Area.h"
 
 #include <array>
 #include <cstdint>
@@ -12,19 +12,9 @@
 
 namespace gsm::cli {
 
-using Page = std::array<std::uint8_t, addr::kPageSize>;
+using gsm::Area;
+using gsm::Page;
 using Pages = std::vector<Page>;
-
-enum class Area { Settings, Numbers, History };
-
-inline constexpr std::array<Area, 3> kAreas = {Area::Settings, Area::Numbers, Area::History};
-
-// "settings", "numbers", "history": the area's name in files and messages.
-const char* AreaName(Area area);
-std::uint16_t PageCount(Area area);
-std::uint32_t PageAddress(Area area, int page);
-// The page an address of `area` names; 0 when it names none.
-int PageAt(Area area, std::uint32_t address);
 
 // Some areas of one device, each complete.
 using AreaPages = std::map<Area, Pages>;

@@ -1,17 +1,11 @@
 #pragma once
-// One device on one serial port, driven by the same receive path, request
-// book and command objects as the window: log in, read and write whole areas
-// page by page, send a single command. Everything runs on the event loop;
-// each call ends in its `done` callback or in the session's failure handler,
+// One device on one serial port, through the device client both programs
+// share: log in, read whole areas, write pages, send a single command. Each
+// call ends in its `done` callback or in the session's failure handler,
 // never both, and after a failure nothing more is sent.
 
-#include "Commands.h"
 #include "DevicePages.h"
-#include "Frame.h"
-#include "Link.h"
-#include "Login.h"
-#include "ReceiveCountdown.h"
-#include "Receiver.h"
+#include "DevicePort.h"
 #include "TComm.h"
 
 #include <QObject>
@@ -19,7 +13,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,11 +24,10 @@ public:
     using Done = std::function<void()>;
     using PagesDone = std::function<void(Pages)>;
     using Failed = std::function<void(const QString& why)>;
-    // After each page handled: pages done of the whole area.
+    // After each page handled: pages done of the whole operation.
     using PageProgress = std::function<void(int done, int total)>;
 
     explicit DeviceSession(QString port, QObject* parent = nullptr);
-    ~DeviceSession() override;
 
     QString Port() const { return m_port; }
     void SetFailureHandler(Failed failed) { m_failed = std::move(failed); }
@@ -49,69 +41,35 @@ public:
     const Page& FirstSettingsPage() const { return m_firstSettingsPage; }
 
     void ReadArea(Area area, PagesDone done);
-    // Writes pages 1 to pages.size() of `area`, each after the device
-    // acknowledged the one before.
-    void WriteArea(Area area, Pages pages, Done done);
-    // A single command answered with a status byte: delete history, check mode.
-    void SendCommand(std::uint8_t command, Done done);
-    void SyncClock(Done done);
+    // Writes the pages in order, each after the device acknowledged the one before.
+    void WriteArea(Area area, std::vector<PageWrite> pages, Done done);
+    void SendCommand(const SingleCommand& command, Done done);
 
     // Ends whatever is under way without telling the failure handler; a
     // reply still on its way is dropped as late. Nothing more is sent.
     void Abort();
 
     // Pages the device acknowledged in the last write, in order.
-    const std::vector<int>& Acknowledged() const { return m_acknowledged; }
-    // The page whose write was sent but not acknowledged when the last write failed.
-    std::optional<int> Unanswered() const { return m_unanswered; }
+    const std::vector<int>& Acknowledged() const { return m_last.pagesDone; }
+    // The page whose exchange was under way when the last operation failed.
+    std::optional<int> Unanswered() const;
 
 private:
-    class PortWriter;
-    class NoStatus;
-    enum class Job { None, Login, Read, Write, Command };
-
-    Tsend_rec_command& Transfer(Area area);
-    void AttachHandlers();
-    PageRequest ReadRequest(Area area);
-    PageRequest WriteRequest(Area area);
-    TransferDone ReadDone();
-    TransferDone WriteDone();
-    void PageRead(Area area);
-    void PageWritten(Area area);
-    void Reply(const std::string& text);
+    // The result of every operation passes here first.
+    bool Succeeded(const OperationResult& result);
     void Fail(const QString& why);
-    // Runs `next` from the event loop, after the receive path has finished
-    // with the frame that ended the job.
+    // Runs `next` from the event loop, after the client has finished with
+    // the frame that ended the operation.
     void Finish(std::function<void()> next);
 
     QString m_port;
     TComm m_comm;
     QTimer m_timer;
-    std::unique_ptr<PortWriter> m_writer;
-    std::unique_ptr<ReceiveCountdown> m_receiveTimer;
-    std::unique_ptr<NoStatus> m_status;
-    DeviceLink m_link;
-    TRecData m_rec;
-    TRecValidCom m_valid;
-    TBasicInf m_basic;
-    TtelephoneSend m_numbers;
-    THistoryInf m_history;
-    Tpasswordverify m_login;
-    OperationGate m_gate;
-    ReceivePath m_path;
-    std::unique_ptr<Tsingalcmd> m_command;
-
+    DevicePort m_device;
     Failed m_failed;
     PageProgress m_progress;
-    Job m_job = Job::None;
-    Area m_area = Area::Settings;
-    std::string m_password;
     Page m_firstSettingsPage{};
-    Pages m_pages;
-    Done m_done;
-    PagesDone m_pagesDone;
-    std::vector<int> m_acknowledged;
-    std::optional<int> m_unanswered;
+    OperationResult m_last;
     bool m_failedOnce = false;
 };
 

@@ -71,26 +71,4 @@ void CompactHistoryGrid(IGrid& grid) {
     }
 }
 
-void HistoryReader::Start() {
-    StartTransfer(
-        m_inf, addr::kHistoryPages, [this](std::uint16_t page) { RequestHistoryPage(page); },
-        [this] { CompactHistoryGrid(m_grid); });
-}
-
-void HistoryReader::RequestHistoryPage(std::uint16_t page) {
-    SendRequest(m_link, cmd::kReadPage, addr::HistoryPage(page), {}, status::kReadHistory);
-}
-
-void HistoryReader::DecodeHistoryPage(std::size_t payloadLength) {
-    // An unplaceable reply is skipped, but the read still moves on one page.
-    DecodePageIntoGrid(m_grid, m_inf.Address, m_inf.Data, payloadLength, m_codePage);
-    SendNextPage();
-}
-
-void HistoryReader::SendNextPage() {
-    gsm::SendNextPage(
-        m_inf, [this](std::uint16_t page) { RequestHistoryPage(page); },
-        [this] { CompactHistoryGrid(m_grid); });
-}
-
 } // namespace gsm::history

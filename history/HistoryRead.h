@@ -1,9 +1,8 @@
 #pragma once
-// Reading the device's event log: 500 pages of two records, one request at a
-// time, each reply decoded into the rows its address names, then the gaps
-// closed.
+// Reading the device's event log: 500 pages of two records, each page
+// decoded into the rows its address names, then the gaps closed.
 
-#include "Commands.h"
+#include "Frame.h"
 #include "HistoryGrid.h"
 
 #include <cstddef>
@@ -36,25 +35,5 @@ bool KeptByCompaction(const RowTexts& row);
 
 // Moves the surviving rows up, in their order, and empties the rest.
 void CompactHistoryGrid(IGrid& grid);
-
-class HistoryReader {
-public:
-    HistoryReader(THistoryInf& inf, DeviceLink& link, IGrid& grid, const CodePage& codePage)
-        : m_inf(inf), m_link(link), m_grid(grid), m_codePage(codePage) {}
-
-    // Starts at page 1 without clearing the grid; a read in progress is abandoned.
-    void Start();
-    void RequestHistoryPage(std::uint16_t page);
-    // The reply's page is in Data and its address in Address of the command
-    // object; `payloadLength` is what the reply's length field said.
-    void DecodeHistoryPage(std::size_t payloadLength);
-    void SendNextPage();
-
-private:
-    THistoryInf& m_inf;
-    DeviceLink& m_link;
-    IGrid& m_grid;
-    const CodePage& m_codePage;
-};
 
 } // namespace gsm::history

@@ -14,6 +14,8 @@ std::string VerdictText(Verdict verdict) {
         return "not sent: port closed";
     case Verdict::NotSentWriteFailed:
         return "not sent: write failed";
+    case Verdict::NotSentBusy:
+        return "not sent: a request waits for its reply";
     case Verdict::Dispatched:
         return "dispatched";
     case Verdict::DroppedLateReply:
@@ -32,6 +34,8 @@ std::string VerdictText(Verdict verdict) {
         return "timeout";
     case Verdict::LinkLost:
         return "link lost";
+    case Verdict::Cancelled:
+        return "cancelled";
     }
     return "unknown";
 }
@@ -88,46 +92,6 @@ TraceEvent MakeTraceEvent(TraceEvent::Direction direction, std::span<const std::
     }
     event.hex = TraceHex(frame);
     return event;
-}
-
-void RequestBook::Sent(LinkRequest request) {
-    const bool wasWaiting = Waiting();
-    if (wasWaiting)
-        Remember(*m_pending);
-    m_pending = request;
-    ++m_serial;
-    if (!wasWaiting && m_onWaiting)
-        m_onWaiting();
-}
-
-void RequestBook::Answered() {
-    m_pending.reset();
-}
-
-void RequestBook::GiveUp() {
-    if (m_pending)
-        Remember(*m_pending);
-    m_pending.reset();
-}
-
-void RequestBook::Remember(const LinkRequest& request) {
-    m_abandoned.push_back(request);
-    if (m_abandoned.size() > kRemembered)
-        m_abandoned.pop_front();
-}
-
-RequestBook::Match RequestBook::Classify(std::uint8_t command, std::uint32_t address) {
-    const LinkRequest reply{command, address};
-    if (m_pending && *m_pending == reply)
-        return Match::Answers;
-    const auto late = std::find(m_abandoned.begin(), m_abandoned.end(), reply);
-    if (late != m_abandoned.end()) {
-        m_abandoned.erase(late);
-        return Match::Late;
-    }
-    if (m_pending && m_pending->command == command)
-        return Match::WrongAddress;
-    return Match::Unasked;
 }
 
 } // namespace gsm

@@ -61,16 +61,6 @@ constexpr std::uint32_t HistoryPage(int p) {
     return kHistoryBase + (p - 1) * kPageSize;
 }
 
-enum class Area { Settings, Numbers, History };
-
-// Replies are routed by their address compared as a signed 32-bit number.
-constexpr Area Classify(std::int32_t address) {
-    if (address < static_cast<std::int32_t>(kNumbersBase))
-        return Area::Settings;
-    if (address < static_cast<std::int32_t>(kHistoryBase))
-        return Area::Numbers;
-    return Area::History;
-}
 } // namespace addr
 
 // Big-endian field access within a byte buffer.

@@ -1,12 +1,10 @@
 #pragma once
-// The few things a request needs from its surroundings: a port to write the
-// frame to, the receive-timeout timer and the status text. The window supplies
-// real ones; tests supply fakes, so whole transfers run without a window.
-
-#include "Exchange.h"
+// The few things the device link needs from its surroundings: a port to
+// write frames to, the receive-timeout timer and a status text. The shells
+// supply real ones; tests supply fakes, so whole operations run without a
+// window or a device.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace gsm {
@@ -43,31 +41,5 @@ public:
 };
 
 inline constexpr int kReceiveTimeoutMs = 3000;
-
-struct DeviceLink {
-    DeviceLink(IPortWriter& portWriter, IReceiveTimer& receiveTimer, IStatusSink& statusSink)
-        : port(portWriter), timer(receiveTimer), status(statusSink) {}
-    DeviceLink(const DeviceLink&) = delete;
-    DeviceLink& operator=(const DeviceLink&) = delete;
-
-    IPortWriter& port;
-    IReceiveTimer& timer;
-    IStatusSink& status;
-    // The request waiting for its reply and the ones given up on.
-    RequestBook requests{};
-    // How long a request waits for the first byte of its reply, and for each
-    // following byte.
-    int timeoutMs = kReceiveTimeoutMs;
-    // Every frame sent or received, when a trace was asked for.
-    ILinkTrace* trace = nullptr;
-    // A request that could not be handed to the port; the receive path ends
-    // the exchange it belonged to and tells the user.
-    std::function<void(const LinkRequest&, Verdict)> onNotSent;
-
-    void Trace(const TraceEvent& event) {
-        if (trace)
-            trace->Record(event);
-    }
-};
 
 } // namespace gsm

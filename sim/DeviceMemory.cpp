@@ -15,15 +15,15 @@ Page Filled(std::uint8_t value) {
 }
 
 struct AreaSpan {
-    addr::Area area;
+    Area area;
     std::uint32_t base;
     int pages;
 };
 
 constexpr std::array<AreaSpan, 3> kAreas{{
-    {addr::Area::Settings, addr::kSettingsBase, addr::kSettingsPages},
-    {addr::Area::Numbers, addr::kNumbersBase, addr::kNumberPages},
-    {addr::Area::History, addr::kHistoryBase, addr::kHistoryPages},
+    {Area::Settings, addr::kSettingsBase, addr::kSettingsPages},
+    {Area::Numbers, addr::kNumbersBase, addr::kNumberPages},
+    {Area::History, addr::kHistoryBase, addr::kHistoryPages},
 }};
 
 void CheckSlot(int slot, int slotCount) {
@@ -55,11 +55,11 @@ template <typename Memory> auto* DeviceMemory::Find(Memory& memory, std::uint32_
     if (!where)
         return PagePtr{nullptr};
     switch (where->area) {
-    case addr::Area::Settings:
+    case Area::Settings:
         return &memory.SettingsPage(where->page);
-    case addr::Area::Numbers:
+    case Area::Numbers:
         return &memory.NumberPage(where->page);
-    case addr::Area::History:
+    case Area::History:
         return &memory.HistoryPage(where->page);
     }
     return PagePtr{nullptr};

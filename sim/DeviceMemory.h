@@ -2,6 +2,7 @@
 // The device's memory: 2 settings pages, 125 number pages and 500 history
 // pages of 256 bytes, addressed by the byte address of a page.
 
+#include "Area.h"
 #include "Frame.h"
 
 #include <array>
@@ -27,7 +28,7 @@ inline constexpr std::uint8_t kUnsetSettingsByte = 0xFF;
 
 // Which page of which area an address names; page numbers are 1-based.
 struct PageLocation {
-    addr::Area area;
+    Area area;
     int page;
 };
 

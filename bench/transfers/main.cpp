@@ -286,7 +286,11 @@ std::optional<RunResult> RunOnce(const QString& simProgram, Transfer transfer, b
         read->click();
         doneNs = RunUntil(
             clock,
-            [&] { return form.HistoryInf.NextPage == kHistoryPages + 1 && !ui.tmr1->isActive(); },
+            [&] {
+                const auto& last = form.Reporter->LastResult();
+                return last && last->kind == gsm::OperationKind::Read &&
+                       last->area == gsm::Area::History && last->Ok() && !ui.tmr1->isActive();
+            },
             kGiveUpMs);
         if (doneNs) {
             // The last page is in and the grid compacted; its repaint is

@@ -109,21 +109,21 @@ TEST_F(DeviceExchange, PasswordWithATrailingBlankIsRefusedAndLocksAgain) {
 TEST_F(DeviceExchange, SilentDeviceTimesOutAndTheNextLoginWorks) {
     Start({"--fault", "no-reply@1"});
     EXPECT_EQ(session->LogIn(), "Receive timeout");
-    EXPECT_FALSE(form->passwordverify->Verifying);
+    EXPECT_FALSE(form->Client().Busy());
     EXPECT_EQ(session->LogIn(), "Password confirmed!");
 }
 
 TEST_F(DeviceExchange, ReplyCutPartWayTimesOutAndTheNextRequestWorks) {
     Start({"--fault", "cut@1:40"});
     EXPECT_EQ(session->LogIn(), "Receive timeout");
-    EXPECT_EQ(form->RecData.InFrame, 0);
+    EXPECT_EQ(form->Client().Exchange().State(), gsm::ExchangeState::Idle);
     EXPECT_EQ(session->LogIn(), "Password confirmed!");
 }
 
 TEST_F(DeviceExchange, CorruptLoginReplyShowsInvalidDataAndDoesNotCaptureTheNextRead) {
     Start({"--fault", "corrupt@1"});
     EXPECT_EQ(session->LogIn(), "Invalid data");
-    EXPECT_FALSE(form->passwordverify->Verifying);
+    EXPECT_FALSE(form->Client().Busy());
     EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(form->Ui().stat1->PanelText(kStatusPanelText), "Invalid data");
     EXPECT_EQ(session->LogIn(), "Password confirmed!");
@@ -151,9 +151,9 @@ TEST_F(DeviceExchange, CancelInTheWarningSendsNothing) {
     Start();
     ASSERT_EQ(session->LogIn(), "Password confirmed!");
     const std::size_t before = sim->Requests().size();
-    const auto sent = form->Link->requests.Serial();
+    const auto sent = form->Client().Exchange().RequestsSent();
     DeleteHistory(ModalAnswer::Cancel());
-    EXPECT_EQ(form->Link->requests.Serial(), sent);
+    EXPECT_EQ(form->Client().Exchange().RequestsSent(), sent);
     EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), before);
     EXPECT_EQ(RequestsWith(kDeleteRequest), 0);

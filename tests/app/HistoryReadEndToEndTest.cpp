@@ -80,6 +80,12 @@ protected:
     QString Cell(int col, int row) const { return form->Ui().strngrd4->Cells(col, row); }
     QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
     bool Settled() const { return !form->Ui().tmr1->isActive() && form->Ui().btn19->isEnabled(); }
+    // The last history read has ended this way.
+    bool ReadEnded(gsm::Outcome outcome) const {
+        const auto& last = form->Reporter->LastResult();
+        return last && last->kind == gsm::OperationKind::Read && last->area == gsm::Area::History &&
+               last->outcome == outcome;
+    }
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
@@ -93,8 +99,7 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     ASSERT_EQ(kept.size(), 898u) << "busy scenario: 900 records, one unnumbered, one in 2080";
 
     form->Ui().btn19->click();
-    ASSERT_TRUE(
-        WaitFor([&] { return form->HistoryInf.NextPage == 501 && Settled(); }, kReadTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return ReadEnded(gsm::Outcome::Ok) && Settled(); }, kReadTimeoutMs));
 
     // What the status panel shows, not only what was written to it, once
     // the window has taken it with the next frame.
@@ -155,7 +160,7 @@ TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadAndSaysWhere) {
     EXPECT_EQ(answers.SeenBoxes().back().text, "Invalid data");
     ASSERT_TRUE(WaitFor([&] { return Settled(); }, kReadTimeoutMs));
     EXPECT_EQ(HistoryRequests().size(), 250u);
-    EXPECT_EQ(form->HistoryInf.NextPage, 0);
+    EXPECT_TRUE(ReadEnded(gsm::Outcome::InvalidData));
     // The half-filled grid says so until the next read.
     EXPECT_EQ(form->statusbar_ctrl->Notice(), "Read stopped at page 250 of 500");
     form->tmr2Timer();

@@ -54,6 +54,11 @@ protected:
         form->Ui().dtp4->setTime(endTime);
     }
     QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
+    // The address of the request that waits for its reply; 0 for none.
+    std::uint32_t WaitingFor() const {
+        const auto pending = form->Client().Exchange().Pending();
+        return pending ? pending->address : 0;
+    }
     // Clicks and answers the one box the click shows.
     ModalAnswer::Seen ClickAnsweringOneBox(QPushButton* button) {
         answers.Queue(ModalAnswer::Ok());
@@ -237,7 +242,7 @@ TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     form->Ui().btn8->click();
     ASSERT_EQ(form->Ui().btn8->text(), "Close");
     form->Ui().btn19->click();
-    EXPECT_EQ(form->HistoryInf.NextPage, 2);
+    EXPECT_EQ(WaitingFor(), gsm::addr::HistoryPage(1));
     // Reply to page 1: record 1 numbered 5, record 2 empty.
     gsm::TDataPackage reply;
     std::array<std::uint8_t, 256> page{};
@@ -260,7 +265,7 @@ TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     EXPECT_EQ(Grid().Cells(2, 1), "2015-03-07");
     EXPECT_EQ(Grid().Cells(4, 1), "SMS");
     EXPECT_EQ(Grid().Cells(5, 1), "Arm");
-    EXPECT_EQ(form->HistoryInf.NextPage, 3);
+    EXPECT_EQ(WaitingFor(), gsm::addr::HistoryPage(2));
     EXPECT_EQ(StatusText(), "Reading historical data");
     form->Ui().tmr1->stop();
 }

@@ -1,13 +1,16 @@
-// The window's status bar and port as the protocol code sees them.
+// The window's status bar as the codecs see it, and the device on a closed port.
 
 #include "QtTestApp.h"
 
 #include "Controllers.h"
+#include "DevicePort.h"
 #include "LinkAdapters.h"
 #include "StatusBar.h"
 #include "TComm.h"
 
 #include <QTimer>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -23,11 +26,15 @@ TEST(StatusSink, ShowsUtf8TextsInTheStatusPanel) {
     EXPECT_TRUE(clear.isActive());
 }
 
-TEST(PortWriter, RefusesWhileThePortIsClosed) {
+TEST(DevicePortOnAClosedComponent, SendsNothingAndSaysToOpenThePort) {
     TComm comm;
-    CommPortWriter writer(comm);
-    const std::uint8_t frame[] = {0x23, 0x04, 0, 0, 0, 0, 0, 0, 0x04};
-    EXPECT_FALSE(writer.WriteData(frame, sizeof frame));
+    QTimer timer;
+    DevicePort device(comm, timer);
+    std::optional<gsm::Outcome> outcome;
+    device.Client().SendCommand(gsm::SingleCommand::CheckMode(),
+                                [&](const gsm::OperationResult& r) { outcome = r.outcome; });
+    EXPECT_EQ(outcome, gsm::Outcome::NotSent);
+    EXPECT_FALSE(timer.isActive());
 }
 
 } // namespace

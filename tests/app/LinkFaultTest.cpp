@@ -70,7 +70,7 @@ public:
         return true;
     }
     bool Settled() const {
-        return !form->receivePath->Busy() && !form->Ui().tmr1->isActive() &&
+        return !form->Client().Busy() && !form->Ui().tmr1->isActive() &&
                !form->operationGate->Outstanding();
     }
     int RequestsInArea(quint32 from, quint32 to) const {
@@ -238,14 +238,14 @@ TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
     StringGrid& grid = *form->Ui().strngrd_write;
     grid.SetCells(1, 1, "1111");
     grid.SetCells(1, 5, "edited, not saved");
-    form->RecValidCom.Length = 0;
+    const std::uint32_t framesBefore = form->Client().Exchange().FramesTaken();
     // The second login times out; its reply comes while the box is open,
     // which is closed only once that reply has been taken off the line.
     QString boxText;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || form->RecValidCom.Length != 256)
+        if (!box || form->Client().Exchange().FramesTaken() == framesBefore)
             return;
         boxText = box->text();
         poll.stop();
@@ -257,7 +257,6 @@ TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
     EXPECT_EQ(boxText, "Receive timeout");
     EXPECT_EQ(grid.Cells(1, 1), "1111");
     EXPECT_EQ(grid.Cells(1, 5), "edited, not saved");
-    EXPECT_FALSE(form->passwordverify->Verifying);
     EXPECT_TRUE(Settled());
     EXPECT_EQ(sim->Requests().size(), 2u) << "nothing was asked behind the box";
 }
@@ -271,7 +270,6 @@ TEST_F(LateReply, NumberPageReplyDuringAHistoryReadChangesNothing) {
     EXPECT_EQ(RequestsInArea(0x1000, 0x10000), 60) << "the number read never resumed";
     EXPECT_EQ(RequestsInArea(0x10000, 0x30000), 500);
     EXPECT_EQ(form->Ui().strngrd3->Cells(1, 473), row473);
-    EXPECT_EQ(form->TelephoneSend.NextPage, 0);
 }
 
 TEST_F(LateReply, ReplyNamingTheWrongPageEndsTheReadWithoutSuccess) {
@@ -294,7 +292,7 @@ TEST(IdleLine, LoneStartByteArmsNothing) {
     ASSERT_EQ(form.Ui().btn8->text(), "Close");
     form.operationGate->SetLoggedIn(true);
     ASSERT_TRUE(device.Send(QByteArray(1, '\x23')));
-    ASSERT_TRUE(WaitFor([&] { return form.RecData.InFrame == 1; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return form.Client().Exchange().CollectingFrame(); }, 5000));
     EXPECT_FALSE(form.Ui().tmr1->isActive()) << "no request waits, so no timeout can fire";
     EXPECT_TRUE(form.Ui().btn21->isEnabled());
     EXPECT_TRUE(answers.SeenBoxes().empty());
@@ -310,7 +308,7 @@ TEST(ClosedPort, LoginSaysToOpenThePortAndSendsNothing) {
     EXPECT_EQ(answers.SeenBoxes()[0].text,
               "The COM port is not open. Open it first, then try again.");
     EXPECT_FALSE(form.Ui().tmr1->isActive());
-    EXPECT_FALSE(form.passwordverify->Verifying);
+    EXPECT_FALSE(form.Client().Busy());
     EXPECT_TRUE(form.Ui().btn1->isEnabled());
 }
 
@@ -330,7 +328,8 @@ TEST_F(LostLink, HangUpMidReadClosesThePortAndTellsTheUser) {
     EXPECT_TRUE(form->Ui().img1->isVisible());
     EXPECT_FALSE(form->Ui().img2->isVisible());
     EXPECT_TRUE(AllDeviceOperations(false));
-    EXPECT_EQ(form->HistoryInf.NextPage, 0);
+    ASSERT_TRUE(form->Reporter->LastResult());
+    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::LinkLost);
     EXPECT_TRUE(form->statusbar_ctrl->Notice().startsWith("Read stopped at page "));
     EXPECT_EQ(answers.SeenBoxes().size(), 2u) << "one message, no timeout after it";
 }
@@ -355,8 +354,9 @@ TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->Ui().cm1->PortOpen());
-    EXPECT_FALSE(form->receivePath->Busy());
-    EXPECT_EQ(form->TelephoneSend.NextPage, 0);
+    EXPECT_FALSE(form->Client().Busy());
+    ASSERT_TRUE(form->Reporter->LastResult());
+    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::Cancelled);
 }
 
 // ------------------------------------------------------------------ every byte, trace

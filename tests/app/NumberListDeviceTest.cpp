@@ -214,8 +214,9 @@ TEST_F(NumberListDevice, RefusedPageEndsTheSave) {
     Start({"--fault", "refuse@5"});
     EXPECT_EQ(Save(), "Number list data error");
     // The refusal ended the save before the box: nothing waits, nothing follows.
-    EXPECT_FALSE(form->receivePath->Busy());
-    EXPECT_EQ(form->TelephoneSend.NextPage, 0);
+    EXPECT_FALSE(form->Client().Busy());
+    ASSERT_TRUE(form->Reporter->LastResult());
+    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::Refused);
     EXPECT_EQ(WritesSent(), 4);
     EXPECT_FALSE(form->Ui().tmr1->isActive());
 }
@@ -232,7 +233,7 @@ TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsS
     }
     const QString text = Save();
     EXPECT_TRUE(text.endsWith("Total:1\rWrong serial number:900")) << text.toStdString();
-    EXPECT_FALSE(form->receivePath->Busy());
+    EXPECT_FALSE(form->Client().Busy());
     EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(WritesSent(), 0);
 }

@@ -367,7 +367,7 @@ TEST_F(NumbersTab, DecliningTheReadSendsNothing) {
     EXPECT_EQ(box.icon, QMessageBox::Question);
     EXPECT_EQ(box.buttons, (QStringList{"OK(&Y)", "Cancel(&N)"}));
     EXPECT_FALSE(form->Ui().tmr1->isActive());
-    EXPECT_EQ(form->TelephoneSend.NextPage, 0);
+    EXPECT_EQ(form->Client().Exchange().RequestsSent(), 0u);
 }
 
 } // namespace

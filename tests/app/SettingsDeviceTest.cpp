@@ -141,12 +141,12 @@ TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
 TEST_F(SettingsDevice, CancelledReadSendsNothing) {
     Start({"--scenario", "busy"});
     const std::size_t requests = sim->Requests().size();
-    const auto sent = form->Link->requests.Serial();
+    const auto sent = form->Client().Exchange().RequestsSent();
     const QStringList boxes =
         ClickAndAnswer(form->Ui().btn21, {ModalAnswer::Caption("Cancel(&N)")});
     ASSERT_EQ(boxes.size(), 1);
     // Every request goes out through the send step, which counts it.
-    EXPECT_EQ(form->Link->requests.Serial(), sent);
+    EXPECT_EQ(form->Client().Exchange().RequestsSent(), sent);
     EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_EQ(Cell(row::kSimNumber), "");
@@ -197,7 +197,7 @@ TEST_F(SettingsDevice, InvalidPortIsRefusedBeforeAnyFrame) {
     const QStringList boxes = ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()});
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].contains("19.Server Port(0-65535)"));
-    EXPECT_FALSE(form->receivePath->Busy());
+    EXPECT_FALSE(form->Client().Busy());
     EXPECT_FALSE(form->Ui().tmr1->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_TRUE(form->Ui().btn22->isEnabled());

@@ -1,6 +1,5 @@
 #pragma once
-// Hand-built history records and pages, and stand-ins for the port, the
-// receive timer and the status bar.
+// Hand-built history records and pages, and a stand-in for the status bar.
 
 #include "Frame.h"
 #include "HistoryGrid.h"
@@ -71,36 +70,11 @@ inline Page PageOf(const RecordBuilder& first, const RecordBuilder& second) {
     return page;
 }
 
-class FakePort : public IPortWriter {
-public:
-    std::vector<Bytes> writes;
-    bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
-        writes.emplace_back(data, data + count);
-        return true;
-    }
-};
-
-class FakeTimer : public IReceiveTimer {
-public:
-    bool enabled = false;
-    void Enable() override { enabled = true; }
-    void Disable() override { enabled = false; }
-    void SetInterval(int) override {}
-    bool Enabled() const override { return enabled; }
-};
-
 class FakeStatus : public IStatusSink {
 public:
     std::vector<std::string> texts;
     void ShowStatus(const std::string& text) override { texts.push_back(text); }
     std::string Last() const { return texts.empty() ? std::string() : texts.back(); }
-};
-
-struct FakeLink {
-    FakePort port;
-    FakeTimer timer;
-    FakeStatus status;
-    DeviceLink link{port, timer, status};
 };
 
 inline TableGrid EmptyHistoryGrid() {

@@ -1,12 +1,12 @@
 #pragma once
-// Stand-ins for the port, the receive timer and the status bar, so that
-// requests and whole transfers run without a window or a device.
+// Stand-ins for the port and the receive timer, and frames built as the
+// device builds them, so that exchanges and whole operations run without a
+// window or a device.
 
 #include "Frame.h"
 #include "Link.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +17,12 @@ using Bytes = std::vector<std::uint8_t>;
 class FakePort : public IPortWriter {
 public:
     bool open = true;
+    // An open port that takes nothing: its device has gone.
+    bool broken = false;
     std::vector<Bytes> writes;
 
     bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
-        if (!open || count == 0)
+        if (!open || broken || count == 0)
             return false;
         writes.emplace_back(data, data + count);
         return true;
@@ -32,33 +34,21 @@ class FakeTimer : public IReceiveTimer {
 public:
     bool enabled = false;
     int interval = kReceiveTimeoutMs;
-    int starts = 0; // fresh countdowns begun
-    // As in the program: arming the timeout means a request is outstanding.
-    std::function<void()> onEnable;
+    int starts = 0;   // fresh countdowns begun
+    int restarts = 0; // countdowns begun again by a reply's bytes
 
     void Enable() override {
         if (!enabled)
             ++starts;
         enabled = true;
-        if (onEnable)
-            onEnable();
     }
     void Disable() override { enabled = false; }
+    void Restart() override {
+        ++restarts;
+        enabled = true;
+    }
     void SetInterval(int ms) override { interval = ms; }
     bool Enabled() const override { return enabled; }
-};
-
-class FakeStatus : public IStatusSink {
-public:
-    std::vector<std::string> texts;
-    void ShowStatus(const std::string& text) override { texts.push_back(text); }
-};
-
-struct FakeLink {
-    FakePort port;
-    FakeTimer timer;
-    FakeStatus status;
-    DeviceLink link{port, timer, status};
 };
 
 inline Bytes Hex(const std::string& text) {
@@ -98,6 +88,19 @@ inline Bytes FrameOf(std::uint8_t command, std::uint32_t address, const Bytes& p
     p.SetPayload(payload);
     p.BuildFrame();
     return FrameOf(p);
+}
+
+// The command and address of a frame the program wrote.
+struct SentFrame {
+    std::uint8_t command = 0;
+    std::uint32_t address = 0;
+};
+
+inline SentFrame Parse(const Bytes& frame) {
+    TRecData rec;
+    for (auto b : frame)
+        rec.TakeByte(b);
+    return {rec.Command, rec.AddressValue()};
 }
 
 } // namespace gsm::test

@@ -1,5 +1,6 @@
 #include "Frame.h"
-#include "Commands.h"
+#include "Area.h"
+#include "DeviceClient.h"
 #include "Fakes.h"
 
 #include <gtest/gtest.h>
@@ -220,12 +221,12 @@ TEST(FrameReceive, ResetDropsAPartialFrame) {
     EXPECT_EQ(Feed(rec, Hex("23 82 00 00 00 00 00 01 01 82")).back(), ByteResult::FrameValid);
 }
 
-TEST(AddressMap, RepliesAreClassifiedAsSignedAddresses) {
-    EXPECT_EQ(addr::Classify(0x2F300), addr::Area::History);
-    EXPECT_EQ(addr::Classify(0xFFFF), addr::Area::Numbers);
-    EXPECT_EQ(addr::Classify(0x1000), addr::Area::Numbers);
-    EXPECT_EQ(addr::Classify(0xFFF), addr::Area::Settings);
-    EXPECT_EQ(addr::Classify(0x10000), addr::Area::History);
-    // An address with the top bit set is negative and so counts as settings.
-    EXPECT_EQ(addr::Classify(static_cast<std::int32_t>(0x80000000u)), addr::Area::Settings);
+TEST(AddressMap, PagesOfEachAreaAndTheAddressesThatNameNone) {
+    EXPECT_EQ(PageAddress(Area::History, 500), 0x2F300u);
+    EXPECT_EQ(PageAt(Area::History, 0x2F300), 500);
+    EXPECT_EQ(PageAt(Area::Numbers, 0x8C00), 125);
+    EXPECT_EQ(PageAt(Area::Numbers, 0x8D00), 0);
+    EXPECT_EQ(PageAt(Area::Numbers, 0x1080), 0);
+    EXPECT_EQ(PageAt(Area::Settings, 0x100), 2);
+    EXPECT_EQ(PageAt(Area::Settings, 0x200), 0);
 }

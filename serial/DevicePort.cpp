@@ -1,0 +1,64 @@
+#include "DevicePort.h"
+
+#include "TComm.h"
+
+#include <QTimer>
+
+class DevicePort::CommWriter : public gsm::IPortWriter {
+public:
+    explicit CommWriter(TComm& comm) : m_comm(comm) {}
+    bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
+        return m_comm.WriteData(reinterpret_cast<const char*>(data), count);
+    }
+    bool IsOpen() const override { return m_comm.PortOpen(); }
+
+private:
+    TComm& m_comm;
+};
+
+QString PortOpening::OneLine() const {
+    return reason.isEmpty() ? failure : failure + QStringLiteral(": ") + reason;
+}
+
+PortOpening OpenDevicePort(TComm& comm) {
+    PortOpening result;
+    try {
+        comm.OpenPort();
+        result.opened = comm.PortOpen() && comm.PortOpenError().isEmpty();
+        if (!result.opened)
+            result.failure = comm.PortOpenError();
+    } catch (const ECommsError& error) {
+        result.failure = QString::fromUtf8(error.what());
+    }
+    if (result.opened)
+        return result;
+    result.reason = comm.LastOpenReason();
+    result.permissionDenied = comm.LastOpenPermissionDenied();
+    if (comm.PortOpen())
+        comm.ClosePort();
+    return result;
+}
+
+DevicePort::DevicePort(TComm& comm, QTimer& timer, QObject* parent)
+    : QObject(parent), m_comm(comm), m_writer(std::make_unique<CommWriter>(comm)) {
+    m_countdown = std::make_unique<ReceiveCountdown>(timer, [this] { m_client->TimeoutExpired(); });
+    m_client = std::make_unique<gsm::DeviceClient>(*m_writer, *m_countdown);
+    m_comm.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
+        TakeBytes(buffer, length);
+    };
+    m_comm.OnRequestHangup = [this](TComm*) {
+        if (m_hungUp)
+            m_hungUp();
+        else
+            m_client->LinkLost();
+    };
+}
+
+DevicePort::~DevicePort() {
+    m_comm.OnReceiveData = nullptr;
+    m_comm.OnRequestHangup = nullptr;
+}
+
+void DevicePort::TakeBytes(const char* buffer, quint16 length) {
+    m_client->TakeBytes({reinterpret_cast<const std::uint8_t*>(buffer), length});
+}
