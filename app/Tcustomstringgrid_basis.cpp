@@ -1,5 +1,6 @@
 #include "Tcustomstringgrid_basis.h"
 
+#include "CodePage.h"
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
 #include "MessageBoxes.h"
@@ -55,7 +56,7 @@ bool Tcustomstringgrid_basis::ImportProfile() {
         return false;
     const gsm::TableGrid sheet = SheetValues(book, settings::kColCount, settings::kRowCount);
     const settings::ProfileLoad load = settings::LoadProfile(
-        book.Text(1, 1).toStdString(), sheet, m_cells, m_lists,
+        book.Text(1, 1).toStdString(), sheet, m_cells, m_lists, gsm::SystemCodePageInstance(),
         [this](int, int percent) { ReportRow(percent, settings::kLoadProfileStatus); });
     if (!load.loaded)
         Tell(QString::fromStdString(load.message));

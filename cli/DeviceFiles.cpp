@@ -9,8 +9,10 @@
 #include "NumberPages.h"
 #include "NumberValidation.h"
 #include "SettingsCatalogue.h"
-#include "SettingsCodec.h"
+#include "SettingsCells.h"
+#include "SettingsPages.h"
 #include "SettingsProfile.h"
+#include "SettingsValidation.h"
 #include "SheetGrid.h"
 #include "Workbook.h"
 
@@ -51,9 +53,12 @@ struct SettingsSheet {
         settings::WriteStartGrid(grid);
         if (!pages)
             return;
-        settings::SettingsCodec codec(grid, lists, SystemCodePageInstance());
-        for (int page = 1; page <= static_cast<int>(pages->size()); ++page)
-            codec.DecodeSettingsPage(page, (*pages)[static_cast<std::size_t>(page - 1)]);
+        for (int page = 1; page <= static_cast<int>(pages->size()); ++page) {
+            settings::DeviceSettings read;
+            settings::DecodeSettingsPage(page, (*pages)[static_cast<std::size_t>(page - 1)],
+                                         SystemCodePageInstance(), read);
+            settings::SettingsToCells(read, page, grid, lists);
+        }
     }
 };
 
@@ -72,8 +77,15 @@ ProfileSheet ReadJsonProfile(const QByteArray& bytes) {
     const QJsonArray rows = root.value("rows").toArray();
     for (int r = 0; r < settings::kRowCount && r < rows.size(); ++r) {
         const QJsonArray cells = rows.at(r).toArray();
-        for (int k = 0; k < settings::kColCount && k < cells.size(); ++k)
+        for (int k = 0; k < settings::kColCount && k < cells.size(); ++k) {
+            // A number would come out as an empty text: a relay timer of 30 sent as unset.
+            if (!cells.at(k).isString())
+                return {
+                    std::nullopt,
+                    {},
+                    QStringLiteral("profile row %1, column %2 is not text").arg(r + 1).arg(k + 1)};
             sheet.SetCell(k, r, cells.at(k).toString().toStdString());
+        }
     }
     return {sheet, sheet.Cell(0, 0), {}};
 }
@@ -120,12 +132,9 @@ bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure)
 }
 
 QString SimNumberOf(const Page& firstSettingsPage) {
-    const SettingsSheet sheet(nullptr);
-    TableGrid grid = sheet.grid;
-    settings::TableLists lists;
-    settings::SettingsCodec codec(grid, lists, SystemCodePageInstance());
-    codec.DecodeSettingsPage(1, firstSettingsPage);
-    return QString::fromStdString(grid.Cell(settings::col::kContent, settings::row::kSimNumber));
+    settings::DeviceSettings read;
+    settings::DecodeSettingsPage(1, firstSettingsPage, SystemCodePageInstance(), read);
+    return QString::fromStdString(read.simNumber);
 }
 
 PagesOrError SettingsPagesFromProfile(const QString& path) {
@@ -133,19 +142,27 @@ PagesOrError SettingsPagesFromProfile(const QString& path) {
     if (!profile.sheet)
         return {std::nullopt, profile.error};
     SettingsSheet target;
-    const settings::ProfileLoad load =
-        settings::LoadProfile(profile.a1, *profile.sheet, target.grid, target.lists, kNoProgress);
+    const CodePage& codePage = SystemCodePageInstance();
+    const settings::ProfileLoad load = settings::LoadProfile(
+        profile.a1, *profile.sheet, target.grid, target.lists, codePage, kNoProgress);
     if (!load.loaded)
         return {std::nullopt, QString::fromStdString(load.message)};
-    settings::SettingsCodec codec(target.grid, target.lists, SystemCodePageInstance());
-    if (const auto error = codec.Validate())
+    const settings::CellSettings taken = settings::SettingsFromGrid(target.grid, target.lists);
+    if (const auto error = settings::FirstRefusal(taken, codePage))
         return {std::nullopt, QString::fromStdString(error->Message())};
-    Pages pages(addr::kSettingsPages);
-    for (int page = 1; page <= addr::kSettingsPages; ++page)
-        if (const auto error =
-                codec.EncodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)]))
-            return {std::nullopt, QString::fromStdString(error->Message())};
-    return {std::move(pages), {}};
+    const settings::EncodedSettings encoded = settings::EncodeSettings(taken.settings, codePage);
+    if (encoded.error)
+        return {std::nullopt, QString::fromStdString(encoded.error->Message())};
+    return {Pages(encoded.pages.begin(), encoded.pages.end()), {}};
+}
+
+QString RefusedSettingsPages(const Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        if (const auto error = settings::CheckSettingsPage(
+                page, pages[static_cast<std::size_t>(page - 1)], SystemCodePageInstance()))
+            return QStringLiteral("settings page %1: %2")
+                .arg(QString::number(page), QString::fromStdString(error->Message()));
+    return {};
 }
 
 bool WriteSettingsProfile(const Pages& pages, const QString& path, QString* failure) {

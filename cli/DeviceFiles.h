@@ -29,6 +29,11 @@ PagesOrError SettingsPagesFromProfile(const QString& path);
 // .json (or is "-"), a workbook otherwise. False with the reason.
 bool WriteSettingsProfile(const Pages& settings, const QString& path, QString* failure);
 
+// Why the settings pages of a backup may not be written back (each is
+// written byte for byte, but its values must pass as a save's would); empty
+// when they may.
+QString RefusedSettingsPages(const Pages& settings);
+
 // A number list workbook as the window's "Import .XLS" takes it, checked and
 // encoded as "Save" does.
 PagesOrError NumberPagesFromList(const QString& path);

@@ -10,6 +10,14 @@ std::span<const PageField> PageLayout(int page) {
     return {};
 }
 
+int PageOfRow(int row) {
+    for (int page = 1; page <= kPageCount; ++page)
+        for (const PageField& f : PageLayout(page))
+            if (f.row == row)
+                return page;
+    return 0;
+}
+
 int PageAtAddress(std::int32_t address) {
     for (int page = 1; page <= kPageCount; ++page)
         if (address == static_cast<std::int32_t>(addr::SettingsPage(page)))

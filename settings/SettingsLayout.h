@@ -78,6 +78,9 @@ inline constexpr int kPageCount = addr::kSettingsPages;
 // The fields of settings page 1 or 2.
 std::span<const PageField> PageLayout(int page);
 
+// The page (1 or 2) that carries the setting of grid row `row`.
+int PageOfRow(int row);
+
 // The settings page (1 or 2) at device address `address`, or 0 for none.
 int PageAtAddress(std::int32_t address);
 

@@ -1,8 +1,8 @@
 #include "SettingsProfile.h"
 
-#include "SettingsCodec.h"
+#include "SettingsCells.h"
 
-#include <vector>
+#include <array>
 
 namespace gsm::settings {
 
@@ -47,17 +47,22 @@ std::optional<int> ProfileListIndex(std::string_view cell) {
 }
 
 ProfileLoad LoadProfile(std::string_view a1Shown, const IGrid& sheet, IGrid& grid,
-                        IChoiceLists& lists, const ProfileProgress& progress) {
+                        IChoiceLists& lists, const CodePage& codePage,
+                        const ProfileProgress& progress) {
     if (a1Shown != kHeaders[col::kItems])
         return {false, kWrongProfileFormat};
-    std::vector<int> indexes;
-    for (const ChoiceList& list : ChoiceLists()) {
-        const std::string cell = sheet.Cell(col::kContent, list.row);
+    std::array<int, kListCount> indexes{};
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const std::string cell = sheet.Cell(col::kContent, ChoiceLists()[i].row);
         const std::optional<int> index = ProfileListIndex(cell);
         if (!index)
             return {false, NotIntegerMessage(std::string(FirstCharacter(cell)))};
-        indexes.push_back(*index);
+        indexes[i] = *index;
     }
+    // The digit as the file gives it: a list would turn one it has no item
+    // for into no selection, and the save would send that as 0xFF.
+    if (const auto refused = FirstRefusal(SettingsFromCells(sheet, indexes), codePage))
+        return {false, refused->Message()};
     for (int r = kFirstRow; r <= kLastRow; ++r) {
         for (int k = col::kContent; k <= col::kDescription; ++k)
             grid.SetCell(k, r, sheet.Cell(k, r));

@@ -9,6 +9,7 @@
 // and from the workbook.
 
 #include "ChoiceLists.h"
+#include "CodePage.h"
 #include "Grid.h"
 
 #include <array>
@@ -42,11 +43,14 @@ struct ProfileLoad {
     std::string message; // why not, when not
 };
 
-// A1 must show "Items" exactly. Every list cell is checked before anything
-// changes: a profile that cannot be loaded whole changes nothing. Then the
-// Content and Description cells of rows 1 to 22 and the six lists are set;
-// captions and headers are not read. `a1Shown` is A1's displayed text.
+// A1 must show "Items" exactly. Every list cell must begin with a digit, and
+// the settings the sheet gives (its Content cells and those digits) must pass
+// the validation a save applies: a profile that cannot be loaded whole, or
+// could not be saved as loaded, changes nothing. Then the Content and
+// Description cells of rows 1 to 22 and the six lists are set; captions and
+// headers are not read. `a1Shown` is A1's displayed text.
 ProfileLoad LoadProfile(std::string_view a1Shown, const IGrid& sheet, IGrid& grid,
-                        IChoiceLists& lists, const ProfileProgress& progress);
+                        IChoiceLists& lists, const CodePage& codePage,
+                        const ProfileProgress& progress);
 
 } // namespace gsm::settings

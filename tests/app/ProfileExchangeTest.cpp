@@ -6,6 +6,7 @@
 
 #include "ConfigurationFolder.h"
 #include "SettingsCatalogue.h"
+#include "SettingsRecord.h"
 #include "StatusBar.h"
 #include "Tcustomstringgrid_basis.h"
 #include "TestPaths.h"
@@ -33,15 +34,19 @@ protected:
                 form->Ui().cbb3, form->Ui().cbb10, form->Ui().cbb12};
     }
 
-    // Every Content and Description cell and every list set apart from the start values.
+    // Every Content and Description cell and every list set apart from the
+    // start values, to values a save would take. Numbers differ between tags
+    // of different lengths.
     void EditEverything(const QString& tag) {
         for (int r = 1; r < kRows; ++r) {
-            Grid().SetCells(1, r, tag + QString::number(r));
+            const bool number = gsm::settings::MemberOfRow(r).number != nullptr;
+            Grid().SetCells(
+                1, r, number ? QString::number(tag.size() * 100 + r) : tag + QString::number(r));
             Grid().SetCells(2, r, tag + QStringLiteral(" note ") + QString::number(r));
         }
         Grid().SetCells(1, 1, QStringLiteral("0123"));
         Grid().SetCells(1, 2, QStringLiteral("+15555550100"));
-        Grid().SetCells(1, 16, QStringLiteral("2015/03/05"));
+        Grid().SetCells(1, 18, QStringLiteral("2015/03/05"));
         const std::array<int, 6> indexes = {0, 1, 0, 1, 3, 2};
         for (std::size_t i = 0; i < indexes.size(); ++i)
             Lists()[i]->setCurrentIndex(indexes[i]);
@@ -144,22 +149,37 @@ TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
     EXPECT_EQ(Grid().Cells(1, 12), QStringLiteral("2:Caller Number"));
 }
 
-// The same profile as openpyxl wrote it and as LibreOffice Calc saved it in
-// its own format (tests/data/README.md).
-class ProfileFromOtherPrograms : public ProfileExchange,
-                                 public ::testing::WithParamInterface<const char*> {};
+// The same profile as openpyxl writes it and as LibreOffice Calc saved it in
+// its own format (tests/data/README.md). Calc saved an earlier profile whose
+// numeric rows held texts: its import must be refused, naming the first.
+struct OtherProgramsFile {
+    const char* test;
+    const char* name;
+    const char* refusal; // empty: imported
+};
 
-TEST_P(ProfileFromOtherPrograms, Imports) {
-    QString path = QString::fromLatin1(GetParam());
+class ProfileFromOtherPrograms : public ProfileExchange,
+                                 public ::testing::WithParamInterface<OtherProgramsFile> {};
+
+TEST_P(ProfileFromOtherPrograms, ImportsOrRefusesAsASaveWould) {
+    QString path = QString::fromLatin1(GetParam().name);
     if (path.endsWith(QStringLiteral(".xlsx")))
         RunWorkbookTool({QStringLiteral("profile"), path = PathOf(path)});
     else
         path = QDir(TestDataDir()).filePath(path);
+    const Snapshot before = Take();
+    const QString refusal = QString::fromUtf8(GetParam().refusal);
     Pick(path);
-    Click(form->Ui().btn16);
+    Click(form->Ui().btn16, refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty()) {
+        EXPECT_EQ(LastMessage(), refusal);
+        EXPECT_TRUE(Take() == before);
+        return;
+    }
     EXPECT_EQ(Grid().Cells(1, 1), QStringLiteral("0123"));
     EXPECT_EQ(Grid().Cells(1, 2), QStringLiteral("+15555550100"));
     EXPECT_EQ(Grid().Cells(1, 10), QStringLiteral("5"));
+    EXPECT_EQ(Grid().Cells(1, 17), QStringLiteral("17"));
     EXPECT_EQ(Grid().Cells(1, 19), QStringLiteral("5000"));
     EXPECT_EQ(Grid().Cells(2, 22), QStringLiteral("description 22"));
     EXPECT_EQ(Grid().Cells(0, 22), QStringLiteral("22.GPRS Password")); // captions are not read
@@ -169,8 +189,13 @@ TEST_P(ProfileFromOtherPrograms, Imports) {
     EXPECT_EQ(form->Ui().cbb12->currentIndex(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, ProfileFromOtherPrograms,
-                         ::testing::Values("openpyxl.xlsx", "profile-calc.ods"));
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProfileFromOtherPrograms,
+    ::testing::Values(OtherProgramsFile{"Openpyxl", "openpyxl.xlsx", ""},
+                      OtherProgramsFile{"Calc", "profile-calc.ods",
+                                        "'text 7' is not a valid integer value\nSetting: 7.Auto "
+                                        "Arm after authorized number call-in(0~999)"}),
+    [](const auto& info) { return std::string(info.param.test); });
 
 TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     EditEverything(QStringLiteral("good"));

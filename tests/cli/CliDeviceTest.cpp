@@ -91,15 +91,20 @@ Pages BusyPages(cli::Area area) {
     return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
 }
 
-QString GoodBackupFile(const QString& path) {
+// A well-formed backup of the busy device, with the settings pages given.
+QString BackupFile(const QString& path, const Pages& settingsPages) {
     cli::Backup backup;
     backup.program = QStringLiteral("gsmgate-cli test");
-    backup.areas[cli::Area::Settings] = BusyPages(cli::Area::Settings);
+    backup.areas[cli::Area::Settings] = settingsPages;
     backup.areas[cli::Area::Numbers] = BusyPages(cli::Area::Numbers);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(cli::WriteBackup(backup));
     return path;
+}
+
+QString GoodBackupFile(const QString& path) {
+    return BackupFile(path, BusyPages(cli::Area::Settings));
 }
 
 TEST(CliBackup, RestoredOntoABlankDeviceGivesTheSamePages) {
@@ -337,6 +342,33 @@ const Refusal kRefusals[] = {
          return RestoreEdited(dir, [](QByteArray& t) { t.truncate(t.size() / 2); });
      },
      "not a backup file"},
+    {"SettingsPageASaveWouldRefuse",
+     [](const QString& dir) {
+         // Page by page the checksums hold; the password field is unset.
+         Pages settingsPages = BusyPages(cli::Area::Settings);
+         std::fill_n(settingsPages[0].begin(), 4, 0xFF);
+         return QStringList{"restore",
+                            BackupFile(QDir(dir).filePath("backup.json"), settingsPages)};
+     },
+     "settings page 1: The password must be exactly four digits."},
+    {"NumberInAJsonProfile",
+     [](const QString& dir) {
+         const QString path = QDir(dir).filePath("profile.json");
+         QString failure;
+         EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(cli::Area::Settings), path, &failure));
+         QFile file(path);
+         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+         QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+         QJsonArray rows = root["rows"].toArray();
+         QJsonArray relayTimer = rows[settings::row::kRelayOnTimer].toArray();
+         relayTimer[settings::col::kContent] = 30;
+         rows[settings::row::kRelayOnTimer] = relayTimer;
+         root["rows"] = rows;
+         file.resize(0);
+         file.write(QJsonDocument(root).toJson());
+         return QStringList{"settings", "set", path};
+     },
+     "profile row 11, column 2 is not text"},
     {"ListWithoutPeriod",
      [](const QString& dir) {
          ListFile list;

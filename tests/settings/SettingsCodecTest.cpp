@@ -9,11 +9,6 @@ using namespace gsm::settings::test;
 
 namespace {
 
-const CodePage& Western() {
-    static const CodePage page("CP1252");
-    return page;
-}
-
 struct Codec : StartGrid {
     SettingsCodec codec{grid, lists, Western()};
 
@@ -33,22 +28,7 @@ struct Codec : StartGrid {
 
 TEST(SettingsEncode, StartValuesGiveTheFactoryPageOne) {
     Codec c;
-    Page expected = FilledPage();
-    Put(expected, 0, "7145");
-    expected[26] = 0x01;
-    expected[27] = 0x01;
-    Put(expected, 28, "Unauthorized door opened\0"s);
-    Put(expected, 68, "DIN2 Alarm\0"s);
-    Put(expected, 108, "\x0A\x00"s);
-    expected[110] = 0x01;
-    expected[111] = 0x00;
-    Put(expected, 112, "\0\0\0\0"s);
-    expected[116] = 0x03;
-    expected[117] = 0x03;
-    Put(expected, 118, "Relay ON\0"s);
-    Put(expected, 158, "Relay OFF\0"s);
-    Put(expected, 198, "\x0F\x27\xE7\x03\x00\x00"s);
-    EXPECT_EQ(c.Encode(1), expected);
+    EXPECT_EQ(c.Encode(1), FactoryPageOne());
 }
 
 TEST(SettingsEncode, PageTwoHoldsUserAndPasswordPadded) {

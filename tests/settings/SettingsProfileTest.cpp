@@ -11,6 +11,7 @@
 using namespace gsm;
 using namespace gsm::settings;
 using gsm::settings::test::StartGrid;
+using gsm::settings::test::Western;
 
 namespace {
 
@@ -32,6 +33,9 @@ void EditEverything(StartGrid& start) {
         start.grid.SetCell(col::kContent, r, "value " + std::to_string(r));
         start.grid.SetCell(col::kDescription, r, "note " + std::to_string(r));
     }
+    for (const SettingMember& m : SettingMembers())
+        if (m.number)
+            start.grid.SetCell(col::kContent, m.row, std::to_string(m.row));
     start.grid.SetCell(col::kContent, row::kPassword, "0123");
     start.grid.SetCell(col::kContent, row::kSimNumber, "+15555550100");
     start.lists.SetItemIndex(row::kDin1Type, 0);
@@ -85,7 +89,7 @@ TEST(SettingsProfile, ExportThenLoadRestoresContentDescriptionsAndLists) {
 
     StartGrid fresh;
     std::vector<int> rows;
-    const ProfileLoad load = LoadProfile("Items", sheet, fresh.grid, fresh.lists,
+    const ProfileLoad load = LoadProfile("Items", sheet, fresh.grid, fresh.lists, Western(),
                                          [&](int row, int) { rows.push_back(row); });
     ASSERT_TRUE(load.loaded) << load.message;
     for (int r = kFirstRow; r <= kLastRow; ++r) {
@@ -108,25 +112,18 @@ TEST(SettingsProfile, CaptionsAndHeadersAreNotRead) {
     sheet.SetCell(col::kItems, row::kApn, "changed caption");
     sheet.SetCell(col::kContent, 0, "changed header");
     StartGrid target;
-    ASSERT_TRUE(LoadProfile("Items", sheet, target.grid, target.lists, kNoProgress).loaded);
+    ASSERT_TRUE(
+        LoadProfile("Items", sheet, target.grid, target.lists, Western(), kNoProgress).loaded);
     EXPECT_EQ(target.grid.Cell(col::kItems, row::kApn), start.grid.Cell(col::kItems, row::kApn));
     EXPECT_EQ(target.grid.Cell(col::kContent, 0), "Content");
-}
-
-TEST(SettingsProfile, AListDigitWithoutItemLeavesTheListUnselected) {
-    StartGrid start;
-    TableGrid sheet = ExportOf(start);
-    sheet.SetCell(col::kContent, row::kDin1Type, "7:none such");
-    ASSERT_TRUE(LoadProfile("Items", sheet, start.grid, start.lists, kNoProgress).loaded);
-    EXPECT_EQ(start.lists.ItemIndex(row::kDin1Type), kNoSelection);
 }
 
 // Whatever refuses the file, the grid and all six lists stay as they were.
 TEST(SettingsProfile, RefusedProfileChangesNothing) {
     struct Case {
         std::string a1;
-        int listRow;
-        std::string listCell;
+        int row; // of the cell put into the exported sheet, 0 for none
+        std::string cell;
         std::string message;
     };
     const std::vector<Case> cases = {
@@ -137,20 +134,26 @@ TEST(SettingsProfile, RefusedProfileChangesNothing) {
         {"Items", row::kDin1Type, "", "'' is not a valid integer value"},
         {"Items", row::kArmAfterPowerOn, " 1:Arm", "' ' is not a valid integer value"},
         {"Items", row::kRelayAuthorization, "中文", "'中' is not a valid integer value"},
+        // A digit the list has no item for would be sent as "no selection".
+        {"Items", row::kDin1Type, "9:bogus",
+         "9 is not an item of the list (0 to 1).\nSetting: 3.DIN1 Type"},
+        // Loaded, it could not be saved.
+        {"Items", row::kServerPort, "70000",
+         "'70000' is outside the range 0 to 65535.\nSetting: 19.Server Port(0-65535)"},
     };
     for (const Case& c : cases) {
         StartGrid edited;
         EditEverything(edited);
         TableGrid sheet = ExportOf(edited);
-        if (c.listRow != 0)
-            sheet.SetCell(col::kContent, c.listRow, c.listCell);
+        if (c.row != 0)
+            sheet.SetCell(col::kContent, c.row, c.cell);
 
         StartGrid target;
         const TableGrid before = target.grid;
         int progressCalls = 0;
-        const ProfileLoad load =
-            LoadProfile(c.a1, sheet, target.grid, target.lists, [&](int, int) { ++progressCalls; });
-        EXPECT_FALSE(load.loaded) << c.a1 << c.listCell;
+        const ProfileLoad load = LoadProfile(c.a1, sheet, target.grid, target.lists, Western(),
+                                             [&](int, int) { ++progressCalls; });
+        EXPECT_FALSE(load.loaded) << c.a1 << c.cell;
         EXPECT_EQ(load.message, c.message);
         EXPECT_EQ(progressCalls, 0);
         for (int r = 0; r < kRowCount; ++r)

@@ -88,6 +88,8 @@ def write_profile(path):
     sheet["B11"] = 5  # a number, not a text
     sheet["B12"] = "2:Caller Number"
     sheet["B13"] = "3:Admin & Caller Number"
+    for row in (8, 16, 17, 18):  # the other numeric settings, as texts
+        sheet[f"B{row}"] = str(row - 1)
     sheet["B20"] = 5000
     book.save(path)
 
