@@ -64,14 +64,19 @@ void SettingsTab::StartRead() {
 }
 
 bool SettingsTab::StartSave() {
-    std::vector<gsm::Page> pages(settings::kPageCount);
-    for (int page = 1; page <= settings::kPageCount; ++page) {
-        if (const auto error =
-                m_codec.EncodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)])) {
-            Tell(error->Message());
-            return false;
-        }
+    // The grid and its lists become one record, which must pass before any
+    // page is encoded: nothing is sent when any setting is refused.
+    const settings::CellSettings taken = settings::SettingsFromGrid(m_cells, m_lists);
+    if (const auto error = settings::FirstRefusal(taken, m_codePage)) {
+        Tell(error->Message());
+        return false;
     }
+    const settings::EncodedSettings encoded = settings::EncodeSettings(taken.settings, m_codePage);
+    if (encoded.error) {
+        Tell(encoded.error->Message());
+        return false;
+    }
+    const std::vector<gsm::Page> pages(encoded.pages.begin(), encoded.pages.end());
     m_client.WriteArea(
         gsm::Area::Settings, gsm::NumberedPages(pages),
         {.sending =

@@ -55,5 +55,6 @@ private:
     std::function<void(const QString&)> m_setPanelText;
     GridCells m_cells;
     ComboLists m_lists;
+    const gsm::CodePage& m_codePage;
     gsm::settings::SettingsCodec m_codec;
 };
