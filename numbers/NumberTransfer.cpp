@@ -1,5 +1,6 @@
 #include "NumberTransfer.h"
 
+#include "NumberRows.h"
 #include "NumberValidation.h"
 
 namespace gsm::numbers {
@@ -18,14 +19,12 @@ bool NumberListTransfer::ValidateNumberList() {
 }
 
 bool NumberListTransfer::StartSave() {
-    if (!ValidateNumberList())
-        return false;
-    EncodedList list = EncodeNumberList(m_grid);
-    if (!list.wrongSerials.empty()) {
-        m_showMessage(WrongCellsMessage(list.wrongSerials));
+    const GridList list = NumberListFromGrid(m_grid);
+    if (const auto refusal = list.Refusal()) {
+        m_showMessage(*refusal);
         return false;
     }
-    m_pendingPages = std::move(list.pages);
+    m_pendingPages = NumberListPages(list.entries);
     StartTransfer(m_command, addr::kNumberPages, SavePageRequest(), SaveDone());
     return true;
 }
