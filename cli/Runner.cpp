@@ -56,6 +56,9 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         for (const Area area : {Area::Settings, Area::Numbers})
             if (auto found = read.backup->areas.find(area); found != read.backup->areas.end())
                 plan.writes.emplace(area, found->second);
+        if (auto numbers = plan.writes.find(Area::Numbers); numbers != plan.writes.end())
+            if (const QString problem = NumberPagesProblem(numbers->second); !problem.isEmpty())
+                return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, problem);
         if (plan.writes.empty())
             return QStringLiteral("%1 holds no settings or number pages to restore").arg(o.file);
         return {};

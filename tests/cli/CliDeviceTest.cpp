@@ -28,6 +28,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace gsm::test {
 namespace {
 
@@ -91,11 +94,14 @@ Pages BusyPages(cli::Area area) {
     return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
 }
 
-QString GoodBackupFile(const QString& path) {
+QString GoodBackupFile(const QString& path,
+                       const std::function<void(cli::AreaPages&)>& edit = nullptr) {
     cli::Backup backup;
     backup.program = QStringLiteral("gsmgate-cli test");
     backup.areas[cli::Area::Settings] = BusyPages(cli::Area::Settings);
     backup.areas[cli::Area::Numbers] = BusyPages(cli::Area::Numbers);
+    if (edit)
+        edit(backup.areas);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(cli::WriteBackup(backup));
@@ -337,6 +343,18 @@ const Refusal kRefusals[] = {
          return RestoreEdited(dir, [](QByteArray& t) { t.truncate(t.size() / 2); });
      },
      "not a backup file"},
+    {"RestoreOfANumberTheDeviceCannotHold",
+     [](const QString& dir) {
+         // Checksums match: only the values give it away.
+         const QString path =
+             GoodBackupFile(QDir(dir).filePath("backup.json"), [](cli::AreaPages& areas) {
+                 Page& page3 = areas[cli::Area::Numbers][2];
+                 std::fill_n(page3.begin(), 32, 0x00);
+                 std::copy_n("ABC", 3, page3.begin());
+             });
+         return QStringList{"restore", path};
+     },
+     "slot 17: number \"ABC\" holds characters other than \"+\" and digits"},
     {"ListWithoutPeriod",
      [](const QString& dir) {
          ListFile list;
