@@ -112,15 +112,6 @@ std::optional<ClockTime> PickerTime(std::string_view text) {
     return ClockTime{*hour, *minute};
 }
 
-bool StorableDate(DeviceDate date) {
-    return InRange(range::kYear, date.yearInCentury) && InRange(range::kMonth, date.month) &&
-           InRange(range::kDay, date.day);
-}
-
-bool StorableTime(DeviceTime time) {
-    return InRange(range::kHour, time.hour) && InRange(range::kMinute, time.minute);
-}
-
 std::optional<DeviceDate> DateCellValue(std::string_view text) {
     const std::u32string chars = CellCharacters(text);
     constexpr std::size_t kDateLength = 10;
@@ -150,20 +141,6 @@ std::optional<DeviceTime> TimeCellValue(std::string_view text) {
     if (!hour || !minute || !FitsByte(*hour))
         return std::nullopt;
     return DeviceTime{static_cast<std::uint8_t>(*hour), static_cast<std::uint8_t>(*minute)};
-}
-
-std::optional<DeviceDate> EncodableDate(std::string_view text) {
-    const auto date = DateCellValue(text);
-    if (!date || !StorableDate(*date))
-        return std::nullopt;
-    return date;
-}
-
-std::optional<DeviceTime> EncodableTime(std::string_view text) {
-    const auto time = TimeCellValue(text);
-    if (!time || !StorableTime(*time))
-        return std::nullopt;
-    return time;
 }
 
 std::string DeviceDateText(DeviceDate date) {

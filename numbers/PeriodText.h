@@ -57,8 +57,6 @@ inline constexpr PartRange kMinute{"minute", 0, 59};
 inline constexpr bool InRange(const PartRange& range, int value) {
     return value >= range.low && value <= range.high;
 }
-bool StorableDate(DeviceDate date);
-bool StorableTime(DeviceTime time);
 
 // The characters of a cell text. Positions count characters, not UTF-8
 // bytes, so a typed wide character does not shift the parts.
@@ -76,20 +74,14 @@ std::optional<CivilDate> PickerDate(std::string_view text);
 // The time a time picker should show for a cell (hour < 24, minute < 60).
 std::optional<ClockTime> PickerTime(std::string_view text);
 
-// The bytes a date cell stands for, whatever their ranges, or nullopt when
-// the text is not a date at all: it must be ten characters whose year (2000
-// or later) and month and day fit a byte once the century is taken off.
+// The bytes a date cell stands for, whatever their ranges (ValidateNumberEntry
+// checks those), or nullopt when the text is not a date at all: it must be
+// ten characters whose year (2000 or later), month and day fit a byte once
+// the century is taken off.
 std::optional<DeviceDate> DateCellValue(std::string_view text);
 // The bytes a time cell stands for: the hour is what stands before the first
 // ":", the minute the one or two digits after it; each must fit a byte.
 std::optional<DeviceTime> TimeCellValue(std::string_view text);
-
-// What the device is sent for a date cell, or nullopt when the text cannot be
-// stored faithfully: a year 2000 to 2099 (only its last two digits travel), a
-// month 1 to 12 and a day 1 to 31.
-std::optional<DeviceDate> EncodableDate(std::string_view text);
-// What the device is sent for a time cell: hour at most 23, minute at most 59.
-std::optional<DeviceTime> EncodableTime(std::string_view text);
 
 // How a device date and time read back into cells: "20yy-mm-dd" and "hh:mm",
 // each part at least two digits, so a year byte of 123 shows as 20123.
