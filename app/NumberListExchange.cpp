@@ -67,18 +67,13 @@ bool NumberListExchange::ImportNumberListXls() {
     const gsm::TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
     const gsm::TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
     const numbers::ListSheet sheet{values, shown};
-    if (!numbers::IsNumberListSheet(sheet)) {
-        Tell(QString::fromLatin1(numbers::kWrongListFormat));
-        return false;
-    }
-    const std::vector<int> wrongRows = numbers::WrongImportRows(sheet);
-    if (!wrongRows.empty()) {
-        Tell(QString::fromStdString(numbers::WrongRowsMessage(wrongRows)));
-        return false;
-    }
-    numbers::ImportNumberList(
+    const numbers::ImportResult imported = numbers::CheckedImport(
         sheet, m_cells, *m_reporting.sink,
         [&progress](std::uint16_t percent) { progress.SetProgress(percent); });
+    if (imported.refusal) {
+        Tell(QString::fromStdString(*imported.refusal));
+        return false;
+    }
     m_sheet.pgc1->update();
     return true;
 }

@@ -5,7 +5,7 @@
 #include "MessageBoxes.h"
 #include "NumberGrid.h"
 #include "NumberPages.h"
-#include "NumberValidation.h"
+#include "NumberRows.h"
 #include "OperationTexts.h"
 #include "PeriodText.h"
 #include "StringGrid.h"
@@ -128,18 +128,16 @@ void NumbersTab::StartRead() {
 }
 
 bool NumbersTab::StartSave() {
-    if (const auto wrong = RowsWithoutPeriod(m_cells); !wrong.empty()) {
-        Tell(MissingPeriodMessage(wrong));
+    // The whole list is taken and checked as entries before anything is
+    // sent, so a bad cell on the last page cannot leave the device with half
+    // a list.
+    const GridList list = NumberListFromGrid(m_cells);
+    if (const auto refusal = list.Refusal()) {
+        Tell(*refusal);
         return false;
     }
-    // The whole list is encoded before anything is sent, so a bad cell on
-    // the last page cannot leave the device with half a list.
-    EncodedList list = EncodeNumberList(m_cells);
-    if (!list.wrongSerials.empty()) {
-        Tell(WrongCellsMessage(list.wrongSerials));
-        return false;
-    }
-    m_client.WriteArea(gsm::Area::Numbers, gsm::NumberedPages(list.pages),
+    const std::vector<PageBytes> pages = NumberListPages(list.entries);
+    m_client.WriteArea(gsm::Area::Numbers, gsm::NumberedPages(pages),
                        {.written =
                             [this](int page, bool) {
                                 m_reporter.PageAnswered(gsm::OperationKind::Write,

@@ -32,7 +32,7 @@ SettingsTab::SettingsTab(const SettingsSheet& sheet, gsm::DeviceClient& client,
                          const gsm::CodePage& codePage, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_client(client), m_reporter(reporter),
       m_setPanelText(std::move(setPanelText)), m_cells(*sheet.strngrd_write), m_lists(sheet.lists),
-      m_codec(m_cells, m_lists, codePage) {
+      m_codePage(codePage), m_codec(m_cells, m_lists, codePage) {
     connect(m_sheet.btn21, &QPushButton::clicked, this, &SettingsTab::btn21Click);
     connect(m_sheet.btn22, &QPushButton::clicked, this, &SettingsTab::btn22Click);
 }

@@ -7,7 +7,7 @@
 #include "NumberGrid.h"
 #include "NumberListFiles.h"
 #include "NumberPages.h"
-#include "NumberValidation.h"
+#include "NumberRecordCheck.h"
 #include "SettingsCatalogue.h"
 #include "SettingsCells.h"
 #include "SettingsPages.h"
@@ -198,21 +198,23 @@ PagesOrError NumberPagesFromList(const QString& path) {
     const TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
     const TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
     const numbers::ListSheet sheet{values, shown};
-    if (!numbers::IsNumberListSheet(sheet))
-        return {std::nullopt, QString::fromLatin1(numbers::kWrongListFormat)};
-    if (const std::vector<int> wrong = numbers::WrongImportRows(sheet); !wrong.empty())
-        return {std::nullopt, QString::fromStdString(numbers::WrongRowsMessage(wrong))};
     TableGrid grid(numbers::kColumnCount, numbers::kRowCount);
     numbers::InitNumberGrid(grid);
     SilentStatus status;
-    numbers::ImportNumberList(sheet, grid, status, [](std::uint16_t) {});
-    if (const auto missing = numbers::RowsWithoutPeriod(grid); !missing.empty())
-        return {std::nullopt, QString::fromStdString(numbers::MissingPeriodMessage(missing))};
-    numbers::EncodedList list = numbers::EncodeNumberList(grid);
-    if (!list.wrongSerials.empty())
-        return {std::nullopt,
-                QString::fromStdString(numbers::WrongCellsMessage(list.wrongSerials))};
-    return {Pages(list.pages.begin(), list.pages.end()), {}};
+    const numbers::ImportResult imported =
+        numbers::CheckedImport(sheet, grid, status, [](std::uint16_t) {});
+    if (imported.refusal)
+        return {std::nullopt, QString::fromStdString(*imported.refusal)};
+    const std::vector<numbers::PageBytes> pages = numbers::NumberListPages(imported.entries);
+    return {Pages(pages.begin(), pages.end()), {}};
+}
+
+QString NumberPagesProblem(const Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        if (const auto problem =
+                numbers::CheckNumberPage(page, pages[static_cast<std::size_t>(page - 1)]))
+            return QString::fromStdString(*problem);
+    return {};
 }
 
 bool WriteNumberList(const Pages& pages, const QString& path, QString* failure) {

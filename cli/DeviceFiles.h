@@ -34,9 +34,12 @@ bool WriteSettingsProfile(const Pages& settings, const QString& path, QString* f
 // when they may.
 QString RefusedSettingsPages(const Pages& settings);
 
-// A number list workbook as the window's "Import .XLS" takes it, checked and
-// encoded as "Save" does.
+// A number list workbook as the window's "Import .XLS" takes it into a fresh
+// list, checked and encoded as "Save" does.
 PagesOrError NumberPagesFromList(const QString& path);
+// Why number pages of a backup may not be written back ("slot 17: ..."), or
+// empty when the device could hold every record.
+QString NumberPagesProblem(const Pages& numbers);
 // The number list as the window's "Export .CSV" (.csv or "-") or "Export .XLS" writes it.
 bool WriteNumberList(const Pages& numbers, const QString& path, QString* failure);
 

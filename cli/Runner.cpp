@@ -59,6 +59,9 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         if (auto settings = plan.writes.find(Area::Settings); settings != plan.writes.end())
             if (const QString refused = RefusedSettingsPages(settings->second); !refused.isEmpty())
                 return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, refused);
+        if (auto numbers = plan.writes.find(Area::Numbers); numbers != plan.writes.end())
+            if (const QString problem = NumberPagesProblem(numbers->second); !problem.isEmpty())
+                return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, problem);
         if (plan.writes.empty())
             return QStringLiteral("%1 holds no settings or number pages to restore").arg(o.file);
         return {};

@@ -53,8 +53,8 @@ std::string SourceOfAction(std::uint8_t code);
 
 bool IsEmptyRecord(RecordBytes bytes);
 
-// The row texts of a record; an empty record gives seven empty texts.
-// The content bytes are read in `codePage`.
+// The row texts of a record (EventRowTexts of DecodeHistoryEvent); an empty
+// record gives seven empty texts. The content bytes are read in `codePage`.
 RowTexts DecodeHistoryRecord(RecordBytes bytes, const CodePage& codePage);
 
 } // namespace gsm::history

@@ -2,6 +2,7 @@
 #include "Csv.h"
 
 #include "NumberGrid.h"
+#include "NumberRows.h"
 #include "NumberValidation.h"
 #include "PeriodText.h"
 
@@ -41,6 +42,19 @@ bool SkippedByImportCheck(const ListSheet& sheet, int row) {
            sheet.shown.Cell(col::kDelete, row) == kYes;
 }
 
+class SilentStatus : public IStatusSink {
+public:
+    void ShowStatus(const std::string&) override {}
+};
+
+TableGrid CopyOf(const IGrid& grid) {
+    TableGrid copy(kColumnCount, kRowCount);
+    for (int row = 0; row < kRowCount; ++row)
+        for (int c = 0; c < kColumnCount; ++c)
+            copy.SetCell(c, row, grid.Cell(c, row));
+    return copy;
+}
+
 bool PeriodInForm(const ListSheet& sheet, int row) {
     return DateInForm(sheet.values.Cell(col::kStartDate, row)) &&
            TimeInForm(sheet.values.Cell(col::kStartTime, row)) &&
@@ -78,6 +92,22 @@ void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
         progress(static_cast<std::uint16_t>(row * 100 / kEntryCount));
         status.ShowStatus(kImportStatus);
     }
+}
+
+ImportResult CheckedImport(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
+                           const PercentSink& progress) {
+    if (!IsNumberListSheet(sheet))
+        return {kWrongListFormat, {}};
+    if (const std::vector<int> wrong = WrongImportRows(sheet); !wrong.empty())
+        return {WrongRowsMessage(wrong), {}};
+    TableGrid scratch = CopyOf(grid);
+    SilentStatus silent;
+    ImportNumberList(sheet, scratch, silent, [](std::uint16_t) {});
+    GridList list = NumberListFromGrid(scratch);
+    if (auto refusal = list.Refusal())
+        return {std::move(refusal), {}};
+    ImportNumberList(sheet, grid, status, progress);
+    return {std::nullopt, std::move(list.entries)};
 }
 
 std::vector<std::string> NumberListCsvLines(const IGrid& grid, IStatusSink& status,

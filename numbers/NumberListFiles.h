@@ -10,10 +10,12 @@
 #include "Csv.h"
 #include "Grid.h"
 #include "Link.h"
+#include "NumberEntry.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,8 +56,24 @@ std::string WrongRowsMessage(const std::vector<int>& rows);
 
 // Number and period (columns 1 to 5) from the values, Always from the shown
 // text; serials and Delete marks stay. Status and progress after each entry.
+// Nothing is checked: see CheckedImport.
 void ImportNumberList(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
                       const PercentSink& progress);
+
+struct ImportResult {
+    // Why the sheet was refused; the grid is then as it was.
+    std::optional<std::string> refusal;
+    // The list the grid now holds, checked as a save checks it.
+    NumberList entries;
+};
+
+// "Import .XLS" all or nothing, for the window and the tool alike: the Serial
+// header, then the form of the periods (WrongRowsMessage), then the list the
+// import would leave, checked on a copy of `grid` as a save checks it (its
+// Delete marks are the grid's own, so they take part). Only a sheet that
+// passes all three reaches `grid`.
+ImportResult CheckedImport(const ListSheet& sheet, IGrid& grid, IStatusSink& status,
+                           const PercentSink& progress);
 
 using gsm::CsvField;
 

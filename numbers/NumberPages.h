@@ -4,6 +4,7 @@
 
 #include "Frame.h"
 #include "Grid.h"
+#include "NumberEntry.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,12 @@ using PageBytes = std::array<std::uint8_t, addr::kPageSize>;
 
 int FirstRowOfPage(int page);
 
+// The 125 pages of a list (pages[p - 1] is page p). The entries are written
+// as they are: check them first (NumberListFromGrid, ValidateNumberEntry).
+// Slots the list does not reach are written empty.
+std::vector<PageBytes> NumberListPages(const NumberList& list);
+
+// What a save of the grid would write: the pages, and the rows that stop it.
 struct EncodedPage {
     PageBytes bytes{};
     // Rows whose cells cannot be stored as they stand.
@@ -25,8 +32,6 @@ struct EncodedPage {
 
 EncodedPage EncodeNumberPage(const IGrid& grid, int page);
 
-// The whole list, encoded before anything is sent so that a bad cell on the
-// last page cannot leave the device with half a list.
 struct EncodedList {
     std::vector<PageBytes> pages; // pages[p - 1] is page p
     std::vector<std::string> wrongSerials;

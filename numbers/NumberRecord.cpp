@@ -1,7 +1,6 @@
 #include "NumberRecord.h"
 
-#include "NumberGrid.h"
-#include "PeriodText.h"
+#include "NumberRows.h"
 
 #include <algorithm>
 #include <string>
@@ -17,19 +16,6 @@ std::uint8_t At(ConstRecordBytes bytes, Field field) {
     return bytes[field.offset];
 }
 
-bool IsNumberCharacter(char c) {
-    return c == '+' || (c >= '0' && c <= '9');
-}
-
-bool EncodeNumber(const std::string& number, RecordBytes out) {
-    if (number.size() > record::kNumber.width)
-        return false;
-    if (!std::all_of(number.begin(), number.end(), IsNumberCharacter))
-        return false;
-    std::copy(number.begin(), number.end(), out.begin() + record::kNumber.offset);
-    return true;
-}
-
 void FillAlways(RecordBytes out) {
     std::fill_n(out.begin() + record::kPeriodBody.offset, record::kPeriodBody.width,
                 record::kAlwaysByte);
@@ -37,28 +23,16 @@ void FillAlways(RecordBytes out) {
     At(out, record::kEnd.yearInCentury) = record::kAlwaysByte;
 }
 
-// An empty cell leaves its bytes 0.
-bool EncodeDate(const std::string& text, const record::PeriodEnd& end, RecordBytes out) {
-    if (text.empty())
-        return true;
-    const auto date = EncodableDate(text);
-    if (!date)
-        return false;
-    At(out, end.month) = date->month;
-    At(out, end.day) = date->day;
-    At(out, end.yearInCentury) = date->yearInCentury;
-    return true;
-}
-
-bool EncodeTime(const std::string& text, const record::PeriodEnd& end, RecordBytes out) {
-    if (text.empty())
-        return true;
-    const auto time = EncodableTime(text);
-    if (!time)
-        return false;
-    At(out, end.hour) = time->hour;
-    At(out, end.minute) = time->minute;
-    return true;
+void EncodeEnd(const PeriodEnd& end, const record::EndFields& fields, RecordBytes out) {
+    if (end.date) {
+        At(out, fields.month) = end.date->month;
+        At(out, fields.day) = end.date->day;
+        At(out, fields.yearInCentury) = end.date->yearInCentury;
+    }
+    if (end.time) {
+        At(out, fields.hour) = end.time->hour;
+        At(out, fields.minute) = end.time->minute;
+    }
 }
 
 std::string DecodeNumber(ConstRecordBytes in) {
@@ -72,18 +46,18 @@ std::string DecodeNumber(ConstRecordBytes in) {
     return number;
 }
 
-// A date whose month or day byte is 0 is no date: the cell is emptied rather
-// than left showing what an earlier read put there.
-std::string DecodeDate(ConstRecordBytes in, const record::PeriodEnd& end) {
-    const DeviceDate date{At(in, end.yearInCentury), At(in, end.month), At(in, end.day)};
-    if (date.month == 0 || date.day == 0)
-        return std::string();
-    return DeviceDateText(date);
+// A date whose month or day byte is 0 is no date: a read empties the cell
+// rather than leaving what an earlier read put there.
+PeriodEnd DecodeEnd(ConstRecordBytes in, const record::EndFields& fields) {
+    PeriodEnd end;
+    const DeviceDate date{At(in, fields.yearInCentury), At(in, fields.month), At(in, fields.day)};
+    if (date.month != 0 && date.day != 0)
+        end.date = date;
+    end.time = DeviceTime{At(in, fields.hour), At(in, fields.minute)};
+    return end;
 }
 
-std::string DecodeTime(ConstRecordBytes in, const record::PeriodEnd& end) {
-    return DeviceTimeText({At(in, end.hour), At(in, end.minute)});
-}
+} // namespace
 
 bool IsAlwaysRecord(ConstRecordBytes in) {
     const auto body = in.subspan(record::kPeriodBody.offset, record::kPeriodBody.width);
@@ -91,39 +65,46 @@ bool IsAlwaysRecord(ConstRecordBytes in) {
                        [](std::uint8_t b) { return b == record::kAlwaysByte; });
 }
 
-} // namespace
+void EncodeNumberEntry(const NumberEntry& entry, RecordBytes out) {
+    if (entry.erased) {
+        std::fill(out.begin(), out.end(), record::kErasedByte);
+        return;
+    }
+    std::fill(out.begin(), out.end(), std::uint8_t{0});
+    const std::size_t length = std::min(entry.number.size(), record::kNumber.width);
+    std::copy_n(entry.number.begin(), length, out.begin() + record::kNumber.offset);
+    if (entry.always) {
+        FillAlways(out);
+        return;
+    }
+    EncodeEnd(entry.start, record::kStart, out);
+    EncodeEnd(entry.end, record::kEnd, out);
+}
+
+NumberEntry DecodeNumberEntry(ConstRecordBytes in) {
+    NumberEntry entry;
+    entry.number = DecodeNumber(in);
+    entry.always = IsAlwaysRecord(in);
+    // A device may store a number with 0xFF where its period would be.
+    const bool noPeriod =
+        entry.always || entry.number.empty() || At(in, record::kStart.month) == record::kErasedByte;
+    if (!noPeriod) {
+        entry.start = DecodeEnd(in, record::kStart);
+        entry.end = DecodeEnd(in, record::kEnd);
+    }
+    return entry;
+}
 
 bool EncodeNumberRecord(const IGrid& grid, int row, RecordBytes out) {
-    if (grid.Cell(col::kDelete, row) == kYes) {
-        std::fill(out.begin(), out.end(), record::kErasedByte);
-        return true;
-    }
-    bool ok = EncodeNumber(grid.Cell(col::kNumber, row), out);
-    if (grid.Cell(col::kAlways, row) == kYes) {
-        FillAlways(out);
-        return ok;
-    }
-    // Every cell is tried, so one bad cell does not hide the state of the others.
-    ok = EncodeDate(grid.Cell(col::kStartDate, row), record::kStart, out) && ok;
-    ok = EncodeTime(grid.Cell(col::kStartTime, row), record::kStart, out) && ok;
-    ok = EncodeDate(grid.Cell(col::kEndDate, row), record::kEnd, out) && ok;
-    ok = EncodeTime(grid.Cell(col::kEndTime, row), record::kEnd, out) && ok;
-    return ok;
+    const RowEntry read = ReadRowEntry(grid, row);
+    if (!read.cellsInForm || ValidateNumberEntry(read.entry).wrongValue)
+        return false;
+    EncodeNumberEntry(read.entry, out);
+    return true;
 }
 
 void DecodeNumberRecord(ConstRecordBytes in, IGrid& grid, int row) {
-    const std::string number = DecodeNumber(in);
-    grid.SetCell(col::kNumber, row, number);
-    grid.SetCell(col::kStartDate, row, DecodeDate(in, record::kStart));
-    grid.SetCell(col::kStartTime, row, DecodeTime(in, record::kStart));
-    grid.SetCell(col::kEndDate, row, DecodeDate(in, record::kEnd));
-    grid.SetCell(col::kEndTime, row, DecodeTime(in, record::kEnd));
-    if (At(in, record::kStart.month) == record::kErasedByte || number.empty())
-        EmptyPeriod(grid, row);
-    const bool always = IsAlwaysRecord(in);
-    if (always)
-        EmptyPeriod(grid, row);
-    grid.SetCell(col::kAlways, row, always ? kYes : kNo);
+    ShowEntryInRow(DecodeNumberEntry(in), grid, row);
 }
 
 } // namespace gsm::numbers

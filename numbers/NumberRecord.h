@@ -12,6 +12,7 @@
 
 #include "Frame.h"
 #include "Grid.h"
+#include "NumberEntry.h"
 
 #include <array>
 #include <cstdint>
@@ -23,18 +24,18 @@ namespace record {
 inline constexpr std::size_t kSize = 32;
 inline constexpr std::size_t kPerPage = addr::kPageSize / kSize;
 
-inline constexpr Field kNumber{0, 22};
+inline constexpr Field kNumber{0, kNumberLength};
 
 // The bytes of one end of the validity period.
-struct PeriodEnd {
+struct EndFields {
     Field month;
     Field day;
     Field hour;
     Field minute;
     Field yearInCentury;
 };
-inline constexpr PeriodEnd kStart{{22, 1}, {23, 1}, {24, 1}, {25, 1}, {30, 1}};
-inline constexpr PeriodEnd kEnd{{26, 1}, {27, 1}, {28, 1}, {29, 1}, {31, 1}};
+inline constexpr EndFields kStart{{22, 1}, {23, 1}, {24, 1}, {25, 1}, {30, 1}};
+inline constexpr EndFields kEnd{{26, 1}, {27, 1}, {28, 1}, {29, 1}, {31, 1}};
 
 // Offsets 22 to 29: the four bytes of each end but its year.
 inline constexpr Field kPeriodBody{22, 8};
@@ -46,10 +47,24 @@ inline constexpr std::uint8_t kErasedByte = 0xFF;
 using RecordBytes = std::span<std::uint8_t, record::kSize>;
 using ConstRecordBytes = std::span<const std::uint8_t, record::kSize>;
 
-// Writes grid row `row` into `out` (which the caller has zeroed). Returns
-// false when some cell that goes on the wire cannot be stored faithfully: a
-// number longer than the field or holding anything but "+" and digits, or a
-// malformed date or time. The record is then not to be sent.
+// Writes all 32 bytes: 0xFF throughout for an erased entry; otherwise the
+// number (at most its first 22 characters), then the always form or the
+// period, each missing part as zero bytes. The entry is not checked here.
+void EncodeNumberEntry(const NumberEntry& entry, RecordBytes out);
+
+// The entry as a read shows it: the number is the "+" and digits up to the
+// first other byte; a date only when its month and day are not 0; a time
+// always; no period when byte 22 is 0xFF or there is no number; always (and
+// no period) when offsets 22 to 29 are all 0x63. Never erased: that mark is
+// the PC's own.
+NumberEntry DecodeNumberEntry(ConstRecordBytes in);
+
+bool IsAlwaysRecord(ConstRecordBytes in);
+
+// Grid row `row` encoded as a save encodes it. False, with `out` left as it
+// was, when some cell that goes on the wire cannot be stored faithfully (the
+// number, or a date or time in form or range). Whether the period is whole
+// is not looked at here.
 bool EncodeNumberRecord(const IGrid& grid, int row, RecordBytes out);
 
 // Writes the record into grid row `row`. The serial and the Delete mark are

@@ -1,23 +1,10 @@
 #include "NumberValidation.h"
 
-#include "NumberGrid.h"
+#include "NumberRows.h"
 
 namespace gsm::numbers {
 
 namespace {
-
-bool NeedsPeriod(const IGrid& grid, int row) {
-    return !grid.Cell(col::kNumber, row).empty() && grid.Cell(col::kDelete, row) == kNo &&
-           grid.Cell(col::kAlways, row) == kNo;
-}
-
-bool HasEmptyPeriodCell(const IGrid& grid, int row) {
-    for (int c = col::kStartDate; c <= col::kEndTime; ++c) {
-        if (grid.Cell(c, row).empty())
-            return true;
-    }
-    return false;
-}
 
 std::string ListMessage(const std::string& lead, const std::vector<std::string>& serials) {
     return lead + std::to_string(serials.size()) + "\r" +
@@ -27,12 +14,7 @@ std::string ListMessage(const std::string& lead, const std::vector<std::string>&
 } // namespace
 
 std::vector<std::string> RowsWithoutPeriod(const IGrid& grid) {
-    std::vector<std::string> serials;
-    for (int row = 1; row <= kEntryCount; ++row) {
-        if (NeedsPeriod(grid, row) && HasEmptyPeriodCell(grid, row))
-            serials.push_back(grid.Cell(col::kSerial, row));
-    }
-    return serials;
+    return NumberListFromGrid(grid).missingPeriod;
 }
 
 std::string SerialList(const std::vector<std::string>& serials) {

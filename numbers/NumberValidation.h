@@ -1,5 +1,5 @@
 #pragma once
-// Checks run on the number list before it is saved.
+// The messages that refuse a number list before it is saved.
 
 #include "Grid.h"
 
@@ -9,8 +9,7 @@
 namespace gsm::numbers {
 
 // Serials of the rows that have a number, neither mark, and an empty period
-// cell. Only emptiness is looked at here; the form of the cells is checked
-// when the list is encoded.
+// cell: the first refusal of NumberListFromGrid.
 std::vector<std::string> RowsWithoutPeriod(const IGrid& grid);
 
 // The first three serials joined by ",", followed by ",...." when there are more.

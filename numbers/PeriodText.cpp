@@ -48,14 +48,12 @@ std::optional<int> Number(std::u32string_view part) {
 
 struct DateParts {
     std::optional<int> year;
-    std::optional<int> yearInCentury;
     std::optional<int> month;
     std::optional<int> day;
 };
 
 DateParts SplitDate(std::u32string_view text) {
-    return {Number(Part(text, 1, 4)), Number(Part(text, 3, 4)), Number(Part(text, 6, 7)),
-            Number(LastTwo(text))};
+    return {Number(Part(text, 1, 4)), Number(Part(text, 6, 7)), Number(LastTwo(text))};
 }
 
 bool IsLeapYear(int year) {
@@ -69,6 +67,10 @@ int DaysInMonth(int year, int month) {
 
 bool IsCalendarDate(int year, int month, int day) {
     return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+bool FitsByte(int value) {
+    return value >= 0 && value <= 0xFF;
 }
 
 std::string AtLeastTwoDigits(int value) {
@@ -110,7 +112,7 @@ std::optional<ClockTime> PickerTime(std::string_view text) {
     return ClockTime{*hour, *minute};
 }
 
-std::optional<DeviceDate> EncodableDate(std::string_view text) {
+std::optional<DeviceDate> DateCellValue(std::string_view text) {
     const std::u32string chars = CellCharacters(text);
     constexpr std::size_t kDateLength = 10;
     if (chars.size() != kDateLength)
@@ -118,14 +120,14 @@ std::optional<DeviceDate> EncodableDate(std::string_view text) {
     const DateParts d = SplitDate(chars);
     if (!d.year || !d.month || !d.day)
         return std::nullopt;
-    if (*d.year < 2000 || *d.year > 2099 || *d.month < 1 || *d.month > 12 || *d.day < 1 ||
-        *d.day > 31)
+    const int yearInCentury = *d.year - range::kYear.shownFrom;
+    if (!FitsByte(yearInCentury) || !FitsByte(*d.month) || !FitsByte(*d.day))
         return std::nullopt;
-    return DeviceDate{static_cast<std::uint8_t>(*d.yearInCentury),
-                      static_cast<std::uint8_t>(*d.month), static_cast<std::uint8_t>(*d.day)};
+    return DeviceDate{static_cast<std::uint8_t>(yearInCentury), static_cast<std::uint8_t>(*d.month),
+                      static_cast<std::uint8_t>(*d.day)};
 }
 
-std::optional<DeviceTime> EncodableTime(std::string_view text) {
+std::optional<DeviceTime> TimeCellValue(std::string_view text) {
     const std::u32string chars = CellCharacters(text);
     const std::size_t colon = chars.find(U':');
     if (colon == std::u32string::npos)
@@ -136,7 +138,7 @@ std::optional<DeviceTime> EncodableTime(std::string_view text) {
         return std::nullopt;
     const auto hour = Number(all.substr(0, colon));
     const auto minute = Number(minutePart);
-    if (!hour || !minute || *hour > 23 || *minute > 59)
+    if (!hour || !minute || !FitsByte(*hour))
         return std::nullopt;
     return DeviceTime{static_cast<std::uint8_t>(*hour), static_cast<std::uint8_t>(*minute)};
 }

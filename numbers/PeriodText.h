@@ -28,11 +28,35 @@ struct DeviceDate {
     std::uint8_t yearInCentury;
     std::uint8_t month;
     std::uint8_t day;
+
+    bool operator==(const DeviceDate&) const = default;
 };
 struct DeviceTime {
     std::uint8_t hour;
     std::uint8_t minute;
+
+    bool operator==(const DeviceTime&) const = default;
 };
+
+// The values the device can hold in one part of a period end. The year is
+// kept within the century; `shownFrom` turns it into the year people read.
+struct PartRange {
+    const char* name;
+    int low;
+    int high;
+    int shownFrom = 0;
+};
+namespace range {
+inline constexpr PartRange kYear{"year", 0, 99, 2000};
+inline constexpr PartRange kMonth{"month", 1, 12};
+inline constexpr PartRange kDay{"day", 1, 31};
+inline constexpr PartRange kHour{"hour", 0, 23};
+inline constexpr PartRange kMinute{"minute", 0, 59};
+} // namespace range
+
+inline constexpr bool InRange(const PartRange& range, int value) {
+    return value >= range.low && value <= range.high;
+}
 
 // The characters of a cell text. Positions count characters, not UTF-8
 // bytes, so a typed wide character does not shift the parts.
@@ -50,13 +74,14 @@ std::optional<CivilDate> PickerDate(std::string_view text);
 // The time a time picker should show for a cell (hour < 24, minute < 60).
 std::optional<ClockTime> PickerTime(std::string_view text);
 
-// What the device is sent for a date cell, or nullopt when the text cannot be
-// stored faithfully: it must be ten characters with a year 2000 to 2099 (only
-// its last two digits travel), a month 1 to 12 and a day 1 to 31.
-std::optional<DeviceDate> EncodableDate(std::string_view text);
-// What the device is sent for a time cell: the hour is what stands before the
-// first ":" (at most 23), the minute the one or two digits after it (at most 59).
-std::optional<DeviceTime> EncodableTime(std::string_view text);
+// The bytes a date cell stands for, whatever their ranges (ValidateNumberEntry
+// checks those), or nullopt when the text is not a date at all: it must be
+// ten characters whose year (2000 or later), month and day fit a byte once
+// the century is taken off.
+std::optional<DeviceDate> DateCellValue(std::string_view text);
+// The bytes a time cell stands for: the hour is what stands before the first
+// ":", the minute the one or two digits after it; each must fit a byte.
+std::optional<DeviceTime> TimeCellValue(std::string_view text);
 
 // How a device date and time read back into cells: "20yy-mm-dd" and "hh:mm",
 // each part at least two digits, so a year byte of 123 shows as 20123.

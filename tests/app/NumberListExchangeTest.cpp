@@ -32,7 +32,7 @@ protected:
     void FillList() {
         Entry(1, {"+15555550100", "2015/03/05", "08:30", "2015-03-07", "23:59", "no", "no"});
         Entry(2, {"0123", "", "", "", "", "yes", "no"});
-        Entry(3, {"13800138000", "", "", "", "", "no", "yes"});
+        Entry(3, {"13800138000", "", "", "", "", "yes", "yes"});
         Entry(999, {"+8613800001111", "2016/01/01", "00:00", "2016/12/31", "12:00", "no", "no"});
         Entry(1000, {"1000", "", "", "", "", "yes", "yes"});
     }
@@ -131,6 +131,19 @@ TEST_F(NumberListExchange, WrongRowsAreListedAndNothingChanges) {
               QStringLiteral("Wrong information on the profile,please correct it and then import "
                              "again,error:5\rSerial: 4,9,15,...."));
     EXPECT_TRUE(Take() == before);
+
+    // Right in form, but a number the device cannot hold: refused as Save refuses it.
+    form->Ui().btn11->click();
+    Entry(9, {"ABC", "2015/03/06", "08:30", "2016/12/31", "23:59", "no", "no"});
+    const QString letters = Exported(QStringLiteral("letters.xlsx"));
+    form->Ui().btn11->click();
+    FillList();
+    const std::vector<QString> beforeLetters = Take();
+    Import(letters, 1);
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Wrong number, date or time:")))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith(QStringLiteral("Total:1\rWrong serial number:9")));
+    EXPECT_TRUE(Take() == beforeLetters);
 }
 
 TEST_F(NumberListExchange, RefusedFilesChangeNothing) {

@@ -28,6 +28,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace gsm::test {
 namespace {
 
@@ -91,20 +94,19 @@ Pages BusyPages(cli::Area area) {
     return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
 }
 
-// A well-formed backup of the busy device, with the settings pages given.
-QString BackupFile(const QString& path, const Pages& settingsPages) {
+// A well-formed backup of the busy device, its pages edited as given.
+QString GoodBackupFile(const QString& path,
+                       const std::function<void(cli::AreaPages&)>& edit = nullptr) {
     cli::Backup backup;
     backup.program = QStringLiteral("gsmgate-cli test");
-    backup.areas[cli::Area::Settings] = settingsPages;
+    backup.areas[cli::Area::Settings] = BusyPages(cli::Area::Settings);
     backup.areas[cli::Area::Numbers] = BusyPages(cli::Area::Numbers);
+    if (edit)
+        edit(backup.areas);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(cli::WriteBackup(backup));
     return path;
-}
-
-QString GoodBackupFile(const QString& path) {
-    return BackupFile(path, BusyPages(cli::Area::Settings));
 }
 
 TEST(CliBackup, RestoredOntoABlankDeviceGivesTheSamePages) {
@@ -345,10 +347,11 @@ const Refusal kRefusals[] = {
     {"SettingsPageASaveWouldRefuse",
      [](const QString& dir) {
          // Page by page the checksums hold; the password field is unset.
-         Pages settingsPages = BusyPages(cli::Area::Settings);
-         std::fill_n(settingsPages[0].begin(), 4, 0xFF);
-         return QStringList{"restore",
-                            BackupFile(QDir(dir).filePath("backup.json"), settingsPages)};
+         const QString path =
+             GoodBackupFile(QDir(dir).filePath("backup.json"), [](cli::AreaPages& areas) {
+                 std::fill_n(areas[cli::Area::Settings][0].begin(), 4, 0xFF);
+             });
+         return QStringList{"restore", path};
      },
      "settings page 1: The password must be exactly four digits."},
     {"NumberInAJsonProfile",
@@ -369,6 +372,18 @@ const Refusal kRefusals[] = {
          return QStringList{"settings", "set", path};
      },
      "profile row 11, column 2 is not text"},
+    {"RestoreOfANumberTheDeviceCannotHold",
+     [](const QString& dir) {
+         // Checksums match: only the values give it away.
+         const QString path =
+             GoodBackupFile(QDir(dir).filePath("backup.json"), [](cli::AreaPages& areas) {
+                 Page& page3 = areas[cli::Area::Numbers][2];
+                 std::fill_n(page3.begin(), 32, 0x00);
+                 std::copy_n("ABC", 3, page3.begin());
+             });
+         return QStringList{"restore", path};
+     },
+     "slot 17: number \"ABC\" holds characters other than \"+\" and digits"},
     {"ListWithoutPeriod",
      [](const QString& dir) {
          ListFile list;

@@ -1,4 +1,5 @@
 #include "HistoryRead.h"
+#include "HistoryEvent.h"
 #include "HistoryFakes.h"
 
 #include "CodePage.h"
@@ -93,6 +94,26 @@ TEST(HistoryRecordTest, AlarmAndPowerActionsReplaceTheSource) {
         EXPECT_EQ(Text(row, col::kAction), c.actionText) << c.action;
         EXPECT_EQ(Text(row, col::kFrom), c.from) << c.action;
     }
+}
+
+// The typed event keeps what its row texts fold away: the channel an alarm
+// or power action hides, the year as a number, the sign of the record number.
+TEST(HistoryEventTest, KeepsTheCodesAndValuesTheRowFoldsAway) {
+    RecordBuilder r = Typical(0xFFFFFFFEu, 123, 12, 31);
+    r.Source(1).Action(6).Time(23, 59, 0xFF);
+    const HistoryEvent event = DecodeHistoryEvent(r.View(), Latin());
+    EXPECT_FALSE(event.empty);
+    EXPECT_EQ(event.recordNumber, -2);
+    EXPECT_EQ(event.date, (EventDate{2123, 12, 31}));
+    EXPECT_EQ(event.time, std::nullopt);
+    EXPECT_EQ(event.source, 1);
+    EXPECT_EQ(event.action, 6);
+    EXPECT_EQ(EventRowTexts(event), (RowTexts{"-2", "20123-12-31", "", "Power supply",
+                                              "Power failure", "+8613800001111", "Gate opened"}));
+
+    // An empty slot holds nothing else, whatever its other bytes say.
+    r.Set(record::kYear, 0);
+    EXPECT_EQ(DecodeHistoryEvent(r.View(), Latin()), HistoryEvent{});
 }
 
 TEST(HistoryRecordTest, ContentIsCutTo41BytesAndReadInTheCodePage) {

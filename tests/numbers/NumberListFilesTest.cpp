@@ -3,9 +3,12 @@
 
 #include "NumberListFiles.h"
 #include "NumberGrid.h"
+#include "NumberValidation.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -138,6 +141,76 @@ TEST(NumberListImport, ReplacesNumbersPeriodsAndAlwaysButNotSerialOrDelete) {
     EXPECT_EQ(percents.back(), 100);
     ASSERT_EQ(status.texts.size(), 1000u);
     EXPECT_EQ(status.texts.back(), "Import.xls");
+}
+
+std::vector<std::string> AllCells(const IGrid& grid) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < kRowCount; ++row)
+        for (int c = 0; c < kColumnCount; ++c)
+            cells.push_back(grid.Cell(c, row));
+    return cells;
+}
+
+TEST(NumberListCheckedImport, RefusesWhatASaveWouldRefuseBeforeTheGridChanges) {
+    const struct {
+        const char* name;
+        std::function<void(SheetCells&)> sheet;
+        int gridDeleteRow; // 0: none
+        std::optional<std::string> refusal;
+    } cases[] = {
+        {"letters",
+         [](SheetCells& s) { s.Entry(9, "ABC", "2015/03/06", "08:30", "2016/12/31", "23:59"); }, 0,
+         WrongCellsMessage({"9"})},
+        {"month 13",
+         [](SheetCells& s) { s.Entry(9, "+1", "2015/13/05", "08:30", "2016/12/31", "23:59"); }, 0,
+         WrongCellsMessage({"9"})},
+        {"form before values",
+         [](SheetCells& s) {
+             s.Entry(9, "ABC", "2015/03/06", "08:30", "2016/12/31", "23:59");
+             s.Entry(12, "+1", "2015/3/6", "08:30", "2016/12/31", "23:59");
+         },
+         0, WrongRowsMessage({12})},
+        {"header", [](SheetCells& s) { s.Set(col::kSerial, 0, "Items"); }, 0,
+         std::string(kWrongListFormat)},
+        // The sheet's Delete mark skips the form check but never reaches the grid...
+        {"deleted in the sheet",
+         [](SheetCells& s) { s.Entry(9, "+1", "", "", "", "", "no", "yes"); }, 0,
+         MissingPeriodMessage({"9"})},
+        // ...the grid's own does.
+        {"deleted in the grid",
+         [](SheetCells& s) { s.Entry(9, "ABC", "", "", "", "", "no", "yes"); }, 9, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableGrid grid(kColumnCount, kRowCount);
+        InitNumberGrid(grid);
+        grid.SetCell(col::kNumber, 1, "current");
+        grid.SetCell(col::kAlways, 1, kYes);
+        if (c.gridDeleteRow)
+            grid.SetCell(col::kDelete, c.gridDeleteRow, kYes);
+        SheetCells sheet;
+        sheet.GoodEntry(2);
+        c.sheet(sheet);
+        const std::vector<std::string> before = AllCells(grid);
+        RecordingStatus status;
+        int percents = 0;
+        const ImportResult result =
+            CheckedImport(sheet.View(), grid, status, [&](std::uint16_t) { ++percents; });
+        EXPECT_EQ(result.refusal, c.refusal);
+        if (c.refusal) {
+            EXPECT_EQ(AllCells(grid), before);
+            EXPECT_TRUE(status.texts.empty());
+            EXPECT_EQ(percents, 0);
+            continue;
+        }
+        EXPECT_EQ(grid.Cell(col::kNumber, 1), "");
+        EXPECT_EQ(grid.Cell(col::kNumber, 2), "+15555550100");
+        EXPECT_EQ(grid.Cell(col::kNumber, 9), "ABC");
+        ASSERT_EQ(result.entries.size(), static_cast<std::size_t>(kEntryCount));
+        EXPECT_TRUE(result.entries[8].erased);
+        EXPECT_EQ(result.entries[1].number, "+15555550100");
+        EXPECT_EQ(percents, kEntryCount);
+    }
 }
 
 TEST(NumberListCsv, OneLinePerEntryEndingInTwoCommas) {

@@ -41,10 +41,12 @@ TEST(NumberValidation, OnlyNumberedUnmarkedRowsNeedTheWholePeriod) {
     grid.SetCell(col::kAlways, 2, kYes);
     grid.SetCell(col::kDelete, 3, kYes);
     grid.SetCell(col::kNumber, 4, "");
-    grid.SetCell(col::kDelete, 5, "maybe"); // anything but "no" skips the row
-    EXPECT_EQ(RowsWithoutPeriod(grid), std::vector<std::string>{"1"});
+    // Only "yes" erases, so this row would be saved as a number with no period.
+    grid.SetCell(col::kDelete, 5, "maybe");
+    EXPECT_EQ(RowsWithoutPeriod(grid), (std::vector<std::string>{"1", "5"}));
 
     grid.SetCell(col::kEndTime, 1, "23:59");
+    grid.SetCell(col::kEndTime, 5, "23:59");
     EXPECT_TRUE(RowsWithoutPeriod(grid).empty());
 
     // Only emptiness counts here; the form is checked when the list is encoded.

@@ -148,7 +148,8 @@ TEST(ClientWrite, EachPageAfterTheDeviceAcceptedTheOneBefore) {
 TEST(ClientWrite, ARefusedPageEndsTheWriteWithNothingAfterIt) {
     Bench b;
     b.device = [](const SentFrame& f, const Bytes&) -> std::optional<Bytes> {
-        return FrameOf(f.command, f.address, {f.address == addr::NumberPage(37) ? 0 : 1});
+        return FrameOf(f.command, f.address,
+                       {static_cast<std::uint8_t>(f.address == addr::NumberPage(37) ? 0 : 1)});
     };
     std::vector<Page> pages(125);
     std::vector<std::pair<int, bool>> answers;
