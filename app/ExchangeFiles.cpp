@@ -1,8 +1,8 @@
 #include "ExchangeFiles.h"
 #include "ConfigurationFolder.h"
 #include "Controllers.h"
+#include "FileWrite.h"
 #include "MessageBoxes.h"
-#include "SheetGrid.h"
 
 #include "Csv.h"
 #include "LocalTime.h"
@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -86,49 +85,34 @@ QString TimestampedName(const char* prefix) {
     return QString::fromStdString(gsm::TimestampedName(prefix, gsm::LocalNow()));
 }
 
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *failure = file.errorString();
-    return false;
-}
-
 QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job) {
     gsm::Workbook book;
-    book.Add();
     // The widths are set before the dialog, as the sheet is prepared.
-    gsm::SetColumnWidths(book, job.columnWidths);
+    gsm::files::StartWorkbook(book, *job.shape);
     const QString path = ChooseFile(parent, job.request);
     if (path.isEmpty())
         return {};
     if (job.prepare)
         job.prepare();
-    gsm::WriteSheet(book, *job.grid, job.columns, job.rows, job.asText, job.rowDone);
-    const bool saved = book.SaveAs(path);
+    QString failure;
+    const bool saved =
+        gsm::files::SaveGrid(book, *job.grid, *job.shape, path, &failure, job.rowDone);
     if (job.clearStatusWhenWritten)
         status.ShowStatus(QString());
     if (!saved) {
-        ShowMessage(parent, book.LastError());
+        ShowMessage(parent, failure);
         return {};
     }
     ShowFirstSaveNotice(status, path);
     return path;
 }
 
-bool ChooseAndOpenWorkbook(QWidget* parent, const QString& dialog, gsm::Workbook& book) {
-    const FileRequest request{FileRequest::Mode::Open,
-                              ConfigurationFolder(),
-                              QString::fromLatin1(kOpenWorkbookFilter),
-                              {},
-                              dialog};
-    const QString path = ChooseFile(parent, request);
-    if (path.isEmpty())
-        return false;
-    if (book.Open(path))
-        return true;
-    ShowMessage(parent, book.LastError());
-    return false;
+QString ChooseFileToImport(QWidget* parent, const QString& dialog) {
+    return ChooseFile(parent, FileRequest{FileRequest::Mode::Open,
+                                          ConfigurationFolder(),
+                                          QString::fromLatin1(kOpenWorkbookFilter),
+                                          {},
+                                          dialog});
 }
 
 QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, const QString& name,
@@ -136,7 +120,7 @@ QString SaveInConfigurationFolder(QWidget* parent, Tstatusbar_ctrl& status, cons
     const QString folder = ConfigurationFolder();
     const QString path = QDir(folder).filePath(name);
     QString failure = QStringLiteral("The configuration folder cannot be created.");
-    if (!folder.isEmpty() && WriteWholeFile(path, bytes, &failure)) {
+    if (!folder.isEmpty() && gsm::files::WriteWholeFile(path, bytes, &failure)) {
         ShowFirstSaveNotice(status, path);
         return path;
     }

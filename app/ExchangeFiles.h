@@ -1,11 +1,11 @@
 #pragma once
-// What the spreadsheet and CSV exchanges of the three sheets share: the file
-// dialogs (one replaceable function, so tests can answer them), the dialogs'
-// filters, timestamped file names, whole-file writes, and moving cells
-// between a workbook's first sheet and a grid.
+// What the window's file exchanges of the three sheets add to the file
+// layer: the file dialogs (one replaceable function, so tests can answer
+// them), the dialogs' filters, timestamped file names and the configuration
+// folder.
 
 #include "Grid.h"
-#include "SheetGrid.h"
+#include "SheetShape.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -13,15 +13,10 @@
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 class QWidget;
 class RememberedPlaces;
 class Tstatusbar_ctrl;
-
-namespace gsm {
-class Workbook;
-}
 
 // Filters as "description|patterns|description|patterns"; patterns split by ";".
 inline constexpr const char* kSaveWorkbookFilter = "EXCEL file|*.xlsx;*.xls|(*.*)|*.*";
@@ -63,18 +58,11 @@ QStringList NameFilters(const QString& filter);
 // `prefix` followed by the local time as 2026-01-31_14-05-09.
 QString TimestampedName(const char* prefix);
 
-// Written beside its place and then moved there, so a failed write leaves no
-// half file. False with the reason when it could not be written.
-bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* failure);
-
 // One grid to one workbook: the column widths are set, the dialog asks where,
 // then the grid's rows go to the sheet as the command-line tool writes them.
 struct WorkbookExport {
     FileRequest request;
-    std::vector<double> columnWidths; // characters, from column A
-    int columns = 0;
-    int rows = 0;
-    bool asText = false; // every cell formatted as text
+    const gsm::files::SheetShape* shape = nullptr;
     // Runs once the user has chosen the file, before the first cell.
     std::function<void()> prepare = {};
     const gsm::IGrid* grid = nullptr; // read once `prepare` has run
@@ -88,9 +76,9 @@ struct WorkbookExport {
 // written (the user was told why).
 QString ExportWorkbook(QWidget* parent, Tstatusbar_ctrl& status, const WorkbookExport& job);
 
-// Asks for a workbook to import (the dialog named `dialog`) and opens it into
-// `book`. False when the user cancelled or it could not be read (told why).
-bool ChooseAndOpenWorkbook(QWidget* parent, const QString& dialog, gsm::Workbook& book);
+// Asks for a file to import in the dialog named `dialog`: the chosen path,
+// or empty when the user cancelled.
+QString ChooseFileToImport(QWidget* parent, const QString& dialog);
 
 // `bytes` as the file `name` in the configuration folder. The path written,
 // or empty when it could not be (the user was told why).

@@ -5,6 +5,7 @@
 #include "DeviceReporter.h"
 #include "ExchangeFiles.h"
 #include "HistoryCsv.h"
+#include "HistoryFile.h"
 #include "HistoryGridDelegate.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
@@ -117,15 +118,14 @@ void HistoryTab::btn18Click() {
 
 QString HistoryTab::ExportHistoryCsv() {
     const QString name = TimestampedName(history::kCsvFilePrefix);
-    std::string text;
+    QByteArray text;
     {
         // An export reports through a progress controller of its own.
         Tprogressbar_ctrl progress(*m_reporting.progressBar);
-        text = gsm::JoinCsvLines(history::HistoryCsvLines(
-            m_cells, *m_reporting.sink, [&progress](std::uint16_t p) { progress.SetProgress(p); }));
+        text = gsm::files::HistoryCsv(m_cells, *m_reporting.sink,
+                                      [&progress](std::uint16_t p) { progress.SetProgress(p); });
     }
-    return SaveInConfigurationFolder(m_reporting.window, *m_reporting.status, name,
-                                     QByteArray::fromStdString(text));
+    return SaveInConfigurationFolder(m_reporting.window, *m_reporting.status, name, text);
 }
 
 void HistoryTab::btn2Click() {

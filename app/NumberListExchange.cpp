@@ -4,11 +4,10 @@
 #include "ExchangeFiles.h"
 #include "MessageBoxes.h"
 #include "NumberGrid.h"
+#include "NumberListFile.h"
 #include "NumberListFiles.h"
 #include "PageControl.h"
-#include "SheetGrid.h"
 #include "StringGrid.h"
-#include "Workbook.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -42,10 +41,7 @@ QString NumberListExchange::ExportNumberListXls() {
                                    TimestampedName(numbers::kXlsFilePrefix) +
                                        QString::fromLatin1(kWorkbookExtension),
                                    QStringLiteral("numberListExport")},
-                       {numbers::kXlsColumnWidths.begin(), numbers::kXlsColumnWidths.end()},
-                       numbers::kColumnCount,
-                       numbers::kEntryCount + 1,
-                       true};
+                       &gsm::files::NumberListShape()};
     job.grid = &m_cells;
     job.rowDone = [this, &progress](int r) {
         if (r == 0)
@@ -61,14 +57,11 @@ QString NumberListExchange::ExportNumberListXls() {
 
 bool NumberListExchange::ImportNumberListXls() {
     Tprogressbar_ctrl progress(*m_reporting.progressBar);
-    gsm::Workbook book;
-    if (!ChooseAndOpenWorkbook(m_sheet.window, QStringLiteral("numberListImport"), book))
+    const QString path = ChooseFileToImport(m_sheet.window, QStringLiteral("numberListImport"));
+    if (path.isEmpty())
         return false;
-    const gsm::TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
-    const gsm::TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
-    const numbers::ListSheet sheet{values, shown};
-    const numbers::ImportResult imported = numbers::CheckedImport(
-        sheet, m_cells, *m_reporting.sink,
+    const numbers::ImportResult imported = gsm::files::ImportNumberListFile(
+        path, m_cells, *m_reporting.sink,
         [&progress](std::uint16_t percent) { progress.SetProgress(percent); });
     if (imported.refusal) {
         Tell(QString::fromStdString(*imported.refusal));
@@ -80,15 +73,14 @@ bool NumberListExchange::ImportNumberListXls() {
 
 QString NumberListExchange::ExportNumberListCsv() {
     const QString name = TimestampedName(numbers::kCsvFilePrefix);
-    std::string text;
+    QByteArray text;
     {
         Tprogressbar_ctrl progress(*m_reporting.progressBar);
-        text = gsm::JoinCsvLines(numbers::NumberListCsvLines(
+        text = gsm::files::NumberListCsv(
             m_cells, *m_reporting.sink,
-            [&progress](std::uint16_t percent) { progress.SetProgress(percent); }));
+            [&progress](std::uint16_t percent) { progress.SetProgress(percent); });
     }
-    return SaveInConfigurationFolder(m_sheet.window, *m_reporting.status, name,
-                                     QByteArray::fromStdString(text));
+    return SaveInConfigurationFolder(m_sheet.window, *m_reporting.status, name, text);
 }
 
 void NumberListExchange::Tell(const QString& text) {

@@ -4,10 +4,9 @@
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
 #include "MessageBoxes.h"
+#include "ProfileFile.h"
 #include "SettingsProfile.h"
-#include "SheetGrid.h"
 #include "StringGrid.h"
-#include "Workbook.h"
 
 #include <QPushButton>
 
@@ -31,18 +30,14 @@ void Tcustomstringgrid_basis::btn16Click() {
 
 QString Tcustomstringgrid_basis::ExportProfile() {
     gsm::TableGrid sheet(settings::kColCount, settings::kRowCount);
-    WorkbookExport job{
-        FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
-                    QString::fromLatin1(kSaveWorkbookFilter),
-                    TimestampedName(settings::kProfilePrefix) +
-                        QString::fromLatin1(kWorkbookExtension),
-                    QStringLiteral("profileExport")},
-        {settings::kProfileColumnWidths.begin(), settings::kProfileColumnWidths.end()},
-        settings::kColCount,
-        settings::kRowCount,
-        false};
+    WorkbookExport job{FileRequest{FileRequest::Mode::Save, ConfigurationFolder(),
+                                   QString::fromLatin1(kSaveWorkbookFilter),
+                                   TimestampedName(settings::kProfilePrefix) +
+                                       QString::fromLatin1(kWorkbookExtension),
+                                   QStringLiteral("profileExport")},
+                       &gsm::files::ProfileShape()};
     job.prepare = [this, &sheet] {
-        settings::WriteProfile(m_cells, m_lists, sheet, [this](int, int percent) {
+        sheet = gsm::files::ProfileSheetOf(m_cells, m_lists, [this](int, int percent) {
             ReportRow(percent, settings::kSaveProfileStatus);
         });
     };
@@ -51,12 +46,11 @@ QString Tcustomstringgrid_basis::ExportProfile() {
 }
 
 bool Tcustomstringgrid_basis::ImportProfile() {
-    gsm::Workbook book;
-    if (!ChooseAndOpenWorkbook(m_reporting.window, QStringLiteral("profileImport"), book))
+    const QString path = ChooseFileToImport(m_reporting.window, QStringLiteral("profileImport"));
+    if (path.isEmpty())
         return false;
-    const gsm::TableGrid sheet = SheetValues(book, settings::kColCount, settings::kRowCount);
-    const settings::ProfileLoad load = settings::LoadProfile(
-        book.Text(1, 1).toStdString(), sheet, m_cells, m_lists, gsm::SystemCodePageInstance(),
+    const settings::ProfileLoad load = gsm::files::LoadProfileFile(
+        path, m_cells, m_lists, gsm::SystemCodePageInstance(),
         [this](int, int percent) { ReportRow(percent, settings::kLoadProfileStatus); });
     if (!load.loaded)
         Tell(QString::fromStdString(load.message));

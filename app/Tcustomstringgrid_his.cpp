@@ -45,10 +45,7 @@ QString Tcustomstringgrid_his::ExportHistoryXls() {
                                    TimestampedName(history::kXlsFilePrefix) +
                                        QString::fromLatin1(kWorkbookExtension),
                                    QStringLiteral("historyExport")},
-                       {history::kXlsColumnWidths.begin(), history::kXlsColumnWidths.end()},
-                       history::kColumns,
-                       lastRow + 1,
-                       true};
+                       &gsm::files::HistoryShape()};
     job.grid = &cells;
     job.rowDone = [this, &progress, lastRow](int r) {
         if (r > 0)

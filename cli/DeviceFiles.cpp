@@ -1,26 +1,20 @@
 #include "DeviceFiles.h"
 
 #include "CodePage.h"
-#include "HistoryCsv.h"
+#include "FileWrite.h"
+#include "HistoryFile.h"
 #include "HistoryGrid.h"
 #include "HistoryRead.h"
 #include "NumberGrid.h"
-#include "NumberListFiles.h"
+#include "NumberListFile.h"
 #include "NumberPages.h"
 #include "NumberRecordCheck.h"
+#include "ProfileFile.h"
 #include "SettingsCatalogue.h"
 #include "SettingsCells.h"
 #include "SettingsPages.h"
-#include "SettingsProfile.h"
 #include "SettingsValidation.h"
-#include "SheetGrid.h"
-#include "Workbook.h"
-
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
+#include "SheetShape.h"
 
 #include <cstdio>
 
@@ -31,8 +25,6 @@ namespace {
 namespace settings = gsm::settings;
 namespace numbers = gsm::numbers;
 namespace history = gsm::history;
-
-constexpr const char* kProfileFormat = "gsmgate settings profile";
 
 // Reports and statuses are the window's; the tool shows pages instead.
 class SilentStatus : public IStatusSink {
@@ -62,52 +54,6 @@ struct SettingsSheet {
     }
 };
 
-struct ProfileSheet {
-    std::optional<TableGrid> sheet;
-    std::string a1;
-    QString error;
-};
-
-ProfileSheet ReadJsonProfile(const QByteArray& bytes) {
-    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
-    if (root.value("format").toString() != QLatin1String(kProfileFormat) ||
-        root.value("version").toInt() != 1)
-        return {std::nullopt, {}, QString::fromLatin1(settings::kWrongProfileFormat)};
-    TableGrid sheet(settings::kColCount, settings::kRowCount);
-    const QJsonArray rows = root.value("rows").toArray();
-    for (int r = 0; r < settings::kRowCount && r < rows.size(); ++r) {
-        const QJsonArray cells = rows.at(r).toArray();
-        for (int k = 0; k < settings::kColCount && k < cells.size(); ++k) {
-            // A number would come out as an empty text: a relay timer of 30 sent as unset.
-            if (!cells.at(k).isString())
-                return {
-                    std::nullopt,
-                    {},
-                    QStringLiteral("profile row %1, column %2 is not text").arg(r + 1).arg(k + 1)};
-            sheet.SetCell(k, r, cells.at(k).toString().toStdString());
-        }
-    }
-    return {sheet, sheet.Cell(0, 0), {}};
-}
-
-ProfileSheet ReadProfileSheet(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {
-            std::nullopt, {}, QStringLiteral("Cannot read %1: %2").arg(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (bytes.trimmed().startsWith('{'))
-        return ReadJsonProfile(bytes);
-    Workbook book;
-    if (!book.Open(path))
-        return {std::nullopt, {}, book.LastError()};
-    return {SheetValues(book, settings::kColCount, settings::kRowCount),
-            book.Text(1, 1).toStdString(),
-            {}};
-}
-
-const auto kNoProgress = [](int, int) {};
-
 } // namespace
 
 bool IsStdout(const QString& path) {
@@ -124,11 +70,7 @@ bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure)
             *failure = QStringLiteral("cannot write to stdout");
         return written;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *failure = file.errorString();
-    return false;
+    return files::WriteWholeFile(path, bytes, failure);
 }
 
 QString SimNumberOf(const Page& firstSettingsPage) {
@@ -138,13 +80,10 @@ QString SimNumberOf(const Page& firstSettingsPage) {
 }
 
 PagesOrError SettingsPagesFromProfile(const QString& path) {
-    const ProfileSheet profile = ReadProfileSheet(path);
-    if (!profile.sheet)
-        return {std::nullopt, profile.error};
     SettingsSheet target;
     const CodePage& codePage = SystemCodePageInstance();
-    const settings::ProfileLoad load = settings::LoadProfile(
-        profile.a1, *profile.sheet, target.grid, target.lists, codePage, kNoProgress);
+    const settings::ProfileLoad load =
+        files::LoadProfileFile(path, target.grid, target.lists, codePage);
     if (!load.loaded)
         return {std::nullopt, QString::fromStdString(load.message)};
     const settings::CellSettings taken = settings::SettingsFromGrid(target.grid, target.lists);
@@ -167,42 +106,18 @@ QString RefusedSettingsPages(const Pages& pages) {
 
 bool WriteSettingsProfile(const Pages& pages, const QString& path, QString* failure) {
     const SettingsSheet read(&pages);
-    TableGrid sheet(settings::kColCount, settings::kRowCount);
-    settings::WriteProfile(read.grid, read.lists, sheet, kNoProgress);
-    if (IsStdout(path) || EndsWith(path, ".json")) {
-        QJsonArray rows;
-        for (int r = 0; r < settings::kRowCount; ++r) {
-            QJsonArray cells;
-            for (int k = 0; k < settings::kColCount; ++k)
-                cells.append(QString::fromStdString(sheet.Cell(k, r)));
-            rows.append(cells);
-        }
-        const QJsonObject root{
-            {"format", QString::fromLatin1(kProfileFormat)}, {"version", 1}, {"rows", rows}};
-        return WriteOutput(path, QJsonDocument(root).toJson(QJsonDocument::Indented), failure);
-    }
-    Workbook book;
-    book.Add();
-    SetColumnWidths(book, settings::kProfileColumnWidths);
-    WriteSheet(book, sheet, settings::kColCount, settings::kRowCount, false);
-    if (book.SaveAs(path))
-        return true;
-    *failure = book.LastError();
-    return false;
+    const TableGrid sheet = files::ProfileSheetOf(read.grid, read.lists);
+    if (IsStdout(path) || files::IsJsonName(path))
+        return WriteOutput(path, files::ProfileJson(sheet), failure);
+    return files::SaveGrid(sheet, files::ProfileShape(), path, failure);
 }
 
 PagesOrError NumberPagesFromList(const QString& path) {
-    Workbook book;
-    if (!book.Open(path))
-        return {std::nullopt, book.LastError()};
-    const TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
-    const TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
-    const numbers::ListSheet sheet{values, shown};
     TableGrid grid(numbers::kColumnCount, numbers::kRowCount);
     numbers::InitNumberGrid(grid);
     SilentStatus status;
     const numbers::ImportResult imported =
-        numbers::CheckedImport(sheet, grid, status, [](std::uint16_t) {});
+        files::ImportNumberListFile(path, grid, status, [](std::uint16_t) {});
     if (imported.refusal)
         return {std::nullopt, QString::fromStdString(*imported.refusal)};
     const std::vector<numbers::PageBytes> pages = numbers::NumberListPages(imported.entries);
@@ -225,18 +140,9 @@ bool WriteNumberList(const Pages& pages, const QString& path, QString* failure) 
                                   pages[static_cast<std::size_t>(page - 1)]);
     if (IsStdout(path) || EndsWith(path, ".csv")) {
         SilentStatus status;
-        const std::string text =
-            gsm::JoinCsvLines(numbers::NumberListCsvLines(grid, status, [](std::uint16_t) {}));
-        return WriteOutput(path, QByteArray::fromStdString(text), failure);
+        return WriteOutput(path, files::NumberListCsv(grid, status, [](std::uint16_t) {}), failure);
     }
-    Workbook book;
-    book.Add();
-    SetColumnWidths(book, numbers::kXlsColumnWidths);
-    WriteSheet(book, grid, numbers::kColumnCount, numbers::kRowCount, true);
-    if (book.SaveAs(path))
-        return true;
-    *failure = book.LastError();
-    return false;
+    return files::SaveGrid(grid, files::NumberListShape(), path, failure);
 }
 
 bool WriteHistory(const Pages& pages, const QString& path, QString* failure) {
@@ -249,18 +155,9 @@ bool WriteHistory(const Pages& pages, const QString& path, QString* failure) {
     history::CompactHistoryGrid(grid);
     if (IsStdout(path) || EndsWith(path, ".csv")) {
         SilentStatus status;
-        const std::string text =
-            gsm::JoinCsvLines(history::HistoryCsvLines(grid, status, [](std::uint16_t) {}));
-        return WriteOutput(path, QByteArray::fromStdString(text), failure);
+        return WriteOutput(path, files::HistoryCsv(grid, status, [](std::uint16_t) {}), failure);
     }
-    Workbook book;
-    book.Add();
-    SetColumnWidths(book, history::kXlsColumnWidths);
-    WriteSheet(book, grid, history::kColumns, history::kGridRows, true);
-    if (book.SaveAs(path))
-        return true;
-    *failure = book.LastError();
-    return false;
+    return files::SaveGrid(grid, files::HistoryShape(), path, failure);
 }
 
 } // namespace gsm::cli

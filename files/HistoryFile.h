@@ -1,0 +1,17 @@
+#pragma once
+// History files: the grid as a workbook ("Export.XLS", every cell text) and
+// as comma-separated lines, one per row that holds a record ("Export.CSV").
+
+#include "Grid.h"
+#include "HistoryCsv.h"
+#include "Link.h"
+
+#include <QByteArray>
+
+namespace gsm::files {
+
+// Status and progress after each line.
+QByteArray HistoryCsv(const IGrid& grid, IStatusSink& status,
+                      const history::ProgressSink& progress);
+
+} // namespace gsm::files
