@@ -57,6 +57,17 @@ bool IsPageRead(std::uint8_t command) {
     return command == cmd::kReadPage;
 }
 
+TDataPackage FrameOf(const ExchangeRequest& request) {
+    TDataPackage package;
+    package.SetCommand(request.command);
+    package.SetLength(static_cast<int>(request.payload.size()));
+    package.SetAddress(request.address);
+    if (!request.payload.empty())
+        package.SetPayload(request.payload);
+    package.BuildFrame();
+    return package;
+}
+
 } // namespace
 
 std::span<const ExchangeTransition> ExchangeTransitions() {
@@ -92,12 +103,7 @@ bool ExchangeMachine::Send(ExchangeRequest request, Continuation then) {
     case ExchangeAction::Arm:
         return Arm(request, std::move(then));
     case ExchangeAction::RefuseBusy: {
-        TDataPackage package;
-        package.SetCommand(request.command);
-        package.SetLength(static_cast<int>(request.payload.size()));
-        package.SetAddress(request.address);
-        package.SetPayload(request.payload);
-        package.BuildFrame();
+        const TDataPackage package = FrameOf(request);
         Trace(MakeTraceEvent(TraceEvent::Direction::Out, package.Bytes(), Verdict::NotSentBusy));
         then({Outcome::Busy});
         return false;
@@ -112,13 +118,7 @@ bool ExchangeMachine::Arm(const ExchangeRequest& request, Continuation then) {
     // A frame begun before this request went out cannot be its reply: left
     // in place, a stray partial frame would swallow the reply's bytes.
     m_frame.Reset();
-    TDataPackage package;
-    package.SetCommand(request.command);
-    package.SetLength(static_cast<int>(request.payload.size()));
-    package.SetAddress(request.address);
-    if (!request.payload.empty())
-        package.SetPayload(request.payload);
-    package.BuildFrame();
+    const TDataPackage package = FrameOf(request);
     const bool written =
         m_port.WriteData(package.Frame.data(), static_cast<std::uint16_t>(package.FrameLength));
     const Verdict verdict = written           ? Verdict::Sent
