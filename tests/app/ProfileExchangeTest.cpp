@@ -238,6 +238,61 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     }
 }
 
+// Values the window's editors never produce, each in a profile that is
+// otherwise good: the import refuses the file naming the setting and the
+// value, and the grid and the lists stay as they were.
+struct HostileCell {
+    const char* test;
+    int row;
+    const char* text;      // the Content cell as the file holds it
+    const char* shown;     // how the refusal shows the value
+    bool openpyxl = false; // written by openpyxl as an inline string, escapes as they stand
+};
+
+void PrintTo(const HostileCell& hostile, std::ostream* out) {
+    *out << hostile.test;
+}
+
+class ProfileImportRefusesHostileValues : public ProfileExchange,
+                                          public ::testing::WithParamInterface<HostileCell> {};
+
+TEST_P(ProfileImportRefusesHostileValues, NamesTheSettingAndChangesNothing) {
+    const HostileCell& hostile = GetParam();
+    const QString path = PathOf(QStringLiteral("hostile.xlsx"));
+    if (hostile.openpyxl) {
+        RunWorkbookTool({QStringLiteral("profile"), path, CellName(2, hostile.row + 1),
+                         QString::fromUtf8(hostile.text)});
+    } else {
+        // The workbook writer keeps texts as shared strings and writes a
+        // control character as its "_x001B_" escape.
+        EditEverything(QStringLiteral("good"));
+        gsm::Workbook book;
+        ASSERT_TRUE(book.Open(Exported(QStringLiteral("good.xlsx"))));
+        book.SetCell(hostile.row + 1, 2, QString::fromUtf8(hostile.text));
+        ASSERT_TRUE(book.SaveAs(path)) << book.LastError().toStdString();
+    }
+    EditEverything(QStringLiteral("current"));
+    const Snapshot before = Take();
+
+    Pick(path);
+    Click(form->Ui().btn16, 1);
+    EXPECT_TRUE(LastMessage().contains(QString::fromUtf8(hostile.shown)))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith(QStringLiteral("\nSetting: ") +
+                                       gsm::settings::RowInfo(hostile.row).caption))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(Take() == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ProfileImportRefusesHostileValues,
+    ::testing::Values(HostileCell{"SimNumberWords", 2, "call me maybe", "'call me maybe'"},
+                      HostileCell{"ListCell9", 3, "9:bogus", "9 is not an item"},
+                      HostileCell{"EscInSharedString", 5, "Door\x1Bopen", "U+001B"},
+                      HostileCell{"NulInInlineString", 5, "Door_x0000_open", "U+0000", true},
+                      HostileCell{"AutoArm1000", 7, "1000", "'1000'"}),
+    [](const auto& info) { return std::string(info.param.test); });
+
 TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
     const QString path = PathOf(QStringLiteral("no such folder/profile.xlsx"));
     Pick(path);

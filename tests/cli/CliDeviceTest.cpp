@@ -1,6 +1,7 @@
 // gsmgate-cli against simulated devices on pseudo-terminals: what it leaves
 // in the device memory (read from the simulators' dumps), what it says, and
 // what it never sends.
+#include "../spreadsheet/WorkbookTool.h"
 #include "BackupFile.h"
 #include "CliRun.h"
 #include "CodePage.h"
@@ -283,18 +284,29 @@ void PrintTo(const Refusal& refusal, std::ostream* out) {
     *out << refusal.name;
 }
 
+// Runs `args` against a busy device: the tool must refuse before it opens the
+// port, with exit status 2 and every one of `says` on stderr; the device saw
+// no request at all and holds what it held.
+void ExpectRefusedBeforeSending(const QStringList& args, const QStringList& says) {
+    SimProcess sim({"--scenario", "busy"});
+    ASSERT_TRUE(sim.Running());
+    const CliRun run = RunCli(args + QStringList{"--port", sim.PtyPath()});
+    EXPECT_EQ(run.exitCode, 2);
+    for (const QString& said : says + QStringList{"nothing sent"})
+        EXPECT_TRUE(run.err.contains(said))
+            << "\"" << said.toStdString() << "\" not in: " << run.err.toStdString();
+    sim.Stop();
+    EXPECT_TRUE(sim.Requests().empty());
+    const sim::DeviceMemory memory = DumpedMemory(sim);
+    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(cli::Area::Settings));
+    EXPECT_EQ(NumberPagesOf(memory), BusyPages(cli::Area::Numbers));
+}
+
 class CliRefusesBeforeSending : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(CliRefusesBeforeSending, NamesTheFaultAndSendsNothing) {
     QTemporaryDir dir;
-    SimProcess sim({"--scenario", "busy"});
-    ASSERT_TRUE(sim.Running());
-    const CliRun run = RunCli(GetParam().args(dir.path()) + QStringList{"--port", sim.PtyPath()});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(GetParam().says)) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("nothing sent")) << run.err.toStdString();
-    sim.Stop();
-    EXPECT_TRUE(sim.Requests().empty());
+    ExpectRefusedBeforeSending(GetParam().args(dir.path()), {GetParam().says});
 }
 
 // A good backup with one edit applied to its text.
@@ -344,34 +356,6 @@ const Refusal kRefusals[] = {
          return RestoreEdited(dir, [](QByteArray& t) { t.truncate(t.size() / 2); });
      },
      "not a backup file"},
-    {"SettingsPageASaveWouldRefuse",
-     [](const QString& dir) {
-         // Page by page the checksums hold; the password field is unset.
-         const QString path =
-             GoodBackupFile(QDir(dir).filePath("backup.json"), [](cli::AreaPages& areas) {
-                 std::fill_n(areas[cli::Area::Settings][0].begin(), 4, 0xFF);
-             });
-         return QStringList{"restore", path};
-     },
-     "settings page 1: The password must be exactly four digits."},
-    {"NumberInAJsonProfile",
-     [](const QString& dir) {
-         const QString path = QDir(dir).filePath("profile.json");
-         QString failure;
-         EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(cli::Area::Settings), path, &failure));
-         QFile file(path);
-         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
-         QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-         QJsonArray rows = root["rows"].toArray();
-         QJsonArray relayTimer = rows[settings::row::kRelayOnTimer].toArray();
-         relayTimer[settings::col::kContent] = 30;
-         rows[settings::row::kRelayOnTimer] = relayTimer;
-         root["rows"] = rows;
-         file.resize(0);
-         file.write(QJsonDocument(root).toJson());
-         return QStringList{"settings", "set", path};
-     },
-     "profile row 11, column 2 is not text"},
     {"RestoreOfANumberTheDeviceCannotHold",
      [](const QString& dir) {
          // Checksums match: only the values give it away.
@@ -401,6 +385,128 @@ const Refusal kRefusals[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, CliRefusesBeforeSending, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Values no editor of the window produces, in every file that can carry them
+// to a device: a backup edited by hand (its checksums recomputed, so only the
+// values give it away) and profiles as JSON and as workbooks. Each must be
+// refused before the port is opened, naming the setting and the value.
+struct HostileValue {
+    const char* name;
+    std::function<QStringList(const QString& dir)> args; // without --port
+    int row;                                             // the setting named
+    QString value;                                       // how the refusal shows the value
+};
+
+void PrintTo(const HostileValue& hostile, std::ostream* out) {
+    *out << hostile.name;
+}
+
+// A backup of the busy device whose settings page 1 holds `bytes` from `offset`.
+std::function<QStringList(const QString&)> RestoreWith(std::size_t offset, QByteArray bytes) {
+    return [offset, bytes](const QString& dir) {
+        const QString path =
+            GoodBackupFile(QDir(dir).filePath("backup.json"), [&](cli::AreaPages& areas) {
+                std::copy(bytes.begin(), bytes.end(),
+                          areas[cli::Area::Settings][0].begin() + std::ptrdiff_t(offset));
+            });
+        return QStringList{"restore", path};
+    };
+}
+
+// The busy device's settings as a profile: JSON or a workbook, by `suffix`.
+QString BusyProfile(const QString& dir, const char* suffix) {
+    const QString path = QDir(dir).filePath(QStringLiteral("profile.") + suffix);
+    QString failure;
+    EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(cli::Area::Settings), path, &failure))
+        << failure.toStdString();
+    return path;
+}
+
+std::function<QStringList(const QString&)> JsonProfileWith(int row, QJsonValue content) {
+    return [row, content](const QString& dir) {
+        const QString path = BusyProfile(dir, "json");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QJsonArray rows = root["rows"].toArray();
+        QJsonArray cells = rows[row].toArray();
+        cells[settings::col::kContent] = content;
+        rows[row] = cells;
+        root["rows"] = rows;
+        file.resize(0);
+        file.write(QJsonDocument(root).toJson());
+        return QStringList{"settings", "set", path};
+    };
+}
+
+// Through the workbook writer, which keeps texts as shared strings and
+// writes a control character as its "_x001B_" escape.
+std::function<QStringList(const QString&)> XlsxProfileWith(int row, QString content) {
+    return [row, content](const QString& dir) {
+        const QString path = BusyProfile(dir, "xlsx");
+        Workbook book;
+        EXPECT_TRUE(book.Open(path)) << book.LastError().toStdString();
+        book.SetCell(row + 1, settings::col::kContent + 1, content);
+        EXPECT_TRUE(book.SaveAs(path)) << book.LastError().toStdString();
+        return QStringList{"settings", "set", path};
+    };
+}
+
+const QString kCaptionPrefix = QStringLiteral("Setting: ");
+
+const HostileValue kHostileValues[] = {
+    // Backups edited by hand.
+    {"RestoredPasswordUnset", RestoreWith(0, QByteArray(4, '\xFF')), settings::row::kPassword,
+     "four digits"},
+    {"RestoredListIndex7", RestoreWith(26, QByteArray(1, '\x07')), settings::row::kDin1Type,
+     "7 is not an item"},
+    {"RestoredSimNumberABC", RestoreWith(4, QByteArray("ABC", 4)), settings::row::kSimNumber,
+     "'ABC'"},
+    // The profiles' values, as page bytes.
+    {"RestoredSimNumberWords", RestoreWith(4, QByteArray("call me maybe", 14)),
+     settings::row::kSimNumber, "'call me maybe'"},
+    {"RestoredListIndex9", RestoreWith(26, QByteArray(1, '\x09')), settings::row::kDin1Type,
+     "9 is not an item"},
+    {"RestoredEscInAlarmText", RestoreWith(28, QByteArray("Door\x1Bopen", 10)),
+     settings::row::kDin1Alarm, "U+001B"},
+    {"RestoredAutoArm1000", RestoreWith(108, QByteArray("\xE8\x03", 2)), settings::row::kAutoArm,
+     "'1000'"},
+    // Profiles.
+    {"ProfileSimNumberWords", JsonProfileWith(settings::row::kSimNumber, "call me maybe"),
+     settings::row::kSimNumber, "'call me maybe'"},
+    {"ProfileListCell9", JsonProfileWith(settings::row::kDin1Type, "9:bogus"),
+     settings::row::kDin1Type, "9 is not an item"},
+    // A JSON number would come out as an empty cell: a relay timer of 30 sent as unset.
+    {"ProfileNumberNotText", JsonProfileWith(settings::row::kRelayOnTimer, 30),
+     settings::row::kRelayOnTimer, "is not text"},
+    {"ProfileEscInSharedString", XlsxProfileWith(settings::row::kDin1Alarm, "Door\x1Bopen"),
+     settings::row::kDin1Alarm, "U+001B"},
+    {"ProfileNulInInlineString",
+     [](const QString& dir) {
+         // openpyxl writes inline strings and leaves the escape as it is.
+         const QString path = QDir(dir).filePath("openpyxl.xlsx");
+         RunWorkbookTool({"profile", path, "B6", "Door_x0000_open"});
+         return QStringList{"settings", "set", path};
+     },
+     settings::row::kDin1Alarm, "U+0000"},
+    {"ProfileAutoArm1000", JsonProfileWith(settings::row::kAutoArm, "1000"),
+     settings::row::kAutoArm, "'1000'"},
+};
+
+class CliRefusesHostileValues : public ::testing::TestWithParam<HostileValue> {};
+
+TEST_P(CliRefusesHostileValues, NamesTheSettingAndSendsNothing) {
+    QTemporaryDir dir;
+    const HostileValue& hostile = GetParam();
+    const QStringList args = hostile.args(dir.path());
+    QStringList says{hostile.value, kCaptionPrefix + settings::RowInfo(hostile.row).caption};
+    if (args.front() == "restore")
+        says << "settings page 1: ";
+    ExpectRefusedBeforeSending(args, says);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CliRefusesHostileValues, ::testing::ValuesIn(kHostileValues),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Requests are counted by the simulator from 1: the login's read, 125 backup

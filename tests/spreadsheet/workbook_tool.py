@@ -7,7 +7,10 @@
   workbook_tool.py shared FILE        a workbook put together part by part with
                                       shared strings, rich text and unusual part names
   workbook_tool.py damaged KIND FILE  the shared workbook with one fault
-  workbook_tool.py profile FILE       a settings profile written by openpyxl
+  workbook_tool.py profile FILE [CELL TEXT]...
+                                      a settings profile written by openpyxl (inline
+                                      strings), each CELL then set to TEXT as it stands:
+                                      "_x0000_" reaches the file as that escape
   workbook_tool.py numberlist FILE    a number list written by openpyxl
   workbook_tool.py ods FILE           an OpenDocument spreadsheet put together by hand:
                                       repeated cells and rows, covered cells, every value type
@@ -73,7 +76,7 @@ def write_openpyxl(path):
     book.save(path)
 
 
-def write_profile(path):
+def write_profile(path, overrides):
     book = Workbook()
     sheet = book.active
     sheet.append(["Items", "Content", "Description"])
@@ -91,6 +94,8 @@ def write_profile(path):
     for row in (8, 16, 17, 18):  # the other numeric settings, as texts
         sheet[f"B{row}"] = str(row - 1)
     sheet["B20"] = 5000
+    for cell, text in zip(overrides[::2], overrides[1::2]):
+        sheet[cell] = text
     book.save(path)
 
 
@@ -367,7 +372,7 @@ def main(argv):
     elif argv[1] == "shared":
         write_parts(argv[2], shared_parts())
     elif argv[1] == "profile":
-        write_profile(argv[2])
+        write_profile(argv[2], argv[3:])
     elif argv[1] == "numberlist":
         write_numberlist(argv[2])
     elif argv[1] == "damaged":
