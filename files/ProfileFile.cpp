@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "SettingsRecord.h"
 #include "SheetGrid.h"
 #include "Workbook.h"
 
@@ -16,6 +17,15 @@ ProfileSheet Refused(const QString& why) {
     return {std::nullopt, {}, why};
 }
 
+// "profile row 11, column 2 is not text", and the setting of that row.
+QString NotText(int row, int col) {
+    const std::string where = "profile row " + std::to_string(row + 1) + ", column " +
+                              std::to_string(col + 1) + " is not text";
+    if (row < settings::kFirstRow || row > settings::kLastRow)
+        return QString::fromStdString(where);
+    return QString::fromStdString(settings::SettingError{row, where}.Message());
+}
+
 ProfileSheet ReadJsonProfile(const QByteArray& bytes) {
     const QJsonObject root = QJsonDocument::fromJson(bytes).object();
     if (root.value("format").toString() != QLatin1String(kProfileFormat) ||
@@ -28,8 +38,7 @@ ProfileSheet ReadJsonProfile(const QByteArray& bytes) {
         for (int k = 0; k < settings::kColCount && k < cells.size(); ++k) {
             // A number would come out as an empty text: a relay timer of 30 sent as unset.
             if (!cells.at(k).isString())
-                return Refused(
-                    QStringLiteral("profile row %1, column %2 is not text").arg(r + 1).arg(k + 1));
+                return Refused(NotText(r, k));
             sheet.SetCell(k, r, cells.at(k).toString().toStdString());
         }
     }

@@ -14,6 +14,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -244,9 +247,10 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
 struct HostileCell {
     const char* test;
     int row;
-    const char* text;      // the Content cell as the file holds it
-    const char* shown;     // how the refusal shows the value
-    bool openpyxl = false; // written by openpyxl as an inline string, escapes as they stand
+    const char* text;        // the Content cell as the file holds it
+    const char* shown;       // how the refusal shows the value
+    bool openpyxl = false;   // written by openpyxl as an inline string, escapes as they stand
+    bool jsonNumber = false; // a JSON profile whose cell is the number `text`, not a string
 };
 
 void PrintTo(const HostileCell& hostile, std::ostream* out) {
@@ -262,6 +266,26 @@ TEST_P(ProfileImportRefusesHostileValues, NamesTheSettingAndChangesNothing) {
     if (hostile.openpyxl) {
         RunWorkbookTool({QStringLiteral("profile"), path, CellName(2, hostile.row + 1),
                          QString::fromUtf8(hostile.text)});
+    } else if (hostile.jsonNumber) {
+        // The command-line tool's profile format: the same sheet as JSON.
+        EditEverything(QStringLiteral("good"));
+        gsm::Workbook book;
+        ASSERT_TRUE(book.Open(Exported(QStringLiteral("good.xlsx"))));
+        QJsonArray rows;
+        for (int r = 1; r <= kRows; ++r) {
+            QJsonArray cells;
+            for (int c = 1; c <= 3; ++c)
+                cells.append(r == hostile.row + 1 && c == 2
+                                 ? QJsonValue(QString::fromUtf8(hostile.text).toInt())
+                                 : QJsonValue(book.Value(r, c)));
+            rows.append(cells);
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            QJsonDocument(
+                QJsonObject{{"format", "gsmgate settings profile"}, {"version", 1}, {"rows", rows}})
+                .toJson());
     } else {
         // The workbook writer keeps texts as shared strings and writes a
         // control character as its "_x001B_" escape.
@@ -290,7 +314,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileCell{"ListCell9", 3, "9:bogus", "9 is not an item"},
                       HostileCell{"EscInSharedString", 5, "Door\x1Bopen", "U+001B"},
                       HostileCell{"NulInInlineString", 5, "Door_x0000_open", "U+0000", true},
-                      HostileCell{"AutoArm1000", 7, "1000", "'1000'"}),
+                      HostileCell{"AutoArm1000", 7, "1000", "'1000'"},
+                      HostileCell{"NumberNotTextInJson", 10, "30", "column 2 is not text", false,
+                                  true}),
     [](const auto& info) { return std::string(info.param.test); });
 
 TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
