@@ -1,8 +1,9 @@
 #include "Exchange.h"
 
+#include "Credentials.h"
 #include "Frame.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace gsm {
 
@@ -42,34 +43,53 @@ std::string VerdictText(Verdict verdict) {
 
 namespace {
 
-constexpr std::size_t kPasswordBytes = 4;
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// Frames whose payload starts with the device password: the reply to a read
-// of settings page 1 and a write of that page.
-bool CarriesPassword(std::span<const std::uint8_t> frame) {
-    if (frame.size() < frame::kPayloadOffset + kPasswordBytes + 1)
-        return false;
-    const std::uint8_t command = frame[frame::kCommand.offset];
-    return (command == cmd::kReadPage || command == cmd::kWritePage) &&
-           GetBigEndian(frame, frame::kAddress) == addr::SettingsPage(1) &&
-           GetBigEndian(frame, frame::kLength) > 0;
+// A page read's reply and a page write carry page bytes; the reply to a
+// write carries one status byte, which support needs to read.
+bool CarriesPageBytes(std::uint8_t command, std::size_t length) {
+    if (command == cmd::kWritePage)
+        return length > 1;
+    return command == cmd::kReadPage && length > 0;
+}
+
+// The frame positions that hold a credential, and the checksum that would
+// give away their XOR once every other byte is known.
+std::vector<bool> SecretPositions(std::span<const std::uint8_t> frame) {
+    std::vector<bool> secret(frame.size(), false);
+    if (frame.size() < frame::kPayloadOffset)
+        return secret;
+    const std::size_t length = GetBigEndian(frame, frame::kLength);
+    if (!CarriesPageBytes(frame[frame::kCommand.offset], length))
+        return secret;
+    const std::uint32_t address = GetBigEndian(frame, frame::kAddress);
+    bool any = false;
+    for (const credentials::CredentialField& credential : credentials::kAll) {
+        if (credential.pageAddress != address)
+            continue;
+        for (std::size_t i = credential.field.offset;
+             i < credential.field.offset + credential.field.width && i < length; ++i) {
+            if (frame::kPayloadOffset + i < frame.size()) {
+                secret[frame::kPayloadOffset + i] = true;
+                any = true;
+            }
+        }
+    }
+    if (any && frame::kPayloadOffset + length < frame.size())
+        secret[frame::kPayloadOffset + length] = true;
+    return secret;
 }
 
 } // namespace
 
 std::string TraceHex(std::span<const std::uint8_t> frame) {
-    const bool mask = CarriesPassword(frame);
-    const std::size_t checksumAt = frame.size() - 1;
+    const std::vector<bool> secret = SecretPositions(frame);
     std::string out;
     out.reserve(frame.size() * 3);
     for (std::size_t i = 0; i < frame.size(); ++i) {
         if (i > 0)
             out.push_back(' ');
-        const bool secret =
-            mask && ((i >= frame::kPayloadOffset && i < frame::kPayloadOffset + kPasswordBytes) ||
-                     i == checksumAt);
-        if (secret) {
+        if (secret[i]) {
             out += "**";
         } else {
             out.push_back(kHexDigits[frame[i] >> 4]);

@@ -45,7 +45,7 @@ struct TraceEvent {
     std::uint8_t command = 0;
     std::uint32_t address = 0;
     std::uint16_t length = 0;
-    // The frame as on the wire, password bytes already masked; empty for a
+    // The frame as on the wire, credential bytes already masked; empty for a
     // timeout or a lost link.
     std::string hex;
     Verdict verdict = Verdict::Sent;
@@ -57,10 +57,11 @@ public:
     virtual void Record(const TraceEvent& event) = 0;
 };
 
-// The frame bytes as hex pairs separated by blanks. The device password (the
-// first four bytes of settings page 1) never appears in clear: in a page-1
-// read reply or page-1 write those four bytes, and the checksum that would
-// give away their XOR, are written as "**".
+// The frame bytes as hex pairs separated by blanks. Credentials never appear
+// in clear: in every read reply and write of a settings page, the bytes of
+// the device password, the GPRS user name and the GPRS password
+// (Credentials.h), and the checksum that would give away their XOR, are
+// written as "**".
 std::string TraceHex(std::span<const std::uint8_t> frame);
 
 TraceEvent MakeTraceEvent(TraceEvent::Direction direction, std::span<const std::uint8_t> frame,

@@ -4,6 +4,7 @@
 // read back at the same place by the same rule. Bytes that carry no setting
 // are 0xFF when sent.
 
+#include "Credentials.h"
 #include "Frame.h"
 #include "SettingsCatalogue.h"
 
@@ -42,7 +43,7 @@ struct PageField {
 // Rows 9/8 and 17/15/16 are not in row order on the wire, and the relay timer
 // is kept twice: the copy at 114 is the one that counts when read.
 inline constexpr PageField kPage1Layout[] = {
-    {row::kPassword, {0, 4}, Encoding::Password},
+    {row::kPassword, credentials::kDevicePassword, Encoding::Password},
     {row::kSimNumber, {4, 22}, Encoding::PhoneNumber},
     {row::kDin1Type, {26, 1}, Encoding::ListIndex},
     {row::kDin2Type, {27, 1}, Encoding::ListIndex},
@@ -67,9 +68,9 @@ inline constexpr PageField kPage1Layout[] = {
 };
 
 inline constexpr PageField kPage2Layout[] = {
-    {row::kGprsUser, {0, 16}, Encoding::Padded},
+    {row::kGprsUser, credentials::kGprsUser, Encoding::Padded},
     // 16 carries nothing.
-    {row::kGprsPassword, {17, 16}, Encoding::Padded},
+    {row::kGprsPassword, credentials::kGprsPassword, Encoding::Padded},
     // 33 to 255 carry nothing.
 };
 
