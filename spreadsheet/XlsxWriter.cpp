@@ -1,13 +1,13 @@
 #include "XlsxWriter.h"
 
-#include <QDir>
+#include "FileWrite.h"
+#include "WriteFailure.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
-#include <filesystem>
+#include <cerrno>
 #include <memory>
 
 namespace gsm {
@@ -63,33 +63,25 @@ QString WriteWorkbookFile(const Sheet& sheet, const QString& fileName) {
     const lxw_error written = WriteCells(worksheet, textFormat, sheet);
     if (written != LXW_NO_ERROR)
         return Failure(written);
+    // The library says only that the file could not be written; the system's
+    // reason (a full disk) is left in errno.
+    errno = 0;
     const lxw_error closed = workbook_close(workbook.release());
-    return closed == LXW_NO_ERROR ? QString() : Failure(closed);
+    if (closed == LXW_NO_ERROR)
+        return {};
+    const int reason = errno;
+    return reason != 0 ? Failure(closed) + QStringLiteral(": ") + files::WriteFailureText(reason)
+                       : Failure(closed);
 }
 
 } // namespace
 
 QString WriteXlsx(const Sheet& sheet, const QString& path) {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return QStringLiteral("it is a folder");
-    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                        QStringLiteral(".XXXXXX"));
-    if (!part.open())
-        return part.errorString();
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    part.close();
-    const QString failure = WriteWorkbookFile(sheet, part.fileName());
-    if (!failure.isEmpty())
-        return failure;
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(part.fileName()).toStdString(),
-                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
-    if (error)
-        return QString::fromStdString(error.message());
-    part.setAutoRemove(false);
-    return {};
+    QString failure;
+    const bool written = files::WriteWholeFileWith(
+        path, [&sheet](int, const QString& part) { return WriteWorkbookFile(sheet, part); },
+        &failure);
+    return written ? QString() : failure;
 }
 
 } // namespace gsm

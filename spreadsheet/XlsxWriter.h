@@ -6,8 +6,9 @@
 
 namespace gsm {
 
-// Empty on success, otherwise why nothing was written. The file appears whole
-// or not at all: it is written beside its place and then moved there.
+// Empty on success, otherwise why nothing was written. Written as every file
+// of the programs is (FileWrite.h): owner-only, whole or not at all, special
+// files in place.
 QString WriteXlsx(const Sheet& sheet, const QString& path);
 
 } // namespace gsm
