@@ -209,7 +209,7 @@ void TForm1::CreateDevicePort() {
     Device = std::make_unique<DevicePort>(*cm1, *tmr1);
     Device->SetHangUpHandler([this] { cm1RequestHangup(cm1); });
     if (linkTrace.Active())
-        Client().Exchange().SetTrace(&linkTrace);
+        Client().Exchange().SetTrace(&portTrace);
 }
 
 void TForm1::CreateDeviceReporter() {
@@ -415,6 +415,10 @@ bool TForm1::OpenPortOrExplain() {
     return false;
 }
 
+QString TForm1::PortName() const {
+    return cm1->CommName();
+}
+
 void TForm1::ClosePortQuietly() {
     if (cm1 && cm1->PortOpen())
         cm1->ClosePort();
@@ -471,7 +475,7 @@ void TForm1::SetReceiveTimeout(int ms) {
 bool TForm1::StartTrace(const QString& path, QString* failure) {
     if (!linkTrace.OpenFile(path, failure))
         return false;
-    Client().Exchange().SetTrace(&linkTrace);
+    Client().Exchange().SetTrace(&portTrace);
     return true;
 }
 

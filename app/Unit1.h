@@ -79,8 +79,10 @@ public:
 
     // The status text as the codecs write it.
     std::unique_ptr<StatusBarSink> StatusSink;
-    // The frame trace; fed only while it writes somewhere.
+    // The frame trace; fed only while it writes somewhere, each line naming
+    // the port open at the time.
     LinkTrace linkTrace;
+    PortTrace portTrace{linkTrace, [this] { return PortName(); }};
 
     // Locks the device operations until a login succeeds and while a request
     // is outstanding.
@@ -182,6 +184,7 @@ private:
 
     void SendCommand(const gsm::SingleCommand& command);
     bool OpenPortOrExplain();
+    QString PortName() const;
     void ClosePortQuietly();
     // The port went away underneath: closed, shown closed, logged out, told once.
     void LinkLost();

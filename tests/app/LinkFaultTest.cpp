@@ -422,11 +422,18 @@ TEST(FrameTrace, LoginAndSettingsReadFieldByField) {
         EXPECT_EQ(bytes.size(), expected[i].length + 9);
         EXPECT_EQ(bytes.front(), "23");
     }
-    // The password "7145" never appears: its bytes and the checksum are masked.
+    // No credential appears: the device password on page 1, the GPRS user
+    // name and password on page 2, each with the checksum, are masked.
     const QStringList page1 = lines[1].value("bytes").toString().split(' ');
-    EXPECT_EQ(page1.mid(8, 4), (QStringList{"**", "**", "**", "**"}));
-    EXPECT_EQ(page1.back(), "**");
-    EXPECT_EQ(lines[5].value("bytes").toString().count("**"), 0);
+    EXPECT_EQ(page1.mid(8, 4), QStringList(4, "**"));
+    EXPECT_EQ(page1.count("**"), 4 + 1);
+    const QStringList page2 = lines[5].value("bytes").toString().split(' ');
+    EXPECT_EQ(page2.mid(8, 16), QStringList(16, "**"));
+    EXPECT_EQ(page2.mid(8 + 17, 16), QStringList(16, "**"));
+    EXPECT_EQ(page2.count("**"), 16 + 16 + 1);
+    EXPECT_EQ(page2.back(), "**");
+    for (const QJsonObject& line : lines)
+        EXPECT_EQ(line.value("port").toString(), f.form->Ui().cm1->CommName());
 }
 
 } // namespace

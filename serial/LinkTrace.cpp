@@ -1,5 +1,7 @@
 #include "LinkTrace.h"
 
+#include "PrivateFolder.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -30,20 +32,17 @@ LinkTrace::LinkTrace() {
 }
 
 bool LinkTrace::OpenFile(const QString& path, QString* failure) {
-    m_file.setFileName(path);
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return true;
-    *failure = m_file.errorString();
-    return false;
+    return gsm::files::OpenPrivateStream(m_file, path, failure);
 }
 
 bool LinkTrace::Active() const {
     return m_file.isOpen() || lcLink().isDebugEnabled();
 }
 
-QByteArray LinkTrace::Line(qint64 timeMs, const gsm::TraceEvent& event) {
+QByteArray LinkTrace::Line(qint64 timeMs, const QString& port, const gsm::TraceEvent& event) {
     QJsonObject line{
         {QStringLiteral("time_ms"), timeMs},
+        {QStringLiteral("port"), port},
         {QStringLiteral("direction"), DirectionText(event.direction)},
         {QStringLiteral("command"), HexNumber(event.command, 2)},
         {QStringLiteral("address"), HexNumber(event.address, 8)},
@@ -54,8 +53,8 @@ QByteArray LinkTrace::Line(qint64 timeMs, const gsm::TraceEvent& event) {
     return QJsonDocument(line).toJson(QJsonDocument::Compact);
 }
 
-void LinkTrace::Record(const gsm::TraceEvent& event) {
-    const QByteArray line = Line(m_clock.elapsed(), event);
+void LinkTrace::Record(const QString& port, const gsm::TraceEvent& event) {
+    const QByteArray line = Line(m_clock.elapsed(), port, event);
     qCDebug(lcLink).noquote() << line;
     if (!m_file.isOpen())
         return;
