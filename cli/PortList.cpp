@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <glob.h>
 
 namespace gsm::cli {
@@ -33,6 +34,8 @@ PortExpansion ExpandPorts(const QStringList& values) {
 }
 
 QString PortTable() {
+    if (const QString problem = Trecognitionserial::AnnouncementProblem(); !problem.isEmpty())
+        std::fprintf(stderr, "gsmgate-cli: simulators not listed: %s\n", qPrintable(problem));
     QString text;
     for (const PortEntry& entry : Trecognitionserial().ListPortEntries())
         text += QStringLiteral("%1\t%2\t%3\n")

@@ -14,7 +14,9 @@ struct PortExpansion {
 
 PortExpansion ExpandPorts(const QStringList& values);
 
-// What `ports` prints: one line per port, path, description and USB id, tab-separated.
+// What `ports` prints: one line per port, path, description and USB id,
+// tab-separated. When the simulators' folder is not to be trusted, stderr
+// says why they are not listed.
 QString PortTable();
 
 } // namespace gsm::cli

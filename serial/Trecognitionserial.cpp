@@ -58,7 +58,13 @@ QString Trecognitionserial::AnnouncementDir() {
     return gsm::AnnouncementFolder();
 }
 
+QString Trecognitionserial::AnnouncementProblem() {
+    return gsm::AnnouncementFolderProblem(AnnouncementDir());
+}
+
 QStringList Trecognitionserial::AnnouncedPorts() {
+    if (!AnnouncementProblem().isEmpty())
+        return {};
     // QDir::System keeps symlinks whose target is gone in the listing, so
     // they can be told apart from live ones below.
     const QDir dir(AnnouncementDir());

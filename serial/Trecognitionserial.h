@@ -32,6 +32,9 @@ public:
     // $XDG_RUNTIME_DIR/gsmgate when XDG_RUNTIME_DIR is set and non-empty,
     // else /tmp/gsmgate-<uid>. Returned without a trailing slash.
     static QString AnnouncementDir();
+    // Why the announced simulators are not listed, or empty when they are
+    // (see gsm::AnnouncementFolderProblem).
+    static QString AnnouncementProblem();
 
 private:
     static QStringList AnnouncedPorts();

@@ -1,5 +1,7 @@
 #include "Announcement.h"
 
+#include "AnnouncementFolder.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -31,6 +33,8 @@ Announcement::Announcement(const QString& dir, const QString& target) {
             throw std::runtime_error("cannot create " + dir.toStdString());
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+    if (const QString problem = AnnouncementFolderProblem(dir); !problem.isEmpty())
+        throw std::runtime_error("will not announce the simulator: " + problem.toStdString());
     RemoveStaleLinks(dir);
     m_link = QDir(dir).filePath(LinkName(getpid()));
     const QByteArray linkPath = QFile::encodeName(m_link);

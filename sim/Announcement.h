@@ -12,7 +12,8 @@ class Announcement {
 public:
     // Creates the folder when needed (private to the user), removes links of
     // simulators that no longer run and links "gsmgate-sim-<pid>" to target.
-    // Throws std::runtime_error when the link cannot be made.
+    // Throws std::runtime_error when the link cannot be made, or when the
+    // folder is not the user's own alone (AnnouncementFolderProblem).
     Announcement(const QString& dir, const QString& target);
     ~Announcement();
     Announcement(const Announcement&) = delete;

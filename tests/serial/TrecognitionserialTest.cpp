@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -61,6 +63,54 @@ TEST(Trecognitionserial, ListsLiveAnnouncedLinksAfterTheSystemPorts) {
     expected << announce.filePath(QStringLiteral("sim-a"))
              << announce.filePath(QStringLiteral("sim-b"));
     EXPECT_EQ(Trecognitionserial().ListPorts(), expected);
+}
+
+// A folder another user can write to, or one that is not the user's own,
+// could lead the programs to any device: its announcements are not listed,
+// and the reason is given.
+TEST(Trecognitionserial, AnnouncementsAreListedOnlyFromAFolderOfTheUsersOwn) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& folder, const QString& real)> make;
+        const char* problem; // empty: listed
+    } cases[] = {
+        {"private", [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0700); }, ""},
+        {"others may write",
+         [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0777); },
+         "can be written by other users"},
+        {"group may write",
+         [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0770); },
+         "can be written by other users"},
+        {"a link to a folder",
+         [](const QString& f, const QString& real) {
+             QDir(f).removeRecursively();
+             QFile::link(real, f);
+         },
+         "is not a folder"},
+        {"another user's",
+         [](const QString& f, const QString&) { (void)::chown(qPrintable(f), 65534, 65534); },
+         "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (std::string(c.problem) == "belongs to another user" && ::geteuid() != 0)
+            continue; // only root can give a folder away
+        QTemporaryDir runtime;
+        const RuntimeDirOverride override(QFile::encodeName(runtime.path()));
+        const QString folder = Trecognitionserial::AnnouncementDir();
+        const QString real = runtime.filePath(QStringLiteral("real"));
+        for (const QString& dir : {folder, real}) {
+            ASSERT_TRUE(QDir().mkpath(dir));
+            ::chmod(qPrintable(dir), 0700);
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), dir + QStringLiteral("/sim-a")));
+        }
+        c.make(folder, real);
+        const bool listed = Trecognitionserial().ListPorts().contains(folder + "/sim-a");
+        EXPECT_EQ(listed, std::string(c.problem).empty());
+        const QString problem = Trecognitionserial::AnnouncementProblem();
+        EXPECT_EQ(problem.isEmpty(), listed);
+        EXPECT_TRUE(problem.contains(c.problem)) << problem.toStdString();
+    }
 }
 
 } // namespace
