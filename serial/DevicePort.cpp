@@ -2,6 +2,7 @@
 
 #include "TComm.h"
 
+#include <QDir>
 #include <QTimer>
 
 class DevicePort::CommWriter : public gsm::IPortWriter {
@@ -21,6 +22,12 @@ QString PortOpening::OneLine() const {
 }
 
 PortOpening OpenDevicePort(TComm& comm) {
+    // QSerialPort takes a name without a leading "/" as one under /dev, so
+    // "sims/dev" would become "/dev/sims/dev": a relative path is made
+    // absolute first. A bare name ("ttyUSB0") stays a name under /dev.
+    const QString name = comm.CommName();
+    if (name.contains(QLatin1Char('/')) && QDir::isRelativePath(name))
+        comm.SetCommName(QDir::cleanPath(QDir::current().absoluteFilePath(name)));
     PortOpening result;
     try {
         comm.OpenPort();

@@ -29,7 +29,8 @@ struct PortOpening {
     QString OneLine() const;
 };
 
-// Opens `comm` under the name it carries. Every way an open can fail, raised
+// Opens `comm` under the name it carries, a relative path (one with a "/")
+// made absolute first and kept so. Every way an open can fail, raised
 // or only recorded by the component, ends with the port closed and the
 // reason in the result.
 PortOpening OpenDevicePort(TComm& comm);
