@@ -2,7 +2,9 @@
 
 #include "BackupFile.h"
 #include "DeviceFiles.h"
+#include "FileWrite.h"
 #include "LocalTime.h"
+#include "PrivateFolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,6 +38,10 @@ DeviceJob::DeviceJob(QString port, const JobPlan& plan, QString output, JobRepor
     m_session.SetFailureHandler([this](const QString& why) { Failed(why); });
     m_session.SetPageProgress(
         [this](int done, int total) { m_reporter.Progress(m_port, done, total); });
+    if (plan.trace) {
+        m_trace = std::make_unique<PortTrace>(*plan.trace, [port = m_port] { return port; });
+        m_session.SetTrace(m_trace.get());
+    }
 }
 
 void DeviceJob::Start() {
@@ -55,15 +61,24 @@ void DeviceJob::Start() {
 }
 
 void DeviceJob::Interrupt(const QString& why) {
-    if (m_done)
+    if (m_done || !m_interrupted.isEmpty())
         return;
-    m_session.Abort();
-    Failed(why);
+    m_interrupted = why;
+    // A page in flight is answered before the job stops: the device is left
+    // with whole pages, each one acknowledged or never sent.
+    if (m_session.Busy())
+        m_session.StopAfterRequestInFlight(why);
+    else
+        Failed(why);
 }
 
 void DeviceJob::Next() {
     if (m_done)
         return;
+    if (!m_interrupted.isEmpty()) {
+        Failed(m_interrupted);
+        return;
+    }
     if (m_steps.empty()) {
         Succeed(m_result.message.isEmpty() ? QStringLiteral("ok") : m_result.message);
         return;
@@ -163,10 +178,10 @@ void DeviceJob::PlanSafetyBackup() {
             });
         });
     Then([this] {
-        const QString path = AutomaticBackupPath();
-        if (!SaveBackup(m_read, path)) {
-            Failed(QStringLiteral("nothing written: cannot save the backup %1: %2")
-                       .arg(path, m_result.message));
+        const QString path = SaveAutomaticBackup();
+        if (path.isEmpty()) {
+            Failed(QStringLiteral("nothing written: cannot save the backup: %1")
+                       .arg(m_result.message));
             return;
         }
         m_result.backup = path;
@@ -227,25 +242,50 @@ bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
     backup.port = m_port;
     backup.simNumber = m_result.simNumber;
     backup.areas = areas;
-    const QFileInfo info(path);
-    if (!IsStdout(path) && !QDir().mkpath(info.absolutePath())) {
-        m_result.message = QStringLiteral("cannot create %1").arg(info.absolutePath());
+    QString failure;
+    if (IsStdout(path)) {
+        if (WriteOutput(path, WriteBackup(backup), &failure))
+            return true;
+        m_result.message = failure;
         return false;
     }
-    QString failure;
-    if (!WriteOutput(path, WriteBackup(backup), &failure)) {
+    // A backup holds the device password: its folders are the owner's alone,
+    // and it never takes the place of another file.
+    if (!files::MakePrivateFolder(QFileInfo(path).absolutePath(), &failure) ||
+        !files::WriteWholeFile(path, WriteBackup(backup), &failure, files::Existing::Keep)) {
         m_result.message = failure;
         return false;
     }
     return true;
 }
 
-QString DeviceJob::AutomaticBackupPath() const {
+QString DeviceJob::SaveAutomaticBackup() {
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss-zzz"));
+    // Two ports of the same name in the same millisecond, or another run,
+    // may have taken a name: the next one is tried.
+    constexpr int kAttempts = 100;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        const QString path = AutomaticBackupPath(stamp, attempt);
+        if (QFileInfo::exists(path))
+            continue;
+        if (SaveBackup(m_read, path))
+            return path;
+        if (!QFileInfo::exists(path)) {
+            m_result.message = QStringLiteral("%1: %2").arg(path, m_result.message);
+            return {};
+        }
+    }
+    m_result.message = QStringLiteral("every backup name is taken");
+    return {};
+}
+
+QString DeviceJob::AutomaticBackupPath(const QString& stamp, int attempt) const {
     const QString what = QString(m_plan.command).replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QString distinct = attempt > 1 ? QStringLiteral("-%1").arg(attempt) : QString();
     return QDir(QDir(m_plan.backupDir).absolutePath())
-        .filePath(QStringLiteral("%1_%2_%3.json").arg(stamp, QFileInfo(m_port).fileName(), what));
+        .filePath(stamp + QLatin1Char('_') + QFileInfo(m_port).fileName() + QLatin1Char('_') +
+                  what + distinct + QStringLiteral(".json"));
 }
 
 void DeviceJob::Failed(const QString& why) {
@@ -256,11 +296,11 @@ void DeviceJob::Failed(const QString& why) {
         const QString area = AreaText(*m_writing);
         const std::optional<int> unanswered = m_session.Unanswered();
         const std::vector<int>& acknowledged = m_session.Acknowledged();
-        text = QStringLiteral("%1 page %2 of %3: %4. ")
-                   .arg(area)
-                   .arg(unanswered.value_or(0))
-                   .arg(PageCount(*m_writing))
-                   .arg(why);
+        const QString page =
+            QStringLiteral("page %1 of %2").arg(unanswered.value_or(0)).arg(PageCount(*m_writing));
+        // A stop lets the page in flight finish: the page named was never sent.
+        text = m_session.Stopped() ? QStringLiteral("%1: %2 before %3. ").arg(area, why, page)
+                                   : QStringLiteral("%1 %2: %3. ").arg(area, page, why);
         text += acknowledged.empty()
                     ? QStringLiteral("Acknowledged: no %1 page").arg(area)
                     : QStringLiteral("Acknowledged: %1 pages %2").arg(area, Ranges(acknowledged));

@@ -6,6 +6,7 @@
 #include "CliOptions.h"
 #include "DevicePages.h"
 #include "DeviceSession.h"
+#include "LinkTrace.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -29,6 +30,7 @@ struct JobPlan {
     bool verify = true;
     QString backupDir; // where automatic backups go
     QString rerun;     // the command line that completes a failed write
+    LinkTrace* trace = nullptr; // the frame trace every device writes into, if any
 };
 
 struct JobResult {
@@ -59,7 +61,8 @@ public:
               QObject* parent = nullptr);
 
     void Start();
-    // Stops after the page in flight and reports like any failed write.
+    // Lets the request in flight be answered (or time out), sends nothing
+    // after it and reports like any failed write.
     void Interrupt(const QString& why);
     const JobResult& Result() const { return m_result; }
     bool Done() const { return m_done; }
@@ -76,7 +79,9 @@ private:
     void PlanCommand();
     void Read(Area area, std::function<void(Pages)> use);
     bool SaveBackup(const AreaPages& areas, const QString& path);
-    QString AutomaticBackupPath() const;
+    // Saves the automatic backup under a name no file has; empty on failure.
+    QString SaveAutomaticBackup();
+    QString AutomaticBackupPath(const QString& stamp, int attempt) const;
     void Failed(const QString& why);
     void Succeed(const QString& message);
     void End();
@@ -86,12 +91,15 @@ private:
     QString m_output;
     JobReporter& m_reporter;
     DeviceSession m_session;
+    std::unique_ptr<PortTrace> m_trace;
     std::deque<Step> m_steps;
     AreaPages m_read;
     JobResult m_result;
     QElapsedTimer m_clock;
     // The area being written, for the failure message.
     std::optional<Area> m_writing;
+    // Why the job was told to stop; it stops once nothing is in flight.
+    QString m_interrupted;
     bool m_done = false;
 };
 

@@ -47,9 +47,11 @@ bool DeviceSession::Succeeded(const OperationResult& result) {
     m_last = result;
     if (result.Ok())
         return true;
-    // A cancelled operation was ended by Abort, whose caller says why.
     if (result.outcome != Outcome::Cancelled)
         Fail(QString::fromStdString(OutcomeMessage(result).text));
+    else if (!m_stopWhy.isEmpty())
+        Fail(m_stopWhy);
+    // Otherwise Abort ended it, and its caller says why.
     return false;
 }
 
@@ -109,6 +111,15 @@ void DeviceSession::SendCommand(const SingleCommand& command, Done done) {
                                       if (Succeeded(r))
                                           Finish(done);
                                   });
+}
+
+void DeviceSession::SetTrace(ILinkTrace* trace) {
+    m_device.Client().Exchange().SetTrace(trace);
+}
+
+void DeviceSession::StopAfterRequestInFlight(const QString& why) {
+    m_stopWhy = why;
+    m_device.Client().StopAfterRequestInFlight();
 }
 
 void DeviceSession::Abort() {

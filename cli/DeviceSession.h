@@ -45,9 +45,17 @@ public:
     void WriteArea(Area area, std::vector<PageWrite> pages, Done done);
     void SendCommand(const SingleCommand& command, Done done);
 
-    // Ends whatever is under way without telling the failure handler; a
-    // reply still on its way is dropped as late. Nothing more is sent.
-    void Abort();
+    // Frames of this device go to `trace` (not owned) as well.
+    void SetTrace(ILinkTrace* trace);
+    // A request waits for its reply, or an operation runs.
+    bool Busy() const { return m_device.Client().Busy(); }
+    // Ends the operation under way once the request in flight has been
+    // answered or has timed out, and reports `why` to the failure handler;
+    // nothing is sent after that request.
+    void StopAfterRequestInFlight(const QString& why);
+    // The last operation ended by such a stop, before the page Unanswered()
+    // names was sent.
+    bool Stopped() const { return m_last.outcome == Outcome::Cancelled; }
 
     // Pages the device acknowledged in the last write, in order.
     const std::vector<int>& Acknowledged() const { return m_last.pagesDone; }
@@ -58,6 +66,9 @@ private:
     // The result of every operation passes here first.
     bool Succeeded(const OperationResult& result);
     void Fail(const QString& why);
+    // Ends whatever is under way without telling the failure handler; a
+    // reply still on its way is dropped as late. Nothing more is sent.
+    void Abort();
     // Runs `next` from the event loop, after the client has finished with
     // the frame that ended the operation.
     void Finish(std::function<void()> next);
@@ -70,6 +81,7 @@ private:
     PageProgress m_progress;
     Page m_firstSettingsPage{};
     OperationResult m_last;
+    QString m_stopWhy;
     bool m_failedOnce = false;
 };
 

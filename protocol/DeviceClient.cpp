@@ -34,6 +34,8 @@ struct DeviceClient::Operation {
     std::size_t next = 0;
     // The page whose request waits for its reply.
     int current = 0;
+    // No page goes out after the one in flight.
+    bool stopping = false;
     Page firstPage{};
 };
 
@@ -110,10 +112,20 @@ void DeviceClient::SendCommand(const SingleCommand& command, Done done) {
         Sent({OperationKind::Command, Area::Settings, 0, command.code});
 }
 
+void DeviceClient::StopAfterRequestInFlight() {
+    if (m_operation)
+        m_operation->stopping = true;
+}
+
 void DeviceClient::SendPage() {
     Operation& op = *m_operation;
     if (op.next == op.pages.size()) {
         Finish(Outcome::Ok);
+        return;
+    }
+    if (op.stopping) {
+        op.current = op.pages[op.next].page;
+        Finish(Outcome::Cancelled);
         return;
     }
     const PageWrite& page = op.pages[op.next];

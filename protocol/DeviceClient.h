@@ -78,6 +78,12 @@ public:
     void LinkLost() { m_exchange.LinkLost(); }
     void Cancel() { m_exchange.Cancel(); }
 
+    // Ends the running operation once the request in flight has been
+    // answered or has timed out, before the next page goes out: it ends
+    // Cancelled, its failed page the first one not sent. An operation of a
+    // single request ends as it would have.
+    void StopAfterRequestInFlight();
+
     // An operation runs, or a request waits for its reply.
     bool Busy() const { return m_operation != nullptr || m_exchange.Waiting(); }
 

@@ -326,6 +326,33 @@ TEST(ClientPort, LostOrCancelledMidWriteEndsWithTheAcknowledgedPages) {
     }
 }
 
+// A stop lets the page in flight be answered, or time out, and sends
+// nothing after it: the device is left with whole pages it acknowledged.
+TEST(ClientStop, ThePageInFlightIsAnsweredOrTimesOutAndNothingFollowsIt) {
+    for (const bool answered : {true, false}) {
+        SCOPED_TRACE(answered ? "answered" : "timed out");
+        Bench b;
+        b.device = [&b, answered](const SentFrame& f, const Bytes&) -> std::optional<Bytes> {
+            if (f.address == addr::NumberPage(5)) {
+                b.client.StopAfterRequestInFlight();
+                if (!answered)
+                    return std::nullopt;
+            }
+            return FrameOf(f.command, f.address, {1});
+        };
+        b.client.WriteArea(Area::Numbers, NumberedPages(std::vector<Page>(125)), {}, b.Record());
+        b.Run();
+        if (!answered)
+            b.client.TimeoutExpired();
+        ASSERT_EQ(b.results.size(), 1u);
+        EXPECT_EQ(b.port.writes.size(), 5u);
+        EXPECT_EQ(b.results[0].outcome, answered ? Outcome::Cancelled : Outcome::Timeout);
+        EXPECT_EQ(b.results[0].pagesDone, OneTo(answered ? 5 : 4));
+        EXPECT_EQ(b.results[0].failedPage, answered ? 6 : 5);
+        EXPECT_FALSE(b.client.Busy());
+    }
+}
+
 TEST(ClientTexts, EveryFailureHasItsText) {
     struct Case {
         OperationKind kind;
