@@ -18,10 +18,13 @@ struct PasswordSource {
     bool terminal = false;              // stdin is a terminal: ask
 };
 
-// The password, or nullopt with `error` set when the file cannot be read.
+// The password, or nullopt with `error` set when the file cannot be read or
+// other users may read or write it.
 std::optional<std::string> ResolvePassword(const PasswordSource& source, QString* error);
 
-// Reads a line from the terminal with echo off.
+// Reads a line from the terminal with echo off; the echo comes back however
+// the prompt ends, SIGINT, SIGTERM, SIGHUP and SIGQUIT included (the signal
+// then ends the process as it would have).
 std::string PromptWithoutEcho(const char* prompt);
 
 } // namespace gsm::cli

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace gsm::cli {
 namespace {
 
@@ -27,6 +29,7 @@ TEST_P(CliPassword, FileBeforeEnvironmentBeforeFactory) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("2468\r\nnot this line\n");
     file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     const PasswordCase& c = GetParam();
     QString error;
     const std::optional<std::string> password =
@@ -48,6 +51,30 @@ TEST(CliPassword, UnreadableFileRefusesTheCommand) {
     EXPECT_FALSE(
         ResolvePassword(PasswordSource{"/nonexistent/password", std::nullopt, false}, &error));
     EXPECT_TRUE(error.contains("/nonexistent/password"));
+}
+
+// A password others may read is no secret, and one others may write is not
+// the user's: the file is refused, saying why.
+TEST(CliPassword, AFileOthersMayReadOrWriteRefusesTheCommand) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("password");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2468\n");
+    file.close();
+    for (const mode_t mode : {0600, 0400, 0700, 0640, 0620, 0604, 0602, 0644}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(qPrintable(path), mode), 0);
+        QString error;
+        const std::optional<std::string> password =
+            ResolvePassword(PasswordSource{path, std::nullopt, false}, &error);
+        const bool shared = (mode & 066) != 0;
+        EXPECT_EQ(password.has_value(), !shared);
+        if (shared)
+            EXPECT_TRUE(error.contains(QStringLiteral("other users (mode 0%1)")
+                                           .arg(QString::number(mode, 8))))
+                << error.toStdString();
+    }
 }
 
 TEST(CliOutput, SeveralDevicesGetTheirPortsNameBeforeTheExtension) {
