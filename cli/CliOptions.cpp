@@ -11,7 +11,7 @@ namespace {
 
 // What a subcommand takes besides the options every device command has.
 enum Takes : unsigned {
-    kDevice = 1u << 0,  // --port, --password-file, --json
+    kDevice = 1u << 0,  // --port, --password-file, --json, --trace
     kFileArg = 1u << 1, // FILE
     kOut = 1u << 2,     // --out F
     kWrite = 1u << 3,   // --no-backup, --backup-dir, --verify, --no-verify
@@ -80,6 +80,10 @@ const QCommandLineOption kPasswordFile("password-file",
                                        "else the factory password).",
                                        "FILE");
 const QCommandLineOption kJson("json", "Print the summary as JSON on stdout.");
+const QCommandLineOption kTrace("trace",
+                                "Write one JSON line per frame sent or received, naming its "
+                                "port, to FILE for support (credentials masked).",
+                                "FILE");
 const QCommandLineOption kOut({"o", "out"}, "Write the data to F (- for stdout).", "F");
 const QCommandLineOption kNoBackup("no-backup",
                                    "Do not back up the pages a write changes before writing.");
@@ -102,6 +106,7 @@ void Describe(QCommandLineParser& parser, const Subcommand& s) {
         parser.addOption(opt::kPort);
         parser.addOption(opt::kPasswordFile);
         parser.addOption(opt::kJson);
+        parser.addOption(opt::kTrace);
     }
     if (s.takes & kOut)
         parser.addOption(opt::kOut);
@@ -148,8 +153,8 @@ int Print(const QString& text) {
 // The first words that are not options, skipping the values of options
 // that take one.
 QStringList LeadingWords(const QStringList& arguments) {
-    static const QStringList withValue = {"-p", "--port", "--password-file",
-                                          "-o", "--out",  "--backup-dir"};
+    static const QStringList withValue = {"-p",  "--port",       "--password-file", "-o",
+                                          "--out", "--backup-dir", "--trace"};
     QStringList words;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -239,6 +244,7 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         o.ports = parser.values(opt::kPort);
         o.passwordFile = parser.value(opt::kPasswordFile);
         o.json = parser.isSet(opt::kJson);
+        o.trace = parser.value(opt::kTrace);
         if (o.ports.isEmpty())
             return {std::nullopt, Refuse(command, QStringLiteral("needs --port"))};
     }

@@ -29,6 +29,7 @@ struct CliOptions {
     QString out;       // --out
     QStringList ports; // --port, as given (paths or globs)
     QString passwordFile;
+    QString trace;     // --trace: the frame trace of every device
     QString backupDir; // empty: the configuration folder's backup/
     bool backup = true;
     bool verify = true;

@@ -3,7 +3,9 @@
 #include "BackupFile.h"
 #include "DeviceFiles.h"
 #include "DeviceJob.h"
+#include "FileWrite.h"
 #include "InterruptWatcher.h"
+#include "LinkTrace.h"
 #include "Password.h"
 #include "PortList.h"
 #include "ProgressBoard.h"
@@ -14,6 +16,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -98,6 +101,40 @@ std::vector<Area> ReadsOf(const CliOptions& o) {
     }
 }
 
+// Where each device writes its file, in the order of `ports`; or why not,
+// before any port is opened: two devices would write one file (the second
+// would take the first's place), a file that is no regular one (a
+// terminal, /dev/null) would take several devices' data, or a backup
+// would take the place of a file that exists.
+QString PlanOutputs(const CliOptions& o, const QString& output, const QStringList& ports,
+                    QStringList* outputs) {
+    const bool several = ports.size() > 1;
+    if (output.isEmpty())
+        return {};
+    if (several && files::IsSpecialFile(output))
+        return QStringLiteral("%1 is no regular file and takes the data of one device only")
+            .arg(output);
+    QHash<QString, QString> portOf; // absolute output -> port
+    for (const QString& port : ports) {
+        const QString out = OutputFor(output, port, several);
+        outputs->append(out);
+        if (IsStdout(out))
+            continue;
+        const QString absolute = QFileInfo(out).absoluteFilePath();
+        if (const auto taken = portOf.constFind(absolute); taken != portOf.constEnd())
+            return QStringLiteral("%1 and %2 would both write %3: give ports whose names differ, "
+                                  "or one --port at a time")
+                .arg(*taken, port, out);
+        portOf.insert(absolute, port);
+        if (o.operation == Operation::Backup && QFileInfo::exists(out) &&
+            !files::IsSpecialFile(out))
+            return QStringLiteral("%1 exists, and a backup never replaces a file: remove it or "
+                                  "name another")
+                .arg(out);
+    }
+    return {};
+}
+
 } // namespace
 
 QString DefaultBackupFolder() {
@@ -132,6 +169,11 @@ int Run(const CliOptions& o, const Environment& env) {
     if (several && IsStdout(output))
         return Refuse(QStringLiteral("- (stdout) takes the data of one device only"));
 
+    QStringList outputs;
+    if (const QString error = PlanOutputs(o, output, expansion.ports, &outputs);
+        !error.isEmpty())
+        return Refuse(error);
+
     JobPlan plan;
     plan.operation = o.operation;
     plan.command = o.command;
@@ -142,6 +184,11 @@ int Run(const CliOptions& o, const Environment& env) {
     plan.reads = ReadsOf(o);
     if (const QString error = PrepareWrites(o, plan); !error.isEmpty())
         return Refuse(error);
+    LinkTrace trace;
+    if (QString failure; !o.trace.isEmpty() && !trace.OpenFile(o.trace, &failure))
+        return Refuse(QStringLiteral("cannot write the trace %1: %2").arg(o.trace, failure));
+    if (trace.Active())
+        plan.trace = &trace;
     QString passwordError;
     const std::optional<std::string> password = ResolvePassword(
         PasswordSource{o.passwordFile, env.password, env.stdinTerminal}, &passwordError);
@@ -151,9 +198,9 @@ int Run(const CliOptions& o, const Environment& env) {
 
     ProgressBoard board(expansion.ports, env.stderrTerminal);
     std::vector<std::unique_ptr<DeviceJob>> jobs;
-    for (const QString& port : expansion.ports)
-        jobs.push_back(
-            std::make_unique<DeviceJob>(port, plan, OutputFor(output, port, several), board));
+    for (qsizetype i = 0; i < expansion.ports.size(); ++i)
+        jobs.push_back(std::make_unique<DeviceJob>(
+            expansion.ports[i], plan, outputs.value(i), board));
     QEventLoop loop;
     const auto allDone = [&jobs] {
         return std::all_of(jobs.begin(), jobs.end(), [](const auto& job) { return job->Done(); });
