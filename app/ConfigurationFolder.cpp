@@ -1,6 +1,7 @@
 #include "ConfigurationFolder.h"
 
 #include "Controllers.h"
+#include "PrivateFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,13 +12,14 @@ namespace {
 
 const QString kFolderName = QStringLiteral("configuration");
 
-// The configuration folder below `parent`, made when missing; empty when it
-// cannot be made or written to.
+// The configuration folder below `parent`, made when missing (the owner's
+// alone: exported profiles hold the device password); empty when it cannot
+// be made or written to.
 QString UsableFolderBelow(const QString& parent) {
     if (parent.isEmpty())
         return {};
     const QString path = QDir(parent).filePath(kFolderName);
-    if (!QDir().mkpath(path))
+    if (QString failure; !gsm::files::MakePrivateFolder(path, &failure))
         return {};
     const QFileInfo info(path);
     return info.isDir() && info.isWritable() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
