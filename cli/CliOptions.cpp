@@ -153,7 +153,7 @@ int Print(const QString& text) {
 // The first words that are not options, skipping the values of options
 // that take one.
 QStringList LeadingWords(const QStringList& arguments) {
-    static const QStringList withValue = {"-p",  "--port",       "--password-file", "-o",
+    static const QStringList withValue = {"-p",    "--port",       "--password-file", "-o",
                                           "--out", "--backup-dir", "--trace"};
     QStringList words;
     for (qsizetype i = 1; i < arguments.size(); ++i) {

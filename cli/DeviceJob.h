@@ -28,8 +28,8 @@ struct JobPlan {
     std::vector<Area> reads; // for backup and the get commands
     bool backup = true;      // back up what a write changes first
     bool verify = true;
-    QString backupDir; // where automatic backups go
-    QString rerun;     // the command line that completes a failed write
+    QString backupDir;          // where automatic backups go
+    QString rerun;              // the command line that completes a failed write
     LinkTrace* trace = nullptr; // the frame trace every device writes into, if any
 };
 

@@ -170,8 +170,7 @@ int Run(const CliOptions& o, const Environment& env) {
         return Refuse(QStringLiteral("- (stdout) takes the data of one device only"));
 
     QStringList outputs;
-    if (const QString error = PlanOutputs(o, output, expansion.ports, &outputs);
-        !error.isEmpty())
+    if (const QString error = PlanOutputs(o, output, expansion.ports, &outputs); !error.isEmpty())
         return Refuse(error);
 
     JobPlan plan;
@@ -199,8 +198,8 @@ int Run(const CliOptions& o, const Environment& env) {
     ProgressBoard board(expansion.ports, env.stderrTerminal);
     std::vector<std::unique_ptr<DeviceJob>> jobs;
     for (qsizetype i = 0; i < expansion.ports.size(); ++i)
-        jobs.push_back(std::make_unique<DeviceJob>(
-            expansion.ports[i], plan, outputs.value(i), board));
+        jobs.push_back(
+            std::make_unique<DeviceJob>(expansion.ports[i], plan, outputs.value(i), board));
     QEventLoop loop;
     const auto allDone = [&jobs] {
         return std::all_of(jobs.begin(), jobs.end(), [](const auto& job) { return job->Done(); });

@@ -116,8 +116,8 @@ std::optional<QString> FinalTarget(const QString& path) {
             return std::nullopt;
         link.truncate(length);
         // A relative link is read from the folder it stands in.
-        current = QDir::cleanPath(
-            QFileInfo(current).dir().absoluteFilePath(QFile::decodeName(link)));
+        current =
+            QDir::cleanPath(QFileInfo(current).dir().absoluteFilePath(QFile::decodeName(link)));
     }
     errno = ELOOP;
     return std::nullopt;
@@ -145,7 +145,8 @@ bool WriteInPlace(const QString& path, const QByteArray& bytes, QString* failure
 }
 
 bool SameFile(int fd, const QString& path) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && ::lstat(Native(path).constData(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
@@ -162,8 +163,8 @@ bool MoveIntoPlace(const QString& from, const QString& to, Existing existing) {
     const QByteArray target = Native(to);
     if (existing == Existing::Replace)
         return ::rename(source.constData(), target.constData()) == 0;
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                    RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;

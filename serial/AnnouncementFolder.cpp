@@ -26,8 +26,7 @@ QString AnnouncementFolderProblem(const QString& folder) {
 #ifdef Q_OS_UNIX
     struct stat info {};
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
-        return errno == ENOENT ? QString()
-                               : QStringLiteral("%1 cannot be read").arg(folder);
+        return errno == ENOENT ? QString() : QStringLiteral("%1 cannot be read").arg(folder);
     if (!S_ISDIR(info.st_mode))
         return QStringLiteral("%1 is not a folder").arg(folder);
     if (info.st_uid != ::geteuid())

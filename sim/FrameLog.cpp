@@ -1,5 +1,7 @@
 #include "FrameLog.h"
 
+#include "PrivateFolder.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,10 +25,11 @@ QString HexNumber(std::uint32_t value, int digits) {
 
 } // namespace
 
-FrameLog::FrameLog(const QString& path) : m_file(path) {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error(
-            ("cannot write log " + path + ": " + m_file.errorString()).toStdString());
+FrameLog::FrameLog(const QString& path) {
+    // Frames in clear, the password among them: the owner's alone.
+    QString failure;
+    if (!files::OpenPrivateStream(m_file, path, &failure))
+        throw std::runtime_error(("cannot write log " + path + ": " + failure).toStdString());
 }
 
 QJsonObject FrameLog::Entry(const char* direction, std::span<const std::uint8_t> bytes,

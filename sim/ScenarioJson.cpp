@@ -1,5 +1,6 @@
 #include "ScenarioJson.h"
 
+#include "FileWrite.h"
 #include "HistoryCodec.h"
 #include "NumberCodec.h"
 #include "Scenario.h"
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstdio>
@@ -490,9 +490,10 @@ DeviceState ReadFile(const QString& path) {
 }
 
 void WriteFile(const DeviceState& state, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Write(state)) < 0 || !file.commit())
-        throw ScenarioError(("cannot write " + path + ": " + file.errorString()).toStdString());
+    // The memory holds the device's password and GPRS credentials.
+    QString failure;
+    if (!files::WriteWholeFile(path, Write(state), &failure))
+        throw ScenarioError(("cannot write " + path + ": " + failure).toStdString());
 }
 
 } // namespace scenario_json

@@ -51,8 +51,8 @@ TEST(CliTrace, OneFileForAllDevicesEachLineNamingItsPortNoCredentialInClear) {
     SimProcess b({"--scenario", "busy"});
     ASSERT_TRUE(a.Running() && b.Running());
     const QString trace = dir.filePath("trace.jsonl");
-    const CliRun run = RunCli({"backup", dir.filePath("site.json"), "--port", a.PtyPath(),
-                               "--port", b.PtyPath(), "--trace", trace});
+    const CliRun run = RunCli({"backup", dir.filePath("site.json"), "--port", a.PtyPath(), "--port",
+                               b.PtyPath(), "--trace", trace});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(ModeOf(trace), 0600u);
 
@@ -99,8 +99,7 @@ TEST(CliOutputs, ClashingOrSpecialOutputsAndBackupsOverAFileAreRefusedBeforeRead
         QString says;
     } cases[] = {
         {"one file for two devices",
-         {"backup", ports.dir.filePath("multi.json"), "--port", ports.portA, "--port",
-          ports.portB},
+         {"backup", ports.dir.filePath("multi.json"), "--port", ports.portA, "--port", ports.portB},
          ports.portA + " and " + ports.portB + " would both write " +
              ports.dir.filePath("multi-dev.json")},
         {"a backup over a file", {"backup", taken, "--port", ports.portA}, taken + " exists"},

@@ -70,10 +70,11 @@ TEST(CliPassword, AFileOthersMayReadOrWriteRefusesTheCommand) {
             ResolvePassword(PasswordSource{path, std::nullopt, false}, &error);
         const bool shared = (mode & 066) != 0;
         EXPECT_EQ(password.has_value(), !shared);
-        if (shared)
-            EXPECT_TRUE(error.contains(QStringLiteral("other users (mode 0%1)")
-                                           .arg(QString::number(mode, 8))))
+        if (shared) {
+            EXPECT_TRUE(error.contains(
+                QStringLiteral("other users (mode 0%1)").arg(QString::number(mode, 8))))
                 << error.toStdString();
+        }
     }
 }
 

@@ -102,7 +102,9 @@ TEST_P(WholeFile, IsTheOwnersAloneWhateverTheUmaskNewOrReplaced) {
         EXPECT_TRUE(GetParam().wrote(Contents(path)));
     }
     // Nothing is left beside the files.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        4);
 }
 
 // A FIFO, a terminal or a device replaced by a regular file would stop being
@@ -135,9 +137,9 @@ TEST_P(WholeFile, SpecialFilesAreWrittenInPlaceNeverReplaced) {
     QStringList left{QStringLiteral("fifo")};
     if (::geteuid() == 0)
         left << QStringLiteral("null");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                             QDir::NoDotAndDotDot,
-                                         QDir::Name),
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                             QDir::Name),
               left)
         << "no part file is left beside them";
 }

@@ -75,11 +75,9 @@ TEST(Trecognitionserial, AnnouncementsAreListedOnlyFromAFolderOfTheUsersOwn) {
         const char* problem; // empty: listed
     } cases[] = {
         {"private", [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0700); }, ""},
-        {"others may write",
-         [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0777); },
+        {"others may write", [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0777); },
          "can be written by other users"},
-        {"group may write",
-         [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0770); },
+        {"group may write", [](const QString& f, const QString&) { ::chmod(qPrintable(f), 0770); },
          "can be written by other users"},
         {"a link to a folder",
          [](const QString& f, const QString& real) {
