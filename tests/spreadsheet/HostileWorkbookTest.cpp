@@ -265,6 +265,17 @@ const Hostile kHostile[] = {
      "the part content.xml declares a document type"},
     {"XlsDeclaredExtent", [](const QString& path) { SaveXlsDeclaring(path, 0, 65536, 256); },
      "its sheet claims the range A1:IV65536, more than A1:P2002"},
+    {"XlsCrashingTheLegacyReader",
+     [](const QString& path) {
+         // The sheet's last RK record claims 255 bytes instead of 10: the legacy
+         // reader reads past the end of its stream and crashes, in its own process.
+         QByteArray xls = ReadBytes(CalcXls());
+         const qsizetype at = xls.lastIndexOf(QByteArray::fromHex("7e020a00"));
+         ASSERT_GE(at, 0);
+         xls[at + 2] = '\xff';
+         WriteBytes(path, xls);
+     },
+     "the file cannot be read (its reader"},
     {"XlsSecondSheetDeclaresMillions",
      [](const QString& path) { SaveXlsDeclaring(path, 1, 60000, 200); },
      "it holds more than 250000 cells"},
