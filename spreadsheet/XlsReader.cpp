@@ -6,7 +6,6 @@
 #include <freexl.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -56,20 +55,23 @@ bool Exceeds(const DeclaredSize& size, std::uint32_t maxRows, std::uint32_t maxC
 // reads any, so they are looked at first.
 std::optional<Refused> CheckFile(const char* path, std::uint32_t maxRows,
                                  std::uint32_t maxColumns) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return Refused{Refusal::CannotOpen};
-    std::string bytes;
-    bytes.resize(std::size_t(kMaxFileBytes) + 1);
-    file.read(bytes.data(), std::streamsize(bytes.size()));
-    if (file.gcount() > kMaxFileBytes)
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+        return Refused{Refusal::CannotOpen};
+    if (size > kMaxFileBytes)
         return Refused{Refusal::TooLarge};
+    std::string bytes(std::size_t(size), '\0');
+    file.seekg(0);
+    file.read(bytes.data(), std::streamsize(size));
     bytes.resize(std::size_t(file.gcount()));
     if (const auto fault = CheckCompoundDirectory(bytes))
         return Refused{Refusal::Container, static_cast<std::uint32_t>(*fault)};
     const std::optional<std::string> stream = WorkbookStream(bytes);
     if (!stream)
-        return std::nullopt; // the legacy reader says what is wrong with it
+        return std::nullopt; // the legacy reader says what is wrong, within the limits
     const DeclaredSheets sheets = ReadDeclaredSheets(*stream);
     if (sheets.first && Exceeds(*sheets.first, maxRows, maxColumns))
         return Refused{Refusal::Extent, sheets.first->rows, sheets.first->columns};

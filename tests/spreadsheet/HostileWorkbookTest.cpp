@@ -172,12 +172,6 @@ const Hostile kHostile[] = {
          SaveSheet(path, R"(<row r="5"><c r="B5"><f>1234</f><v>7145</v></c></row>)");
      },
      "cell B5 holds a formula"},
-    {"SharedFormula",
-     [](const QString& path) {
-         SaveSheet(path,
-                   R"(<row r="6"><c r="C6" t="str"><f t="shared" si="0"/><v>x</v></c></row>)");
-     },
-     "cell C6 holds a formula"},
     {"DoctypeInSheet",
      [](const QString& path) {
          SaveXlsx(
