@@ -7,6 +7,7 @@
 #include "HistoryGrid.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
+#include "SheetShape.h"
 #include "StringGrid.h"
 #include "Workbook.h"
 
@@ -63,7 +64,7 @@ bool Tcustomstringgrid_his::LoadHistoryXls() {
     if (path.isEmpty())
         return false;
     gsm::Workbook book;
-    if (!book.Open(path)) {
+    if (!book.Open(path, gsm::files::BoundsOf(gsm::files::HistoryShape()))) {
         ShowMessage(m_reporting.window, book.LastError());
         return false;
     }

@@ -3,17 +3,17 @@
 #include "Csv.h"
 #include "NumberGrid.h"
 #include "SheetGrid.h"
-#include "Workbook.h"
+#include "SheetKind.h"
 
 namespace gsm::files {
 
 numbers::ImportResult ImportNumberListFile(const QString& path, IGrid& grid, IStatusSink& status,
                                            const numbers::PercentSink& progress) {
-    Workbook book;
-    if (!book.Open(path))
-        return {book.LastError().toStdString(), {}};
-    const TableGrid values = SheetValues(book, numbers::kColumnCount, numbers::kRowCount);
-    const TableGrid shown = SheetTexts(book, numbers::kColumnCount, numbers::kRowCount);
+    const KindedWorkbook opened = OpenWorkbookOf(path, SheetKind::NumberList);
+    if (!opened.book)
+        return {opened.refusal.toStdString(), {}};
+    const TableGrid values = SheetValues(*opened.book, numbers::kColumnCount, numbers::kRowCount);
+    const TableGrid shown = SheetTexts(*opened.book, numbers::kColumnCount, numbers::kRowCount);
     return numbers::CheckedImport({values, shown}, grid, status, progress);
 }
 

@@ -13,8 +13,9 @@
 namespace gsm::files {
 
 // The number list workbook at `path` taken into `grid` as "Import .XLS"
-// takes it (see numbers::CheckedImport); a file that is no workbook is
-// refused with the reason. Status and progress after each entry.
+// takes it (see numbers::CheckedImport); a file that is no workbook, is
+// another kind of file or goes beyond a number list's sheet is refused with
+// the reason (see SheetKind.h). Status and progress after each entry.
 numbers::ImportResult ImportNumberListFile(const QString& path, IGrid& grid, IStatusSink& status,
                                            const numbers::PercentSink& progress);
 

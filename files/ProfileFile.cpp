@@ -2,7 +2,7 @@
 
 #include "SettingsRecord.h"
 #include "SheetGrid.h"
-#include "Workbook.h"
+#include "SheetKind.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -58,11 +58,11 @@ ProfileSheet ReadProfileSheet(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (bytes.trimmed().startsWith('{'))
         return ReadJsonProfile(bytes);
-    Workbook book;
-    if (!book.Open(path))
-        return Refused(book.LastError());
-    return {SheetValues(book, settings::kColCount, settings::kRowCount),
-            book.Text(1, 1).toStdString(),
+    const KindedWorkbook opened = OpenWorkbookOf(path, SheetKind::SettingsProfile);
+    if (!opened.book)
+        return Refused(opened.refusal);
+    return {SheetValues(*opened.book, settings::kColCount, settings::kRowCount),
+            opened.book->Text(1, 1).toStdString(),
             {}};
 }
 

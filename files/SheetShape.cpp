@@ -26,6 +26,10 @@ const SheetShape& HistoryShape() {
     return shape;
 }
 
+SheetBounds BoundsOf(const SheetShape& shape) {
+    return SheetBounds::ForLayout(shape.rows, shape.columns);
+}
+
 void StartWorkbook(Workbook& book, const SheetShape& shape) {
     book.Add();
     SetColumnWidths(book, shape.widths);

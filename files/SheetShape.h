@@ -24,6 +24,10 @@ const SheetShape& ProfileShape();
 const SheetShape& NumberListShape();
 const SheetShape& HistoryShape();
 
+// Where a file of this shape may hold cells when it is read back: the
+// shape's rows and columns with the margin of ReadLimits.h.
+SheetBounds BoundsOf(const SheetShape& shape);
+
 // A new workbook whose sheet has the shape's column widths.
 void StartWorkbook(Workbook& book, const SheetShape& shape);
 

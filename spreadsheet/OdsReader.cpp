@@ -1,7 +1,7 @@
 #include "OdsReader.h"
 
 #include "CellText.h"
-#include "ZipPackage.h"
+#include "XmlPart.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -17,22 +17,6 @@ const QString kOfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:
 const QString kTableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
 const QString kTextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
 const QString kContentPart = QStringLiteral("content.xml");
-
-// Repeat counts let a small file describe a huge sheet. Empty repeats cost
-// nothing; filled cells are kept, and a file that would fill more than this
-// is refused rather than read into memory. The program's own sheets hold at
-// most some ten thousand cells.
-constexpr qint64 kMaxFilledCells = 250000;
-// A spreadsheet cell holds at most this many characters.
-constexpr qsizetype kMaxCellText = 32767;
-// Spans inside spans and groups of rows inside groups are read by recursion;
-// a file nested deeper than this is damaged, not read until the stack ends.
-constexpr int kMaxNesting = 64;
-
-void CheckNesting(int depth) {
-    if (depth > kMaxNesting)
-        FailDamaged(QStringLiteral("its elements are nested too deeply"));
-}
 
 bool Is(const QXmlStreamReader& xml, const QString& ns, QStringView name) {
     return xml.namespaceUri() == ns && xml.name() == name;
@@ -60,16 +44,17 @@ qint64 RepeatCount(const QXmlStreamReader& xml, QStringView attribute) {
 }
 
 void AppendChecked(QString& text, const QString& more) {
-    if (text.size() + more.size() > kMaxCellText)
-        FailDamaged(QStringLiteral("a cell holds more than %1 characters").arg(kMaxCellText));
+    if (text.size() + more.size() > limits::kMaxCellCharacters)
+        FailDamaged(
+            QStringLiteral("a cell holds more than %1 characters").arg(limits::kMaxCellCharacters));
     text += more;
 }
 
 // The text of a paragraph, with its spans, links, runs of spaces (<text:s
 // text:c="n"/>), tabs and line breaks; notes attached to the cell are not
-// part of what it shows.
-void ReadInlineText(QXmlStreamReader& xml, QString& text, int depth = 0) {
-    CheckNesting(depth);
+// part of what it shows. Spans inside spans are read by recursion, as deep
+// as the part's nesting limit lets them go.
+void ReadInlineText(QXmlStreamReader& xml, QString& text) {
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement())
@@ -81,7 +66,7 @@ void ReadInlineText(QXmlStreamReader& xml, QString& text, int depth = 0) {
                 const QStringView count = Attribute(xml, kTextNs, u"c");
                 bool ok = count.isEmpty();
                 const qint64 spaces = ok ? 1 : count.toLongLong(&ok);
-                if (!ok || spaces < 1 || spaces > kMaxCellText)
+                if (!ok || spaces < 1 || spaces > limits::kMaxCellCharacters)
                     FailDamaged(QStringLiteral("a run of spaces is not valid"));
                 AppendChecked(text, QString(qsizetype(spaces), QLatin1Char(' ')));
                 xml.skipCurrentElement();
@@ -94,7 +79,7 @@ void ReadInlineText(QXmlStreamReader& xml, QString& text, int depth = 0) {
             } else if (Is(xml, kOfficeNs, u"annotation")) {
                 xml.skipCurrentElement();
             } else {
-                ReadInlineText(xml, text, depth + 1);
+                ReadInlineText(xml, text);
             }
         }
     }
@@ -167,8 +152,14 @@ QString TypedText(const QXmlStreamAttributes& attributes, const QString& type,
     return stringValue.isNull() ? shown : stringValue.toString();
 }
 
+// Repeat counts let a small file describe a huge sheet. Empty cells and rows
+// cost nothing however often they repeat (Calc pads every sheet to its last
+// row and column with them); filled ones are placed, and refused where they
+// would lie outside the bounds or fill more cells than the bounds hold.
 class ContentReader {
 public:
+    explicit ContentReader(const SheetBounds& bounds) : m_bounds(bounds) {}
+
     Sheet Read(const QByteArray& bytes) {
         QXmlStreamReader xml(bytes);
         bool found = false;
@@ -194,14 +185,13 @@ private:
     };
 
     // The rows of a table, also inside header rows and row groups.
-    void ReadRows(QXmlStreamReader& xml, int depth = 0) {
-        CheckNesting(depth);
+    void ReadRows(QXmlStreamReader& xml) {
         while (xml.readNextStartElement()) {
             if (Is(xml, kTableNs, u"table-row"))
                 ReadRow(xml);
             else if (Is(xml, kTableNs, u"table-header-rows") ||
                      Is(xml, kTableNs, u"table-row-group") || Is(xml, kTableNs, u"table-rows"))
-                ReadRows(xml, depth + 1);
+                ReadRows(xml);
             else
                 xml.skipCurrentElement();
         }
@@ -225,11 +215,19 @@ private:
     }
 
     void SkipCell(QXmlStreamReader& xml, qint64& column) {
+        RefuseFormula(xml, column);
         column += RepeatCount(xml, u"number-columns-repeated");
         xml.skipCurrentElement();
     }
 
+    // A formula's stored value is whatever the writer last computed.
+    void RefuseFormula(const QXmlStreamReader& xml, qint64 column) const {
+        if (!Attribute(xml, kTableNs, u"formula").isNull())
+            FailFormula(m_row, column);
+    }
+
     void ReadCell(QXmlStreamReader& xml, qint64& column, std::vector<FilledCell>& cells) {
+        RefuseFormula(xml, column);
         const qint64 repeat = RepeatCount(xml, u"number-columns-repeated");
         // The attributes are gone once the paragraphs are read.
         const QXmlStreamAttributes attributes = xml.attributes();
@@ -239,8 +237,13 @@ private:
         if (!text.isEmpty()) {
             if (column + repeat - 1 > Sheet::kMaxColumns)
                 FailDamaged(QStringLiteral("a cell lies outside the sheet"));
-            if (qint64(cells.size()) + repeat > kMaxFilledCells)
-                FailTooLarge();
+            if (!m_bounds.Contains(m_row, column + repeat - 1))
+                FailOutside(m_row,
+                            m_row > m_bounds.rows ? column
+                                                  : qMax(column, qint64(m_bounds.columns) + 1),
+                            m_bounds);
+            if (qint64(cells.size()) + repeat > m_bounds.MaxCells())
+                FailTooManyCells(m_bounds.MaxCells());
             for (qint64 i = 0; i < repeat; ++i)
                 cells.push_back({column + i, text});
         }
@@ -250,8 +253,11 @@ private:
     void PlaceRows(const std::vector<FilledCell>& cells, qint64 repeat) {
         if (m_row + repeat - 1 > Sheet::kMaxRows)
             FailDamaged(QStringLiteral("a row lies outside the sheet"));
-        if (repeat > kMaxFilledCells || m_filled + qint64(cells.size()) * repeat > kMaxFilledCells)
-            FailTooLarge();
+        if (m_row + repeat - 1 > m_bounds.rows)
+            FailOutside(qMax(m_row, qint64(m_bounds.rows) + 1), cells.front().column, m_bounds);
+        const qint64 most = m_bounds.MaxCells();
+        if (repeat > most || m_filled + qint64(cells.size()) * repeat > most)
+            FailTooManyCells(most);
         m_filled += qint64(cells.size()) * repeat;
         for (qint64 r = m_row; r < m_row + repeat; ++r) {
             for (const FilledCell& filled : cells) {
@@ -261,11 +267,7 @@ private:
         }
     }
 
-    [[noreturn]] static void FailTooLarge() {
-        Fail(QStringLiteral("it fills more than %1 cells, more than any file of this program")
-                 .arg(kMaxFilledCells));
-    }
-
+    SheetBounds m_bounds;
     Sheet m_sheet;
     qint64 m_row = 1;
     qint64 m_filled = 0;
@@ -283,12 +285,12 @@ bool IsOdsPackage(const QString& path) {
     }
 }
 
-SheetRead ReadOdsFirstSheet(const QString& path) {
+SheetRead ReadOdsFirstSheet(const QString& path, const SheetBounds& bounds) {
     try {
         const ZipPackage package(path);
-        return {ContentReader().Read(package.Read(kContentPart)), {}};
+        return {ContentReader(bounds).Read(ReadXmlPart(package, kContentPart)), {}};
     } catch (const ReadFailure& failure) {
-        return {std::nullopt, failure.reason};
+        return {std::nullopt, failure.reason, failure.outsideBounds};
     }
 }
 

@@ -49,6 +49,8 @@ private:
 struct SheetRead {
     std::optional<Sheet> sheet;
     QString error;
+    // The file is readable, but its sheet is larger than the caller's.
+    bool outsideBounds = false;
 };
 
 } // namespace gsm

@@ -1,7 +1,7 @@
 #include "Workbook.h"
 
 #include "OdsReader.h"
-#include "XlsReader.h"
+#include "XlsSandbox.h"
 #include "XlsxReader.h"
 #include "XlsxWriter.h"
 
@@ -25,10 +25,10 @@ FileKind KindOf(const QByteArray& head) {
 
 // A zip package is an OpenDocument spreadsheet when its mimetype entry says
 // so, and otherwise taken for .xlsx.
-SheetRead ReadFirstSheet(FileKind kind, const QString& path) {
+SheetRead ReadFirstSheet(FileKind kind, const QString& path, const SheetBounds& bounds) {
     if (kind == FileKind::Xls)
-        return ReadXlsFirstSheet(path);
-    return IsOdsPackage(path) ? ReadOdsFirstSheet(path) : ReadXlsxFirstSheet(path);
+        return ReadXlsInSandbox(path, bounds);
+    return IsOdsPackage(path) ? ReadOdsFirstSheet(path, bounds) : ReadXlsxFirstSheet(path, bounds);
 }
 
 } // namespace
@@ -38,18 +38,25 @@ void Workbook::Add() {
     m_lastError.clear();
 }
 
-bool Workbook::Open(const QString& path) {
+bool Workbook::Open(const QString& path, const SheetBounds& bounds) {
+    m_outsideBounds = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FailOpen(path, file.errorString());
+    if (file.size() > limits::kMaxFileBytes)
+        return FailOpen(path, QStringLiteral("it is larger than %1 MiB, more than any workbook "
+                                             "of this program")
+                                  .arg(limits::kMaxFileBytes / (1024 * 1024)));
     const FileKind kind = KindOf(file.read(8));
     file.close();
     if (kind == FileKind::Other)
         return FailOpen(path,
                         QStringLiteral("it is not a spreadsheet workbook (.xlsx, .ods or .xls)"));
-    SheetRead read = ReadFirstSheet(kind, path);
-    if (!read.sheet)
+    SheetRead read = ReadFirstSheet(kind, path, bounds);
+    if (!read.sheet) {
+        m_outsideBounds = read.outsideBounds;
         return FailOpen(path, read.error);
+    }
     m_sheet = std::move(read.sheet);
     m_lastError.clear();
     return true;

@@ -11,9 +11,15 @@
 //
 // Files are told apart by their content, not their names: a zip package is
 // read as .ods when its mimetype entry says so and as .xlsx otherwise, a
-// compound document as legacy .xls. Saving always writes
-// .xlsx under exactly the name given; no extension is added.
+// compound document as legacy .xls, the last in a process of its own (see
+// XlsSandbox.h). Saving always writes .xlsx under exactly the name given; no
+// extension is added.
+//
+// Every file opened is untrusted: it is read within the limits of
+// ReadLimits.h and, when the caller gives them, within the bounds of the
+// sheet the caller expects.
 
+#include "ReadLimits.h"
 #include "Sheet.h"
 
 #include <QString>
@@ -26,9 +32,16 @@ class Workbook {
 public:
     // Starts a new, empty workbook in place of any open one.
     void Add();
-    // Reads the first sheet of `path`. A file that is not a workbook, or a
-    // damaged one, leaves whatever was open as it was and returns false.
-    [[nodiscard]] bool Open(const QString& path);
+    // Reads the first sheet of `path`, whose cells must lie within `bounds`.
+    // A file that is not a workbook, a damaged one, or one that goes beyond
+    // the bounds or a limit, leaves whatever was open as it was and returns
+    // false.
+    [[nodiscard]] bool Open(const QString& path, const SheetBounds& bounds);
+    // The same for a sheet of any size: for files the program wrote itself.
+    [[nodiscard]] bool Open(const QString& path) { return Open(path, SheetBounds::Whole()); }
+    // Whether the last Open failed only because the sheet is larger than
+    // its bounds: the file may still be a sheet of another, larger kind.
+    bool LastOpenOutsideBounds() const { return m_outsideBounds; }
     // Writes the workbook; false when it could not, and then the file is
     // left as it was.
     [[nodiscard]] bool SaveAs(const QString& path);
@@ -61,6 +74,7 @@ private:
 
     std::optional<Sheet> m_sheet;
     QString m_lastError;
+    bool m_outsideBounds = false;
 };
 
 } // namespace gsm

@@ -1,115 +1,184 @@
 #include "XlsReader.h"
 
-#include "CellText.h"
-#include "CompoundDirectory.h"
-
-#include <QFile>
+#include "XlsDeclaredSize.h"
+#include "XlsStream.h"
 
 #include <freexl.h>
 
+#include <fstream>
 #include <memory>
+#include <optional>
 
 namespace gsm {
 
 namespace {
+
+using xlsstream::CellKind;
+using xlsstream::Refusal;
+using xlsstream::Writer;
+
+constexpr std::streamsize kMaxFileBytes = xlsstream::kMaxFileBytes;
 
 struct FreexlClose {
     void operator()(const void* handle) const { freexl_close(handle); }
 };
 using XlsHandle = std::unique_ptr<const void, FreexlClose>;
 
-QString FreexlFailure(int code) {
+struct Refused {
+    Refusal code;
+    std::uint32_t a = 0;
+    std::uint32_t b = 0;
+};
+
+Refused RefusalOf(int code) {
     switch (code) {
     case FREEXL_FILE_NOT_FOUND:
-        return QStringLiteral("the file cannot be opened");
+        return {Refusal::CannotOpen};
     case FREEXL_INSUFFICIENT_MEMORY:
-        return QStringLiteral("there is not enough memory to read it");
+        return {Refusal::NoMemory};
     case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return QStringLiteral("it holds no workbook");
+        return {Refusal::NoWorkbook};
     case FREEXL_UNSUPPORTED_CHARSET:
     case FREEXL_INVALID_CHARACTER:
-        return QStringLiteral("its text is in a character set that cannot be read");
+        return {Refusal::Charset};
     default:
-        return QStringLiteral("it is damaged (read error %1)").arg(code);
+        return {Refusal::Damaged, static_cast<std::uint32_t>(code)};
     }
 }
 
-// The legacy reader does not say whether a time's format shows seconds. A
-// time typed as 08:30 is stored with none and shown without them, so zero
-// seconds are left out; any others are kept.
-QString WithoutZeroSeconds(const QString& text) {
-    const bool hasSeconds = text.size() >= 8 && text.at(text.size() - 6) == QLatin1Char(':') &&
-                            text.at(text.size() - 3) == QLatin1Char(':');
-    return hasSeconds && text.endsWith(QStringLiteral(":00")) ? text.chopped(3) : text;
+bool Exceeds(const DeclaredSize& size, std::uint32_t maxRows, std::uint32_t maxColumns) {
+    return size.rows > maxRows || size.columns > maxColumns;
+}
+
+// The container, and the sizes its workbook stream declares: the legacy
+// reader allocates a slot for every cell every sheet declares before it
+// reads any, so they are looked at first.
+std::optional<Refused> CheckFile(const char* path, std::uint32_t maxRows,
+                                 std::uint32_t maxColumns) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file)
+        return Refused{Refusal::CannotOpen};
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+        return Refused{Refusal::CannotOpen};
+    if (size > kMaxFileBytes)
+        return Refused{Refusal::TooLarge};
+    std::string bytes(std::size_t(size), '\0');
+    file.seekg(0);
+    file.read(bytes.data(), std::streamsize(size));
+    bytes.resize(std::size_t(file.gcount()));
+    if (const auto fault = CheckCompoundDirectory(bytes))
+        return Refused{Refusal::Container, static_cast<std::uint32_t>(*fault)};
+    const std::optional<std::string> stream = WorkbookStream(bytes);
+    if (!stream)
+        return std::nullopt; // the legacy reader says what is wrong, within the limits
+    const DeclaredSheets sheets = ReadDeclaredSheets(*stream);
+    if (sheets.first && Exceeds(*sheets.first, maxRows, maxColumns))
+        return Refused{Refusal::Extent, sheets.first->rows, sheets.first->columns};
+    if (sheets.cells > xlsstream::kMaxDeclaredCells)
+        return Refused{Refusal::TooManyCells};
+    return std::nullopt;
+}
+
+// The size of the sheet the legacy reader will read, as it sees it.
+std::optional<Refused> CheckReaderSize(const char* path, std::uint32_t maxRows,
+                                       std::uint32_t maxColumns) {
+    const void* raw = nullptr;
+    const int opened = freexl_open_info(path, &raw);
+    const XlsHandle handle(raw);
+    if (opened != FREEXL_OK)
+        return RefusalOf(opened);
+    unsigned int rows = 0;
+    unsigned short columns = 0;
+    int code = freexl_select_active_worksheet(raw, 0);
+    if (code == FREEXL_OK)
+        code = freexl_worksheet_dimensions(raw, &rows, &columns);
+    if (code != FREEXL_OK)
+        return RefusalOf(code);
+    if (Exceeds({rows, columns}, maxRows, maxColumns))
+        return Refused{Refusal::Extent, rows, columns};
+    return std::nullopt;
 }
 
 // freexl gives dates as "YYYY-MM-DD", date-times as "YYYY-MM-DD HH:MM:SS" and
-// times as "HH:MM:SS".
-SheetCell CellOf(const FreeXL_CellValue& value) {
-    QString text;
+// times as "HH:MM:SS"; the program turns them into its own forms.
+std::optional<Refused> WriteCell(Writer& out, std::uint32_t row, std::uint32_t column,
+                                 const FreeXL_CellValue& value) {
     switch (value.type) {
     case FREEXL_CELL_INT:
-        text = QString::number(value.value.int_value);
+        out.Integer(row, column, value.value.int_value);
         break;
     case FREEXL_CELL_DOUBLE:
-        text = celltext::GeneralNumber(value.value.double_value);
+        out.Number(row, column, value.value.double_value);
         break;
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:
-        text = QString::fromUtf8(value.value.text_value);
-        break;
     case FREEXL_CELL_DATE:
     case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME:
-        text = WithoutZeroSeconds(celltext::IsoDateTime(QString::fromUtf8(value.value.text_value)));
+    case FREEXL_CELL_TIME: {
+        const std::string_view text = value.value.text_value ? value.value.text_value : "";
+        if (text.size() > xlsstream::kMaxTextBytes)
+            return Refused{Refusal::LongText};
+        const bool plain = value.type == FREEXL_CELL_TEXT || value.type == FREEXL_CELL_SST_TEXT;
+        out.Text(row, column, plain ? CellKind::Text : CellKind::DateTime, text);
         break;
+    }
     default:
         break;
     }
-    return {text, text, false};
+    return std::nullopt;
 }
 
-QString ReadCells(const void* handle, Sheet& sheet) {
+std::optional<Refused> WriteCells(const char* path, Writer& out) {
+    const void* raw = nullptr;
+    const int opened = freexl_open(path, &raw);
+    const XlsHandle handle(raw);
+    if (opened != FREEXL_OK)
+        return RefusalOf(opened);
+    unsigned int protection = 0;
+    if (freexl_get_info(raw, FREEXL_BIFF_PASSWORD, &protection) == FREEXL_OK &&
+        protection == FREEXL_BIFF_OBFUSCATED)
+        return Refused{Refusal::Protected};
     unsigned int rows = 0;
     unsigned short columns = 0;
-    int code = freexl_select_active_worksheet(handle, 0);
+    int code = freexl_select_active_worksheet(raw, 0);
     if (code == FREEXL_OK)
-        code = freexl_worksheet_dimensions(handle, &rows, &columns);
+        code = freexl_worksheet_dimensions(raw, &rows, &columns);
     for (unsigned int row = 0; code == FREEXL_OK && row < rows; ++row) {
         for (unsigned short column = 0; code == FREEXL_OK && column < columns; ++column) {
             FreeXL_CellValue value;
-            code = freexl_get_cell_value(handle, row, column, &value);
-            if (code == FREEXL_OK && value.type != FREEXL_CELL_NULL)
-                sheet.At(int(row) + 1, int(column) + 1) = CellOf(value);
+            code = freexl_get_cell_value(raw, row, column, &value);
+            if (code != FREEXL_OK)
+                break;
+            if (const auto refused = WriteCell(out, row + 1, column + 1u, value))
+                return refused;
         }
     }
-    return code == FREEXL_OK ? QString() : FreexlFailure(code);
+    if (code != FREEXL_OK)
+        return RefusalOf(code);
+    return std::nullopt;
 }
 
 } // namespace
 
-SheetRead ReadXlsFirstSheet(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
-    const QString unsound = CheckCompoundDirectory(file.readAll());
-    file.close();
-    if (!unsound.isEmpty())
-        return {std::nullopt, unsound};
-    const void* raw = nullptr;
-    const int opened = freexl_open(QFile::encodeName(path).constData(), &raw);
-    const XlsHandle handle(raw);
-    if (opened != FREEXL_OK)
-        return {std::nullopt, FreexlFailure(opened)};
-    unsigned int protection = 0;
-    if (freexl_get_info(raw, FREEXL_BIFF_PASSWORD, &protection) == FREEXL_OK &&
-        protection == FREEXL_BIFF_OBFUSCATED)
-        return {std::nullopt, QStringLiteral("it is protected by a password")};
-    Sheet sheet;
-    const QString failure = ReadCells(raw, sheet);
-    if (!failure.isEmpty())
-        return {std::nullopt, failure};
-    return {std::move(sheet), {}};
+std::string ReadXlsAnswer(const char* path, std::uint32_t maxRows, std::uint32_t maxColumns) {
+    std::optional<Refused> refused = CheckFile(path, maxRows, maxColumns);
+    if (!refused)
+        refused = CheckReaderSize(path, maxRows, maxColumns);
+    std::string answer;
+    if (!refused) {
+        Writer cells(answer);
+        refused = WriteCells(path, cells);
+        if (!refused) {
+            cells.End();
+            return answer;
+        }
+        answer.clear();
+    }
+    Writer out(answer);
+    out.Refuse(refused->code, refused->a, refused->b);
+    out.End();
+    return answer;
 }
 
 } // namespace gsm

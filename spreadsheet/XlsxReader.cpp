@@ -1,9 +1,9 @@
 #include "XlsxReader.h"
 
 #include "CellText.h"
-#include "ZipPackage.h"
+#include "XlsxParts.h"
+#include "XmlPart.h"
 
-#include <QHash>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -13,195 +13,11 @@ namespace gsm {
 
 namespace {
 
+using xlsx::CellStyle;
+
 const QString kOfficeDocumentType = QStringLiteral("/officeDocument");
 const QString kSharedStringsType = QStringLiteral("/sharedStrings");
 const QString kStylesType = QStringLiteral("/styles");
-constexpr int kTextFormatId = 49; // "@"
-
-QString FolderOf(const QString& part) {
-    const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? QString() : part.left(slash + 1);
-}
-
-QString RelationshipsPartOf(const QString& part) {
-    const QString folder = FolderOf(part);
-    return folder + QStringLiteral("_rels/") + part.mid(folder.size()) + QStringLiteral(".rels");
-}
-
-// A relationship target is relative to the folder of the part that names it,
-// or absolute from the package root.
-QString ResolveTarget(const QString& sourcePart, const QString& target) {
-    if (target.startsWith(QLatin1Char('/')))
-        return target.mid(1);
-    QStringList segments;
-    for (const QString& segment : (FolderOf(sourcePart) + target).split(QLatin1Char('/'))) {
-        if (segment == QStringLiteral("..")) {
-            if (!segments.isEmpty())
-                segments.removeLast();
-        } else if (!segment.isEmpty() && segment != QStringLiteral(".")) {
-            segments.append(segment);
-        }
-    }
-    return segments.join(QLatin1Char('/'));
-}
-
-void FailOnXmlError(const QXmlStreamReader& xml, const QString& part) {
-    if (xml.hasError())
-        FailDamaged(
-            QStringLiteral("the part %1 is not well-formed XML (%2)").arg(part, xml.errorString()));
-}
-
-struct Relationship {
-    QString id;
-    QString type;
-    QString target; // resolved to a part name
-};
-
-std::vector<Relationship> ReadRelationships(const ZipPackage& package, const QString& sourcePart) {
-    const QString relsPart = RelationshipsPartOf(sourcePart);
-    std::vector<Relationship> relationships;
-    if (!package.Has(relsPart))
-        return relationships;
-    QXmlStreamReader xml(package.Read(relsPart));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.name() != QStringLiteral("Relationship"))
-            continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        if (attributes.value(QStringLiteral("TargetMode")) == QStringLiteral("External"))
-            continue;
-        relationships.push_back(
-            {attributes.value(QStringLiteral("Id")).toString(),
-             attributes.value(QStringLiteral("Type")).toString(),
-             ResolveTarget(sourcePart, attributes.value(QStringLiteral("Target")).toString())});
-    }
-    FailOnXmlError(xml, relsPart);
-    return relationships;
-}
-
-QString TargetOfType(const std::vector<Relationship>& relationships, const QString& typeSuffix) {
-    for (const Relationship& relationship : relationships)
-        if (relationship.type.endsWith(typeSuffix))
-            return relationship.target;
-    return {};
-}
-
-QString TargetOfId(const std::vector<Relationship>& relationships, const QString& id) {
-    for (const Relationship& relationship : relationships)
-        if (relationship.id == id)
-            return relationship.target;
-    return {};
-}
-
-// The text of a string item (<si> or <is>): plain <t>, or rich-text runs
-// <r><t>; phonetic guides (<rPh>) are not part of the text.
-QString ReadStringItem(QXmlStreamReader& xml) {
-    QString text;
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QStringLiteral("t")) {
-            text += xml.readElementText();
-        } else if (xml.name() == QStringLiteral("r")) {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == QStringLiteral("t"))
-                    text += xml.readElementText();
-                else
-                    xml.skipCurrentElement();
-            }
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    return celltext::DecodeEscapes(text);
-}
-
-QStringList ReadSharedStrings(const ZipPackage& package, const QString& part) {
-    QStringList strings;
-    if (part.isEmpty() || !package.Has(part))
-        return strings;
-    QXmlStreamReader xml(package.Read(part));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QStringLiteral("si"))
-            strings.append(ReadStringItem(xml));
-    }
-    FailOnXmlError(xml, part);
-    return strings;
-}
-
-// What each cell style (the cell's s attribute) does to a number.
-struct CellStyle {
-    celltext::DateTimeShape shape;
-    bool textFormat = false;
-};
-
-std::vector<CellStyle> ReadCellStyles(const ZipPackage& package, const QString& part) {
-    std::vector<CellStyle> styles;
-    if (part.isEmpty() || !package.Has(part))
-        return styles;
-    QHash<int, QString> customPictures;
-    std::vector<int> formatIds;
-    QXmlStreamReader xml(package.Read(part));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QStringLiteral("numFmt")) {
-            const QXmlStreamAttributes attributes = xml.attributes();
-            customPictures.insert(attributes.value(QStringLiteral("numFmtId")).toInt(),
-                                  attributes.value(QStringLiteral("formatCode")).toString());
-        } else if (xml.name() == QStringLiteral("cellXfs")) {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == QStringLiteral("xf"))
-                    formatIds.push_back(xml.attributes().value(QStringLiteral("numFmtId")).toInt());
-                xml.skipCurrentElement();
-            }
-        }
-    }
-    FailOnXmlError(xml, part);
-    for (const int id : formatIds) {
-        const auto custom = customPictures.constFind(id);
-        CellStyle style;
-        style.shape = custom == customPictures.constEnd() ? celltext::ShapeOfBuiltInFormat(id)
-                                                          : celltext::ShapeOfFormatCode(*custom);
-        style.textFormat = id == kTextFormatId ||
-                           (custom != customPictures.constEnd() && *custom == QStringLiteral("@"));
-        styles.push_back(style);
-    }
-    return styles;
-}
-
-// The workbook part's facts the sheet reader needs.
-struct WorkbookFacts {
-    QString firstSheetId;
-    bool epoch1904 = false;
-};
-
-bool IsTrue(QStringView value) {
-    return value == QStringLiteral("1") || value == QStringLiteral("true");
-}
-
-WorkbookFacts ReadWorkbookFacts(const ZipPackage& package, const QString& part) {
-    WorkbookFacts facts;
-    QXmlStreamReader xml(package.Read(part));
-    while (!xml.atEnd() && facts.firstSheetId.isEmpty()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QStringLiteral("workbookPr")) {
-            facts.epoch1904 = IsTrue(xml.attributes().value(QStringLiteral("date1904")));
-        } else if (xml.name() == QStringLiteral("sheet")) {
-            // The relationship id is the "id" attribute in the relationships
-            // namespace, whatever prefix the writer gave that namespace.
-            for (const QXmlStreamAttribute& attribute : xml.attributes())
-                if (attribute.name() == QStringLiteral("id") && !attribute.namespaceUri().isEmpty())
-                    facts.firstSheetId = attribute.value().toString();
-        }
-    }
-    FailOnXmlError(xml, part);
-    if (facts.firstSheetId.isEmpty())
-        FailDamaged(QStringLiteral("the workbook has no worksheet"));
-    return facts;
-}
 
 struct CellReference {
     int row = 0;
@@ -231,24 +47,42 @@ CellReference ParseReference(QStringView reference) {
 class SheetPartReader {
 public:
     SheetPartReader(const QStringList& sharedStrings, const std::vector<CellStyle>& styles,
-                    bool epoch1904)
-        : m_sharedStrings(sharedStrings), m_styles(styles), m_epoch1904(epoch1904) {}
+                    bool epoch1904, const SheetBounds& bounds)
+        : m_sharedStrings(sharedStrings), m_styles(styles), m_epoch1904(epoch1904),
+          m_bounds(bounds) {}
 
     Sheet Read(const QByteArray& bytes, const QString& part) {
         QXmlStreamReader xml(bytes);
         if (xml.readNextStartElement()) {
             while (xml.readNextStartElement()) {
-                if (xml.name() == QStringLiteral("sheetData"))
-                    ReadSheetData(xml);
-                else
+                if (xml.name() == QStringLiteral("dimension")) {
+                    CheckDimension(xml.attributes().value(QStringLiteral("ref")));
                     xml.skipCurrentElement();
+                } else if (xml.name() == QStringLiteral("sheetData")) {
+                    ReadSheetData(xml);
+                } else {
+                    xml.skipCurrentElement();
+                }
             }
         }
-        FailOnXmlError(xml, part);
+        if (xml.hasError())
+            FailDamaged(QStringLiteral("the part %1 is not well-formed XML (%2)")
+                            .arg(part, xml.errorString()));
         return std::move(m_sheet);
     }
 
 private:
+    // "A1:H1001", or one cell: the writer's own word on where the cells lie,
+    // refused before any cell is read when it goes beyond the bounds.
+    void CheckDimension(QStringView range) {
+        if (range.isEmpty())
+            return;
+        const qsizetype colon = range.indexOf(QLatin1Char(':'));
+        const CellReference last = ParseReference(colon < 0 ? range : range.mid(colon + 1));
+        if (!m_bounds.Contains(last.row, last.column))
+            FailDeclaredExtent(last.row, last.column, m_bounds);
+    }
+
     void ReadSheetData(QXmlStreamReader& xml) {
         while (xml.readNextStartElement()) {
             if (xml.name() != QStringLiteral("row")) {
@@ -275,6 +109,10 @@ private:
     }
 
     void ReadCell(QXmlStreamReader& xml) {
+        // Every cell element counts, empty or not: the same cell named a
+        // million times costs as much time as a million cells.
+        if (++m_cellsRead > m_bounds.MaxCells())
+            FailTooManyCells(m_bounds.MaxCells());
         const QXmlStreamAttributes attributes = xml.attributes();
         const QStringView reference = attributes.value(QStringLiteral("r"));
         CellReference at{m_row, m_column + 1};
@@ -282,6 +120,8 @@ private:
             at = ParseReference(reference);
         if (!Sheet::IsInside(at.row, at.column))
             FailDamaged(QStringLiteral("a cell lies outside the sheet"));
+        if (!m_bounds.Contains(at.row, at.column))
+            FailOutside(at.row, at.column, m_bounds);
         m_row = at.row;
         m_column = at.column;
         const QString type = attributes.value(QStringLiteral("t")).toString();
@@ -294,12 +134,17 @@ private:
                 stored = xml.readElementText();
                 hasStored = true;
             } else if (xml.name() == QStringLiteral("is")) {
-                stored = ReadStringItem(xml);
+                stored = xlsx::ReadStringItem(xml);
                 hasStored = true;
+            } else if (xml.name() == QStringLiteral("f")) {
+                FailFormula(at.row, at.column);
             } else {
-                xml.skipCurrentElement(); // formulas: only their results count
+                xml.skipCurrentElement();
             }
         }
+        if (stored.size() > limits::kMaxCellCharacters)
+            FailDamaged(QStringLiteral("a cell holds more than %1 characters")
+                            .arg(limits::kMaxCellCharacters));
         if (stored.isEmpty() && type != QStringLiteral("s"))
             hasStored = false; // an empty value is an empty cell
         if (!hasStored && !style.textFormat)
@@ -323,7 +168,7 @@ private:
         if (type == QStringLiteral("str"))
             return celltext::DecodeEscapes(stored);
         if (type == QStringLiteral("b"))
-            return IsTrue(stored) ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+            return xlsx::IsTrue(stored) ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
         if (type == QStringLiteral("e"))
             return stored;
         if (type == QStringLiteral("d"))
@@ -353,38 +198,43 @@ private:
     const QStringList& m_sharedStrings;
     const std::vector<CellStyle>& m_styles;
     bool m_epoch1904;
+    SheetBounds m_bounds;
     Sheet m_sheet;
     int m_row = 0;
     int m_column = 0;
+    qint64 m_cellsRead = 0;
 };
 
-Sheet ReadFirstSheet(const QString& path) {
+Sheet ReadFirstSheet(const QString& path, const SheetBounds& bounds) {
     const ZipPackage package(path);
-    QString workbookPart = TargetOfType(ReadRelationships(package, QString()), kOfficeDocumentType);
+    QString workbookPart =
+        xlsx::TargetOfType(xlsx::ReadRelationships(package, QString()), kOfficeDocumentType);
     if (workbookPart.isEmpty())
         workbookPart = QStringLiteral("xl/workbook.xml");
     if (!package.Has(workbookPart))
         Fail(QStringLiteral("it holds no workbook"));
-    const WorkbookFacts facts = ReadWorkbookFacts(package, workbookPart);
-    const std::vector<Relationship> relationships = ReadRelationships(package, workbookPart);
-    const QString sheetPart = TargetOfId(relationships, facts.firstSheetId);
+    const xlsx::WorkbookFacts facts = xlsx::ReadWorkbookFacts(package, workbookPart);
+    const std::vector<xlsx::Relationship> relationships =
+        xlsx::ReadRelationships(package, workbookPart);
+    const QString sheetPart = xlsx::TargetOfId(relationships, facts.firstSheetId);
     if (sheetPart.isEmpty())
         FailDamaged(QStringLiteral("the first worksheet has no part"));
+    const QByteArray sheetBytes = ReadXmlPart(package, sheetPart);
     const QStringList sharedStrings =
-        ReadSharedStrings(package, TargetOfType(relationships, kSharedStringsType));
+        xlsx::ReadSharedStrings(package, xlsx::TargetOfType(relationships, kSharedStringsType));
     const std::vector<CellStyle> styles =
-        ReadCellStyles(package, TargetOfType(relationships, kStylesType));
-    return SheetPartReader(sharedStrings, styles, facts.epoch1904)
-        .Read(package.Read(sheetPart), sheetPart);
+        xlsx::ReadCellStyles(package, xlsx::TargetOfType(relationships, kStylesType));
+    return SheetPartReader(sharedStrings, styles, facts.epoch1904, bounds)
+        .Read(sheetBytes, sheetPart);
 }
 
 } // namespace
 
-SheetRead ReadXlsxFirstSheet(const QString& path) {
+SheetRead ReadXlsxFirstSheet(const QString& path, const SheetBounds& bounds) {
     try {
-        return {ReadFirstSheet(path), {}};
+        return {ReadFirstSheet(path, bounds), {}};
     } catch (const ReadFailure& failure) {
-        return {std::nullopt, failure.reason};
+        return {std::nullopt, failure.reason, failure.outsideBounds};
     }
 }
 

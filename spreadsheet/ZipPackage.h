@@ -1,7 +1,10 @@
 #pragma once
-// The zip container of .xlsx and .ods workbooks, opened read-only, and the
-// way their readers give up on a damaged file: they throw ReadFailure, which
-// the reader's entry point turns into an error text.
+// The zip container of .xlsx and .ods workbooks, opened read-only. Parts are
+// expanded within the limits of ReadLimits.h: a part that expands beyond its
+// size limit, or far more than real XML does, is taken for a zip bomb and
+// refused before the rest of it is expanded.
+
+#include "ReadFailure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,14 +15,6 @@ struct zip;
 
 namespace gsm {
 
-struct ReadFailure {
-    QString reason;
-};
-
-[[noreturn]] void Fail(const QString& reason);
-// "it is damaged (detail)"
-[[noreturn]] void FailDamaged(const QString& detail);
-
 class ZipPackage {
 public:
     // Fails when `path` is not a readable zip archive.
@@ -27,11 +22,10 @@ public:
 
     // Part names are matched without regard to case.
     bool Has(const QString& part) const;
-    // The whole part; fails when it is missing, damaged or larger than
-    // `maxBytes`, which is taken for a damaged or hostile package.
-    QByteArray Read(const QString& part, qint64 maxBytes = kMaxPartBytes) const;
-
-    static constexpr qint64 kMaxPartBytes = 256ll * 1024 * 1024;
+    // The whole part; fails when it is missing or damaged, expands beyond
+    // `maxBytes` or beyond what the package may expand to in all, or
+    // expands more than the ratio limit allows.
+    QByteArray Read(const QString& part, qint64 maxBytes = limits::kMaxPartBytes) const;
 
 private:
     struct Discard {
@@ -40,6 +34,8 @@ private:
     qint64 Locate(const QString& part) const;
 
     std::unique_ptr<zip, Discard> m_archive;
+    // Every part read so far, expanded.
+    mutable qint64 m_expanded = 0;
 };
 
 } // namespace gsm

@@ -151,9 +151,17 @@ TEST_F(NumberListExchange, RefusedFilesChangeNothing) {
     const QString good = Exported(QStringLiteral("good.xlsx"));
     gsm::Workbook book;
     ASSERT_TRUE(book.Open(good));
-    book.SetCell(1, 1, QStringLiteral("Items"));
+    book.SetCell(1, 1, QStringLiteral("Serial "));
     const QString wrongHeader = PathOf(QStringLiteral("header.xlsx"));
     ASSERT_TRUE(book.SaveAs(wrongHeader));
+    book.SetCell(1, 1, QStringLiteral("Items"));
+    const QString profile = PathOf(QStringLiteral("profile.xlsx"));
+    ASSERT_TRUE(book.SaveAs(profile));
+    // A list with a note far below its last row.
+    const QString outside = PathOf(QStringLiteral("outside.xlsx"));
+    book.SetCell(1, 1, QStringLiteral("Serial"));
+    book.SetCell(2003, 1, QStringLiteral("x"));
+    ASSERT_TRUE(book.SaveAs(outside));
     const QString damaged = PathOf(QStringLiteral("damaged.xlsx"));
     QFile cut(damaged);
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
@@ -175,7 +183,11 @@ TEST_F(NumberListExchange, RefusedFilesChangeNothing) {
 
     Import(wrongHeader, 1);
     EXPECT_EQ(LastMessage(), QStringLiteral("Wrong format of the setting profile"));
-    for (const QString& path : {damaged, cutOds, hugeOds}) {
+    Import(profile, 1);
+    EXPECT_EQ(LastMessage(), QStringLiteral("\"%1\" is a settings profile (A1 \"Items\"), not a "
+                                            "number list (A1 \"Serial\").")
+                                 .arg(QDir::toNativeSeparators(profile)));
+    for (const QString& path : {damaged, cutOds, hugeOds, outside}) {
         Import(path, 1);
         EXPECT_TRUE(LastMessage().startsWith(
             QStringLiteral("Cannot open \"%1\": ").arg(QDir::toNativeSeparators(path))))

@@ -220,7 +220,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     notes.write("Items,Content\r\n");
     notes.close();
 
-    const std::vector<std::pair<QString, QString>> cases = {
+    std::vector<std::pair<QString, QString>> cases = {
         {variant(QStringLiteral("blank.xlsx"), 1, 1, QStringLiteral(" Items")),
          QStringLiteral("Wrong format of the setting profile")},
         {variant(QStringLiteral("empty.xlsx"), 1, 1, QString()),
@@ -231,6 +231,15 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
                                      "(.xlsx, .ods or .xls).")
                           .arg(QDir::toNativeSeparators(notWorkbook))},
     };
+    // Number lists, wider than a profile's sheet: told by their A1 all the same.
+    for (const QString name :
+         {QStringLiteral("numberlist-calc.xlsx"), QStringLiteral("numberlist-calc.xls")}) {
+        const QString list = PathOf(name);
+        ASSERT_TRUE(QFile::copy(QDir(gsm::test::TestDataDir()).filePath(name), list));
+        cases.emplace_back(list, QStringLiteral("\"%1\" is a number list (A1 \"Serial\"), not a "
+                                                "settings profile (A1 \"Items\").")
+                                     .arg(QDir::toNativeSeparators(list)));
+    }
     for (const auto& [path, message] : cases) {
         answers.Queue(ModalAnswer::Ok());
         Pick(path);

@@ -3,6 +3,7 @@
 // what it never sends.
 #include "../spreadsheet/WorkbookTool.h"
 #include "BackupFile.h"
+#include "CliDevices.h"
 #include "CliRun.h"
 #include "CodePage.h"
 #include "DeviceFiles.h"
@@ -19,6 +20,7 @@
 #include "SettingsProfile.h"
 #include "SheetGrid.h"
 #include "SimProcess.h"
+#include "TestPaths.h"
 #include "Workbook.h"
 
 #include <QDir>
@@ -36,65 +38,8 @@
 namespace gsm::test {
 namespace {
 
-using cli::Page;
-using cli::Pages;
 namespace settings = gsm::settings;
 namespace numbers = gsm::numbers;
-
-sim::DeviceMemory DumpedMemory(SimProcess& sim) {
-    sim.Stop();
-    return sim::scenario_json::ReadFile(sim.DumpPath()).memory;
-}
-
-Pages NumberPagesOf(const sim::DeviceMemory& memory) {
-    Pages pages;
-    for (int p = 1; p <= addr::kNumberPages; ++p)
-        pages.push_back(memory.NumberPage(p));
-    return pages;
-}
-
-Pages SettingsPagesOf(const sim::DeviceMemory& memory) {
-    return {memory.SettingsPage(1), memory.SettingsPage(2)};
-}
-
-// A number list as the window's "Export .XLS" writes it: a few entries with
-// marks and periods on different pages.
-struct ListFile {
-    TableGrid grid{numbers::kColumnCount, numbers::kRowCount};
-
-    ListFile() {
-        numbers::InitNumberGrid(grid);
-        grid.SetCell(numbers::col::kNumber, 1, "+15555550100");
-        grid.SetCell(numbers::col::kAlways, 1, numbers::kYes);
-        grid.SetCell(numbers::col::kNumber, 9, "0123456");
-        grid.SetCell(numbers::col::kStartDate, 9, "2015/03/05");
-        grid.SetCell(numbers::col::kStartTime, 9, "08:30");
-        grid.SetCell(numbers::col::kEndDate, 9, "2016/12/31");
-        grid.SetCell(numbers::col::kEndTime, 9, "23:59");
-        grid.SetCell(numbers::col::kNumber, 1000, "+861380013800012345678");
-        grid.SetCell(numbers::col::kAlways, 1000, numbers::kYes);
-    }
-
-    QString Save(const QString& path) const {
-        Workbook book;
-        book.Add();
-        SetColumnWidths(book, numbers::kXlsColumnWidths);
-        WriteSheet(book, grid, numbers::kColumnCount, numbers::kRowCount, true);
-        EXPECT_TRUE(book.SaveAs(path)) << book.LastError().toStdString();
-        return path;
-    }
-
-    Pages Expected() const {
-        const numbers::EncodedList list = numbers::EncodeNumberList(grid);
-        EXPECT_TRUE(list.wrongSerials.empty());
-        return {list.pages.begin(), list.pages.end()};
-    }
-};
-
-Pages BusyPages(cli::Area area) {
-    const sim::DeviceMemory memory = sim::Scenario::Busy().memory;
-    return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
-}
 
 // A well-formed backup of the busy device, its pages edited as given.
 QString GoodBackupFile(const QString& path,
@@ -274,35 +219,6 @@ TEST(CliNumbers, ListFileSavesThePagesTheWindowSaves) {
     EXPECT_EQ(NumberPagesOf(DumpedMemory(sim)), list.Expected());
 }
 
-// Files the tool must refuse before it opens a port.
-struct Refusal {
-    const char* name;
-    std::function<QStringList(const QString& dir)> args; // without --port
-    QString says;
-};
-
-void PrintTo(const Refusal& refusal, std::ostream* out) {
-    *out << refusal.name;
-}
-
-// Runs `args` against a busy device: the tool must refuse before it opens the
-// port, with exit status 2 and every one of `says` on stderr; the device saw
-// no request at all and holds what it held.
-void ExpectRefusedBeforeSending(const QStringList& args, const QStringList& says) {
-    SimProcess sim({"--scenario", "busy"});
-    ASSERT_TRUE(sim.Running());
-    const CliRun run = RunCli(args + QStringList{"--port", sim.PtyPath()});
-    EXPECT_EQ(run.exitCode, 2);
-    for (const QString& said : says + QStringList{"nothing sent"})
-        EXPECT_TRUE(run.err.contains(said))
-            << "\"" << said.toStdString() << "\" not in: " << run.err.toStdString();
-    sim.Stop();
-    EXPECT_TRUE(sim.Requests().empty());
-    const sim::DeviceMemory memory = DumpedMemory(sim);
-    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(cli::Area::Settings));
-    EXPECT_EQ(NumberPagesOf(memory), BusyPages(cli::Area::Numbers));
-}
-
 class CliRefusesBeforeSending : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(CliRefusesBeforeSending, NamesTheFaultAndSendsNothing) {
@@ -413,15 +329,6 @@ std::function<QStringList(const QString&)> RestoreWith(std::size_t offset, QByte
             });
         return QStringList{"restore", path};
     };
-}
-
-// The busy device's settings as a profile: JSON or a workbook, by `suffix`.
-QString BusyProfile(const QString& dir, const char* suffix) {
-    const QString path = QDir(dir).filePath(QStringLiteral("profile.") + suffix);
-    QString failure;
-    EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(cli::Area::Settings), path, &failure))
-        << failure.toStdString();
-    return path;
 }
 
 std::function<QStringList(const QString&)> JsonProfileWith(int row, QJsonValue content) {

@@ -189,7 +189,7 @@ FIRST_SHEET = f"""<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <worksheet {SHEET_NS}>
 <sheetData>
 <row r="1"><c r="A1" t="s"><v>0</v></c><c t="s"><v>1</v></c><c t="s"><v>2</v></c><c t="s"><v>3</v></c><c t="s"><v>4</v></c></row>
-<row><c s="1"><v>0</v></c><c s="3"><v>0.354166666666667</v></c><c s="4"><v>2.5</v></c><c s="5"><v>3</v></c><c t="str"><f>A1</f><v>Serial</v></c><c t="e"><v>#DIV/0!</v></c><c t="b"><v>0</v></c><c s="2"/><c s="6"><v>4077.5</v></c></row>
+<row><c s="1"><v>0</v></c><c s="3"><v>0.354166666666667</v></c><c s="4"><v>2.5</v></c><c s="5"><v>3</v></c><c t="str"><v>Serial</v></c><c t="e"><v>#DIV/0!</v></c><c t="b"><v>0</v></c><c s="2"/><c s="6"><v>4077.5</v></c></row>
 <row r="5"><c r="C5"><v>42</v></c><c r="E5" t="inlineStr"><is><t>inline</t></is></c></row>
 </sheetData>
 </worksheet>"""
