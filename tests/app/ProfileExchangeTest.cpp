@@ -232,7 +232,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
                           .arg(QDir::toNativeSeparators(notWorkbook))},
     };
     // Number lists, wider than a profile's sheet: told by their A1 all the same.
-    for (const QString name :
+    for (const QString& name :
          {QStringLiteral("numberlist-calc.xlsx"), QStringLiteral("numberlist-calc.xls")}) {
         const QString list = PathOf(name);
         ASSERT_TRUE(QFile::copy(QDir(gsm::test::TestDataDir()).filePath(name), list));
