@@ -1,0 +1,45 @@
+// Files that once broke a workbook reader, kept as the fuzz targets found
+// them (tests/data/found/): each is refused with a reason, without a fault,
+// and the workbook that was open stays as it was.
+
+#include "CoreApp.h"
+#include "TestPaths.h"
+#include "Workbook.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace {
+
+class FoundFileTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FoundFileTest, IsRefusedAndTheOpenWorkbookStays) {
+    const QString path =
+        QDir(gsm::test::TestDataDir()).filePath(QStringLiteral("found/") + GetParam());
+    ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    gsm::Workbook book;
+    book.Add();
+    book.SetCell(1, 1, QStringLiteral("Items"));
+
+    EXPECT_FALSE(book.Open(path));
+    EXPECT_TRUE(book.LastError().startsWith(QStringLiteral("Cannot open \"")))
+        << book.LastError().toStdString();
+    EXPECT_EQ(book.Text(1, 1), QStringLiteral("Items"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Found, FoundFileTest, ::testing::Values("xls-record-overread.xls"), [](const auto& info) {
+        std::string name = info.param;
+        std::replace_if(
+            name.begin(), name.end(),
+            [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        return name;
+    });
+
+} // namespace
