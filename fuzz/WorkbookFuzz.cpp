@@ -1,7 +1,9 @@
-// A workbook file (.xlsx, .ods or legacy .xls, told apart by its content) read
-// as the window's imports read it. Whatever the file holds, Open either gives
-// a sheet or refuses with a reason, and a refused file leaves the workbook
-// that was open as it was.
+// A workbook file read as the window's imports read it. Whatever the file
+// holds, Open either gives a sheet or refuses with a reason, and a refused
+// file leaves the workbook that was open as it was. Open tells the formats
+// apart by their first bytes; each target keeps to the container it is built
+// for (GSM_FUZZ_CONTAINER: a zip package for .xlsx and .ods, a compound
+// document for .xls), so what one finds belongs to its reader.
 
 #include "FuzzSupport.h"
 #include "SheetGrid.h"
@@ -16,11 +18,27 @@ namespace {
 constexpr int kColumns = 8;
 constexpr int kRows = 1001;
 
+#define GSM_FUZZ_ZIP 1
+#define GSM_FUZZ_COMPOUND 2
+
+bool OfThisContainer(const QByteArray& file) {
+#if GSM_FUZZ_CONTAINER == GSM_FUZZ_ZIP
+    return file.startsWith("PK");
+#elif GSM_FUZZ_CONTAINER == GSM_FUZZ_COMPOUND
+    return file.startsWith(QByteArray::fromHex("d0cf11e0"));
+#else
+#error "GSM_FUZZ_CONTAINER names no container"
+#endif
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gsm;
-    const QString path = fuzz::WriteScratch(fuzz::FileBytes(data, size));
+    const QByteArray file = fuzz::FileBytes(data, size);
+    if (!OfThisContainer(file))
+        return -1; // not kept in the corpus
+    const QString path = fuzz::WriteScratch(file);
 
     Workbook book;
     book.Add();
