@@ -34,7 +34,8 @@ TEST_P(FoundFileTest, IsRefusedAndTheOpenWorkbookStays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Found, FoundFileTest, ::testing::Values("xls-record-overread.xls"), [](const auto& info) {
+    Found, FoundFileTest, ::testing::Values("xls-open-overread-1.xls", "xls-open-overread-2.xls"),
+    [](const auto& info) {
         std::string name = info.param;
         std::replace_if(
             name.begin(), name.end(),
