@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -33,14 +32,18 @@ TEST_P(FoundFileTest, IsRefusedAndTheOpenWorkbookStays) {
     EXPECT_EQ(book.Text(1, 1), QStringLiteral("Items"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Found, FoundFileTest, ::testing::Values("xls-open-overread-1.xls", "xls-open-overread-2.xls"),
-    [](const auto& info) {
-        std::string name = info.param;
-        std::replace_if(
-            name.begin(), name.end(),
-            [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-        return name;
-    });
+// "xls-open-overread-1.xls" runs as xls_open_overread_1_xls.
+std::string TestName(const ::testing::TestParamInfo<const char*>& info) {
+    std::string name = info.param;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Found, FoundFileTest,
+                         ::testing::Values("xls-open-overread-1.xls", "xls-open-overread-2.xls",
+                                           "xls-open-stack-overread.xls"),
+                         TestName);
 
 } // namespace
