@@ -21,6 +21,10 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
+# The fuzz targets, a few seconds each from their seeds (clang, in
+# build-fuzz/): any crash fails the run. scripts/fuzz TARGET SECONDS runs one longer.
+./scripts/fuzz all "${FUZZ_SECONDS:-3}"
+
 # The Debian package: a lean Release build of the programs alone, packed and
 # checked without installing it.
 deb=$(./scripts/package "${PACKAGE_BUILD_DIR:-build-package}")
