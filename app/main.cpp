@@ -1,7 +1,7 @@
-#include "FirstFrameReport.h"
-#include "ProgramOptions.h"
-#include "Unit1.h"
-#include "Unit7.h"
+#include "app/window/FirstFrameReport.h"
+#include "app/window/ListDialog.h"
+#include "app/window/MainWindow.h"
+#include "app/window/ProgramOptions.h"
 
 #include <QApplication>
 
@@ -14,20 +14,20 @@ int main(int argc, char* argv[]) {
     const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
     QApplication::setStyle(QStringLiteral("Fusion"));
 
-    TForm1 form1;
+    MainWindow window;
     if (!options.traceFile.isEmpty()) {
         QString failure;
-        if (!form1.StartTrace(options.traceFile, &failure)) {
+        if (!window.StartTrace(options.traceFile, &failure)) {
             std::fprintf(stderr, "gsmgate: cannot write the trace %s: %s\n",
                          qPrintable(options.traceFile), qPrintable(failure));
             return 2;
         }
     }
-    TForm7 form7;
-    form1.Form7 = &form7;
+    ListDialog listDialog;
+    window.SetListDialog(&listDialog);
     std::optional<FirstFrameReport> firstFrame;
     if (options.reportFirstFrame)
-        firstFrame.emplace(form1);
-    form1.show();
+        firstFrame.emplace(window);
+    window.show();
     return app.exec();
 }

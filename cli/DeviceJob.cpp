@@ -2,9 +2,9 @@
 
 #include "BackupFile.h"
 #include "DeviceFiles.h"
-#include "FileWrite.h"
-#include "LocalTime.h"
-#include "PrivateFolder.h"
+#include "files/FileWrite.h"
+#include "files/PrivateFolder.h"
+#include "protocol/LocalTime.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

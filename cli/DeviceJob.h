@@ -6,7 +6,7 @@
 #include "CliOptions.h"
 #include "DevicePages.h"
 #include "DeviceSession.h"
-#include "LinkTrace.h"
+#include "serial/LinkTrace.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -2,7 +2,7 @@
 // The device memory as the command-line tool moves it: whole areas of pages,
 // and their text forms in backup files.
 
-#include "Area.h"
+#include "protocol/Area.h"
 
 #include <array>
 #include <cstdint>

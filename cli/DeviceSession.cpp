@@ -1,8 +1,8 @@
 #include "DeviceSession.h"
 
-#include "CodePage.h"
-#include "Login.h"
-#include "OperationTexts.h"
+#include "messages/OperationTexts.h"
+#include "protocol/Login.h"
+#include "text/CodePage.h"
 
 #include <QMetaObject>
 

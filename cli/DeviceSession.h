@@ -5,8 +5,8 @@
 // never both, and after a failure nothing more is sent.
 
 #include "DevicePages.h"
-#include "DevicePort.h"
-#include "TComm.h"
+#include "serial/DevicePort.h"
+#include "serial/SerialPort.h"
 
 #include <QObject>
 #include <QString>
@@ -74,7 +74,7 @@ private:
     void Finish(std::function<void()> next);
 
     QString m_port;
-    TComm m_comm;
+    SerialPort m_comm;
     QTimer m_timer;
     DevicePort m_device;
     Failed m_failed;

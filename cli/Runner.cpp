@@ -3,13 +3,13 @@
 #include "BackupFile.h"
 #include "DeviceFiles.h"
 #include "DeviceJob.h"
-#include "FileWrite.h"
 #include "InterruptWatcher.h"
-#include "LinkTrace.h"
 #include "Password.h"
-#include "PortList.h"
+#include "PortArguments.h"
 #include "ProgressBoard.h"
 #include "Summary.h"
+#include "files/FileWrite.h"
+#include "serial/LinkTrace.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "HistoryFile.h"
 
-#include "Csv.h"
+#include "text/Csv.h"
 
 namespace gsm::files {
 

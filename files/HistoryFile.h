@@ -2,9 +2,9 @@
 // History files: the grid as a workbook ("Export.XLS", every cell text) and
 // as comma-separated lines, one per row that holds a record ("Export.CSV").
 
-#include "Grid.h"
-#include "HistoryCsv.h"
-#include "Link.h"
+#include "history/HistoryCsv.h"
+#include "protocol/Grid.h"
+#include "protocol/Link.h"
 
 #include <QByteArray>
 

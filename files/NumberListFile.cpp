@@ -1,9 +1,9 @@
 #include "NumberListFile.h"
 
-#include "Csv.h"
-#include "NumberGrid.h"
-#include "SheetGrid.h"
 #include "SheetKind.h"
+#include "numbers/NumberGrid.h"
+#include "spreadsheet/SheetGrid.h"
+#include "text/Csv.h"
 
 namespace gsm::files {
 

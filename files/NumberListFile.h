@@ -3,9 +3,9 @@
 // entries 1 to 1000, columns Serial to Delete(V), every cell text), read back
 // all or nothing through the entries' checks, and comma-separated lines.
 
-#include "Grid.h"
-#include "Link.h"
-#include "NumberListFiles.h"
+#include "numbers/NumberListFiles.h"
+#include "protocol/Grid.h"
+#include "protocol/Link.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "ProfileFile.h"
 
-#include "SettingsRecord.h"
-#include "SheetGrid.h"
 #include "SheetKind.h"
+#include "settings/SettingsRecord.h"
+#include "spreadsheet/SheetGrid.h"
 
 #include <QFile>
 #include <QJsonArray>

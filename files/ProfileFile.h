@@ -7,10 +7,10 @@
 // Files are told apart by their content, not their names. A profile is loaded
 // all or nothing, through the settings record's checks.
 
-#include "ChoiceLists.h"
-#include "CodePage.h"
-#include "Grid.h"
-#include "SettingsProfile.h"
+#include "protocol/Grid.h"
+#include "settings/ChoiceLists.h"
+#include "settings/SettingsProfile.h"
+#include "text/CodePage.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "SheetKind.h"
 
-#include "NumberGrid.h"
-#include "NumberListFiles.h"
 #include "ProfileFile.h"
-#include "SettingsCatalogue.h"
-#include "SettingsProfile.h"
 #include "SheetShape.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberListFiles.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/SettingsProfile.h"
 
 #include <QDir>
 #include <QFile>

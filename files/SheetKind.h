@@ -7,7 +7,7 @@
 // else that is no file of the expected kind keeps the window's own message,
 // "Wrong format of the setting profile".
 
-#include "Workbook.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "SheetShape.h"
 
-#include "HistoryGrid.h"
-#include "NumberGrid.h"
-#include "NumberListFiles.h"
-#include "SettingsProfile.h"
+#include "history/HistoryGrid.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberListFiles.h"
+#include "settings/SettingsProfile.h"
 
 namespace gsm::files {
 

@@ -3,9 +3,9 @@
 // characters from column A, the size of the grid it copies, and whether
 // every cell is formatted as text so numbers and dates stay as typed.
 
-#include "Grid.h"
-#include "SheetGrid.h"
-#include "Workbook.h"
+#include "protocol/Grid.h"
+#include "spreadsheet/SheetGrid.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 // every area whole; then the checks the pages pass before they are written.
 // A backup that is taken is written back by the same program identically.
 
-#include "BackupFile.h"
-#include "DeviceFiles.h"
 #include "FuzzSupport.h"
+#include "cli/BackupFile.h"
+#include "cli/DeviceFiles.h"
 
 #include <cstddef>
 #include <cstdint>

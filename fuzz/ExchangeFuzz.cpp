@@ -17,9 +17,9 @@
 // A reply that answers the waiting request whole, on a line where no other
 // frame was begun, is delivered; spoilt, it fails the request.
 
-#include "ExchangeMachine.h"
-#include "Fakes.h"
 #include "FuzzSupport.h"
+#include "protocol/ExchangeMachine.h"
+#include "tests/protocol/Fakes.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -185,7 +185,7 @@ private:
     // The frame written for a request is one whole, valid frame carrying it.
     static void CheckWritten(const Bytes& written, const LinkRequest& request,
                              const Bytes& payload) {
-        TRecData rec;
+        FrameCollector rec;
         ByteResult last = ByteResult::Dropped;
         for (std::size_t i = 0; i < written.size(); ++i) {
             last = rec.TakeByte(written[i]);
@@ -292,7 +292,7 @@ private:
         if (length == 7) {
             // A header announcing more than a frame can hold.
             const auto announced = static_cast<std::uint16_t>(257 + m_script.Byte() % 255 * 256);
-            TDataPackage header;
+            FrameBuilder header;
             header.SetCommand(about.command);
             header.SetAddress(about.address);
             frame = {frame::kStartByte, about.command};

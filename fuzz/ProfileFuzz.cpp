@@ -4,15 +4,15 @@
 // gives must pass the check a restore makes of the same pages: the two
 // doors to the device's settings may not disagree.
 
-#include "ChoiceLists.h"
-#include "CodePage.h"
 #include "FuzzSupport.h"
-#include "ProfileFile.h"
-#include "SettingsCatalogue.h"
-#include "SettingsCells.h"
-#include "SettingsPages.h"
-#include "SettingsProfile.h"
-#include "SettingsValidation.h"
+#include "files/ProfileFile.h"
+#include "settings/ChoiceLists.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/SettingsCells.h"
+#include "settings/SettingsPages.h"
+#include "settings/SettingsProfile.h"
+#include "settings/SettingsValidation.h"
+#include "text/CodePage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // list as well), and the profile of the same settings as JSON and .xlsx.
 //   fuzz_seed_files OUT_DIR NUMBER_LIST_WORKBOOK
 
-#include "BackupFile.h"
-#include "CodePage.h"
-#include "DeviceFiles.h"
-#include "SettingsPages.h"
+#include "cli/BackupFile.h"
+#include "cli/DeviceFiles.h"
+#include "settings/SettingsPages.h"
+#include "text/CodePage.h"
 
 #include <QDir>
 #include <QFile>

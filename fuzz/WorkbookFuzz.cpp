@@ -6,8 +6,8 @@
 // document for .xls), so what one finds belongs to its reader.
 
 #include "FuzzSupport.h"
-#include "SheetGrid.h"
-#include "Workbook.h"
+#include "spreadsheet/SheetGrid.h"
+#include "spreadsheet/Workbook.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "HistoryCsv.h"
 
-#include "Csv.h"
+#include "text/Csv.h"
 
 #include "HistoryGrid.h"
 

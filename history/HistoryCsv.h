@@ -3,9 +3,9 @@
 // the grid's columns 0 to 9 (the last two always empty, so every line ends
 // with two commas), no header line.
 
-#include "Csv.h"
-#include "Grid.h"
-#include "Link.h"
+#include "protocol/Grid.h"
+#include "protocol/Link.h"
+#include "text/Csv.h"
 
 #include <cstdint>
 #include <ctime>

@@ -1,6 +1,6 @@
 #include "HistoryEvent.h"
 
-#include "CodePage.h"
+#include "text/CodePage.h"
 
 #include <cstdio>
 #include <initializer_list>

@@ -3,7 +3,7 @@
 // chronological order. Works on the grid alone; nothing goes to the device.
 
 #include "HistoryGrid.h"
-#include "Link.h"
+#include "protocol/Link.h"
 
 #include <cstdint>
 #include <string>

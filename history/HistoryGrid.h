@@ -3,7 +3,7 @@
 // holds the row numbers and is never rewritten; columns 1 to 7 hold one
 // record each row. A non-empty "No." marks a row that holds a record.
 
-#include "Grid.h"
+#include "protocol/Grid.h"
 
 #include <array>
 #include <string>

@@ -2,8 +2,8 @@
 // Reading the device's event log: 500 pages of two records, each page
 // decoded into the rows its address names, then the gaps closed.
 
-#include "Frame.h"
 #include "HistoryGrid.h"
+#include "protocol/Frame.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // One 128-byte event record of the device's log, two of them per page, and
 // how it reads as the texts of one grid row.
 
-#include "Frame.h"
 #include "HistoryGrid.h"
+#include "protocol/Frame.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The number list lives only in its grid: row r (1 to 1000) is entry r, row 0
 // holds the headers. Reading fills the cells, saving reads them.
 
-#include "Grid.h"
+#include "protocol/Grid.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 #include "NumberListFiles.h"
-#include "Csv.h"
+#include "text/Csv.h"
 
 #include "NumberGrid.h"
 #include "NumberRows.h"

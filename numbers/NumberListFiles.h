@@ -7,10 +7,10 @@
 // sheet cell (row + 1, col + 1). `values` holds each cell's value as text,
 // `shown` the text a spreadsheet shows in it.
 
-#include "Csv.h"
-#include "Grid.h"
-#include "Link.h"
 #include "NumberEntry.h"
+#include "protocol/Grid.h"
+#include "protocol/Link.h"
+#include "text/Csv.h"
 
 #include <array>
 #include <cstdint>

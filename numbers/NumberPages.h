@@ -2,9 +2,9 @@
 // The number list on the wire: 125 pages of 8 records, page p holding
 // entries (p - 1) * 8 + 1 to p * 8.
 
-#include "Frame.h"
-#include "Grid.h"
 #include "NumberEntry.h"
+#include "protocol/Frame.h"
+#include "protocol/Grid.h"
 
 #include <array>
 #include <cstdint>

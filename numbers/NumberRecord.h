@@ -10,9 +10,9 @@
 // Three records have a form of their own: erased (32 x 0xFF), valid at all
 // times (offsets 22..29 each 0x63, 30 is 0x00, 31 is 0x63) and empty (32 x 0x00).
 
-#include "Frame.h"
-#include "Grid.h"
 #include "NumberEntry.h"
+#include "protocol/Frame.h"
+#include "protocol/Grid.h"
 
 #include <array>
 #include <cstdint>

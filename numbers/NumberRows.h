@@ -3,8 +3,8 @@
 // model of what the user sees; whatever goes to the device is taken from it
 // as entries and checked as entries.
 
-#include "Grid.h"
 #include "NumberEntry.h"
+#include "protocol/Grid.h"
 
 #include <optional>
 #include <string>

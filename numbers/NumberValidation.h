@@ -1,7 +1,7 @@
 #pragma once
 // The messages that refuse a number list before it is saved.
 
-#include "Grid.h"
+#include "protocol/Grid.h"
 
 #include <string>
 #include <vector>

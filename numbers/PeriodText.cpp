@@ -1,7 +1,7 @@
 #include "PeriodText.h"
 
 #include "NumberGrid.h"
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstdio>
 

@@ -57,8 +57,8 @@ bool IsPageRead(std::uint8_t command) {
     return command == cmd::kReadPage;
 }
 
-TDataPackage FrameOf(const ExchangeRequest& request) {
-    TDataPackage package;
+FrameBuilder FrameOf(const ExchangeRequest& request) {
+    FrameBuilder package;
     package.SetCommand(request.command);
     package.SetLength(static_cast<int>(request.payload.size()));
     package.SetAddress(request.address);
@@ -103,7 +103,7 @@ bool ExchangeMachine::Send(ExchangeRequest request, Continuation then) {
     case ExchangeAction::Arm:
         return Arm(request, std::move(then));
     case ExchangeAction::RefuseBusy: {
-        const TDataPackage package = FrameOf(request);
+        const FrameBuilder package = FrameOf(request);
         Trace(MakeTraceEvent(TraceEvent::Direction::Out, package.Bytes(), Verdict::NotSentBusy));
         then({Outcome::Busy});
         return false;
@@ -118,7 +118,7 @@ bool ExchangeMachine::Arm(const ExchangeRequest& request, Continuation then) {
     // A frame begun before this request went out cannot be its reply: left
     // in place, a stray partial frame would swallow the reply's bytes.
     m_frame.Reset();
-    const TDataPackage package = FrameOf(request);
+    const FrameBuilder package = FrameOf(request);
     const bool written =
         m_port.WriteData(package.Frame.data(), static_cast<std::uint16_t>(package.FrameLength));
     const Verdict verdict = written           ? Verdict::Sent

@@ -164,8 +164,8 @@ private:
     bool m_busyTold = false;
     std::uint32_t m_requestsSent = 0;
     std::uint32_t m_framesTaken = 0;
-    TRecData m_frame;
-    TRecValidCom m_valid;
+    FrameCollector m_frame;
+    ReceivedFrame m_valid;
 };
 
 } // namespace gsm

@@ -18,37 +18,37 @@ std::uint32_t GetBigEndian(std::span<const std::uint8_t> bytes, Field field) {
     return value;
 }
 
-void TDataPackage::SetCommand(std::uint8_t code) {
+void FrameBuilder::SetCommand(std::uint8_t code) {
     Command = code;
 }
 
-void TDataPackage::SetLength(int n) {
+void FrameBuilder::SetLength(int n) {
     PutBigEndian(Length, Field{0, 2}, static_cast<std::uint32_t>(n) & 0xFFFFu);
 }
 
-void TDataPackage::SetAddress(std::uint32_t a) {
+void FrameBuilder::SetAddress(std::uint32_t a) {
     PutBigEndian(Address, Field{0, 4}, a);
 }
 
-void TDataPackage::SetPayload(std::span<const std::uint8_t> bytes) {
+void FrameBuilder::SetPayload(std::span<const std::uint8_t> bytes) {
     const std::size_t n = std::min(UsablePayloadLength(), bytes.size());
     std::copy_n(bytes.begin(), n, Payload.begin());
     std::fill(Payload.begin() + static_cast<std::ptrdiff_t>(n), Payload.end(), 0);
 }
 
-std::uint16_t TDataPackage::PayloadLength() const {
+std::uint16_t FrameBuilder::PayloadLength() const {
     return static_cast<std::uint16_t>(GetBigEndian(Length, Field{0, 2}));
 }
 
-std::uint32_t TDataPackage::AddressValue() const {
+std::uint32_t FrameBuilder::AddressValue() const {
     return GetBigEndian(Address, Field{0, 4});
 }
 
-std::size_t TDataPackage::UsablePayloadLength() const {
+std::size_t FrameBuilder::UsablePayloadLength() const {
     return std::min<std::size_t>(PayloadLength(), frame::kMaxPayload);
 }
 
-void TDataPackage::CalcChecksum() {
+void FrameBuilder::CalcChecksum() {
     std::uint8_t sum = Command;
     for (auto b : Address)
         sum ^= b;
@@ -60,7 +60,7 @@ void TDataPackage::CalcChecksum() {
     Checksum = sum;
 }
 
-void TDataPackage::BuildFrame() {
+void FrameBuilder::BuildFrame() {
     const std::size_t n = UsablePayloadLength();
     FrameLength = static_cast<std::int32_t>(n + frame::kOverhead);
     Frame[frame::kStart.offset] = frame::kStartByte;
@@ -82,7 +82,7 @@ constexpr std::size_t kLengthLow = kLengthHigh + 1;
 constexpr std::size_t kPayload = frame::kPayloadOffset - 1;
 } // namespace raw
 
-ByteResult TRecData::TakeByte(std::uint8_t b) {
+ByteResult FrameCollector::TakeByte(std::uint8_t b) {
     if (InFrame == 0) {
         if (b != frame::kStartByte)
             return ByteResult::Dropped;
@@ -104,7 +104,7 @@ ByteResult TRecData::TakeByte(std::uint8_t b) {
     return ByteResult::Collecting;
 }
 
-ByteResult TRecData::CheckFrame() {
+ByteResult FrameCollector::CheckFrame() {
     const auto n = static_cast<std::size_t>(ExpectedLength);
     ReceivedChecksum = RawBytes[raw::kPayload + n];
     Command = RawBytes[raw::At(frame::kCommand)];
@@ -116,12 +116,12 @@ ByteResult TRecData::CheckFrame() {
     return Checksum == ReceivedChecksum ? ByteResult::FrameValid : ByteResult::FrameInvalid;
 }
 
-void TRecData::Reset() {
+void FrameCollector::Reset() {
     ByteCount = 0;
     InFrame = 0;
 }
 
-void TRecValidCom::Fill(const TRecData& rec) {
+void ReceivedFrame::Fill(const FrameCollector& rec) {
     Command = rec.Command;
     Address = static_cast<std::int32_t>(rec.AddressValue());
     Length = static_cast<std::uint16_t>(rec.ExpectedLength);

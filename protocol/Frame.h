@@ -68,7 +68,7 @@ void PutBigEndian(std::span<std::uint8_t> bytes, Field field, std::uint32_t valu
 std::uint32_t GetBigEndian(std::span<const std::uint8_t> bytes, Field field);
 
 // Outgoing frame builder: set the fields in order, then BuildFrame.
-class TDataPackage {
+class FrameBuilder {
 public:
     std::uint8_t Command = 0;
     std::array<std::uint8_t, 4> Address{};
@@ -78,7 +78,7 @@ public:
     std::array<std::uint8_t, frame::kMaxFrame> Frame{};
     std::int32_t FrameLength = 0;
 
-    virtual ~TDataPackage() = default;
+    virtual ~FrameBuilder() = default;
 
     void SetCommand(std::uint8_t code);
     // Keeps the low 16 bits of n, high byte first.
@@ -111,7 +111,7 @@ enum class ByteResult {
 };
 
 // The receive-side record: collects one frame byte by byte.
-class TRecData : public TDataPackage {
+class FrameCollector : public FrameBuilder {
 public:
     std::uint8_t InFrame = 0;
     std::int32_t ReceivedChecksum = 0;
@@ -130,7 +130,7 @@ private:
 };
 
 // The last frame that passed the checksum.
-class TRecValidCom {
+class ReceivedFrame {
 public:
     std::uint8_t Command = 0;
     std::int32_t Address = 0;
@@ -138,7 +138,7 @@ public:
     // The payload followed by the checksum byte.
     std::array<std::uint8_t, frame::kMaxPayload + 1> Data{};
 
-    void Fill(const TRecData& rec);
+    void Fill(const FrameCollector& rec);
 };
 
 } // namespace gsm

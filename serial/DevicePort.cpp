@@ -1,27 +1,27 @@
 #include "DevicePort.h"
 
-#include "TComm.h"
+#include "SerialPort.h"
 
 #include <QDir>
 #include <QTimer>
 
 class DevicePort::CommWriter : public gsm::IPortWriter {
 public:
-    explicit CommWriter(TComm& comm) : m_comm(comm) {}
+    explicit CommWriter(SerialPort& comm) : m_comm(comm) {}
     bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
         return m_comm.WriteData(reinterpret_cast<const char*>(data), count);
     }
     bool IsOpen() const override { return m_comm.PortOpen(); }
 
 private:
-    TComm& m_comm;
+    SerialPort& m_comm;
 };
 
 QString PortOpening::OneLine() const {
     return reason.isEmpty() ? failure : failure + QStringLiteral(": ") + reason;
 }
 
-PortOpening OpenDevicePort(TComm& comm) {
+PortOpening OpenDevicePort(SerialPort& comm) {
     // QSerialPort takes a name without a leading "/" as one under /dev, so
     // "sims/dev" would become "/dev/sims/dev": a relative path is made
     // absolute first. A bare name ("ttyUSB0") stays a name under /dev.
@@ -34,7 +34,7 @@ PortOpening OpenDevicePort(TComm& comm) {
         result.opened = comm.PortOpen() && comm.PortOpenError().isEmpty();
         if (!result.opened)
             result.failure = comm.PortOpenError();
-    } catch (const ECommsError& error) {
+    } catch (const SerialPortError& error) {
         result.failure = QString::fromUtf8(error.what());
     }
     if (result.opened)
@@ -46,14 +46,14 @@ PortOpening OpenDevicePort(TComm& comm) {
     return result;
 }
 
-DevicePort::DevicePort(TComm& comm, QTimer& timer, QObject* parent)
+DevicePort::DevicePort(SerialPort& comm, QTimer& timer, QObject* parent)
     : QObject(parent), m_comm(comm), m_writer(std::make_unique<CommWriter>(comm)) {
     m_countdown = std::make_unique<ReceiveCountdown>(timer, [this] { m_client->TimeoutExpired(); });
     m_client = std::make_unique<gsm::DeviceClient>(*m_writer, *m_countdown);
-    m_comm.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
+    m_comm.OnReceiveData = [this](SerialPort*, const char* buffer, quint16 length) {
         TakeBytes(buffer, length);
     };
-    m_comm.OnRequestHangup = [this](TComm*) {
+    m_comm.OnRequestHangup = [this](SerialPort*) {
         if (m_hungUp)
             m_hungUp();
         else

@@ -5,8 +5,8 @@
 // request, and a hang-up is handed to the owner, who decides what the user
 // is told.
 
-#include "DeviceClient.h"
 #include "ReceiveCountdown.h"
+#include "protocol/DeviceClient.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +15,7 @@
 #include <memory>
 
 class QTimer;
-class TComm;
+class SerialPort;
 
 // What an open attempt found; `failure` is the component's short text
 // ("Error opening serial port", ...), `reason` the system's.
@@ -33,19 +33,19 @@ struct PortOpening {
 // made absolute first and kept so. Every way an open can fail, raised
 // or only recorded by the component, ends with the port closed and the
 // reason in the result.
-PortOpening OpenDevicePort(TComm& comm);
+PortOpening OpenDevicePort(SerialPort& comm);
 
 class DevicePort : public QObject {
     Q_OBJECT
 
 public:
     // `timer` runs the receive countdown; both outlive this object.
-    DevicePort(TComm& comm, QTimer& timer, QObject* parent = nullptr);
+    DevicePort(SerialPort& comm, QTimer& timer, QObject* parent = nullptr);
     ~DevicePort() override;
 
     gsm::DeviceClient& Client() { return *m_client; }
     const gsm::DeviceClient& Client() const { return *m_client; }
-    TComm& Comm() { return m_comm; }
+    SerialPort& Comm() { return m_comm; }
 
     // The link broke underneath (unplugged, pty peer gone).
     void SetHangUpHandler(std::function<void()> hungUp) { m_hungUp = std::move(hungUp); }
@@ -56,7 +56,7 @@ public:
 private:
     class CommWriter;
 
-    TComm& m_comm;
+    SerialPort& m_comm;
     std::unique_ptr<CommWriter> m_writer;
     std::unique_ptr<ReceiveCountdown> m_countdown;
     std::unique_ptr<gsm::DeviceClient> m_client;

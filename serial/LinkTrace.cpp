@@ -1,6 +1,6 @@
 #include "LinkTrace.h"
 
-#include "PrivateFolder.h"
+#include "files/PrivateFolder.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -5,7 +5,7 @@
 // "gsm.link". Each line names the port, so the lines of several devices
 // written into one file can be told apart.
 
-#include "Exchange.h"
+#include "protocol/Exchange.h"
 
 #include <QElapsedTimer>
 #include <QFile>

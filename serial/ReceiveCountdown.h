@@ -5,7 +5,7 @@
 // time. Stopping and starting a QTimer per byte would cost far more than the
 // byte itself.
 
-#include "Link.h"
+#include "protocol/Link.h"
 
 #include <QElapsedTimer>
 #include <QObject>

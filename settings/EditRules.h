@@ -3,7 +3,7 @@
 // rules keep each value within what its field on the device can carry, and
 // reaching a setting's limit hands the user on to the next setting.
 
-#include "CodePage.h"
+#include "text/CodePage.h"
 
 #include <optional>
 #include <string>

@@ -47,7 +47,7 @@ constexpr std::array<SettingRow, kLastRow> kCatalogue = {{
     {22, "22.GPRS Password", Kind::Text, 16, Start::Untouched, "", kAskOperator},
 }};
 
-// The lists are not numbered in row order: row 8 has cbb4, row 9 cbb3.
+// The lists' objectNames are not numbered in row order: row 8 has cbb4, row 9 cbb3.
 constexpr std::array<ChoiceList, 6> kLists = {{
     {"cbb1", row::kDin1Type, kInputTypeItems, 1},
     {"cbb2", row::kDin2Type, kInputTypeItems, 1},

@@ -6,7 +6,7 @@
 // Row numbers are the settings' identities for the page codec, the editor
 // rules and the profile files alike.
 
-#include "Grid.h"
+#include "protocol/Grid.h"
 
 #include <array>
 #include <span>
@@ -98,7 +98,7 @@ struct ChoiceList {
     int startIndex;
 };
 
-// In the order the window creates them: cbb1, cbb2, cbb4, cbb3, cbb10, cbb12.
+// In the order the window creates them: rows 3, 4, 8, 9, 11, 12.
 std::span<const ChoiceList> ChoiceLists();
 // The list standing over row `r`, or nullptr when the row is not a choice.
 const ChoiceList* ListAtRow(int r);

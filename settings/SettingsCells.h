@@ -4,10 +4,10 @@
 // shows a record in the grid and its lists.
 
 #include "ChoiceLists.h"
-#include "CodePage.h"
-#include "Grid.h"
 #include "SettingsLayout.h"
 #include "SettingsRecord.h"
+#include "protocol/Grid.h"
+#include "text/CodePage.h"
 
 #include <array>
 #include <functional>

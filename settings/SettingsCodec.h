@@ -7,13 +7,13 @@
 // wrapped.
 
 #include "ChoiceLists.h"
-#include "CodePage.h"
-#include "Grid.h"
 #include "SettingsCells.h"
 #include "SettingsLayout.h"
 #include "SettingsPages.h"
 #include "SettingsRecord.h"
 #include "SettingsValidation.h"
+#include "protocol/Grid.h"
+#include "text/CodePage.h"
 
 #include <functional>
 #include <optional>

@@ -4,9 +4,9 @@
 // read back at the same place by the same rule. Bytes that carry no setting
 // are 0xFF when sent.
 
-#include "Credentials.h"
-#include "Frame.h"
 #include "SettingsCatalogue.h"
+#include "protocol/Credentials.h"
+#include "protocol/Frame.h"
 
 #include <array>
 #include <cstdint>

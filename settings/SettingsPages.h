@@ -4,9 +4,9 @@
 // window's read does; encoding takes only a record that passes the
 // validation, so no refused value ever reaches a page.
 
-#include "CodePage.h"
 #include "SettingsLayout.h"
 #include "SettingsRecord.h"
+#include "text/CodePage.h"
 
 #include <array>
 #include <optional>

@@ -9,8 +9,8 @@
 // and from the workbook.
 
 #include "ChoiceLists.h"
-#include "CodePage.h"
-#include "Grid.h"
+#include "protocol/Grid.h"
+#include "text/CodePage.h"
 
 #include <array>
 #include <functional>

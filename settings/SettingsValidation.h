@@ -4,9 +4,9 @@
 // any byte is sent, never cut, wrapped or replaced. A refusal names the
 // setting; the first one in page order is reported.
 
-#include "CodePage.h"
 #include "SettingsLayout.h"
 #include "SettingsRecord.h"
+#include "text/CodePage.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "Announcement.h"
 
-#include "AnnouncementFolder.h"
+#include "announce/AnnouncementFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -55,7 +55,7 @@ void DeviceEngine::Report(std::span<const std::uint8_t> raw, bool valid) {
     OnFrame(in);
 }
 
-Reply DeviceEngine::Respond(const TRecData& request) {
+Reply DeviceEngine::Respond(const FrameCollector& request) {
     Reply reply;
     reply.request = m_requests;
     reply.faults = m_faults.For(m_requests);
@@ -77,7 +77,7 @@ Reply DeviceEngine::Respond(const TRecData& request) {
     return reply;
 }
 
-DeviceEngine::Answer DeviceEngine::Carry(const TRecData& request, bool refuse) {
+DeviceEngine::Answer DeviceEngine::Carry(const FrameCollector& request, bool refuse) {
     const std::uint32_t address = request.AddressValue();
     Answer answer{request.Command, address, {}};
     switch (request.Command) {
@@ -116,7 +116,7 @@ std::vector<std::uint8_t> DeviceEngine::ReadPageReply(std::uint32_t address, boo
     return {page->begin(), page->end()};
 }
 
-bool DeviceEngine::StorePage(const TRecData& request, bool refuse) {
+bool DeviceEngine::StorePage(const FrameCollector& request, bool refuse) {
     if (refuse || request.PayloadLength() != addr::kPageSize)
         return false;
     return m_state.memory.WritePage(
@@ -124,7 +124,7 @@ bool DeviceEngine::StorePage(const TRecData& request, bool refuse) {
         std::span<const std::uint8_t, addr::kPageSize>(request.Payload.data(), addr::kPageSize));
 }
 
-bool DeviceEngine::SetClock(const TRecData& request, bool refuse) {
+bool DeviceEngine::SetClock(const FrameCollector& request, bool refuse) {
     if (refuse || request.PayloadLength() != kClockLength)
         return false;
     ClockBytes clock{};
@@ -134,7 +134,7 @@ bool DeviceEngine::SetClock(const TRecData& request, bool refuse) {
 }
 
 std::vector<std::uint8_t> DeviceEngine::BuildFrame(const Answer& answer) {
-    TDataPackage package;
+    FrameBuilder package;
     package.SetCommand(answer.command);
     package.SetLength(static_cast<int>(answer.payload.size()));
     package.SetAddress(answer.address);

@@ -5,7 +5,7 @@
 
 #include "DeviceMemory.h"
 #include "Faults.h"
-#include "Frame.h"
+#include "protocol/Frame.h"
 
 #include <cstdint>
 #include <functional>
@@ -64,16 +64,16 @@ private:
     };
 
     void Report(std::span<const std::uint8_t> raw, bool valid);
-    Reply Respond(const TRecData& request);
-    Answer Carry(const TRecData& request, bool refuse);
+    Reply Respond(const FrameCollector& request);
+    Answer Carry(const FrameCollector& request, bool refuse);
     std::vector<std::uint8_t> ReadPageReply(std::uint32_t address, bool refuse) const;
-    bool StorePage(const TRecData& request, bool refuse);
-    bool SetClock(const TRecData& request, bool refuse);
+    bool StorePage(const FrameCollector& request, bool refuse);
+    bool SetClock(const FrameCollector& request, bool refuse);
     static std::vector<std::uint8_t> BuildFrame(const Answer& answer);
 
     DeviceState& m_state;
     FaultPlan m_faults;
-    TRecData m_receiver;
+    FrameCollector m_receiver;
     std::uint32_t m_requests = 0;
     bool m_checkMode = false;
 };

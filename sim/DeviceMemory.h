@@ -2,8 +2,8 @@
 // The device's memory: 2 settings pages, 125 number pages and 500 history
 // pages of 256 bytes, addressed by the byte address of a page.
 
-#include "Area.h"
-#include "Frame.h"
+#include "protocol/Area.h"
+#include "protocol/Frame.h"
 
 #include <array>
 #include <cstdint>

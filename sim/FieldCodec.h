@@ -3,7 +3,7 @@
 // codec of the simulator goes through these, so a field is written and read
 // back by the same rule.
 
-#include "Frame.h"
+#include "protocol/Frame.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
 #include "FrameLog.h"
 
-#include "PrivateFolder.h"
+#include "files/PrivateFolder.h"
 
 #include <QDateTime>
 #include <QJsonArray>

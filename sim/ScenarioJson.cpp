@@ -1,10 +1,10 @@
 #include "ScenarioJson.h"
 
-#include "FileWrite.h"
 #include "HistoryCodec.h"
 #include "NumberCodec.h"
 #include "Scenario.h"
 #include "SettingsCodec.h"
+#include "files/FileWrite.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,6 @@
 // gsmgate-sim: the simulated device. See sim/README.md.
 
 #include "Announcement.h"
-#include "AnnouncementFolder.h"
 #include "DeviceEngine.h"
 #include "FrameLog.h"
 #include "PtyPair.h"
@@ -10,6 +9,7 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "TimingLog.h"
+#include "announce/AnnouncementFolder.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 // exchanges and the command-line tool write and read their sheets through
 // these, so both produce and accept the same files.
 
-#include "Grid.h"
 #include "Workbook.h"
+#include "protocol/Grid.h"
 
 #include <functional>
 #include <span>

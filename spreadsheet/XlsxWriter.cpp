@@ -1,7 +1,7 @@
 #include "XlsxWriter.h"
 
-#include "FileWrite.h"
-#include "WriteFailure.h"
+#include "files/FileWrite.h"
+#include "files/WriteFailure.h"
 
 #include <QFile>
 

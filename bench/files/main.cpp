@@ -7,18 +7,18 @@
 //
 //   files [runs]
 
-#include "Environment.h"
-#include "ExchangeFiles.h"
-#include "HistoryTab.h"
-#include "NumberListExchange.h"
-#include "PageControl.h"
-#include "PaintCounter.h"
-#include "Report.h"
-#include "StallMeter.h"
-#include "StringGrid.h"
-#include "Tcustomstringgrid_his.h"
-#include "Unit1.h"
-#include "WindowShown.h"
+#include "app/files/ExchangeFiles.h"
+#include "app/files/HistoryFiles.h"
+#include "app/files/NumberFiles.h"
+#include "app/sheets/history/HistoryTab.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "support/Environment.h"
+#include "support/PaintCounter.h"
+#include "support/Report.h"
+#include "support/StallMeter.h"
+#include "support/WindowShown.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -60,7 +60,7 @@ void FillHistory(StringGrid& grid) {
 
 class Timer {
 public:
-    Timer(const TForm1& form, bench::StallMeter& meter, int runs)
+    Timer(const MainWindow& form, bench::StallMeter& meter, int runs)
         : m_form(form), m_meter(meter), m_runs(runs) {}
 
     // Runs `operation` (then `tidy`, untimed) `runs` times and prints its
@@ -103,7 +103,7 @@ public:
     }
 
 private:
-    const TForm1& m_form;
+    const MainWindow& m_form;
     bench::StallMeter& m_meter;
     int m_runs;
 };
@@ -123,11 +123,11 @@ int main(int argc, char* argv[]) {
     QString answer;
     InstallFileChooser([&answer](QWidget*, const FileRequest&) { return answer; });
 
-    TForm1 form;
-    const Form1Ui& ui = form.Ui();
-    FillNumberList(*ui.strngrd3);
-    FillHistory(*ui.strngrd4);
-    ui.pgc1->setCurrentWidget(ui.ts2);
+    MainWindow form;
+    const MainWindowControls& ui = form.Controls();
+    FillNumberList(*ui.numbersGrid);
+    FillHistory(*ui.historyGrid);
+    ui.pageControl->setCurrentWidget(ui.numbersPage);
     if (!bench::ShowAndSettle(form)) {
         std::fprintf(stderr, "files: the window was never exposed\n");
         return 1;
@@ -143,34 +143,34 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     ok &= timer.Time("number list export .xlsx", 30, [&] {
         answer = listBook;
-        return !form.NumberListFiles->ExportNumberListXls().isEmpty();
+        return !form.NumberListFiles().ExportNumberListXls().isEmpty();
     });
     ok &= timer.Time("number list import .xlsx", 200, [&] {
         answer = listBook;
-        return form.NumberListFiles->ImportNumberListXls();
+        return form.NumberListFiles().ImportNumberListXls();
     });
     ok &= timer.Time(
         "number list export .csv", 10,
         [&] {
-            written = form.NumberListFiles->ExportNumberListCsv();
+            written = form.NumberListFiles().ExportNumberListCsv();
             return !written.isEmpty();
         },
         removeWritten);
 
-    ui.pgc1->setCurrentWidget(ui.ts3);
+    ui.pageControl->setCurrentWidget(ui.historyPage);
     bench::ProcessUntilIdle();
     ok &= timer.Time("history export .xlsx", 30, [&] {
         answer = historyBook;
-        return !form.customstringgrid_his->ExportHistoryXls().isEmpty();
+        return !form.HistoryExports().ExportHistoryXls().isEmpty();
     });
     ok &= timer.Time("history load .xlsx", 200, [&] {
         answer = historyBook;
-        return form.customstringgrid_his->LoadHistoryXls();
+        return form.HistoryExports().LoadHistoryXls();
     });
     ok &= timer.Time(
         "history export .csv", 10,
         [&] {
-            written = form.historyTab->ExportHistoryCsv();
+            written = form.History().ExportHistoryCsv();
             return !written.isEmpty();
         },
         removeWritten);

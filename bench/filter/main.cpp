@@ -6,14 +6,14 @@
 //
 //   filter [runs]
 
-#include "Environment.h"
-#include "PageControl.h"
-#include "PaintCounter.h"
-#include "Report.h"
-#include "StallMeter.h"
-#include "StringGrid.h"
-#include "Unit1.h"
-#include "WindowShown.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "support/Environment.h"
+#include "support/PaintCounter.h"
+#include "support/Report.h"
+#include "support/StallMeter.h"
+#include "support/WindowShown.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -58,9 +58,9 @@ struct Timings {
     bool ok = true;
 };
 
-Timings TimeFilter(TForm1& form, bench::StallMeter& meter, int runs, bool halfMatch) {
-    const Form1Ui& ui = form.Ui();
-    StringGrid& grid = *ui.strngrd4;
+Timings TimeFilter(MainWindow& form, bench::StallMeter& meter, int runs, bool halfMatch) {
+    const MainWindowControls& ui = form.Controls();
+    StringGrid& grid = *ui.historyGrid;
     bench::PaintCounter paints(*grid.viewport());
     const int matches = halfMatch ? kRecords / 2 : kRecords;
     Timings t;
@@ -83,7 +83,7 @@ Timings TimeFilter(TForm1& form, bench::StallMeter& meter, int runs, bool halfMa
         QElapsedTimer clock;
         clock.start();
         meter.BeginBusy(); // the click
-        ui.btn20->click();
+        ui.filterButton->click();
         bench::ProcessUntilShown(form);
         const double ms = clock.nsecsElapsed() / 1e6;
         meter.EndBusy();
@@ -110,9 +110,9 @@ int main(int argc, char* argv[]) {
     bench::StallMeter meter;
     const int runs = bench::RunsArgument(argc, argv, 10);
 
-    TForm1 form;
-    const Form1Ui& ui = form.Ui();
-    ui.pgc1->setCurrentWidget(ui.ts3);
+    MainWindow form;
+    const MainWindowControls& ui = form.Controls();
+    ui.pageControl->setCurrentWidget(ui.historyPage);
     if (!bench::ShowAndSettle(form)) {
         std::fprintf(stderr, "filter: the window was never exposed\n");
         return 1;
@@ -120,10 +120,10 @@ int main(int argc, char* argv[]) {
     // Filter is one of the buttons a login enables.
     form.EnableDeviceOperations();
     // From 1 March 2015 00:00 to 31 March 2015 23:59.
-    ui.dtp1->setDate(QDate(2015, 3, 1));
-    ui.dtp2->setTime(QTime(0, 0));
-    ui.dtp3->setDate(QDate(2015, 3, 31));
-    ui.dtp4->setTime(QTime(23, 59));
+    ui.historyStartDatePicker->setDate(QDate(2015, 3, 1));
+    ui.historyStartTimePicker->setTime(QTime(0, 0));
+    ui.historyEndDatePicker->setDate(QDate(2015, 3, 31));
+    ui.historyEndTimePicker->setTime(QTime(23, 59));
     bench::ProcessUntilIdle();
 
     std::printf("filter: %d history records in the shown window (platform %s), %d runs each,\n"

@@ -11,9 +11,9 @@
 // the ones built beside this program. The files are built in a temporary
 // folder on each run; the largest expands to some 300 MB.
 
-#include "SimProcess.h"
 #include "Spawner.h"
-#include "XlsxParts.h"
+#include "tests/support/SimProcess.h"
+#include "tests/support/XlsxParts.h"
 
 #include <QCoreApplication>
 #include <QDir>

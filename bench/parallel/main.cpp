@@ -7,10 +7,10 @@
 // The programs are found as the arguments, $GSM_CLI_BIN and $GSM_SIM_BIN,
 // or the ones built beside this program.
 
-#include "NumberGrid.h"
-#include "NumberListFiles.h"
-#include "SheetGrid.h"
-#include "Workbook.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberListFiles.h"
+#include "spreadsheet/SheetGrid.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // (std::chrono::steady_clock, nanoseconds) once its first frame has been
 // painted and quits, exactly as `gsmgate --report-first-frame` does.
 
-#include "FirstFrameReport.h"
+#include "app/window/FirstFrameReport.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -10,8 +10,8 @@
 // The programs are found as $GSM_APP_BIN and $GSM_HELLO_BIN, or the ones
 // built beside this program.
 
-#include "Environment.h"
-#include "Report.h"
+#include "support/Environment.h"
+#include "support/Report.h"
 
 #include <QCoreApplication>
 #include <QProcess>

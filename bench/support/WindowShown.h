@@ -3,13 +3,13 @@
 // the status texts and grid cells, which it takes with the next frame, and the
 // repaints they cause. What a user waits for ends there.
 
-#include "Form1Ui.h"
-#include "FramePacer.h"
-#include "GridModel.h"
 #include "StallMeter.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/widgets/FramePacer.h"
+#include "app/widgets/GridModel.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "app/window/MainWindowControls.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -17,10 +17,10 @@
 
 namespace bench {
 
-inline bool WrittenAllShown(const TForm1& form) {
-    const Form1Ui& ui = form.Ui();
-    return ui.stat1->TextsShown() && ui.strngrd_write->Model().AllAnnounced() &&
-           ui.strngrd3->Model().AllAnnounced() && ui.strngrd4->Model().AllAnnounced();
+inline bool WrittenAllShown(const MainWindow& form) {
+    const MainWindowControls& ui = form.Controls();
+    return ui.statusPanels->TextsShown() && ui.settingsGrid->Model().AllAnnounced() &&
+           ui.numbersGrid->Model().AllAnnounced() && ui.historyGrid->Model().AllAnnounced();
 }
 
 // Runs the event loop for a quiet spell longer than a frame, as passes between
@@ -32,7 +32,7 @@ inline void QuietSpell() {
     loop.exec();
 }
 
-inline void ProcessUntilShown(const TForm1& form, int limitMs = 10000) {
+inline void ProcessUntilShown(const MainWindow& form, int limitMs = 10000) {
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();

@@ -17,12 +17,15 @@
 // The simulator is found as the argument, $GSM_SIM_BIN, or the one built
 // beside this program.
 
-#include "Environment.h"
-#include "PageControl.h"
-#include "Report.h"
-#include "StallMeter.h"
-#include "Unit1.h"
-#include "WindowShown.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/PortBox.h"
+#include "app/window/DeviceReporter.h"
+#include "app/window/MainWindow.h"
+#include "protocol/Outcome.h"
+#include "support/Environment.h"
+#include "support/Report.h"
+#include "support/StallMeter.h"
+#include "support/WindowShown.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
@@ -257,20 +260,21 @@ std::optional<RunResult> RunOnce(const QString& simProgram, Transfer transfer, b
     QElapsedTimer clock;
     clock.start();
     BoxAnswers boxes(clock);
-    TForm1 form;
-    const Form1Ui& ui = form.Ui();
-    ui.pgc1->setCurrentWidget(transfer == Transfer::History ? ui.ts3 : ui.ts2);
+    MainWindow form;
+    const MainWindowControls& ui = form.Controls();
+    ui.pageControl->setCurrentWidget(transfer == Transfer::History ? ui.historyPage
+                                                                   : ui.numbersPage);
     if (!bench::ShowAndSettle(form)) {
         std::fprintf(stderr, "transfers: the window was never exposed\n");
         return std::nullopt;
     }
-    ui.cbb9->setEditText(sim.Pty());
-    ui.btn8->click();
-    ui.edt3->setText(QStringLiteral("7145"));
-    ui.btn1->click();
-    QPushButton* read = transfer == Transfer::History ? ui.btn19 : ui.btn10;
+    ui.portBox->setEditText(sim.Pty());
+    ui.portButton->click();
+    ui.passwordBox->setText(QStringLiteral("7145"));
+    ui.loginButton->click();
+    QPushButton* read = transfer == Transfer::History ? ui.readHistoryButton : ui.readNumbersButton;
     if (!RunUntil(
-            clock, [&] { return read->isEnabled() && !ui.tmr1->isActive(); }, 10000)) {
+            clock, [&] { return read->isEnabled() && !ui.receiveTimer->isActive(); }, 10000)) {
         std::fprintf(stderr, "transfers: login failed\n");
         return std::nullopt;
     }
@@ -287,9 +291,10 @@ std::optional<RunResult> RunOnce(const QString& simProgram, Transfer transfer, b
         doneNs = RunUntil(
             clock,
             [&] {
-                const auto& last = form.Reporter->LastResult();
+                const auto& last = form.Reporter().LastResult();
                 return last && last->kind == gsm::OperationKind::Read &&
-                       last->area == gsm::Area::History && last->Ok() && !ui.tmr1->isActive();
+                       last->area == gsm::Area::History && last->Ok() &&
+                       !ui.receiveTimer->isActive();
             },
             kGiveUpMs);
         if (doneNs) {
@@ -326,7 +331,7 @@ std::optional<RunResult> RunOnce(const QString& simProgram, Transfer transfer, b
     }
     result.seconds = (*doneNs - startNs) / 1e9;
     bench::ProcessUntilIdle();
-    form.Ui().btn8->click(); // close the port before the simulator goes
+    form.Controls().portButton->click(); // close the port before the simulator goes
 
     const std::vector<Exchange> reads = transfer == Transfer::History
                                             ? PageReads(sim.Stop(), kHistoryStart, kHistoryPages)

@@ -1,13 +1,14 @@
 // The real window against the simulated device: login, timeouts, the
 // history deletion and the lock of device operations while a request is out.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "CodePage.h"
-#include "DeviceSession.h"
-#include "ModalAnswer.h"
-#include "StatusBar.h"
-#include "Unit1.h"
+#include "app/widgets/StatusBar.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "support/ModalAnswer.h"
+#include "support/WindowSession.h"
+#include "text/CodePage.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -33,10 +34,10 @@ protected:
     void Start(const QStringList& simArgs = {}) {
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->SetReceiveTimeout(kShortTimeoutMs);
         form->show();
-        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        session = std::make_unique<WindowSession>(*form, *sim, answers);
         ASSERT_TRUE(session->Open());
     }
 
@@ -57,15 +58,15 @@ protected:
     // Presses "Delete all" on the history tab and answers the warning.
     void DeleteHistory(ModalAnswer::Answer warningAnswer) {
         answers.Queue(warningAnswer);
-        form->Ui().btn23->click();
+        form->Controls().deleteHistoryButton->click();
     }
 
     const ModalAnswer::Seen& LastBox() const { return answers.SeenBoxes().back(); }
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowSession> session;
 };
 
 } // namespace
@@ -92,7 +93,7 @@ TEST_F(DeviceExchange, PasswordIsComparedInTheDeviceCodePage) {
     scenario.close();
     Start({"--scenario", scenario.fileName()});
     const gsm::CodePage cyrillic("CP1251");
-    form->DeviceCodePage = &cyrillic;
+    form->SetDeviceCodePage(&cyrillic);
     EXPECT_EQ(session->LogIn(QString::fromUtf8("Ж145")), "Password confirmed!");
     EXPECT_EQ(session->LogIn(QString::fromUtf8("Æ145")), "Password Error!") << "not Latin-1";
 }
@@ -102,8 +103,8 @@ TEST_F(DeviceExchange, PasswordWithATrailingBlankIsRefusedAndLocksAgain) {
     ASSERT_EQ(session->LogIn("7145"), "Password confirmed!");
     EXPECT_EQ(session->LogIn("7145 "), "Password Error!");
     EXPECT_TRUE(WaitFor([&] { return AllDeviceOperations(false); }, 3000));
-    EXPECT_TRUE(form->Ui().btn1->isEnabled());
-    EXPECT_TRUE(form->Ui().btn8->isEnabled());
+    EXPECT_TRUE(form->Controls().loginButton->isEnabled());
+    EXPECT_TRUE(form->Controls().portButton->isEnabled());
 }
 
 TEST_F(DeviceExchange, SilentDeviceTimesOutAndTheNextLoginWorks) {
@@ -124,8 +125,8 @@ TEST_F(DeviceExchange, CorruptLoginReplyShowsInvalidDataAndDoesNotCaptureTheNext
     Start({"--fault", "corrupt@1"});
     EXPECT_EQ(session->LogIn(), "Invalid data");
     EXPECT_FALSE(form->Client().Busy());
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
-    EXPECT_EQ(form->Ui().stat1->PanelText(kStatusPanelText), "Invalid data");
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
+    EXPECT_EQ(form->Controls().statusPanels->PanelText(kStatusPanelText), "Invalid data");
     EXPECT_EQ(session->LogIn(), "Password confirmed!");
 }
 
@@ -154,7 +155,7 @@ TEST_F(DeviceExchange, CancelInTheWarningSendsNothing) {
     const auto sent = form->Client().Exchange().RequestsSent();
     DeleteHistory(ModalAnswer::Cancel());
     EXPECT_EQ(form->Client().Exchange().RequestsSent(), sent);
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
     EXPECT_EQ(sim->Requests().size(), before);
     EXPECT_EQ(RequestsWith(kDeleteRequest), 0);
 }

@@ -1,9 +1,9 @@
 // The program's message boxes as a user meets them.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "MessageBoxes.h"
-#include "ModalAnswer.h"
+#include "app/window/MessageBoxes.h"
+#include "support/ModalAnswer.h"
 
 #include <QWidget>
 

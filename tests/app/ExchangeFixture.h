@@ -3,13 +3,13 @@
 // recorded and given the next queued path (or cancelled when none is queued).
 // Message boxes are answered through ModalAnswer.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
 #include "../spreadsheet/WorkbookTool.h"
-#include "ExchangeFiles.h"
-#include "ModalAnswer.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/files/ExchangeFiles.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,7 +28,7 @@ namespace gsm::test {
 class ExchangeFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->EnableDeviceOperations();
         m_previousChooser = InstallFileChooser([this](QWidget*, const FileRequest& request) {
             requests.push_back(request);
@@ -82,7 +82,7 @@ protected:
         return dump.value(QStringLiteral("cells")).toObject();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     std::vector<FileRequest> requests;
     ModalAnswer answers;
 

@@ -3,9 +3,9 @@
 
 #include "ExchangeFixture.h"
 
-#include "ConfigurationFolder.h"
-#include "StatusBar.h"
-#include "Tcustomstringgrid_his.h"
+#include "app/files/ConfigurationFolder.h"
+#include "app/files/HistoryFiles.h"
+#include "app/widgets/StatusBar.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -20,7 +20,7 @@ constexpr int kRows = 1001, kCols = 8;
 
 class HistoryExchange : public ExchangeFixture {
 protected:
-    StringGrid& Grid() { return *form->Ui().strngrd4; }
+    StringGrid& Grid() { return *form->Controls().historyGrid; }
 
     void PutRow(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillHistory() {
@@ -33,7 +33,7 @@ protected:
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
-        Click(form->Ui().btn13);
+        Click(form->Controls().exportHistoryXlsButton);
         return path;
     }
 };
@@ -48,7 +48,7 @@ TEST_F(HistoryExchange, ExportWritesEveryCellAsTextWithTheColumnWidths) {
         QRegularExpression(QStringLiteral(R"(^hisinf_R\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.xlsx$)"))
             .match(requests[0].proposedName)
             .hasMatch());
-    EXPECT_EQ(form->Ui().stat1->PanelText(kStatusPanelText),
+    EXPECT_EQ(form->Controls().statusPanels->PanelText(kStatusPanelText),
               QStringLiteral("historical information records:1000/1000"));
 
     const QJsonObject dump = DumpWithOpenpyxl(path);
@@ -82,11 +82,11 @@ TEST_F(HistoryExchange, HiddenLoadRestoresAnExportedGrid) {
     FillHistory();
     const std::vector<QString> exported = Take();
     const QString path = Exported(QStringLiteral("hisinf_R2016-05-04_13-07-22"));
-    form->Ui().btn2->click(); // clears the grid
+    form->Controls().clearHistoryButton->click(); // clears the grid
     Grid().SetCells(0, 5, QStringLiteral("row number kept"));
 
     Pick(path);
-    Click(form->Ui().btn5);
+    Click(form->Controls().loadHistoryButton);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
     EXPECT_TRUE(requests[1].folder.isEmpty());
@@ -100,8 +100,8 @@ TEST_F(HistoryExchange, HiddenLoadRestoresAnExportedGrid) {
 TEST_F(HistoryExchange, CancelledOrUnreadableFilesChangeNothing) {
     FillHistory();
     const std::vector<QString> before = Take();
-    EXPECT_TRUE(form->customstringgrid_his->ExportHistoryXls().isEmpty());
-    EXPECT_FALSE(form->customstringgrid_his->LoadHistoryXls());
+    EXPECT_TRUE(form->HistoryExports().ExportHistoryXls().isEmpty());
+    EXPECT_FALSE(form->HistoryExports().LoadHistoryXls());
 
     const QString notWorkbook = PathOf(QStringLiteral("history.csv"));
     QFile file(notWorkbook);
@@ -109,7 +109,7 @@ TEST_F(HistoryExchange, CancelledOrUnreadableFilesChangeNothing) {
     file.write("1,7,2015-03-07\r\n");
     file.close();
     Pick(notWorkbook);
-    Click(form->Ui().btn5, 1);
+    Click(form->Controls().loadHistoryButton, 1);
     EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Cannot open")));
     EXPECT_TRUE(Take() == before);
     EXPECT_EQ(QDir(PathOf(QString())).entryList(QDir::Files), QStringList{"history.csv"});

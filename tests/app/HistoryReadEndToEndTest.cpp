@@ -1,16 +1,18 @@
 // "Read data" and "Export.CSV" of the real window against the simulated
 // device holding the busy scenario's 900 history records.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "ConfigurationFolder.h"
-#include "DeviceSession.h"
-#include "HistoryCodec.h"
-#include "ModalAnswer.h"
-#include "Scenario.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/files/ConfigurationFolder.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/DeviceReporter.h"
+#include "app/window/MainWindow.h"
+#include "protocol/Outcome.h"
+#include "sim/HistoryCodec.h"
+#include "sim/Scenario.h"
+#include "support/ModalAnswer.h"
+#include "support/WindowSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,11 +65,11 @@ protected:
     void Start(const QStringList& simArgs = {}) {
         sim = std::make_unique<SimProcess>(QStringList{"--scenario", "busy"} + simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start (GSM_SIM_BIN)";
-        form = std::make_unique<TForm1>(nullptr, kLongStatusLifeMs);
+        form = std::make_unique<MainWindow>(nullptr, kLongStatusLifeMs);
         form->show();
-        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        session = std::make_unique<WindowSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn19->isEnabled(); }, 5000));
+        ASSERT_TRUE(WaitFor([&] { return form->Controls().readHistoryButton->isEnabled(); }, 5000));
     }
 
     std::vector<LoggedFrame> HistoryRequests() const {
@@ -77,20 +79,25 @@ protected:
                 reads.push_back(f);
         return reads;
     }
-    QString Cell(int col, int row) const { return form->Ui().strngrd4->Cells(col, row); }
-    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
-    bool Settled() const { return !form->Ui().tmr1->isActive() && form->Ui().btn19->isEnabled(); }
+    QString Cell(int col, int row) const { return form->Controls().historyGrid->Cells(col, row); }
+    QString StatusText() const {
+        return form->Controls().statusPanels->PanelText(kStatusPanelText);
+    }
+    bool Settled() const {
+        return !form->Controls().receiveTimer->isActive() &&
+               form->Controls().readHistoryButton->isEnabled();
+    }
     // The last history read has ended this way.
     bool ReadEnded(gsm::Outcome outcome) const {
-        const auto& last = form->Reporter->LastResult();
+        const auto& last = form->Reporter().LastResult();
         return last && last->kind == gsm::OperationKind::Read && last->area == gsm::Area::History &&
                last->outcome == outcome;
     }
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowSession> session;
 };
 
 TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem) {
@@ -98,12 +105,12 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     const auto kept = gsm::sim::KeptHistoryEntries(gsm::sim::Scenario::Busy().memory);
     ASSERT_EQ(kept.size(), 898u) << "busy scenario: 900 records, one unnumbered, one in 2080";
 
-    form->Ui().btn19->click();
+    form->Controls().readHistoryButton->click();
     ASSERT_TRUE(WaitFor([&] { return ReadEnded(gsm::Outcome::Ok) && Settled(); }, kReadTimeoutMs));
 
     // What the status panel shows, not only what was written to it, once
     // the window has taken it with the next frame.
-    const auto* shown = form->Ui().stat1->findChild<QLabel*>("stat1_panel2");
+    const auto* shown = form->Controls().statusPanels->findChild<QLabel*>("stat1_panel2");
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(WaitFor([&] { return shown->text() == "Reading historical data:500/500"; }, 5000))
         << shown->text().toStdString();
@@ -128,7 +135,7 @@ TEST_F(HistoryEndToEnd, ReadDataBringsTheValidRecordsInDeviceOrderAndExportsThem
     const QDir folder(ConfigurationFolder());
     const QSet<QString> before(folder.entryList({"hisinf_CSV*"}, QDir::Files).begin(),
                                folder.entryList({"hisinf_CSV*"}, QDir::Files).end());
-    form->Ui().btn18->click();
+    form->Controls().exportHistoryCsvButton->click();
     QStringList written;
     for (const QString& name : folder.entryList({"hisinf_CSV*"}, QDir::Files))
         if (!before.contains(name))
@@ -155,15 +162,15 @@ TEST_F(HistoryEndToEnd, CorruptReplyOnPage250StopsTheReadAndSaysWhere) {
     // Request 1 is the login, so page 250 is request 251.
     Start({"--fault", "corrupt@251"});
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn19->click();
+    form->Controls().readHistoryButton->click();
     ASSERT_TRUE(answers.WaitUntilAnswered(kReadTimeoutMs));
     EXPECT_EQ(answers.SeenBoxes().back().text, "Invalid data");
     ASSERT_TRUE(WaitFor([&] { return Settled(); }, kReadTimeoutMs));
     EXPECT_EQ(HistoryRequests().size(), 250u);
     EXPECT_TRUE(ReadEnded(gsm::Outcome::InvalidData));
     // The half-filled grid says so until the next read.
-    EXPECT_EQ(form->statusbar_ctrl->Notice(), "Read stopped at page 250 of 500");
-    form->tmr2Timer();
+    EXPECT_EQ(form->Status().Notice(), "Read stopped at page 250 of 500");
+    form->onStatusClearTimeout();
     EXPECT_EQ(StatusText(), "Read stopped at page 250 of 500");
     // Pages 1 to 249 were decoded in place and not compacted.
     const auto all = gsm::sim::HistoryEntries(gsm::sim::Scenario::Busy().memory);

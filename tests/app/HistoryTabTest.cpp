@@ -1,16 +1,18 @@
 // The history sheet without a device: filter, CSV export, the hidden clear
 // button, the cell painting and the decoder's place in the receive path.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "ConfigurationFolder.h"
-#include "GridModel.h"
-#include "HistoryTab.h"
-#include "ModalAnswer.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "TestPtyPair.h"
-#include "Unit1.h"
+#include "app/files/ConfigurationFolder.h"
+#include "app/sheets/history/HistoryTab.h"
+#include "app/widgets/GridModel.h"
+#include "app/widgets/PortBox.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "support/ModalAnswer.h"
+#include "support/TestPtyPair.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -38,22 +40,24 @@ namespace {
 class HistoryTab : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->EnableDeviceOperations();
     }
 
-    StringGrid& Grid() { return *form->Ui().strngrd4; }
+    StringGrid& Grid() { return *form->Controls().historyGrid; }
     void PutRow(int row, const QStringList& texts) {
         for (int c = 0; c < texts.size(); ++c)
             Grid().SetCells(c + 1, row, texts[c]);
     }
     void PickPeriod(QDate startDate, QTime startTime, QDate endDate, QTime endTime) {
-        form->Ui().dtp1->setDate(startDate);
-        form->Ui().dtp2->setTime(startTime);
-        form->Ui().dtp3->setDate(endDate);
-        form->Ui().dtp4->setTime(endTime);
+        form->Controls().historyStartDatePicker->setDate(startDate);
+        form->Controls().historyStartTimePicker->setTime(startTime);
+        form->Controls().historyEndDatePicker->setDate(endDate);
+        form->Controls().historyEndTimePicker->setTime(endTime);
     }
-    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const {
+        return form->Controls().statusPanels->PanelText(kStatusPanelText);
+    }
     // The address of the request that waits for its reply; 0 for none.
     std::uint32_t WaitingFor() const {
         const auto pending = form->Client().Exchange().Pending();
@@ -68,11 +72,11 @@ protected:
     }
 
     ModalAnswer answers;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(HistoryTab, FilterMessagesAreTitledWithoutIconAndLeaveTheGrid) {
-    const ModalAnswer::Seen empty = ClickAnsweringOneBox(form->Ui().btn20);
+    const ModalAnswer::Seen empty = ClickAnsweringOneBox(form->Controls().filterButton);
     EXPECT_EQ(empty.text, "No correct records");
     EXPECT_EQ(empty.title, kMainCaption);
     EXPECT_EQ(empty.icon, QMessageBox::NoIcon);
@@ -80,13 +84,13 @@ TEST_F(HistoryTab, FilterMessagesAreTitledWithoutIconAndLeaveTheGrid) {
 
     PutRow(1, {"1", "2015-03-05", "10:00:00", "SMS", "Arm", "", "x"});
     PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 6), QTime(0, 0));
-    EXPECT_EQ(ClickAnsweringOneBox(form->Ui().btn20).text, "Time selection error");
+    EXPECT_EQ(ClickAnsweringOneBox(form->Controls().filterButton).text, "Time selection error");
     PickPeriod(QDate(2015, 3, 6), QTime(0, 0), QDate(2015, 3, 7), QTime(0, 0));
-    EXPECT_EQ(ClickAnsweringOneBox(form->Ui().btn20).text, "No records");
+    EXPECT_EQ(ClickAnsweringOneBox(form->Controls().filterButton).text, "No records");
     EXPECT_EQ(Grid().Cells(2, 1), "2015-03-05");
 
     PutRow(2, {"2", "2015-0x-06", "10:00:00", "SMS", "Arm", "", "hand typed"});
-    const ModalAnswer::Seen bad = ClickAnsweringOneBox(form->Ui().btn20);
+    const ModalAnswer::Seen bad = ClickAnsweringOneBox(form->Controls().filterButton);
     EXPECT_EQ(bad.text, "'0x' is not a valid integer value");
     EXPECT_EQ(Grid().Cells(2, 2), "2015-0x-06");
 }
@@ -98,7 +102,7 @@ TEST_F(HistoryTab, FilterKeepsThePeriodInOrderUsingEveryPickerPart) {
     PutRow(4, {"4", "2015-03-07", "10:30:01", "SMS", "Arm", "", "after the end"});
     PutRow(5, {"5", "2015-03-05", "22:59:59", "SMS", "Arm", "", "before the start"});
     PickPeriod(QDate(2015, 3, 5), QTime(22, 59, 59), QDate(2015, 3, 7), QTime(10, 30, 1));
-    form->Ui().btn20->click();
+    form->Controls().filterButton->click();
     EXPECT_TRUE(answers.SeenBoxes().empty());
     EXPECT_EQ(Grid().Cells(7, 1), "05 23h");
     EXPECT_EQ(Grid().Cells(7, 2), "07 09h");
@@ -122,7 +126,7 @@ TEST_F(HistoryTab, FilterOfAFullGridTellsTheViewOnceAfterwards) {
         &Grid().Model(), &QAbstractItemModel::dataChanged,
         [&](const QModelIndex& from, const QModelIndex& to) { changes.emplace_back(from, to); });
     PickPeriod(QDate(2015, 3, 1), QTime(0, 0), QDate(2015, 3, 31), QTime(0, 0));
-    form->Ui().btn20->click();
+    form->Controls().filterButton->click();
     EXPECT_TRUE(changes.empty()) << "announced with the next frame, not cell by cell";
     QElapsedTimer clock;
     clock.start();
@@ -138,7 +142,7 @@ TEST_F(HistoryTab, FilterOfAFullGridTellsTheViewOnceAfterwards) {
 TEST_F(HistoryTab, HiddenClearButtonKeepsOnlyTheRowNumbers) {
     PutRow(1, {"1", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "x"});
     PutRow(1000, {"9", "2015-03-07", "10:00:00", "SMS", "Arm", "+86", "y"});
-    form->Ui().btn2->click();
+    form->Controls().clearHistoryButton->click();
     for (int r : {1, 1000}) {
         for (int c = 1; c <= 7; ++c)
             EXPECT_EQ(Grid().Cells(c, r), "") << c << "," << r;
@@ -151,7 +155,7 @@ TEST_F(HistoryTab, CsvExportWritesTheRecordRowsIntoTheConfigurationFolder) {
     PutRow(1, {"7", "2015-03-07", "09:05:00", "Telephone", "Relay ON", "+8613800001111", "Open"});
     PutRow(2, {"", "2015-03-08", "", "", "", "", "no number, left out"});
     PutRow(3, {"8", "2015-03-09", "09:05:00", "SMS", "Arm", "", "a,b"});
-    const QString path = form->historyTab->ExportHistoryCsv();
+    const QString path = form->History().ExportHistoryCsv();
     ASSERT_FALSE(path.isEmpty());
     EXPECT_TRUE(answers.SeenBoxes().empty());
     const QFileInfo info(path);
@@ -238,13 +242,13 @@ TEST_F(HistoryTab, CellsAreFilledAndTheirTextCentred) {
 TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     PtyPair device;
     ASSERT_TRUE(device.Valid());
-    form->Ui().cbb9->setEditText(device.SlavePath());
-    form->Ui().btn8->click();
-    ASSERT_EQ(form->Ui().btn8->text(), "Close");
-    form->Ui().btn19->click();
+    form->Controls().portBox->setEditText(device.SlavePath());
+    form->Controls().portButton->click();
+    ASSERT_EQ(form->Controls().portButton->text(), "Close");
+    form->Controls().readHistoryButton->click();
     EXPECT_EQ(WaitingFor(), gsm::addr::HistoryPage(1));
     // Reply to page 1: record 1 numbered 5, record 2 empty.
-    gsm::TDataPackage reply;
+    gsm::FrameBuilder reply;
     std::array<std::uint8_t, 256> page{};
     page[0] = 5;
     page[4] = 15;
@@ -259,7 +263,7 @@ TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     reply.BuildFrame();
     for (std::uint8_t b : reply.Bytes()) {
         const char c = static_cast<char>(b);
-        form->cm1ReceiveData(nullptr, &c, 1);
+        form->onSerialDataReceived(nullptr, &c, 1);
     }
     EXPECT_EQ(Grid().Cells(1, 1), "5");
     EXPECT_EQ(Grid().Cells(2, 1), "2015-03-07");
@@ -267,7 +271,7 @@ TEST_F(HistoryTab, HistoryReplyReachesTheDecoderThroughTheReceivePath) {
     EXPECT_EQ(Grid().Cells(5, 1), "Arm");
     EXPECT_EQ(WaitingFor(), gsm::addr::HistoryPage(2));
     EXPECT_EQ(StatusText(), "Reading historical data");
-    form->Ui().tmr1->stop();
+    form->Controls().receiveTimer->stop();
 }
 
 } // namespace

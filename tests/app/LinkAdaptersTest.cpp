@@ -1,12 +1,13 @@
 // The window's status bar as the codecs see it, and the device on a closed port.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "Controllers.h"
-#include "DevicePort.h"
-#include "LinkAdapters.h"
-#include "StatusBar.h"
-#include "TComm.h"
+#include "app/widgets/ProgressDisplay.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StatusDisplay.h"
+#include "app/window/LinkAdapters.h"
+#include "serial/DevicePort.h"
+#include "serial/SerialPort.h"
 
 #include <QTimer>
 
@@ -19,7 +20,7 @@ namespace {
 TEST(StatusSink, ShowsUtf8TextsInTheStatusPanel) {
     StatusBar bar;
     QTimer clear;
-    Tstatusbar_ctrl status(bar, clear, 1000);
+    StatusDisplay status(bar, clear, 1000);
     StatusBarSink sink(status);
     sink.ShowStatus("发送同步时间命令");
     EXPECT_EQ(bar.PanelText(kStatusPanelText), QStringLiteral("发送同步时间命令"));
@@ -27,7 +28,7 @@ TEST(StatusSink, ShowsUtf8TextsInTheStatusPanel) {
 }
 
 TEST(DevicePortOnAClosedComponent, SendsNothingAndSaysToOpenThePort) {
-    TComm comm;
+    SerialPort comm;
     QTimer timer;
     DevicePort device(comm, timer);
     std::optional<gsm::Outcome> outcome;

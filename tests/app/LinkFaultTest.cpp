@@ -4,16 +4,21 @@
 // is closed mid-save. Whatever happens, the user is told once, nothing goes
 // on behind a message, and the next attempt works.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "DeviceSession.h"
-#include "LinkTrace.h"
-#include "ModalAnswer.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "TComm.h"
-#include "TestPtyPair.h"
-#include "Unit1.h"
+#include "app/widgets/PortBox.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/DeviceReporter.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "protocol/OperationGate.h"
+#include "protocol/Outcome.h"
+#include "serial/LinkTrace.h"
+#include "serial/SerialPort.h"
+#include "support/ModalAnswer.h"
+#include "support/TestPtyPair.h"
+#include "support/WindowSession.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -54,10 +59,10 @@ public:
         sim = std::make_unique<SimProcess>(simArgs);
         if (!sim->Running())
             return false;
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->SetReceiveTimeout(kTimeoutMs);
         form->show();
-        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        session = std::make_unique<WindowSession>(*form, *sim, answers);
         if (!session->Open())
             return false;
         return !logIn || session->LogIn() == "Password confirmed!";
@@ -70,8 +75,8 @@ public:
         return true;
     }
     bool Settled() const {
-        return !form->Client().Busy() && !form->Ui().tmr1->isActive() &&
-               !form->operationGate->Outstanding();
+        return !form->Client().Busy() && !form->Controls().receiveTimer->isActive() &&
+               !form->Gate().Outstanding();
     }
     int RequestsInArea(quint32 from, quint32 to) const {
         int n = 0;
@@ -92,7 +97,7 @@ public:
         for (int i = 0; i < boxes; ++i)
             answers.Queue(ModalAnswer::Ok());
         if (op == Op::Login)
-            form->Ui().edt3->setText("7145");
+            form->Controls().passwordBox->setText("7145");
         ButtonOf(op)->click();
         // A box comes only after the exchange has ended; a read that succeeds
         // may show none, and its unused answer is dropped.
@@ -112,29 +117,29 @@ public:
     QPushButton* ButtonOf(Op op) const {
         switch (op) {
         case Op::Login:
-            return form->Ui().btn1;
+            return form->Controls().loginButton;
         case Op::SettingsRead:
-            return form->Ui().btn21;
+            return form->Controls().readSettingsButton;
         case Op::SettingsSave:
-            return form->Ui().btn22;
+            return form->Controls().saveSettingsButton;
         case Op::NumbersRead:
-            return form->Ui().btn10;
+            return form->Controls().readNumbersButton;
         case Op::NumbersSave:
-            return form->Ui().btn9;
+            return form->Controls().saveNumbersButton;
         case Op::HistoryRead:
-            return form->Ui().btn19;
+            return form->Controls().readHistoryButton;
         case Op::Delete:
-            return form->Ui().btn23;
+            return form->Controls().deleteHistoryButton;
         case Op::Clock:
-            return form->Ui().btn24;
+            return form->Controls().setClockButton;
         }
         return nullptr;
     }
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowSession> session;
 };
 
 // ------------------------------------------------------------------ fault table
@@ -202,7 +207,7 @@ TEST_P(FaultTable, UserIsToldNothingGoesOnAndTheNextAttemptWorks) {
         // Nothing was sent after the spoilt exchange: no page written past it.
         EXPECT_EQ(before + sent, op.faulted);
         if (op.op == Op::HistoryRead) {
-            EXPECT_EQ(f.form->statusbar_ctrl->Notice(), "Read stopped at page 212 of 500");
+            EXPECT_EQ(f.form->Status().Notice(), "Read stopped at page 212 of 500");
         }
     }
     EXPECT_TRUE(f.Settled());
@@ -216,7 +221,7 @@ TEST_P(FaultTable, UserIsToldNothingGoesOnAndTheNextAttemptWorks) {
     const QStringList again = f.RunOp(op.op);
     EXPECT_EQ(again, op.success[0] ? QStringList{op.success} : QStringList{});
     if (op.op == Op::HistoryRead) {
-        EXPECT_EQ(f.form->statusbar_ctrl->Notice(), "");
+        EXPECT_EQ(f.form->Status().Notice(), "");
     }
 }
 
@@ -235,7 +240,7 @@ class LateReply : public ::testing::Test, protected LinkFixture {};
 
 TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
     ASSERT_TRUE(Start({"--fault", "delay@2:1400"}));
-    StringGrid& grid = *form->Ui().strngrd_write;
+    StringGrid& grid = *form->Controls().settingsGrid;
     grid.SetCells(1, 1, "1111");
     grid.SetCells(1, 5, "edited, not saved");
     const std::uint32_t framesBefore = form->Client().Exchange().FramesTaken();
@@ -252,7 +257,7 @@ TEST_F(LateReply, LoginReplyDuringTheTimeoutBoxLeavesTheSettingsGridAlone) {
         box->button(QMessageBox::Ok)->click();
     });
     poll.start(10);
-    form->Ui().btn1->click();
+    form->Controls().loginButton->click();
     ASSERT_TRUE(WaitFor([&] { return !boxText.isEmpty(); }, 10000));
     EXPECT_EQ(boxText, "Receive timeout");
     EXPECT_EQ(grid.Cells(1, 1), "1111");
@@ -265,18 +270,18 @@ TEST_F(LateReply, NumberPageReplyDuringAHistoryReadChangesNothing) {
     // Number page 60 is request 61; its reply comes during the history read.
     ASSERT_TRUE(Start({"--scenario", "busy", "--fault", "delay@61:1500"}));
     EXPECT_EQ(RunOp(Op::NumbersRead), QStringList{"Receive timeout"});
-    const QString row473 = form->Ui().strngrd3->Cells(1, 473);
+    const QString row473 = form->Controls().numbersGrid->Cells(1, 473);
     EXPECT_EQ(RunOp(Op::HistoryRead), QStringList{});
     EXPECT_EQ(RequestsInArea(0x1000, 0x10000), 60) << "the number read never resumed";
     EXPECT_EQ(RequestsInArea(0x10000, 0x30000), 500);
-    EXPECT_EQ(form->Ui().strngrd3->Cells(1, 473), row473);
+    EXPECT_EQ(form->Controls().numbersGrid->Cells(1, 473), row473);
 }
 
 TEST_F(LateReply, ReplyNamingTheWrongPageEndsTheReadWithoutSuccess) {
     ASSERT_TRUE(Start({"--scenario", "busy", "--fault", "wrong-address@61"}));
     EXPECT_EQ(RunOp(Op::NumbersRead), QStringList{"Invalid data"});
     EXPECT_EQ(RequestsInArea(0x1000, 0x10000), 60);
-    EXPECT_EQ(form->statusbar_ctrl->Notice(), "Read stopped at page 60 of 125");
+    EXPECT_EQ(form->Status().Notice(), "Read stopped at page 60 of 125");
 }
 
 // ------------------------------------------------------------------ idle line, lost link, closing
@@ -285,31 +290,32 @@ TEST(IdleLine, LoneStartByteArmsNothing) {
     PtyPair device;
     ASSERT_TRUE(device.Valid());
     ModalAnswer answers;
-    TForm1 form;
+    MainWindow form;
     form.show();
-    form.Ui().cbb9->setEditText(device.SlavePath());
-    form.Ui().btn8->click();
-    ASSERT_EQ(form.Ui().btn8->text(), "Close");
-    form.operationGate->SetLoggedIn(true);
+    form.Controls().portBox->setEditText(device.SlavePath());
+    form.Controls().portButton->click();
+    ASSERT_EQ(form.Controls().portButton->text(), "Close");
+    form.Gate().SetLoggedIn(true);
     ASSERT_TRUE(device.Send(QByteArray(1, '\x23')));
     ASSERT_TRUE(WaitFor([&] { return form.Client().Exchange().CollectingFrame(); }, 5000));
-    EXPECT_FALSE(form.Ui().tmr1->isActive()) << "no request waits, so no timeout can fire";
-    EXPECT_TRUE(form.Ui().btn21->isEnabled());
+    EXPECT_FALSE(form.Controls().receiveTimer->isActive())
+        << "no request waits, so no timeout can fire";
+    EXPECT_TRUE(form.Controls().readSettingsButton->isEnabled());
     EXPECT_TRUE(answers.SeenBoxes().empty());
 }
 
 TEST(ClosedPort, LoginSaysToOpenThePortAndSendsNothing) {
     ModalAnswer answers;
-    TForm1 form;
+    MainWindow form;
     form.show();
     answers.Queue(ModalAnswer::Ok());
-    form.Ui().btn1->click();
+    form.Controls().loginButton->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_EQ(answers.SeenBoxes()[0].text,
               "The COM port is not open. Open it first, then try again.");
-    EXPECT_FALSE(form.Ui().tmr1->isActive());
+    EXPECT_FALSE(form.Controls().receiveTimer->isActive());
     EXPECT_FALSE(form.Client().Busy());
-    EXPECT_TRUE(form.Ui().btn1->isEnabled());
+    EXPECT_TRUE(form.Controls().loginButton->isEnabled());
 }
 
 class LostLink : public ::testing::Test, protected LinkFixture {};
@@ -317,20 +323,20 @@ class LostLink : public ::testing::Test, protected LinkFixture {};
 TEST_F(LostLink, HangUpMidReadClosesThePortAndTellsTheUser) {
     ASSERT_TRUE(Start({"--scenario", "busy", "--baud-pace", "115200"}));
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn19->click();
+    form->Controls().readHistoryButton->click();
     ASSERT_TRUE(WaitFor([&] { return RequestsInArea(0x10000, 0x30000) >= 20; }, kLongWaitMs));
     sim->Stop(); // the adapter is pulled
     ASSERT_TRUE(answers.WaitUntilAnswered(10000));
     EXPECT_EQ(answers.SeenBoxes().back().text,
               "The device was disconnected. Check the cable, open the port again and log in.");
-    EXPECT_EQ(form->Ui().btn8->text(), "Open");
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
-    EXPECT_TRUE(form->Ui().img1->isVisible());
-    EXPECT_FALSE(form->Ui().img2->isVisible());
+    EXPECT_EQ(form->Controls().portButton->text(), "Open");
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
+    EXPECT_TRUE(form->Controls().portClosedIndicator->isVisible());
+    EXPECT_FALSE(form->Controls().portOpenIndicator->isVisible());
     EXPECT_TRUE(AllDeviceOperations(false));
-    ASSERT_TRUE(form->Reporter->LastResult());
-    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::LinkLost);
-    EXPECT_TRUE(form->statusbar_ctrl->Notice().startsWith("Read stopped at page "));
+    ASSERT_TRUE(form->Reporter().LastResult());
+    EXPECT_EQ(form->Reporter().LastResult()->outcome, gsm::Outcome::LinkLost);
+    EXPECT_TRUE(form->Status().Notice().startsWith("Read stopped at page "));
     EXPECT_EQ(answers.SeenBoxes().size(), 2u) << "one message, no timeout after it";
 }
 
@@ -338,7 +344,7 @@ class ClosingWindow : public ::testing::Test, protected LinkFixture {};
 
 TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     ASSERT_TRUE(Start({"--baud-pace", "115200"}));
-    form->Ui().btn9->click();
+    form->Controls().saveNumbersButton->click();
     ASSERT_TRUE(WaitFor([&] { return RequestsInArea(0x1000, 0x10000) >= 5; }, kLongWaitMs));
     answers.Queue({QMessageBox::No, {}});
     form->close();
@@ -353,10 +359,10 @@ TEST_F(ClosingWindow, MidSaveAsksAndNoKeepsTheSaveRunning) {
     form->close();
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
     EXPECT_FALSE(form->Client().Busy());
-    ASSERT_TRUE(form->Reporter->LastResult());
-    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::Cancelled);
+    ASSERT_TRUE(form->Reporter().LastResult());
+    EXPECT_EQ(form->Reporter().LastResult()->outcome, gsm::Outcome::Cancelled);
 }
 
 // ------------------------------------------------------------------ every byte, trace
@@ -365,17 +371,17 @@ TEST(Delivery, EveryByteOfAChunkIsTaken) {
     PtyPair device;
     ASSERT_TRUE(device.Valid());
     ModalAnswer answers;
-    TForm1 form;
-    form.Ui().cbb9->setEditText(device.SlavePath());
-    form.Ui().btn8->click();
-    form.operationGate->SetLoggedIn(true);
+    MainWindow form;
+    form.Controls().portBox->setEditText(device.SlavePath());
+    form.Controls().portButton->click();
+    form.Gate().SetLoggedIn(true);
     answers.Queue(ModalAnswer::Ok());
     answers.Queue(ModalAnswer::Ok());
-    form.Ui().btn23->click();
+    form.Controls().deleteHistoryButton->click();
     ASSERT_EQ(device.Receive(9).size(), 9);
     // The whole reply in one delivery.
     const char reply[] = {'\x23', '\x85', 0, 0, 0, 0, 0, 1, 1, '\x85'};
-    form.cm1ReceiveData(form.Ui().cm1, reply, sizeof reply);
+    form.onSerialDataReceived(form.Controls().serialPort, reply, sizeof reply);
     ASSERT_TRUE(answers.WaitUntilAnswered());
     EXPECT_EQ(answers.SeenBoxes().back().text, "Historical data deleted");
 }
@@ -433,7 +439,7 @@ TEST(FrameTrace, LoginAndSettingsReadFieldByField) {
     EXPECT_EQ(page2.count("**"), 16 + 16 + 1);
     EXPECT_EQ(page2.back(), "**");
     for (const QJsonObject& line : lines)
-        EXPECT_EQ(line.value("port").toString(), f.form->Ui().cm1->CommName());
+        EXPECT_EQ(line.value("port").toString(), f.form->Controls().serialPort->CommName());
 }
 
 } // namespace

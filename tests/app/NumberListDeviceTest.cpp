@@ -2,17 +2,20 @@
 // edits and a save compared with the device's memory afterwards, a refused
 // page, and a list that cannot be encoded.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "DeviceSession.h"
-#include "ModalAnswer.h"
-#include "NumberCodec.h"
-#include "PageControl.h"
-#include "Scenario.h"
-#include "ScenarioJson.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/DeviceReporter.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "protocol/Outcome.h"
+#include "sim/NumberCodec.h"
+#include "sim/Scenario.h"
+#include "sim/ScenarioJson.h"
+#include "support/ModalAnswer.h"
+#include "support/WindowSession.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -78,16 +81,16 @@ protected:
     void Start(const QStringList& simArgs) {
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
-        form = std::make_unique<TForm1>();
-        form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
+        form = std::make_unique<MainWindow>();
+        form->Controls().pageControl->setCurrentWidget(form->Controls().numbersPage);
         form->show();
-        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        session = std::make_unique<WindowSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn10->isEnabled(); }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return form->Controls().readNumbersButton->isEnabled(); }, 3000));
     }
 
     Row GridRow(int row) const {
-        const StringGrid* g = form->Ui().strngrd3;
+        const StringGrid* g = form->Controls().numbersGrid;
         return {g->Cells(1, row), g->Cells(2, row), g->Cells(3, row),
                 g->Cells(4, row), g->Cells(5, row), g->Cells(kAlways, row)};
     }
@@ -96,7 +99,7 @@ protected:
     void Read() {
         answers.Queue(ModalAnswer::Caption("OK(&Y)"));
         answers.Queue(ModalAnswer::Ok());
-        form->Ui().btn10->click();
+        form->Controls().readNumbersButton->click();
         ASSERT_TRUE(answers.WaitUntilAnswered(30000));
         ASSERT_EQ(LastBox().text, "Authorized number list read to PC software success.");
     }
@@ -104,14 +107,14 @@ protected:
     // Presses "Save" and returns the text of the one box it ends with.
     QString Save() {
         answers.Queue(ModalAnswer::Ok());
-        form->Ui().btn9->click();
+        form->Controls().saveNumbersButton->click();
         if (!answers.WaitUntilAnswered(30000))
             return {};
         return LastBox().text;
     }
 
     void ClickCell(int col, int row) {
-        StringGrid* g = form->Ui().strngrd3;
+        StringGrid* g = form->Controls().numbersGrid;
         g->scrollTo(g->model()->index(row, col));
         const QPoint at = g->visualRect(g->model()->index(row, col)).center();
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
@@ -128,8 +131,8 @@ protected:
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowSession> session;
 };
 
 } // namespace
@@ -137,13 +140,14 @@ protected:
 TEST_F(NumberListDevice, ReadFillsTheGridAsTheDeviceHoldsIt) {
     Start({"--scenario", "busy"});
     for (int r : {1, 500, 1000})
-        form->Ui().strngrd3->SetCells(1, r, "stale");
-    form->Ui().strngrd3->SetCells(kDelete, 3, "yes");
+        form->Controls().numbersGrid->SetCells(1, r, "stale");
+    form->Controls().numbersGrid->SetCells(kDelete, 3, "yes");
 
     QSet<QString> statuses;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout,
-                     [&] { statuses.insert(form->Ui().stat1->PanelText(kStatusPanelText)); });
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        statuses.insert(form->Controls().statusPanels->PanelText(kStatusPanelText));
+    });
     watch.start(0);
     Read();
     watch.stop();
@@ -156,9 +160,11 @@ TEST_F(NumberListDevice, ReadFillsTheGridAsTheDeviceHoldsIt) {
         const Row expected = ExpectedRow(it == device.end() ? NumberEntry{} : it->second);
         ASSERT_EQ(GridRow(row), expected) << "row " << row;
     }
-    EXPECT_EQ(form->Ui().strngrd3->Cells(kDelete, 3), "yes") << "the Delete marks are the PC's own";
+    EXPECT_EQ(form->Controls().numbersGrid->Cells(kDelete, 3), "yes")
+        << "the Delete marks are the PC's own";
     EXPECT_TRUE(statuses.contains("Reading number list:125/125"));
-    EXPECT_FALSE(form->Ui().pb1->isVisible()) << "the last page brings the bar to 100";
+    EXPECT_FALSE(form->Controls().progressBar->isVisible())
+        << "the last page brings the bar to 100";
 }
 
 TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
@@ -177,7 +183,8 @@ TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
     const int alwaysSlot = firstOf(NumberEntry::Form::Always);
     const int periodSlot = firstOf(NumberEntry::Form::Period);
     int emptySlot = 1;
-    while (expected.count(emptySlot) || !form->Ui().strngrd3->Cells(1, emptySlot).isEmpty())
+    while (expected.count(emptySlot) ||
+           !form->Controls().numbersGrid->Cells(1, emptySlot).isEmpty())
         ++emptySlot;
 
     ClickCell(kDelete, alwaysSlot);
@@ -185,7 +192,7 @@ TEST_F(NumberListDevice, EditedListIsSavedPageByPageAndTheDeviceHoldsIt) {
     ClickCell(kAlways, periodSlot);
     expected[periodSlot].form = NumberEntry::Form::Always;
     expected[periodSlot].start = expected[periodSlot].end = {};
-    StringGrid* g = form->Ui().strngrd3;
+    StringGrid* g = form->Controls().numbersGrid;
     g->SetCells(1, emptySlot, "+15555550100");
     g->SetCells(2, emptySlot, "2015/03/05");
     g->SetCells(3, emptySlot, "08:30");
@@ -215,15 +222,15 @@ TEST_F(NumberListDevice, RefusedPageEndsTheSave) {
     EXPECT_EQ(Save(), "Number list data error");
     // The refusal ended the save before the box: nothing waits, nothing follows.
     EXPECT_FALSE(form->Client().Busy());
-    ASSERT_TRUE(form->Reporter->LastResult());
-    EXPECT_EQ(form->Reporter->LastResult()->outcome, gsm::Outcome::Refused);
+    ASSERT_TRUE(form->Reporter().LastResult());
+    EXPECT_EQ(form->Reporter().LastResult()->outcome, gsm::Outcome::Refused);
     EXPECT_EQ(WritesSent(), 4);
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
 }
 
 TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsSent) {
     Start({});
-    StringGrid* g = form->Ui().strngrd3;
+    StringGrid* g = form->Controls().numbersGrid;
     for (int row : {1, 900}) {
         g->SetCells(1, row, "+15555550100");
         g->SetCells(2, row, "2015/03/05");
@@ -234,6 +241,6 @@ TEST_F(NumberListDevice, MalformedTimeLateInTheListStopsTheSaveBeforeAnythingIsS
     const QString text = Save();
     EXPECT_TRUE(text.endsWith("Total:1\rWrong serial number:900")) << text.toStdString();
     EXPECT_FALSE(form->Client().Busy());
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
     EXPECT_EQ(WritesSent(), 0);
 }

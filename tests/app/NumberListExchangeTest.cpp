@@ -4,11 +4,11 @@
 
 #include "ExchangeFixture.h"
 
-#include "ConfigurationFolder.h"
-#include "NumberListExchange.h"
-#include "StatusBar.h"
-#include "TestPaths.h"
-#include "Workbook.h"
+#include "app/files/ConfigurationFolder.h"
+#include "app/files/NumberFiles.h"
+#include "app/widgets/StatusBar.h"
+#include "spreadsheet/Workbook.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +24,9 @@ constexpr int kRows = 1001, kCols = 8;
 constexpr int kNumber = 1, kStartDate = 2, kStartTime = 3, kEndDate = 4, kEndTime = 5, kAlways = 6,
               kDelete = 7;
 
-class NumberListExchange : public ExchangeFixture {
+class NumberFiles : public ExchangeFixture {
 protected:
-    StringGrid& Grid() { return *form->Ui().strngrd3; }
+    StringGrid& Grid() { return *form->Controls().numbersGrid; }
 
     void Entry(int row, const QStringList& texts) { FillRow(Grid(), row, texts); }
     void FillList() {
@@ -40,17 +40,19 @@ protected:
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
-        Click(form->Ui().btn15);
+        Click(form->Controls().exportNumbersXlsButton);
         return path;
     }
     void Import(const QString& path, int boxes = 0) {
         Pick(path);
-        Click(form->Ui().btn14, boxes);
+        Click(form->Controls().importNumbersButton, boxes);
     }
-    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const {
+        return form->Controls().statusPanels->PanelText(kStatusPanelText);
+    }
 };
 
-TEST_F(NumberListExchange, ExportWritesEveryCellAsTextThatOpenpyxlReadsBack) {
+TEST_F(NumberFiles, ExportWritesEveryCellAsTextThatOpenpyxlReadsBack) {
     FillList();
     const QString path = Exported(QStringLiteral("list.xlsx"));
     ASSERT_EQ(requests.size(), 1u);
@@ -99,11 +101,11 @@ TEST_F(NumberListExchange, ExportWritesEveryCellAsTextThatOpenpyxlReadsBack) {
     EXPECT_FALSE(widths.contains(QStringLiteral("8")));
 }
 
-TEST_F(NumberListExchange, ExportThenImportRestoresNumbersPeriodsAndAlwaysButNotDelete) {
+TEST_F(NumberFiles, ExportThenImportRestoresNumbersPeriodsAndAlwaysButNotDelete) {
     FillList();
     const std::vector<QString> exported = Take();
     const QString path = Exported(QStringLiteral("telinf_R2015-03-06_15-01-01"));
-    form->Ui().btn11->click(); // clears the list
+    form->Controls().clearNumbersButton->click(); // clears the list
     Entry(500, {"stale", "2000/01/01", "00:00", "2000/01/02", "00:00", "no", "yes"});
 
     Import(path);
@@ -119,7 +121,7 @@ TEST_F(NumberListExchange, ExportThenImportRestoresNumbersPeriodsAndAlwaysButNot
     EXPECT_EQ(Grid().Cells(kDelete, 500), QStringLiteral("yes")); // left as it was
 }
 
-TEST_F(NumberListExchange, WrongRowsAreListedAndNothingChanges) {
+TEST_F(NumberFiles, WrongRowsAreListedAndNothingChanges) {
     for (const int row : {4, 9, 15, 16, 40})
         Entry(row, {"+1555", "2015/3/6", "08:30", "2016/12/31", "23:59", "no", "no"});
     const QString path = Exported(QStringLiteral("wrong.xlsx"));
@@ -133,10 +135,10 @@ TEST_F(NumberListExchange, WrongRowsAreListedAndNothingChanges) {
     EXPECT_TRUE(Take() == before);
 
     // Right in form, but a number the device cannot hold: refused as Save refuses it.
-    form->Ui().btn11->click();
+    form->Controls().clearNumbersButton->click();
     Entry(9, {"ABC", "2015/03/06", "08:30", "2016/12/31", "23:59", "no", "no"});
     const QString letters = Exported(QStringLiteral("letters.xlsx"));
-    form->Ui().btn11->click();
+    form->Controls().clearNumbersButton->click();
     FillList();
     const std::vector<QString> beforeLetters = Take();
     Import(letters, 1);
@@ -146,7 +148,7 @@ TEST_F(NumberListExchange, WrongRowsAreListedAndNothingChanges) {
     EXPECT_TRUE(Take() == beforeLetters);
 }
 
-TEST_F(NumberListExchange, RefusedFilesChangeNothing) {
+TEST_F(NumberFiles, RefusedFilesChangeNothing) {
     FillList();
     const QString good = Exported(QStringLiteral("good.xlsx"));
     gsm::Workbook book;
@@ -193,14 +195,14 @@ TEST_F(NumberListExchange, RefusedFilesChangeNothing) {
             QStringLiteral("Cannot open \"%1\": ").arg(QDir::toNativeSeparators(path))))
             << LastMessage().toStdString();
     }
-    EXPECT_TRUE(form->NumberListFiles->ExportNumberListXls().isEmpty()); // cancelled
-    EXPECT_FALSE(form->NumberListFiles->ImportNumberListXls());          // cancelled
+    EXPECT_TRUE(form->NumberListFiles().ExportNumberListXls().isEmpty()); // cancelled
+    EXPECT_FALSE(form->NumberListFiles().ImportNumberListXls());          // cancelled
     EXPECT_TRUE(Take() == before);
 }
 
 // Files written by openpyxl and by LibreOffice Calc (.xlsx, .ods and legacy .xls):
 // numbers, dates and times stored as values come back in the grid's forms.
-TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
+TEST_F(NumberFiles, ImportsListsWrittenByOtherPrograms) {
     const QString openpyxl = PathOf(QStringLiteral("openpyxl.xlsx"));
     RunWorkbookTool({QStringLiteral("numberlist"), openpyxl});
     Import(openpyxl);
@@ -216,7 +218,7 @@ TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
     for (const char* name :
          {"numberlist-calc.xlsx", "numberlist-calc.ods", "numberlist-calc.xls"}) {
         SCOPED_TRACE(name);
-        form->Ui().btn11->click();
+        form->Controls().clearNumbersButton->click();
         Import(QDir(TestDataDir()).filePath(QString::fromLatin1(name)));
         EXPECT_EQ(Grid().Cells(kNumber, 1), QStringLiteral("+15555550100"));
         EXPECT_EQ(Grid().Cells(kStartDate, 1), QStringLiteral("2015/03/06"));
@@ -230,10 +232,10 @@ TEST_F(NumberListExchange, ImportsListsWrittenByOtherPrograms) {
     }
 }
 
-TEST_F(NumberListExchange, CsvExportWritesEveryEntryIntoTheConfigurationFolder) {
+TEST_F(NumberFiles, CsvExportWritesEveryEntryIntoTheConfigurationFolder) {
     FillList();
     Grid().SetCells(kNumber, 4, QStringLiteral("+1,555"));
-    const QString path = form->NumberListFiles->ExportNumberListCsv();
+    const QString path = form->NumberListFiles().ExportNumberListCsv();
     ASSERT_FALSE(path.isEmpty());
     const QFileInfo info(path);
     EXPECT_EQ(info.absolutePath(), ConfigurationFolder());

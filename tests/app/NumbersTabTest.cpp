@@ -1,14 +1,15 @@
 // Editing the number list in the window: marks, bulk marks, pickers laid
 // over period cells, painting, and the checks run before a save.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "InPlaceEditor.h"
-#include "ModalAnswer.h"
-#include "NumbersTab.h"
-#include "PageControl.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/sheets/numbers/NumbersTab.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "support/InPlaceEditor.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -35,13 +36,13 @@ constexpr int kNumber = 1, kStartDate = 2, kStartTime = 3, kEndDate = 4, kEndTim
 class NumbersTab : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
-        form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
+        form = std::make_unique<MainWindow>();
+        form->Controls().pageControl->setCurrentWidget(form->Controls().numbersPage);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        grid = form->Ui().strngrd3;
+        grid = form->Controls().numbersGrid;
     }
 
     QString Cell(int col, int row) const { return grid->Cells(col, row); }
@@ -77,7 +78,7 @@ protected:
     // Paints the grid, which lays a picker over the current period cell.
     void Paint() { grid->viewport()->repaint(); }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     StringGrid* grid = nullptr;
 };
 
@@ -87,7 +88,7 @@ TEST_F(NumbersTab, StartsWithHeadersSerialsAndUnsetMarks) {
     EXPECT_EQ(Cell(0, 1000), "1000");
     EXPECT_EQ(Cell(kAlways, 1), "no");
     EXPECT_EQ(Cell(kDelete, 1000), "no");
-    EXPECT_FALSE(form->Ui().btn11->isVisible());
+    EXPECT_FALSE(form->Controls().clearNumbersButton->isVisible());
 }
 
 TEST_F(NumbersTab, ClickingAMarkTogglesItAndSettingItEmptiesThePeriod) {
@@ -112,7 +113,7 @@ TEST_F(NumbersTab, ClickingAMarkTogglesItAndSettingItEmptiesThePeriod) {
 TEST_F(NumbersTab, BulkMarksFlipTheWholeColumnWhateverSingleClicksDid) {
     form->EnableDeviceOperations();
     FillPeriod(1);
-    form->Ui().btn6->click();
+    form->Controls().allAlwaysButton->click();
     for (int r : {1, 500, 1000})
         EXPECT_EQ(Cell(kAlways, r), "yes");
     EXPECT_EQ(Cell(kStartDate, 1), "2015/03/05") << "periods are left alone";
@@ -120,14 +121,14 @@ TEST_F(NumbersTab, BulkMarksFlipTheWholeColumnWhateverSingleClicksDid) {
 
     ClickCell(kAlways, 4); // cleared by hand
     EXPECT_EQ(Cell(kAlways, 4), "no");
-    form->Ui().btn6->click();
+    form->Controls().allAlwaysButton->click();
     for (int r : {1, 4, 1000})
         EXPECT_EQ(Cell(kAlways, r), "no");
 
-    form->Ui().btn7->click();
+    form->Controls().deleteAllNumbersButton->click();
     EXPECT_EQ(Cell(kDelete, 77), "yes");
     EXPECT_EQ(Cell(kAlways, 77), "no");
-    form->Ui().btn7->click();
+    form->Controls().deleteAllNumbersButton->click();
     EXPECT_EQ(Cell(kDelete, 77), "no");
 }
 
@@ -195,14 +196,14 @@ TEST_F(NumbersTab, PickerLaidOverStartTimeCellWritesItsTimeWhenLeft) {
     ClickCell(kStartTime, 2);
     grid->setFocus();
     Paint();
-    QTimeEdit* picker = form->Ui().dtp_starttime;
+    QTimeEdit* picker = form->Controls().startTimePicker;
     ASSERT_TRUE(picker->isVisible());
-    EXPECT_TRUE(form->numbersTab->Pickers().InFront(kStartTime));
+    EXPECT_TRUE(form->Numbers().Pickers().InFront(kStartTime));
     const QRect cell = grid->visualRect(grid->model()->index(2, kStartTime));
     EXPECT_EQ(picker->geometry().topLeft(),
               grid->viewport()->mapTo(picker->parentWidget(), cell.topLeft()));
     EXPECT_EQ(picker->time(), QTime(8, 30)) << "the picker shows the cell";
-    EXPECT_FALSE(form->Ui().dtp_startdate->isVisible());
+    EXPECT_FALSE(form->Controls().startDatePicker->isVisible());
 
     picker->setFocus();
     picker->setTime(QTime(7, 5));
@@ -222,16 +223,16 @@ TEST_F(NumbersTab, StartDatePickerWritesItsDateAndGoesAway) {
     ClickCell(kStartDate, 3);
     grid->setFocus();
     Paint();
-    QDateEdit* picker = form->Ui().dtp_startdate;
-    ASSERT_TRUE(form->numbersTab->Pickers().InFront(kStartDate));
+    QDateEdit* picker = form->Controls().startDatePicker;
+    ASSERT_TRUE(form->Numbers().Pickers().InFront(kStartDate));
     EXPECT_EQ(picker->date(), QDate(2015, 3, 5));
     picker->setFocus();
     picker->setDate(QDate(2016, 2, 29));
-    EXPECT_TRUE(form->numbersTab->PickerEditPending);
+    EXPECT_TRUE(form->Numbers().PickerEditPending);
     grid->setFocus();
     EXPECT_EQ(Cell(kStartDate, 3), "2016/02/29");
     EXPECT_FALSE(picker->isVisible());
-    EXPECT_FALSE(form->numbersTab->PickerEditPending);
+    EXPECT_FALSE(form->Numbers().PickerEditPending);
 }
 
 TEST_F(NumbersTab, EveryPickerShowsItsWholeValueInsideTheCell) {
@@ -241,9 +242,9 @@ TEST_F(NumbersTab, EveryPickerShowsItsWholeValueInsideTheCell) {
         ClickCell(col, 3);
         grid->setFocus();
         Paint();
-        auto* picker = qobject_cast<QDateTimeEdit*>(form->numbersTab->Pickers().For(col));
+        auto* picker = qobject_cast<QDateTimeEdit*>(form->Numbers().Pickers().For(col));
         ASSERT_NE(picker, nullptr);
-        ASSERT_TRUE(form->numbersTab->Pickers().InFront(col));
+        ASSERT_TRUE(form->Numbers().Pickers().InFront(col));
         const auto* editor = picker->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         const int textWidth = QFontMetrics(editor->font()).horizontalAdvance(editor->text());
@@ -258,7 +259,7 @@ TEST_F(NumbersTab, OpeningTheCalendarOrPressingReturnDoesNotLeaveThePicker) {
     ClickCell(kStartDate, 3);
     grid->setFocus();
     Paint();
-    QDateEdit* picker = form->Ui().dtp_startdate;
+    QDateEdit* picker = form->Controls().startDatePicker;
     picker->setFocus();
     QTest::keyClick(picker, Qt::Key_Return);
     EXPECT_TRUE(picker->isVisible());
@@ -287,10 +288,10 @@ TEST_F(NumbersTab, NoPickerOverThePeriodOfAnAlwaysRow) {
     ClickCell(kEndDate, 4);
     grid->setFocus();
     Paint();
-    EXPECT_FALSE(form->numbersTab->Pickers().InFront(kEndDate));
+    EXPECT_FALSE(form->Numbers().Pickers().InFront(kEndDate));
     // The selection makes it visible, but nothing of it can be seen: not even
     // where it stands before it was ever laid over a cell.
-    QDateEdit* picker = form->Ui().dtp_enddate;
+    QDateEdit* picker = form->Controls().endDatePicker;
     ASSERT_TRUE(picker->isVisible());
     QWidget* seen = form->childAt(picker->mapTo(form.get(), picker->rect().center()));
     EXPECT_TRUE(seen != picker && !picker->isAncestorOf(seen));
@@ -316,7 +317,7 @@ TEST_F(NumbersTab, ImpossibleDatesAndTimesArePaintedMoneyGreen) {
 TEST_F(NumbersTab, MarksAreDrawnAsCheckBoxes) {
     SetCell(kAlways, 1, "yes");
     const QImage image = grid->viewport()->grab().toImage();
-    const QSize box = form->CheckedBoxImage.deviceIndependentSize().toSize();
+    const QSize box = form->CheckedBox().deviceIndependentSize().toSize();
     // The middle of the cell, where its box is drawn.
     const auto cellImage = [&](int col, int row) {
         const QRect cell = grid->visualRect(grid->model()->index(row, col));
@@ -333,7 +334,7 @@ TEST_F(NumbersTab, HiddenClearEmptiesEverythingButSerials) {
     FillPeriod(9);
     SetCell(kAlways, 9, "yes");
     SetCell(kDelete, 10, "yes");
-    form->numbersTab->btn11Click();
+    form->Numbers().onClearNumbersClicked();
     EXPECT_EQ(Cell(kNumber, 9), "");
     EXPECT_TRUE(PeriodEmpty(9));
     EXPECT_EQ(Cell(kAlways, 9), "no");
@@ -347,26 +348,26 @@ TEST_F(NumbersTab, SaveStopsWithTheSerialsOfRowsWithoutAPeriod) {
         SetCell(kNumber, r, "+15555550100");
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn9->click();
+    form->Controls().saveNumbersButton->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_EQ(answers.SeenBoxes()[0].text,
               "Wrong operation:please select \"Always\" or setting the Start-End date and "
               "time.Total:5\rWrong serial number:3,7,9,....");
     EXPECT_TRUE(answers.SeenBoxes()[0].title.isEmpty());
-    EXPECT_FALSE(form->Ui().tmr1->isActive()) << "nothing was sent";
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive()) << "nothing was sent";
 }
 
 TEST_F(NumbersTab, DecliningTheReadSendsNothing) {
     form->EnableDeviceOperations();
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Caption("Cancel(&N)"));
-    form->Ui().btn10->click();
+    form->Controls().readNumbersButton->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     const auto& box = answers.SeenBoxes()[0];
     EXPECT_EQ(box.text, "Read the Authorized number list from GSM device to PC software?");
     EXPECT_EQ(box.icon, QMessageBox::Question);
     EXPECT_EQ(box.buttons, (QStringList{"OK(&Y)", "Cancel(&N)"}));
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
     EXPECT_EQ(form->Client().Exchange().RequestsSent(), 0u);
 }
 

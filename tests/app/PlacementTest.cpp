@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "app/window/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

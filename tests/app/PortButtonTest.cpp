@@ -1,13 +1,15 @@
 // Opening and closing the port with the "Open"/"Close" button.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "AccessibleText.h"
-#include "ModalAnswer.h"
-#include "PortOpenFailure.h"
-#include "StatusBar.h"
-#include "TComm.h"
-#include "Unit1.h"
+#include "app/widgets/PortBox.h"
+#include "app/widgets/StatusBar.h"
+#include "app/window/MainWindow.h"
+#include "app/window/PortController.h"
+#include "app/window/PortOpenFailure.h"
+#include "serial/SerialPort.h"
+#include "support/AccessibleText.h"
+#include "support/ModalAnswer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,23 +54,23 @@ private:
 class PortButton : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
     }
-    void TypePort(const QString& path) { form->Ui().cbb9->setEditText(path); }
+    void TypePort(const QString& path) { form->Controls().portBox->setEditText(path); }
     QLabel* IndicatorInFront() const {
-        return qobject_cast<QLabel*>(
-            form->Ui().stat1->childAt(form->Ui().img1->geometry().center()));
+        return qobject_cast<QLabel*>(form->Controls().statusPanels->childAt(
+            form->Controls().portClosedIndicator->geometry().center()));
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(PortButton, MissingPortIsExplainedAndLeftClosed) {
     TypePort("/dev/gsmgate-no-such-port");
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn8->click();
+    form->Controls().portButton->click();
 
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     const auto& box = answers.SeenBoxes()[0];
@@ -76,17 +78,17 @@ TEST_F(PortButton, MissingPortIsExplainedAndLeftClosed) {
     EXPECT_EQ(box.title, "");
     EXPECT_EQ(box.buttons, QStringList{"OK"});
     EXPECT_FALSE(box.details.isEmpty()) << "the reason is shown under the message";
-    EXPECT_EQ(form->Ui().btn8->text(), "Open");
-    EXPECT_EQ(IndicatorInFront(), form->Ui().img1);
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
-    EXPECT_EQ(form->PortButtonClicks, 0);
+    EXPECT_EQ(form->Controls().portButton->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->Controls().portClosedIndicator);
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
+    EXPECT_EQ(form->Port().ButtonClicks(), 0);
 
     // The next click tries to open again, and fails the same way.
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn8->click();
+    form->Controls().portButton->click();
     ASSERT_EQ(answers.SeenBoxes().size(), 2u);
     EXPECT_EQ(answers.SeenBoxes()[1].text, "COM Port error");
-    EXPECT_EQ(form->Ui().btn8->text(), "Open");
+    EXPECT_EQ(form->Controls().portButton->text(), "Open");
 }
 
 TEST_F(PortButton, OpensAndClosesARealTerminal) {
@@ -94,34 +96,34 @@ TEST_F(PortButton, OpensAndClosesARealTerminal) {
     ASSERT_FALSE(pty.Path().isEmpty());
     // Blanks around a typed name are ignored.
     TypePort("  " + pty.Path() + " ");
-    form->Ui().btn8->click();
-    EXPECT_TRUE(form->Ui().cm1->PortOpen());
-    EXPECT_EQ(form->Ui().cm1->CommName(), pty.Path());
-    EXPECT_EQ(form->Ui().cm1->BaudRate(), 115200u);
-    EXPECT_EQ(form->Ui().btn8->text(), "Close");
-    EXPECT_EQ(IndicatorInFront(), form->Ui().img2);
+    form->Controls().portButton->click();
+    EXPECT_TRUE(form->Controls().serialPort->PortOpen());
+    EXPECT_EQ(form->Controls().serialPort->CommName(), pty.Path());
+    EXPECT_EQ(form->Controls().serialPort->BaudRate(), 115200u);
+    EXPECT_EQ(form->Controls().portButton->text(), "Close");
+    EXPECT_EQ(IndicatorInFront(), form->Controls().portOpenIndicator);
     // A screen reader hears the state the user sees.
-    EXPECT_EQ(AccessibleName(form->Ui().btn8), "Close");
-    EXPECT_EQ(AccessibleName(form->Ui().img2), "Port open");
-    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img1));
-    EXPECT_FALSE(AccessiblyInvisible(form->Ui().img2));
+    EXPECT_EQ(AccessibleName(form->Controls().portButton), "Close");
+    EXPECT_EQ(AccessibleName(form->Controls().portOpenIndicator), "Port open");
+    EXPECT_TRUE(AccessiblyInvisible(form->Controls().portClosedIndicator));
+    EXPECT_FALSE(AccessiblyInvisible(form->Controls().portOpenIndicator));
 
-    form->Ui().btn8->click();
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
-    EXPECT_EQ(form->Ui().btn8->text(), "Open");
-    EXPECT_EQ(IndicatorInFront(), form->Ui().img1);
-    EXPECT_EQ(AccessibleName(form->Ui().btn8), "Open");
-    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img2));
-    EXPECT_EQ(form->PortButtonClicks, 2);
+    form->Controls().portButton->click();
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
+    EXPECT_EQ(form->Controls().portButton->text(), "Open");
+    EXPECT_EQ(IndicatorInFront(), form->Controls().portClosedIndicator);
+    EXPECT_EQ(AccessibleName(form->Controls().portButton), "Open");
+    EXPECT_TRUE(AccessiblyInvisible(form->Controls().portOpenIndicator));
+    EXPECT_EQ(form->Port().ButtonClicks(), 2);
 }
 
 TEST_F(PortButton, ClosingTheWindowClosesThePort) {
     Pty pty;
     TypePort(pty.Path());
-    form->Ui().btn8->click();
-    ASSERT_TRUE(form->Ui().cm1->PortOpen());
+    form->Controls().portButton->click();
+    ASSERT_TRUE(form->Controls().serialPort->PortOpen());
     form->close();
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
 }
 
 TEST(PortFailureText, PermissionProblemTellsHowToGetAccess) {

@@ -2,13 +2,13 @@
 // first with their devices in tooltips, and the port, window place and
 // dialog folders remembered between runs.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "ExchangeFiles.h"
-#include "PortBox.h"
-#include "RememberedPlaces.h"
-#include "Trecognitionserial.h"
-#include "Unit1.h"
+#include "app/files/ExchangeFiles.h"
+#include "app/widgets/PortBox.h"
+#include "app/window/MainWindow.h"
+#include "app/window/RememberedPlaces.h"
+#include "serial/PortList.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,17 +66,17 @@ TEST(RememberedPlaces, DialogsOpenWhereTheyLastChoseAFile) {
 }
 
 // Simulated devices announce themselves in a runtime folder of the test's own.
-class PortList : public ::testing::Test {
+class PortBoxList : public ::testing::Test {
 protected:
     void SetUp() override {
         m_previousRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-        ASSERT_TRUE(QDir().mkpath(Trecognitionserial::AnnouncementDir()));
+        ASSERT_TRUE(QDir().mkpath(::PortList::AnnouncementDir()));
     }
     void TearDown() override { qputenv("XDG_RUNTIME_DIR", m_previousRuntime); }
 
     static QString Announce(const QString& name, const QString& target) {
-        const QString link = Trecognitionserial::AnnouncementDir() + "/" + name;
+        const QString link = ::PortList::AnnouncementDir() + "/" + name;
         QFile::link(target, link);
         return link;
     }
@@ -86,36 +86,36 @@ private:
     QByteArray m_previousRuntime;
 };
 
-TEST_F(PortList, PortAnnouncedAfterStartIsListedWhenTheDropDownOpens) {
-    TForm1 form;
+TEST_F(PortBoxList, PortAnnouncedAfterStartIsListedWhenTheDropDownOpens) {
+    MainWindow form;
     form.show();
-    form.Ui().cbb9->setEditText("/dev/typed-by-hand");
+    form.Controls().portBox->setEditText("/dev/typed-by-hand");
     const QString link = Announce("late-device", "/dev/null");
-    EXPECT_EQ(form.Ui().cbb9->findText(link), -1);
-    form.Ui().cbb9->showPopup();
-    EXPECT_GE(form.Ui().cbb9->findText(link), 0);
-    EXPECT_EQ(form.Ui().cbb9->currentText(), "/dev/typed-by-hand");
-    form.Ui().cbb9->hidePopup();
+    EXPECT_EQ(form.Controls().portBox->findText(link), -1);
+    form.Controls().portBox->showPopup();
+    EXPECT_GE(form.Controls().portBox->findText(link), 0);
+    EXPECT_EQ(form.Controls().portBox->currentText(), "/dev/typed-by-hand");
+    form.Controls().portBox->hidePopup();
 }
 
-TEST_F(PortList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
+TEST_F(PortBoxList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
     int master = -1;
     int slave = -1;
     char name[256] = {};
     ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
     const QString device = Announce("b-device", QString::fromLocal8Bit(name));
     {
-        TForm1 form;
+        MainWindow form;
         form.show();
-        ASSERT_NE(form.Ui().cbb9->currentText(), device);
-        form.Ui().cbb9->setEditText(device);
-        form.Ui().btn8->click();
-        ASSERT_EQ(form.Ui().btn8->text(), "Close");
+        ASSERT_NE(form.Controls().portBox->currentText(), device);
+        form.Controls().portBox->setEditText(device);
+        form.Controls().portButton->click();
+        ASSERT_EQ(form.Controls().portButton->text(), "Close");
         form.move(40, 30);
         form.close();
     }
-    TForm1 again;
-    EXPECT_EQ(again.Ui().cbb9->currentText(), device);
+    MainWindow again;
+    EXPECT_EQ(again.Controls().portBox->currentText(), device);
     EXPECT_EQ(again.pos(), QPoint(40, 30));
     ::close(master);
     ::close(slave);

@@ -4,13 +4,13 @@
 
 #include "ExchangeFixture.h"
 
-#include "ConfigurationFolder.h"
-#include "SettingsCatalogue.h"
-#include "SettingsRecord.h"
-#include "StatusBar.h"
-#include "Tcustomstringgrid_basis.h"
-#include "TestPaths.h"
-#include "Workbook.h"
+#include "app/files/ConfigurationFolder.h"
+#include "app/files/ProfileFiles.h"
+#include "app/widgets/StatusBar.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/SettingsRecord.h"
+#include "spreadsheet/Workbook.h"
+#include "support/TestPaths.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -31,10 +31,11 @@ constexpr int kRows = 23, kCols = 3;
 
 class ProfileExchange : public ExchangeFixture {
 protected:
-    StringGrid& Grid() { return *form->Ui().strngrd_write; }
+    StringGrid& Grid() { return *form->Controls().settingsGrid; }
     std::array<QComboBox*, 6> Lists() const {
-        return {form->Ui().cbb1, form->Ui().cbb2,  form->Ui().cbb4,
-                form->Ui().cbb3, form->Ui().cbb10, form->Ui().cbb12};
+        return {form->Controls().din1TypeList,        form->Controls().din2TypeList,
+                form->Controls().armAfterPowerOnList, form->Controls().relayAuthorizationList,
+                form->Controls().notifyRelayOnList,   form->Controls().notifyRelayOffList};
     }
 
     // Every Content and Description cell and every list set apart from the
@@ -73,10 +74,12 @@ protected:
     QString Exported(const QString& name) {
         const QString path = PathOf(name);
         Pick(path);
-        Click(form->Ui().btn17);
+        Click(form->Controls().exportProfileButton);
         return path;
     }
-    QString StatusText() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
+    QString StatusText() const {
+        return form->Controls().statusPanels->PanelText(kStatusPanelText);
+    }
 };
 
 TEST_F(ProfileExchange, ExportWritesGridListsAndWidthsThatOpenpyxlReadsAsTexts) {
@@ -94,7 +97,7 @@ TEST_F(ProfileExchange, ExportWritesGridListsAndWidthsThatOpenpyxlReadsAsTexts) 
             .hasMatch())
         << requests[0].proposedName.toStdString();
     EXPECT_EQ(StatusText(), QStringLiteral("Save profile"));
-    EXPECT_FALSE(form->Ui().pb1->isVisibleTo(form.get())); // 100 % takes the bar away
+    EXPECT_FALSE(form->Controls().progressBar->isVisibleTo(form.get())); // 100 % takes the bar away
 
     const QJsonObject dump = DumpWithOpenpyxl(path);
     const QJsonObject cells = CellsOf(dump);
@@ -134,7 +137,7 @@ TEST_F(ProfileExchange, ExportThenImportRestoresContentDescriptionsAndLists) {
         list->setCurrentIndex(-1);
 
     Pick(path);
-    Click(form->Ui().btn16);
+    Click(form->Controls().importProfileButton);
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].mode, FileRequest::Mode::Open);
     EXPECT_EQ(requests[1].folder, ConfigurationFolder());
@@ -173,7 +176,7 @@ TEST_P(ProfileFromOtherPrograms, ImportsOrRefusesAsASaveWould) {
     const Snapshot before = Take();
     const QString refusal = QString::fromUtf8(GetParam().refusal);
     Pick(path);
-    Click(form->Ui().btn16, refusal.isEmpty() ? 0 : 1);
+    Click(form->Controls().importProfileButton, refusal.isEmpty() ? 0 : 1);
     if (!refusal.isEmpty()) {
         EXPECT_EQ(LastMessage(), refusal);
         EXPECT_TRUE(Take() == before);
@@ -186,10 +189,10 @@ TEST_P(ProfileFromOtherPrograms, ImportsOrRefusesAsASaveWould) {
     EXPECT_EQ(Grid().Cells(1, 19), QStringLiteral("5000"));
     EXPECT_EQ(Grid().Cells(2, 22), QStringLiteral("description 22"));
     EXPECT_EQ(Grid().Cells(0, 22), QStringLiteral("22.GPRS Password")); // captions are not read
-    EXPECT_EQ(form->Ui().cbb1->currentIndex(), 1);
-    EXPECT_EQ(form->Ui().cbb2->currentIndex(), 0);
-    EXPECT_EQ(form->Ui().cbb10->currentIndex(), 2);
-    EXPECT_EQ(form->Ui().cbb12->currentIndex(), 3);
+    EXPECT_EQ(form->Controls().din1TypeList->currentIndex(), 1);
+    EXPECT_EQ(form->Controls().din2TypeList->currentIndex(), 0);
+    EXPECT_EQ(form->Controls().notifyRelayOnList->currentIndex(), 2);
+    EXPECT_EQ(form->Controls().notifyRelayOffList->currentIndex(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,7 +246,7 @@ TEST_F(ProfileExchange, RefusedFilesChangeNothing) {
     for (const auto& [path, message] : cases) {
         answers.Queue(ModalAnswer::Ok());
         Pick(path);
-        form->Ui().btn16->click();
+        form->Controls().importProfileButton->click();
         EXPECT_EQ(LastMessage(), message);
         EXPECT_TRUE(answers.SeenBoxes().back().title.isEmpty());
         EXPECT_TRUE(Take() == before) << path.toStdString();
@@ -308,7 +311,7 @@ TEST_P(ProfileImportRefusesHostileValues, NamesTheSettingAndChangesNothing) {
     const Snapshot before = Take();
 
     Pick(path);
-    Click(form->Ui().btn16, 1);
+    Click(form->Controls().importProfileButton, 1);
     EXPECT_TRUE(LastMessage().contains(QString::fromUtf8(hostile.shown)))
         << LastMessage().toStdString();
     EXPECT_TRUE(LastMessage().endsWith(QStringLiteral("\nSetting: ") +
@@ -331,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
     const QString path = PathOf(QStringLiteral("no such folder/profile.xlsx"));
     Pick(path);
-    Click(form->Ui().btn17, 1);
+    Click(form->Controls().exportProfileButton, 1);
     EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Cannot save")))
         << LastMessage().toStdString();
     EXPECT_FALSE(QFile::exists(path));
@@ -339,8 +342,8 @@ TEST_F(ProfileExchange, ExportThatCannotBeWrittenIsReportedNotPassedOver) {
 
 TEST_F(ProfileExchange, CancelledDialogsWriteAndChangeNothing) {
     const Snapshot before = Take();
-    EXPECT_TRUE(form->customstringgrid_basis->ExportProfile().isEmpty());
-    EXPECT_FALSE(form->customstringgrid_basis->ImportProfile());
+    EXPECT_TRUE(form->Profiles().ExportProfile().isEmpty());
+    EXPECT_FALSE(form->Profiles().ImportProfile());
     EXPECT_EQ(requests.size(), 2u);
     EXPECT_TRUE(answers.SeenBoxes().empty());
     EXPECT_TRUE(Take() == before);

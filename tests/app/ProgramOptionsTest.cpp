@@ -2,9 +2,9 @@
 // --version need no display is checked on the packaged program
 // (packaging/check-package).
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "ProgramOptions.h"
+#include "app/window/ProgramOptions.h"
 
 #include <QRegularExpression>
 

@@ -1,13 +1,14 @@
 // The window on a screen too small for its layout: it opens within the free
 // area, the top bar stays in reach, and the sheets scroll.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "PageControl.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "Unit1.h"
-#include "WindowPlacement.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/PortBox.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "app/window/WindowPlacement.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +28,7 @@ bool Reachable(const QWidget& window, const QWidget& control) {
 }
 
 TEST(ScreenFit, SmallScreenOpensTheWindowWithinItAndTheSheetsScroll) {
-    TForm1 form;
+    MainWindow form;
     const QRect area(0, 0, 1093, 614); // 1366 x 768 at 125 %
     form.FitToScreen(area, area);
     form.show();
@@ -35,29 +36,34 @@ TEST(ScreenFit, SmallScreenOpensTheWindowWithinItAndTheSheetsScroll) {
 
     EXPECT_TRUE(area.contains(QRect(form.pos(), form.size() + kWindowFrameAllowance)));
     EXPECT_LT(form.minimumHeight(), form.maximumHeight()) << "the user can resize it";
-    for (const QWidget* control :
-         {static_cast<QWidget*>(form.Ui().cbb9), static_cast<QWidget*>(form.Ui().btn8),
-          static_cast<QWidget*>(form.Ui().edt3), static_cast<QWidget*>(form.Ui().btn1)})
+    for (const QWidget* control : {static_cast<QWidget*>(form.Controls().portBox),
+                                   static_cast<QWidget*>(form.Controls().portButton),
+                                   static_cast<QWidget*>(form.Controls().passwordBox),
+                                   static_cast<QWidget*>(form.Controls().loginButton)})
         EXPECT_TRUE(Reachable(form, *control)) << control->objectName().toStdString();
-    EXPECT_EQ(form.Ui().stat1->geometry().bottom(), form.centralWidget()->height() - 1);
+    EXPECT_EQ(form.Controls().statusPanels->geometry().bottom(),
+              form.centralWidget()->height() - 1);
 
-    form.Ui().pgc1->setCurrentWidget(form.Ui().ts1);
+    form.Controls().pageControl->setCurrentWidget(form.Controls().settingsPage);
     form.grab();
-    EXPECT_GT(form.Ui().strngrd_write->verticalScrollBar()->maximum(), 0);
-    EXPECT_TRUE(Reachable(form, *form.Ui().btn17));
+    EXPECT_GT(form.Controls().settingsGrid->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(Reachable(form, *form.Controls().exportProfileButton));
 
     // Smaller still: the buttons beside the number list scroll into view.
     form.resize(kSmallestClient);
-    form.Ui().pgc1->setCurrentWidget(form.Ui().ts2);
+    form.Controls().pageControl->setCurrentWidget(form.Controls().numbersPage);
     form.grab();
-    EXPECT_GT(form.Ui().scrlbx1->verticalScrollBar()->maximum(), 0);
-    form.Ui().scrlbx1->ensureWidgetVisible(form.Ui().btn7);
-    EXPECT_TRUE(form.Ui().scrlbx1->viewport()->rect().contains(QRect(
-        form.Ui().btn7->mapTo(form.Ui().scrlbx1->viewport(), QPoint()), form.Ui().btn7->size())));
+    EXPECT_GT(form.Controls().numbersScrollBox->verticalScrollBar()->maximum(), 0);
+    form.Controls().numbersScrollBox->ensureWidgetVisible(form.Controls().deleteAllNumbersButton);
+    EXPECT_TRUE(form.Controls().numbersScrollBox->viewport()->rect().contains(
+        QRect(form.Controls().deleteAllNumbersButton->mapTo(
+                  form.Controls().numbersScrollBox->viewport(), QPoint()),
+              form.Controls().deleteAllNumbersButton->size())));
 
-    form.Ui().pgc1->setCurrentWidget(form.Ui().ts3);
+    form.Controls().pageControl->setCurrentWidget(form.Controls().historyPage);
     form.grab();
-    EXPECT_GT(form.Ui().scrlbx3->horizontalScrollBar()->maximum(), 0) << "Filter is in reach";
+    EXPECT_GT(form.Controls().historyScrollBox->horizontalScrollBar()->maximum(), 0)
+        << "Filter is in reach";
 }
 
 } // namespace

@@ -1,18 +1,19 @@
 // Reading and saving the basic settings with the real window against the
 // simulated device.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "DeviceSession.h"
-#include "ModalAnswer.h"
-#include "ScenarioJson.h"
-#include "SettingsCatalogue.h"
-#include "SettingsCodec.h"
-#include "SettingsTab.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/sheets/settings/SettingsTab.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "protocol/DeviceClient.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/SettingsCodec.h"
+#include "sim/ScenarioJson.h"
+#include "support/ModalAnswer.h"
+#include "support/WindowSession.h"
 
-#include "Scenario.h"
+#include "sim/Scenario.h"
 // The simulator's own reading of its settings pages; its header shares a name with ours.
 #include "../../sim/SettingsCodec.h"
 
@@ -39,19 +40,20 @@ protected:
     void Start(const QStringList& simArgs) {
         sim = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim->Running()) << "gsmgate-sim did not start";
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->SetReceiveTimeout(kShortTimeoutMs);
         form->show();
-        session = std::make_unique<DeviceSession>(*form, *sim, answers);
+        session = std::make_unique<WindowSession>(*form, *sim, answers);
         ASSERT_TRUE(session->OpenAndLogIn());
-        ASSERT_TRUE(WaitFor([&] { return form->Ui().btn21->isEnabled(); }, 3000));
+        ASSERT_TRUE(
+            WaitFor([&] { return form->Controls().readSettingsButton->isEnabled(); }, 3000));
     }
 
-    QString Cell(int r) const { return form->Ui().strngrd_write->Cells(kContent, r); }
+    QString Cell(int r) const { return form->Controls().settingsGrid->Cells(kContent, r); }
     void SetCell(int r, const QString& text) {
-        form->Ui().strngrd_write->SetCells(kContent, r, text);
+        form->Controls().settingsGrid->SetCells(kContent, r, text);
     }
-    int ListIndex(int r) const { return form->settingsTab->Lists().ItemIndex(r); }
+    int ListIndex(int r) const { return form->Settings().Lists().ItemIndex(r); }
 
     // Clicks a button and answers the boxes it brings up, in order; returns their texts.
     QStringList ClickAndAnswer(QPushButton* button,
@@ -67,7 +69,8 @@ protected:
         return texts;
     }
     QStringList ReadSettings(ModalAnswer::Answer result = ModalAnswer::Ok()) {
-        return ClickAndAnswer(form->Ui().btn21, {ModalAnswer::Caption("OK(&Y)"), result});
+        return ClickAndAnswer(form->Controls().readSettingsButton,
+                              {ModalAnswer::Caption("OK(&Y)"), result});
     }
 
     int WritesTo(quint32 address) const {
@@ -84,14 +87,14 @@ protected:
 
     ModalAnswer answers;
     std::unique_ptr<SimProcess> sim;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<DeviceSession> session;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<WindowSession> session;
 };
 
 TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
     Start({"--scenario", "busy"});
-    form->Ui().cbb2->setCurrentIndex(0);
-    form->Ui().cbb10->setCurrentIndex(0);
+    form->Controls().din2TypeList->setCurrentIndex(0);
+    form->Controls().notifyRelayOnList->setCurrentIndex(0);
     SetCell(row::kGprsPassword, "stale");
 
     const std::size_t before = answers.SeenBoxes().size();
@@ -129,13 +132,15 @@ TEST_F(SettingsDevice, ReadFillsEveryRowAndListAsTheDeviceHoldsThem) {
     EXPECT_EQ(ListIndex(row::kRelayAuthorization), device.relayAuthorization);
     EXPECT_EQ(ListIndex(row::kNotifyRelayOn), device.notifyRelayOn);
     EXPECT_EQ(ListIndex(row::kNotifyRelayOff), device.notifyRelayOff);
-    for (QComboBox* list : {form->Ui().cbb1, form->Ui().cbb2, form->Ui().cbb4, form->Ui().cbb3,
-                            form->Ui().cbb10, form->Ui().cbb12})
+    for (QComboBox* list :
+         {form->Controls().din1TypeList, form->Controls().din2TypeList,
+          form->Controls().armAfterPowerOnList, form->Controls().relayAuthorizationList,
+          form->Controls().notifyRelayOnList, form->Controls().notifyRelayOffList})
         EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
 
     // The last page took the progress bar away and emptied the page text.
-    EXPECT_FALSE(form->Ui().pb1->isVisible());
-    EXPECT_TRUE(WaitFor([&] { return form->Ui().btn22->isEnabled(); }, 3000));
+    EXPECT_FALSE(form->Controls().progressBar->isVisible());
+    EXPECT_TRUE(WaitFor([&] { return form->Controls().saveSettingsButton->isEnabled(); }, 3000));
 }
 
 TEST_F(SettingsDevice, CancelledReadSendsNothing) {
@@ -143,11 +148,11 @@ TEST_F(SettingsDevice, CancelledReadSendsNothing) {
     const std::size_t requests = sim->Requests().size();
     const auto sent = form->Client().Exchange().RequestsSent();
     const QStringList boxes =
-        ClickAndAnswer(form->Ui().btn21, {ModalAnswer::Caption("Cancel(&N)")});
+        ClickAndAnswer(form->Controls().readSettingsButton, {ModalAnswer::Caption("Cancel(&N)")});
     ASSERT_EQ(boxes.size(), 1);
     // Every request goes out through the send step, which counts it.
     EXPECT_EQ(form->Client().Exchange().RequestsSent(), sent);
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
     EXPECT_EQ(Cell(row::kSimNumber), "");
 }
@@ -157,14 +162,14 @@ TEST_F(SettingsDevice, SaveWritesBothPagesAsEncoded) {
     ASSERT_EQ(ReadSettings().size(), 2);
     SetCell(row::kDin1Alarm, "Gate forced open");
     SetCell(row::kRelayOnTimer, "25");
-    form->Ui().cbb10->setCurrentIndex(1);
+    form->Controls().notifyRelayOnList->setCurrentIndex(1);
 
-    EXPECT_EQ(ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()}),
+    EXPECT_EQ(ClickAndAnswer(form->Controls().saveSettingsButton, {ModalAnswer::Ok()}),
               QStringList{"Basic setting saved success"});
     gsm::settings::Page page1{};
     gsm::settings::Page page2{};
-    ASSERT_FALSE(form->settingsTab->Codec().EncodeSettingsPage1(page1));
-    ASSERT_FALSE(form->settingsTab->Codec().EncodeSettingsPage2(page2));
+    ASSERT_FALSE(form->Settings().Codec().EncodeSettingsPage1(page1));
+    ASSERT_FALSE(form->Settings().Codec().EncodeSettingsPage2(page2));
     EXPECT_EQ(WritesTo(0x0), 1);
     EXPECT_EQ(WritesTo(0x100), 1);
 
@@ -183,9 +188,10 @@ TEST_F(SettingsDevice, SaveWritesBothPagesAsEncoded) {
 TEST_F(SettingsDevice, RefusedFirstPageStopsTheSave) {
     // Request 1 is the login; request 2 the first settings page.
     Start({"--scenario", "busy", "--fault", "refuse@2"});
-    const QStringList boxes = ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()});
+    const QStringList boxes =
+        ClickAndAnswer(form->Controls().saveSettingsButton, {ModalAnswer::Ok()});
     EXPECT_EQ(boxes, QStringList{"Basic setting error"});
-    EXPECT_TRUE(WaitFor([&] { return form->Ui().btn22->isEnabled(); }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return form->Controls().saveSettingsButton->isEnabled(); }, 3000));
     EXPECT_EQ(WritesTo(0x0), 1);
     EXPECT_EQ(WritesTo(0x100), 0);
 }
@@ -194,26 +200,31 @@ TEST_F(SettingsDevice, InvalidPortIsRefusedBeforeAnyFrame) {
     Start({"--scenario", "busy"});
     const std::size_t requests = sim->Requests().size();
     SetCell(row::kServerPort, "70000");
-    const QStringList boxes = ClickAndAnswer(form->Ui().btn22, {ModalAnswer::Ok()});
+    const QStringList boxes =
+        ClickAndAnswer(form->Controls().saveSettingsButton, {ModalAnswer::Ok()});
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].contains("19.Server Port(0-65535)"));
     EXPECT_FALSE(form->Client().Busy());
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
     EXPECT_EQ(sim->Requests().size(), requests);
-    EXPECT_TRUE(form->Ui().btn22->isEnabled());
+    EXPECT_TRUE(form->Controls().saveSettingsButton->isEnabled());
 }
 
 TEST_F(SettingsDevice, SilentDeviceTimesOutAndTheButtonsComeBack) {
     Start({"--scenario", "busy", "--fault", "no-reply@2"});
     answers.Queue(ModalAnswer::Caption("OK(&Y)"));
     answers.Queue(ModalAnswer::Ok());
-    form->Ui().btn21->click();
+    form->Controls().readSettingsButton->click();
     // While the request is outstanding no other device operation can start.
-    EXPECT_FALSE(form->Ui().btn22->isEnabled());
+    EXPECT_FALSE(form->Controls().saveSettingsButton->isEnabled());
     ASSERT_TRUE(answers.WaitUntilAnswered(10000));
     EXPECT_EQ(answers.SeenBoxes().back().text, "Receive timeout");
     EXPECT_TRUE(WaitFor(
-        [&] { return form->Ui().btn21->isEnabled() && form->Ui().btn22->isEnabled(); }, 3000));
+        [&] {
+            return form->Controls().readSettingsButton->isEnabled() &&
+                   form->Controls().saveSettingsButton->isEnabled();
+        },
+        3000));
     EXPECT_EQ(Cell(row::kSimNumber), "");
 }
 

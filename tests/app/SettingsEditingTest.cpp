@@ -1,16 +1,16 @@
 // Typing into the settings grid the way a user does, and the lists that
 // stand over its choice rows.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "CodePage.h"
-#include "InPlaceEditor.h"
-#include "ModalAnswer.h"
-#include "SettingsCatalogue.h"
-#include "SettingsGridEditor.h"
-#include "SettingsTab.h"
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/sheets/settings/SettingsGridEditor.h"
+#include "app/sheets/settings/SettingsTab.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
+#include "settings/SettingsCatalogue.h"
+#include "support/InPlaceEditor.h"
+#include "support/ModalAnswer.h"
+#include "text/CodePage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,11 +34,11 @@ constexpr int kContent = gsm::settings::col::kContent;
 class SettingsEditing : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QApplication::setActiveWindow(form.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        grid = form->Ui().strngrd_write;
+        grid = form->Controls().settingsGrid;
         QCoreApplication::processEvents();
     }
 
@@ -66,10 +66,11 @@ protected:
     }
     QRect CellOnSheet(int r) const {
         const QRect cell = grid->visualRect(grid->model()->index(r, kContent));
-        return {grid->viewport()->mapTo(form->Ui().ts1, cell.topLeft()), cell.size()};
+        return {grid->viewport()->mapTo(form->Controls().settingsPage, cell.topLeft()),
+                cell.size()};
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     StringGrid* grid = nullptr;
 };
 
@@ -81,17 +82,18 @@ TEST_F(SettingsEditing, StartValuesAndLists) {
     EXPECT_EQ(grid->Cells(2, 15),
               "Default:999,means no alarm.Setting as 000,alarm SMS once power failure.");
     EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Content");
-    EXPECT_EQ(form->Ui().cbb1->itemText(0), "0:NC ");
-    EXPECT_EQ(form->Ui().cbb1->currentIndex(), 1);
-    EXPECT_EQ(form->Ui().cbb4->currentIndex(), 0);
-    EXPECT_EQ(form->Ui().cbb3->currentIndex(), 1);
-    EXPECT_EQ(form->Ui().cbb12->currentText(), "3:Admin & Caller Number");
+    EXPECT_EQ(form->Controls().din1TypeList->itemText(0), "0:NC ");
+    EXPECT_EQ(form->Controls().din1TypeList->currentIndex(), 1);
+    EXPECT_EQ(form->Controls().armAfterPowerOnList->currentIndex(), 0);
+    EXPECT_EQ(form->Controls().relayAuthorizationList->currentIndex(), 1);
+    EXPECT_EQ(form->Controls().notifyRelayOffList->currentText(), "3:Admin & Caller Number");
 }
 
 TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaint) {
-    const std::pair<QComboBox*, int> lists[] = {{form->Ui().cbb1, 3},   {form->Ui().cbb2, 4},
-                                                {form->Ui().cbb4, 8},   {form->Ui().cbb3, 9},
-                                                {form->Ui().cbb10, 11}, {form->Ui().cbb12, 12}};
+    const std::pair<QComboBox*, int> lists[] = {
+        {form->Controls().din1TypeList, 3},        {form->Controls().din2TypeList, 4},
+        {form->Controls().armAfterPowerOnList, 8}, {form->Controls().relayAuthorizationList, 9},
+        {form->Controls().notifyRelayOnList, 11},  {form->Controls().notifyRelayOffList, 12}};
     for (const auto& [list, r] : lists) {
         EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
         EXPECT_EQ(list->geometry(), CellOnSheet(r)) << list->objectName().toStdString();
@@ -130,7 +132,7 @@ TEST_F(SettingsEditing, PastedTextWithADigitAtTheEndStaysAndTheSaveRefusesIt) {
 
     ModalAnswer answers;
     answers.Queue(ModalAnswer::Ok());
-    form->settingsTab->btn22Click();
+    form->Settings().onSaveSettingsClicked();
     ASSERT_EQ(answers.SeenBoxes().size(), 1u);
     EXPECT_TRUE(answers.SeenBoxes()[0].text.startsWith("'1a2' is not a valid integer value"));
     EXPECT_TRUE(answers.SeenBoxes()[0].text.contains("7.Auto Arm"));
@@ -149,7 +151,7 @@ TEST_F(SettingsEditing, TextWhoseLastUnitPassesTheFieldIsCutBeforeTheSave) {
     EXPECT_EQ(CurrentRow(), row::kDin2Alarm);
 
     gsm::settings::Page page{};
-    const auto refused = form->settingsTab->Codec().EncodeSettingsPage1(page);
+    const auto refused = form->Settings().Codec().EncodeSettingsPage1(page);
     EXPECT_FALSE(refused) << refused->Message();
 }
 
@@ -238,14 +240,14 @@ TEST_F(SettingsEditing, CharacterTheDeviceCannotHoldIsRefused) {
 }
 
 TEST_F(SettingsEditing, LeavingAListWritesItsItemIntoTheCell) {
-    form->Ui().cbb1->setFocus();
-    form->Ui().cbb1->setCurrentIndex(0);
+    form->Controls().din1TypeList->setFocus();
+    form->Controls().din1TypeList->setCurrentIndex(0);
     EXPECT_EQ(Cell(row::kDin1Type), "");
     grid->setFocus();
     EXPECT_EQ(Cell(row::kDin1Type), "0:NC ");
 
-    form->Ui().cbb12->setFocus();
-    form->Ui().cbb12->setCurrentIndex(-1);
+    form->Controls().notifyRelayOffList->setFocus();
+    form->Controls().notifyRelayOffList->setCurrentIndex(-1);
     grid->setFocus();
     EXPECT_EQ(Cell(row::kNotifyRelayOff), "");
 }
@@ -255,13 +257,13 @@ TEST_F(SettingsEditing, ScrollingSidewaysShowsThePositionAndHidesTheListsUntilRe
     ASSERT_GT(bar->maximum(), 0) << "the grid is wider than its sheet";
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:0"));
-    EXPECT_TRUE(form->Ui().cbb1->isHidden());
-    EXPECT_TRUE(form->Ui().cbb12->isHidden());
+    EXPECT_TRUE(form->Controls().din1TypeList->isHidden());
+    EXPECT_TRUE(form->Controls().notifyRelayOffList->isHidden());
 
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8("滚动条位置:1"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Ui().cbb1->isVisible(); }));
-    EXPECT_EQ(form->Ui().cbb1->geometry(), CellOnSheet(row::kDin1Type));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Controls().din1TypeList->isVisible(); }));
+    EXPECT_EQ(form->Controls().din1TypeList->geometry(), CellOnSheet(row::kDin1Type));
 }
 
 TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) {
@@ -271,8 +273,8 @@ TEST_F(SettingsEditing, ListsFollowTheirCellsWhenTheGridScrollsToASelectedCell) 
     EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kMainCaption));
     // The lists move with the next paint of their cells.
     const auto followed = [&] {
-        for (const auto& [list, r] :
-             {std::pair{form->Ui().cbb1, 3}, std::pair{form->Ui().cbb12, 12}})
+        for (const auto& [list, r] : {std::pair{form->Controls().din1TypeList, 3},
+                                      std::pair{form->Controls().notifyRelayOffList, 12}})
             if (!list->isVisible() || list->geometry() != CellOnSheet(r))
                 return false;
         return true;

@@ -1,15 +1,16 @@
 // The window as the user finds it before touching anything.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "AccessibleText.h"
+#include "support/AccessibleText.h"
 
-#include "PageControl.h"
-#include "StatusBar.h"
-#include "StringGrid.h"
-#include "TComm.h"
-#include "Unit1.h"
-#include "Unit7.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/PortBox.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/ListDialog.h"
+#include "app/window/MainWindow.h"
+#include "serial/SerialPort.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -37,12 +38,12 @@ namespace {
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         // Painting the status bar places the progress bar over its panel.
         form->grab();
     }
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(Startup, WindowHasItsCaptionAndFixedClientArea) {
@@ -55,22 +56,25 @@ TEST_F(Startup, WindowHasItsCaptionAndFixedClientArea) {
 TEST_F(Startup, OnlyPortAndLoginControlsAreUsable) {
     for (QPushButton* b : form->DeviceOperationButtons())
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_FALSE(form->Ui().btn13->isEnabled()) << "history export needs a login too";
-    for (QPushButton* b : {form->Ui().btn8, form->Ui().btn1, form->Ui().btn5, form->Ui().btn4,
-                           form->Ui().btn12, form->Ui().btn27, form->Ui().btn28})
+    EXPECT_FALSE(form->Controls().exportHistoryXlsButton->isEnabled())
+        << "history export needs a login too";
+    for (QPushButton* b : {form->Controls().portButton, form->Controls().loginButton,
+                           form->Controls().loadHistoryButton, form->Controls().testButton4,
+                           form->Controls().testButton12, form->Controls().showListDialogButton,
+                           form->Controls().testButton28})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_EQ(form->Ui().btn8->text(), "Open");
-    EXPECT_EQ(form->Ui().btn1->text(), "Log in");
-    EXPECT_EQ(form->Ui().edt3->text(), "7145");
-    EXPECT_TRUE(form->Ui().cbb9->isEditable());
+    EXPECT_EQ(form->Controls().portButton->text(), "Open");
+    EXPECT_EQ(form->Controls().loginButton->text(), "Log in");
+    EXPECT_EQ(form->Controls().passwordBox->text(), "7145");
+    EXPECT_TRUE(form->Controls().portBox->isEditable());
 }
 
 TEST_F(Startup, DeviceOperationsSwitchTogether) {
     const auto buttons = form->DeviceOperationButtons();
     const std::set<QPushButton*> distinct(buttons.begin(), buttons.end());
     EXPECT_EQ(distinct.size(), 20u);
-    EXPECT_EQ(buttons.front(), form->Ui().btn25);
-    EXPECT_EQ(buttons.back(), form->Ui().btn11);
+    EXPECT_EQ(buttons.front(), form->Controls().checkModeButton);
+    EXPECT_EQ(buttons.back(), form->Controls().clearNumbersButton);
 
     form->EnableDeviceOperations();
     for (QPushButton* b : buttons)
@@ -78,20 +82,25 @@ TEST_F(Startup, DeviceOperationsSwitchTogether) {
     form->DisableDeviceOperations();
     for (QPushButton* b : buttons)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(form->Ui().btn8->isEnabled());
-    EXPECT_TRUE(form->Ui().btn1->isEnabled());
+    EXPECT_TRUE(form->Controls().portButton->isEnabled());
+    EXPECT_TRUE(form->Controls().loginButton->isEnabled());
 }
 
 TEST_F(Startup, StatusBarShowsPortLabelAndRedIndicatorInFront) {
-    EXPECT_EQ(form->Ui().stat1->PanelText(0), "COM Port:");
-    EXPECT_EQ(form->Ui().stat1->PanelText(2), "");
-    const QRect panel1 = form->Ui().stat1->PanelRect(1);
-    EXPECT_EQ(form->Ui().img1->pos(), panel1.topLeft() + QPoint(15, 2));
-    EXPECT_EQ(form->Ui().img2->pos(), form->Ui().img1->pos());
-    EXPECT_EQ(form->Ui().img1->size(), QSize(17, 17));
-    EXPECT_EQ(form->Ui().stat1->childAt(form->Ui().img1->geometry().center()), form->Ui().img1);
-    EXPECT_EQ(form->Ui().img1->pixmap().toImage().pixelColor(8, 8), QColor(255, 0, 0));
-    EXPECT_EQ(form->Ui().img2->pixmap().toImage().pixelColor(8, 8), QColor(0, 255, 0));
+    EXPECT_EQ(form->Controls().statusPanels->PanelText(0), "COM Port:");
+    EXPECT_EQ(form->Controls().statusPanels->PanelText(2), "");
+    const QRect panel1 = form->Controls().statusPanels->PanelRect(1);
+    EXPECT_EQ(form->Controls().portClosedIndicator->pos(), panel1.topLeft() + QPoint(15, 2));
+    EXPECT_EQ(form->Controls().portOpenIndicator->pos(),
+              form->Controls().portClosedIndicator->pos());
+    EXPECT_EQ(form->Controls().portClosedIndicator->size(), QSize(17, 17));
+    EXPECT_EQ(form->Controls().statusPanels->childAt(
+                  form->Controls().portClosedIndicator->geometry().center()),
+              form->Controls().portClosedIndicator);
+    EXPECT_EQ(form->Controls().portClosedIndicator->pixmap().toImage().pixelColor(8, 8),
+              QColor(255, 0, 0));
+    EXPECT_EQ(form->Controls().portOpenIndicator->pixmap().toImage().pixelColor(8, 8),
+              QColor(0, 255, 0));
 }
 
 TEST_F(Startup, StatusPanelsHaveTheirWidthsAndProgressBarFillsTheLast) {
@@ -102,29 +111,29 @@ TEST_F(Startup, StatusPanelsHaveTheirWidthsAndProgressBarFillsTheLast) {
     EXPECT_EQ(rects[3].left(), 350);
     EXPECT_EQ(rects[3].right(), 1149);
 
-    const QRect last = form->Ui().stat1->PanelRect(3);
-    EXPECT_EQ(form->Ui().pb1->geometry(),
+    const QRect last = form->Controls().statusPanels->PanelRect(3);
+    EXPECT_EQ(form->Controls().progressBar->geometry(),
               QRect(last.topLeft(), QSize(last.width() - 15, last.height())));
-    EXPECT_TRUE(form->Ui().pb1->isVisible());
-    EXPECT_EQ(form->Ui().pb1->value(), 0);
-    EXPECT_EQ(form->Ui().pb1->maximum(), 100);
+    EXPECT_TRUE(form->Controls().progressBar->isVisible());
+    EXPECT_EQ(form->Controls().progressBar->value(), 0);
+    EXPECT_EQ(form->Controls().progressBar->maximum(), 100);
 }
 
 TEST_F(Startup, TimersAndPortComponentStartAsDesigned) {
-    EXPECT_FALSE(form->Ui().tmr1->isActive());
-    EXPECT_FALSE(form->Ui().tmr1->isSingleShot());
-    EXPECT_EQ(form->Ui().tmr1->interval(), 3000);
-    EXPECT_TRUE(form->Ui().tmr2->isActive());
-    EXPECT_EQ(form->Ui().tmr2->interval(), 3000);
+    EXPECT_FALSE(form->Controls().receiveTimer->isActive());
+    EXPECT_FALSE(form->Controls().receiveTimer->isSingleShot());
+    EXPECT_EQ(form->Controls().receiveTimer->interval(), 3000);
+    EXPECT_TRUE(form->Controls().statusClearTimer->isActive());
+    EXPECT_EQ(form->Controls().statusClearTimer->interval(), 3000);
     EXPECT_NE(form->findChild<QObject*>("cm1"), nullptr);
-    EXPECT_FALSE(form->Ui().cm1->PortOpen());
-    EXPECT_EQ(form->Ui().cm1->PortOpenError(), "Error opening serial port");
-    EXPECT_EQ(form->Ui().cm1->InputLen(), 1);
-    EXPECT_EQ(form->Ui().cm1->InBufferSize(), 2048);
+    EXPECT_FALSE(form->Controls().serialPort->PortOpen());
+    EXPECT_EQ(form->Controls().serialPort->PortOpenError(), "Error opening serial port");
+    EXPECT_EQ(form->Controls().serialPort->InputLen(), 1);
+    EXPECT_EQ(form->Controls().serialPort->InBufferSize(), 2048);
 }
 
 TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
-    StringGrid& grid = *form->Ui().strngrd4;
+    StringGrid& grid = *form->Controls().historyGrid;
     EXPECT_EQ(grid.ColCount(), 8);
     EXPECT_EQ(grid.RowCount(), 1001);
     const QStringList headers{"Serial", "No.",    "Date",      "Time",
@@ -144,48 +153,50 @@ TEST_F(Startup, HistoryGridHasHeadersRowNumbersAndHiddenRecordNumber) {
 }
 
 TEST_F(Startup, OtherGridsHaveTheirShape) {
-    EXPECT_EQ(form->Ui().strngrd3->ColCount(), 8);
-    EXPECT_EQ(form->Ui().strngrd3->RowCount(), 1001);
+    EXPECT_EQ(form->Controls().numbersGrid->ColCount(), 8);
+    EXPECT_EQ(form->Controls().numbersGrid->RowCount(), 1001);
     // Sizes are the layout's, in proportion to the running font.
-    const LayoutScale& scale = form->Ui().strngrd3->Scale();
-    EXPECT_EQ(form->Ui().strngrd3->columnWidth(1), scale.Width(145));
-    EXPECT_EQ(form->Ui().strngrd3->RowHeight(500), scale.Height(24));
-    EXPECT_EQ(form->Ui().strngrd_write->ColCount(), 3);
-    EXPECT_EQ(form->Ui().strngrd_write->RowCount(), 23);
-    EXPECT_EQ(form->Ui().strngrd_write->columnWidth(2), scale.Width(460));
-    EXPECT_EQ(form->Ui().strngrd_write->RowHeight(1), scale.Height(22));
-    EXPECT_EQ(form->Ui().strngrd_write->RowHeight(8), scale.Height(26));
+    const LayoutScale& scale = form->Controls().numbersGrid->Scale();
+    EXPECT_EQ(form->Controls().numbersGrid->columnWidth(1), scale.Width(145));
+    EXPECT_EQ(form->Controls().numbersGrid->RowHeight(500), scale.Height(24));
+    EXPECT_EQ(form->Controls().settingsGrid->ColCount(), 3);
+    EXPECT_EQ(form->Controls().settingsGrid->RowCount(), 23);
+    EXPECT_EQ(form->Controls().settingsGrid->columnWidth(2), scale.Width(460));
+    EXPECT_EQ(form->Controls().settingsGrid->RowHeight(1), scale.Height(22));
+    EXPECT_EQ(form->Controls().settingsGrid->RowHeight(8), scale.Height(26));
     // The current cell is a header cell, so no data cell shows as selected.
-    EXPECT_EQ(form->Ui().strngrd3->currentRow(), 0);
-    EXPECT_EQ(form->Ui().strngrd3->currentColumn(), 1);
-    EXPECT_EQ(form->Ui().strngrd_write->currentRow(), 0);
+    EXPECT_EQ(form->Controls().numbersGrid->currentRow(), 0);
+    EXPECT_EQ(form->Controls().numbersGrid->currentColumn(), 1);
+    EXPECT_EQ(form->Controls().settingsGrid->currentRow(), 0);
 }
 
 TEST_F(Startup, GridRowZeroFollowsIntoTheHeader) {
-    form->Ui().strngrd3->SetCells(6, 0, "Always(V)");
-    EXPECT_EQ(form->Ui().strngrd3->model()->headerData(6, Qt::Horizontal).toString(), "Always(V)");
-    form->Ui().strngrd3->SetCells(7, 0, "Delete(V)");
-    EXPECT_EQ(form->Ui().strngrd3->model()->headerData(7, Qt::Horizontal).toString(), "Delete(V)");
+    form->Controls().numbersGrid->SetCells(6, 0, "Always(V)");
+    EXPECT_EQ(form->Controls().numbersGrid->model()->headerData(6, Qt::Horizontal).toString(),
+              "Always(V)");
+    form->Controls().numbersGrid->SetCells(7, 0, "Delete(V)");
+    EXPECT_EQ(form->Controls().numbersGrid->model()->headerData(7, Qt::Horizontal).toString(),
+              "Delete(V)");
 }
 
 TEST_F(Startup, PickersHoldTheirStartValues) {
-    EXPECT_EQ(form->Ui().dtp1->date(), QDate(2015, 3, 3));
-    EXPECT_EQ(form->Ui().dtp1->displayFormat(), "dd/MM/yyyy");
-    EXPECT_EQ(form->Ui().dtp2->time(), QTime(0, 0));
-    EXPECT_EQ(form->Ui().dtp2->displayFormat(), "H:mm:ss");
-    EXPECT_EQ(form->Ui().dtp3->date(), QDate::currentDate());
-    EXPECT_EQ(form->Ui().dtp4->displayFormat(), "H:mm:ss");
-    EXPECT_EQ(form->Ui().dtp_startdate->date(), QDate(2015, 3, 6));
-    EXPECT_EQ(form->Ui().dtp_starttime->displayFormat(), "HH:mm");
-    EXPECT_EQ(form->Ui().dtp_enddate->date(), QDate::currentDate());
-    for (QWidget* w : {static_cast<QWidget*>(form->Ui().dtp_startdate),
-                       static_cast<QWidget*>(form->Ui().dtp_starttime),
-                       static_cast<QWidget*>(form->Ui().dtp_enddate),
-                       static_cast<QWidget*>(form->Ui().dtp_endtime)}) {
+    EXPECT_EQ(form->Controls().historyStartDatePicker->date(), QDate(2015, 3, 3));
+    EXPECT_EQ(form->Controls().historyStartDatePicker->displayFormat(), "dd/MM/yyyy");
+    EXPECT_EQ(form->Controls().historyStartTimePicker->time(), QTime(0, 0));
+    EXPECT_EQ(form->Controls().historyStartTimePicker->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Controls().historyEndDatePicker->date(), QDate::currentDate());
+    EXPECT_EQ(form->Controls().historyEndTimePicker->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Controls().startDatePicker->date(), QDate(2015, 3, 6));
+    EXPECT_EQ(form->Controls().startTimePicker->displayFormat(), "HH:mm");
+    EXPECT_EQ(form->Controls().endDatePicker->date(), QDate::currentDate());
+    for (QWidget* w : {static_cast<QWidget*>(form->Controls().startDatePicker),
+                       static_cast<QWidget*>(form->Controls().startTimePicker),
+                       static_cast<QWidget*>(form->Controls().endDatePicker),
+                       static_cast<QWidget*>(form->Controls().endTimePicker)}) {
         EXPECT_FALSE(w->isVisible());
-        EXPECT_EQ(w->parentWidget(), form->Ui().strngrd3->parentWidget());
+        EXPECT_EQ(w->parentWidget(), form->Controls().numbersGrid->parentWidget());
     }
-    EXPECT_EQ(form->ShortDateFormat, "yyyy/MM/dd");
+    EXPECT_EQ(form->ShortDateFormat(), "yyyy/MM/dd");
 }
 
 TEST_F(Startup, EveryNamedControlExists) {
@@ -208,63 +219,68 @@ TEST_F(Startup, EveryNamedControlExists) {
 }
 
 TEST_F(Startup, HiddenControlsStayHidden) {
-    for (QWidget* w :
-         {static_cast<QWidget*>(form->Ui().btn24), static_cast<QWidget*>(form->Ui().btn25),
-          static_cast<QWidget*>(form->Ui().btn4), static_cast<QWidget*>(form->Ui().btn12),
-          static_cast<QWidget*>(form->Ui().btn27), static_cast<QWidget*>(form->Ui().btn28),
-          static_cast<QWidget*>(form->Ui().edt1), static_cast<QWidget*>(form->Ui().btn11),
-          static_cast<QWidget*>(form->Ui().btn2), static_cast<QWidget*>(form->Ui().btn5),
-          static_cast<QWidget*>(form->Ui().mmo1)})
+    for (QWidget* w : {static_cast<QWidget*>(form->Controls().setClockButton),
+                       static_cast<QWidget*>(form->Controls().checkModeButton),
+                       static_cast<QWidget*>(form->Controls().testButton4),
+                       static_cast<QWidget*>(form->Controls().testButton12),
+                       static_cast<QWidget*>(form->Controls().showListDialogButton),
+                       static_cast<QWidget*>(form->Controls().testButton28),
+                       static_cast<QWidget*>(form->Controls().hiddenEdit),
+                       static_cast<QWidget*>(form->Controls().clearNumbersButton),
+                       static_cast<QWidget*>(form->Controls().clearHistoryButton),
+                       static_cast<QWidget*>(form->Controls().loadHistoryButton),
+                       static_cast<QWidget*>(form->Controls().setupStepsMemo)})
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    EXPECT_TRUE(form->Ui().mmo1->isReadOnly());
-    EXPECT_TRUE(form->Ui().mmo1->toPlainText().startsWith(QStringLiteral("系统配置步骤说明")));
-    EXPECT_TRUE(form->Ui().mmo1->toPlainText().contains("10."));
+    EXPECT_TRUE(form->Controls().setupStepsMemo->isReadOnly());
+    EXPECT_TRUE(form->Controls().setupStepsMemo->toPlainText().startsWith(
+        QStringLiteral("系统配置步骤说明")));
+    EXPECT_TRUE(form->Controls().setupStepsMemo->toPlainText().contains("10."));
 }
 
 TEST_F(Startup, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(form->Ui().pnl4->geometry(), QRect(0, 0, 1150, 36));
-    EXPECT_EQ(form->Ui().cbb9->geometry(), QRect(85, 9, 89, 21));
-    EXPECT_EQ(form->Ui().btn8->geometry(), QRect(197, 4, 90, 30));
-    EXPECT_EQ(form->Ui().btn1->geometry(), QRect(485, 4, 90, 30));
-    EXPECT_EQ(form->Ui().lbl3->pos(), QPoint(28, 13));
-    EXPECT_EQ(form->Ui().btn17->geometry(), QRect(7, 246, 85, 31));
-    EXPECT_EQ(form->Ui().btn7->geometry(), QRect(8, 385, 85, 30));
-    EXPECT_EQ(form->Ui().pnl14->width(), 100);
-    EXPECT_EQ(form->Ui().Panel1->width(), 22);
-    EXPECT_EQ(form->Ui().pnl3->height(), 47);
-    EXPECT_EQ(form->Ui().img4->geometry(), QRect(64, 40, 761, 521));
+    EXPECT_EQ(form->Controls().topBar->geometry(), QRect(0, 0, 1150, 36));
+    EXPECT_EQ(form->Controls().portBox->geometry(), QRect(85, 9, 89, 21));
+    EXPECT_EQ(form->Controls().portButton->geometry(), QRect(197, 4, 90, 30));
+    EXPECT_EQ(form->Controls().loginButton->geometry(), QRect(485, 4, 90, 30));
+    EXPECT_EQ(form->Controls().portLabel->pos(), QPoint(28, 13));
+    EXPECT_EQ(form->Controls().exportProfileButton->geometry(), QRect(7, 246, 85, 31));
+    EXPECT_EQ(form->Controls().deleteAllNumbersButton->geometry(), QRect(8, 385, 85, 30));
+    EXPECT_EQ(form->Controls().settingsButtonPanel->width(), 100);
+    EXPECT_EQ(form->Controls().numbersGridPanel->width(), 22);
+    EXPECT_EQ(form->Controls().historyButtonPanel->height(), 47);
+    EXPECT_EQ(form->Controls().helpPicture->geometry(), QRect(64, 40, 761, 521));
     // Drawn when its sheet first shows.
-    form->Ui().pgc1->setCurrentWidget(form->Ui().ts4);
-    EXPECT_EQ(form->Ui().img4->pixmap().size(), QSize(761, 436));
-    EXPECT_EQ(form->Ui().stat1->geometry(), QRect(0, 646, 1150, 24));
-    EXPECT_EQ(form->Ui().pgc1->tabPosition(), QTabWidget::West);
-    EXPECT_EQ(form->Ui().pgc1->tabBar()->tabRect(0).size(), QSize(80, 75));
+    form->Controls().pageControl->setCurrentWidget(form->Controls().helpPage);
+    EXPECT_EQ(form->Controls().helpPicture->pixmap().size(), QSize(761, 436));
+    EXPECT_EQ(form->Controls().statusPanels->geometry(), QRect(0, 646, 1150, 24));
+    EXPECT_EQ(form->Controls().pageControl->tabPosition(), QTabWidget::West);
+    EXPECT_EQ(form->Controls().pageControl->tabBar()->tabRect(0).size(), QSize(80, 75));
 }
 
 TEST_F(Startup, ScreenReaderNamesAreSet) {
-    EXPECT_EQ(form->Ui().cbb9->accessibleName(), "COM Port");
-    EXPECT_EQ(form->Ui().edt3->accessibleName(), "Password");
-    EXPECT_EQ(form->Ui().strngrd_write->accessibleName(), "Basic settings");
-    EXPECT_EQ(form->Ui().strngrd3->accessibleName(), "Authorized number list");
-    EXPECT_EQ(form->Ui().strngrd4->accessibleName(), "History");
-    EXPECT_EQ(form->Ui().dtp1->accessibleName(), "Start date");
-    EXPECT_EQ(form->Ui().dtp4->accessibleName(), "End time");
-    EXPECT_EQ(form->Ui().dtp_starttime->accessibleName(), "Start time");
-    EXPECT_EQ(form->Ui().dtp_enddate->accessibleName(), "End date");
+    EXPECT_EQ(form->Controls().portBox->accessibleName(), "COM Port");
+    EXPECT_EQ(form->Controls().passwordBox->accessibleName(), "Password");
+    EXPECT_EQ(form->Controls().settingsGrid->accessibleName(), "Basic settings");
+    EXPECT_EQ(form->Controls().numbersGrid->accessibleName(), "Authorized number list");
+    EXPECT_EQ(form->Controls().historyGrid->accessibleName(), "History");
+    EXPECT_EQ(form->Controls().historyStartDatePicker->accessibleName(), "Start date");
+    EXPECT_EQ(form->Controls().historyEndTimePicker->accessibleName(), "End time");
+    EXPECT_EQ(form->Controls().startTimePicker->accessibleName(), "Start time");
+    EXPECT_EQ(form->Controls().endDatePicker->accessibleName(), "End date");
     // Buttons are announced by the caption they show.
     for (QPushButton* b : form->findChildren<QPushButton*>())
         EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
     // Only the indicator square that is seen is announced.
-    EXPECT_EQ(AccessibleName(form->Ui().img1), "Port closed");
-    EXPECT_FALSE(AccessiblyInvisible(form->Ui().img1));
-    EXPECT_TRUE(AccessiblyInvisible(form->Ui().img2));
+    EXPECT_EQ(AccessibleName(form->Controls().portClosedIndicator), "Port closed");
+    EXPECT_FALSE(AccessiblyInvisible(form->Controls().portClosedIndicator));
+    EXPECT_TRUE(AccessiblyInvisible(form->Controls().portOpenIndicator));
 }
 
 // The status text is the panel's name, not hidden behind a fixed one.
 TEST_F(Startup, StatusTextIsWhatAScreenReaderReads) {
-    auto* status = form->Ui().stat1->findChild<QLabel*>("stat1_panel2");
+    auto* status = form->Controls().statusPanels->findChild<QLabel*>("stat1_panel2");
     ASSERT_NE(status, nullptr);
-    form->statusbar_ctrl->ShowStatus("Reading number list:12/125");
+    form->Status().ShowStatus("Reading number list:12/125");
     // The label takes its text with the next frame.
     QElapsedTimer clock;
     clock.start();
@@ -274,19 +290,19 @@ TEST_F(Startup, StatusTextIsWhatAScreenReaderReads) {
 }
 
 TEST_F(Startup, CheckBoxImagesAreTheStylesTwoStates) {
-    ASSERT_FALSE(form->UncheckedBoxImage.isNull());
-    ASSERT_FALSE(form->CheckedBoxImage.isNull());
-    EXPECT_EQ(form->UncheckedBoxImage.size(), form->CheckedBoxImage.size());
-    EXPECT_NE(form->UncheckedBoxImage.toImage(), form->CheckedBoxImage.toImage());
+    ASSERT_FALSE(form->UncheckedBox().isNull());
+    ASSERT_FALSE(form->CheckedBox().isNull());
+    EXPECT_EQ(form->UncheckedBox().size(), form->CheckedBox().size());
+    EXPECT_NE(form->UncheckedBox().toImage(), form->CheckedBox().toImage());
 }
 
 TEST_F(Startup, SheetActivationMarksOnlyTheActiveSheet) {
-    form->Ui().pgc1->setCurrentIndex(2);
-    EXPECT_TRUE(form->Ui().ts3->property("Highlighted").toBool());
-    EXPECT_FALSE(form->Ui().ts1->property("Highlighted").toBool());
-    form->Ui().pgc1->setCurrentIndex(0);
-    EXPECT_TRUE(form->Ui().ts1->property("Highlighted").toBool());
-    EXPECT_FALSE(form->Ui().ts3->property("Highlighted").toBool());
+    form->Controls().pageControl->setCurrentIndex(2);
+    EXPECT_TRUE(form->Controls().historyPage->property("Highlighted").toBool());
+    EXPECT_FALSE(form->Controls().settingsPage->property("Highlighted").toBool());
+    form->Controls().pageControl->setCurrentIndex(0);
+    EXPECT_TRUE(form->Controls().settingsPage->property("Highlighted").toBool());
+    EXPECT_FALSE(form->Controls().historyPage->property("Highlighted").toBool());
 }
 
 // Delivered like a wheel turned by the user, so that it travels up from
@@ -300,29 +316,29 @@ void TurnWheel(QWidget* under, int delta) {
 }
 
 TEST_F(Startup, WheelOverNumberSheetScrollsTheGridOneLine) {
-    form->Ui().pgc1->setCurrentWidget(form->Ui().ts2);
-    QScrollBar* bar = form->Ui().strngrd3->verticalScrollBar();
+    form->Controls().pageControl->setCurrentWidget(form->Controls().numbersPage);
+    QScrollBar* bar = form->Controls().numbersGrid->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     const int before = bar->value();
-    TurnWheel(form->Ui().pnl6, -120);
+    TurnWheel(form->Controls().numbersButtonPanel, -120);
     EXPECT_EQ(bar->value(), before + 1);
-    TurnWheel(form->Ui().strngrd3->viewport(), -120);
+    TurnWheel(form->Controls().numbersGrid->viewport(), -120);
     EXPECT_EQ(bar->value(), before + 2);
-    TurnWheel(form->Ui().Panel1, 120);
+    TurnWheel(form->Controls().numbersGridPanel, 120);
     EXPECT_EQ(bar->value(), before + 1);
 }
 
 TEST_F(Startup, HiddenButtonOpensTheListWindow) {
-    TForm7 form7;
-    form->Form7 = &form7;
-    form->btn27Click();
+    ListDialog form7;
+    form->SetListDialog(&form7);
+    form->Controls().showListDialogButton->click();
     EXPECT_TRUE(form7.isVisible());
     EXPECT_EQ(form7.size(), QSize(291, 376));
-    EXPECT_EQ(form7.strngrd1->Cells(0, 0), QStringLiteral("序号"));
-    EXPECT_EQ(form7.strngrd1->Cells(1, 0), QStringLiteral("位置"));
-    EXPECT_EQ(form7.strngrd1->RowCount(), 1001);
+    EXPECT_EQ(form7.positionGrid->Cells(0, 0), QStringLiteral("序号"));
+    EXPECT_EQ(form7.positionGrid->Cells(1, 0), QStringLiteral("位置"));
+    EXPECT_EQ(form7.positionGrid->RowCount(), 1001);
     EXPECT_FALSE(form7.testAttribute(Qt::WA_QuitOnClose));
-    form7.btn1->click();
+    form7.loginButton->click();
     EXPECT_FALSE(form7.isVisible());
 }
 

@@ -2,11 +2,12 @@
 // short status life; the rules are checked by the order in which timers
 // fire, never by how long something took.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "Controllers.h"
-#include "StatusBar.h"
-#include "Unit1.h"
+#include "app/widgets/ProgressDisplay.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StatusDisplay.h"
+#include "app/window/MainWindow.h"
 
 #include <QElapsedTimer>
 #include <QProgressBar>
@@ -52,68 +53,68 @@ struct Probe {
 class StatusText : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(nullptr, kLifeMs);
+        form = std::make_unique<MainWindow>(nullptr, kLifeMs);
         form->show();
         // Let the clearing that follows start-up pass.
-        ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
+        ASSERT_TRUE(RunUntil([this] { return !form->Controls().statusClearTimer->isActive(); }));
     }
-    QString Status() const { return form->Ui().stat1->PanelText(kStatusPanelText); }
-    void Show(const QString& text) { form->statusbar_ctrl->ShowStatus(text); }
+    QString Status() const { return form->Controls().statusPanels->PanelText(kStatusPanelText); }
+    void Show(const QString& text) { form->Status().ShowStatus(text); }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST(StatusStartup, FirstClearingHidesTheProgressBarShownAtStart) {
-    TForm1 form(nullptr, kLifeMs);
+    MainWindow form(nullptr, kLifeMs);
     form.show();
-    EXPECT_TRUE(form.Ui().tmr2->isActive());
-    EXPECT_TRUE(form.Ui().pb1->isVisible());
-    ASSERT_TRUE(RunUntil([&] { return !form.Ui().tmr2->isActive(); }));
-    EXPECT_FALSE(form.Ui().pb1->isVisible());
+    EXPECT_TRUE(form.Controls().statusClearTimer->isActive());
+    EXPECT_TRUE(form.Controls().progressBar->isVisible());
+    ASSERT_TRUE(RunUntil([&] { return !form.Controls().statusClearTimer->isActive(); }));
+    EXPECT_FALSE(form.Controls().progressBar->isVisible());
 }
 
 TEST_F(StatusText, LaterTextIsClearedWhenTheFirstCountdownEnds) {
     Show("first");
-    ASSERT_TRUE(form->Ui().tmr2->isActive());
+    ASSERT_TRUE(form->Controls().statusClearTimer->isActive());
     Pump(kLifeMs / 3);
     Show("second");
     EXPECT_EQ(Status(), "second");
     // The countdown of "first" ends at most two thirds of a life after
     // "second"; a restarted one would end a full life after it.
-    Probe beforeFullLife(kLifeMs * 5 / 6, *form->Ui().stat1);
+    Probe beforeFullLife(kLifeMs * 5 / 6, *form->Controls().statusPanels);
     ASSERT_TRUE(RunUntil([&] { return beforeFullLife.fired; }));
     EXPECT_EQ(beforeFullLife.seen, "");
-    EXPECT_FALSE(form->Ui().tmr2->isActive());
+    EXPECT_FALSE(form->Controls().statusClearTimer->isActive());
 }
 
 TEST_F(StatusText, TextWrittenAfterClearingLivesAFullInterval) {
     Show("old");
-    ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
+    ASSERT_TRUE(RunUntil([this] { return !form->Controls().statusClearTimer->isActive(); }));
     EXPECT_EQ(Status(), "");
 
     Show("new");
-    Probe halfway(kLifeMs / 2, *form->Ui().stat1);
+    Probe halfway(kLifeMs / 2, *form->Controls().statusPanels);
     ASSERT_TRUE(RunUntil([&] { return halfway.fired; }));
     EXPECT_EQ(halfway.seen, "new");
     ASSERT_TRUE(RunUntil([this] { return Status().isEmpty(); }));
-    EXPECT_FALSE(form->Ui().tmr2->isActive());
+    EXPECT_FALSE(form->Controls().statusClearTimer->isActive());
 }
 
 TEST_F(StatusText, EmptyTextClearsAndStillStartsTheCountdown) {
     Show("text");
-    form->Ui().tmr2->stop();
+    form->Controls().statusClearTimer->stop();
     Show("");
     EXPECT_EQ(Status(), "");
-    EXPECT_TRUE(form->Ui().tmr2->isActive());
+    EXPECT_TRUE(form->Controls().statusClearTimer->isActive());
 }
 
 TEST_F(StatusText, ClearingTickHidesTheProgressBar) {
-    form->progressbar_ctrl->SetProgress(40);
+    form->Progress().SetProgress(40);
     Show("working");
-    ASSERT_TRUE(form->Ui().pb1->isVisible());
-    ASSERT_TRUE(RunUntil([this] { return !form->Ui().tmr2->isActive(); }));
-    EXPECT_FALSE(form->Ui().pb1->isVisible());
-    EXPECT_EQ(form->Ui().pb1->value(), 100);
+    ASSERT_TRUE(form->Controls().progressBar->isVisible());
+    ASSERT_TRUE(RunUntil([this] { return !form->Controls().statusClearTimer->isActive(); }));
+    EXPECT_FALSE(form->Controls().progressBar->isVisible());
+    EXPECT_EQ(form->Controls().progressBar->value(), 100);
 }
 
 class Progress : public ::testing::Test {
@@ -123,7 +124,7 @@ protected:
         bar.show();
     }
     QProgressBar bar;
-    Tprogressbar_ctrl progress{bar};
+    ProgressDisplay progress{bar};
 };
 
 TEST_F(Progress, ZeroLeavesVisibilityAlone) {

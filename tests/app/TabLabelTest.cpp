@@ -1,10 +1,10 @@
 // The labels of the left-hand tabs: where their lines go and how the active
 // one stands out.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "PageControl.h"
-#include "Unit1.h"
+#include "app/widgets/PageControl.h"
+#include "app/window/MainWindow.h"
 
 #include <QImage>
 
@@ -68,11 +68,11 @@ int BluePixels(const QImage& image, const QRect& area) {
 }
 
 TEST(TabLabels, OnlyTheActiveTabIsPaintedBlue) {
-    TForm1 form;
+    MainWindow form;
     form.show();
-    QTabBar* bar = form.Ui().pgc1->tabBar();
+    QTabBar* bar = form.Controls().pageControl->tabBar();
     for (int active : {0, 2}) {
-        form.Ui().pgc1->setCurrentIndex(active);
+        form.Controls().pageControl->setCurrentIndex(active);
         const QImage image = bar->grab().toImage();
         for (int i = 0; i < bar->count(); ++i) {
             const int blue = BluePixels(image, bar->tabRect(i));

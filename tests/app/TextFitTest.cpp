@@ -1,10 +1,10 @@
 // Every fixed text of the grids, and every item of the settings lists, shows
 // whole in its cell under the font the window runs with.
 
-#include "QtTestApp.h"
+#include "support/QtTestApp.h"
 
-#include "StringGrid.h"
-#include "Unit1.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/MainWindow.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -21,7 +21,7 @@ namespace {
 class TextFit : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         form->grab(); // lays out the sheets and places the lists
     }
@@ -66,27 +66,30 @@ protected:
             }
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(TextFit, SettingsCaptionsDescriptionsAndListItems) {
-    ExpectGridFits(*form->Ui().strngrd_write, {0, 2});
-    for (const QComboBox* list : {form->Ui().cbb1, form->Ui().cbb2, form->Ui().cbb4,
-                                  form->Ui().cbb3, form->Ui().cbb10, form->Ui().cbb12})
+    ExpectGridFits(*form->Controls().settingsGrid, {0, 2});
+    for (const QComboBox* list :
+         {form->Controls().din1TypeList, form->Controls().din2TypeList,
+          form->Controls().armAfterPowerOnList, form->Controls().relayAuthorizationList,
+          form->Controls().notifyRelayOnList, form->Controls().notifyRelayOffList})
         for (int i = 0; i < list->count(); ++i)
             EXPECT_LE(TextWidth(*list, list->itemText(i)), ListRoom(*list))
                 << list->objectName().toStdString() << " " << list->itemText(i).toStdString();
 }
 
 TEST_F(TextFit, NumberListHeadersSerialsAndTheLongestNumber) {
-    ExpectGridFits(*form->Ui().strngrd3, {0});
+    ExpectGridFits(*form->Controls().numbersGrid, {0});
     const QString longest = QStringLiteral("+123456789012345678901");
     ASSERT_EQ(longest.size(), 22);
-    EXPECT_LE(TextWidth(*form->Ui().strngrd3, longest), CellRoom(*form->Ui().strngrd3, 1));
+    EXPECT_LE(TextWidth(*form->Controls().numbersGrid, longest),
+              CellRoom(*form->Controls().numbersGrid, 1));
 }
 
 TEST_F(TextFit, HistoryHeadersAndSerials) {
-    const StringGrid& grid = *form->Ui().strngrd4;
+    const StringGrid& grid = *form->Controls().historyGrid;
     ExpectGridFits(grid, {0});
     // The grid's left edge lies under its scroll box's edge: the serials and
     // their header, drawn centred, must clear the part that is out of view.

@@ -5,16 +5,16 @@
 // sent anything.
 
 #include "CliRun.h"
-#include "DeviceFiles.h"
-#include "NumberCodec.h"
-#include "NumberGrid.h"
-#include "NumberListFiles.h"
-#include "NumberPages.h"
-#include "Scenario.h"
-#include "ScenarioJson.h"
-#include "SheetGrid.h"
-#include "SimProcess.h"
-#include "Workbook.h"
+#include "cli/DeviceFiles.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberListFiles.h"
+#include "numbers/NumberPages.h"
+#include "sim/NumberCodec.h"
+#include "sim/Scenario.h"
+#include "sim/ScenarioJson.h"
+#include "spreadsheet/SheetGrid.h"
+#include "spreadsheet/Workbook.h"
+#include "support/SimProcess.h"
 
 #include <QDir>
 #include <QString>

@@ -2,7 +2,7 @@
 // backups and outputs, each the owner's alone, one per device, and a backup
 // never put over a file.
 #include "CliRun.h"
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The parts of gsmgate-cli that decide without a device: where the password
 // comes from, and where several devices' files go.
-#include "Password.h"
-#include "Runner.h"
+#include "cli/Password.h"
+#include "cli/Runner.h"
 
 #include <QFile>
 #include <QTemporaryDir>

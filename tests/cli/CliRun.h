@@ -1,7 +1,7 @@
 #pragma once
 // Runs gsmgate-cli as a shell would and keeps what it printed.
 
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

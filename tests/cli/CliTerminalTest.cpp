@@ -1,7 +1,7 @@
 // gsmgate-cli on a terminal: the password prompt turns the echo off, and
 // whatever ends the prompt, a signal included, gives the terminal its echo
 // back.
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

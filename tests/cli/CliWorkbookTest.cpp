@@ -3,8 +3,8 @@
 // cost time and memory, and an .xls whose reader crashes. Each is refused
 // before the port is opened, saying why, and the device sees nothing.
 #include "CliDevices.h"
-#include "TestPaths.h"
-#include "XlsxParts.h"
+#include "support/TestPaths.h"
+#include "support/XlsxParts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Every file the programs write, as bytes or as a workbook: the owner's
 // alone whatever the umask, special files written in place, links written
 // through, a full disk said in words, and backups never put over a file.
-#include "FileWrite.h"
-#include "PrivateFolder.h"
-#include "Workbook.h"
+#include "files/FileWrite.h"
+#include "files/PrivateFolder.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QDir>
 #include <QFile>

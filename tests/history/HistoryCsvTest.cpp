@@ -1,4 +1,4 @@
-#include "HistoryCsv.h"
+#include "history/HistoryCsv.h"
 #include "HistoryFakes.h"
 
 #include <gtest/gtest.h>

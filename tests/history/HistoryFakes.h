@@ -1,10 +1,10 @@
 #pragma once
 // Hand-built history records and pages, and a stand-in for the status bar.
 
-#include "Frame.h"
-#include "HistoryGrid.h"
-#include "HistoryRecord.h"
-#include "Link.h"
+#include "history/HistoryGrid.h"
+#include "history/HistoryRecord.h"
+#include "protocol/Frame.h"
+#include "protocol/Link.h"
 
 #include <algorithm>
 #include <array>

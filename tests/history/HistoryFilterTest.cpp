@@ -1,4 +1,4 @@
-#include "HistoryFilter.h"
+#include "history/HistoryFilter.h"
 #include "HistoryFakes.h"
 
 #include <gtest/gtest.h>

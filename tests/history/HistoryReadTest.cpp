@@ -1,8 +1,8 @@
-#include "HistoryRead.h"
-#include "HistoryEvent.h"
+#include "history/HistoryRead.h"
 #include "HistoryFakes.h"
+#include "history/HistoryEvent.h"
 
-#include "CodePage.h"
+#include "text/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "NumberGrid.h"
-#include "PeriodText.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/PeriodText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // check, the grid read every save and import goes through, and the check of
 // records that a restore writes back byte for byte.
 
-#include "NumberEntry.h"
-#include "NumberGrid.h"
-#include "NumberPages.h"
-#include "NumberRecord.h"
-#include "NumberRecordCheck.h"
-#include "NumberRows.h"
-#include "NumberValidation.h"
+#include "numbers/NumberEntry.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberPages.h"
+#include "numbers/NumberRecord.h"
+#include "numbers/NumberRecordCheck.h"
+#include "numbers/NumberRows.h"
+#include "numbers/NumberValidation.h"
 
 #include <gtest/gtest.h>
 

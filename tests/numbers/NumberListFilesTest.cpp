@@ -1,9 +1,9 @@
 // Number list files: the form checks of an import, its message, the import
 // itself, and the CSV lines.
 
-#include "NumberListFiles.h"
-#include "NumberGrid.h"
-#include "NumberValidation.h"
+#include "numbers/NumberListFiles.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberValidation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "NumberRecord.h"
-#include "NumberGrid.h"
-#include "NumberPages.h"
+#include "numbers/NumberRecord.h"
+#include "numbers/NumberGrid.h"
+#include "numbers/NumberPages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "NumberValidation.h"
-#include "NumberGrid.h"
+#include "numbers/NumberValidation.h"
+#include "numbers/NumberGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // line can bring, and the receive path's handling of spoilt, late and stray
 // frames.
 
-#include "ExchangeMachine.h"
+#include "protocol/ExchangeMachine.h"
 #include "Fakes.h"
 
 #include <gtest/gtest.h>

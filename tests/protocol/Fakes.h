@@ -3,8 +3,8 @@
 // device builds them, so that exchanges and whole operations run without a
 // window or a device.
 
-#include "Frame.h"
-#include "Link.h"
+#include "protocol/Frame.h"
+#include "protocol/Link.h"
 
 #include <cstdint>
 #include <string>
@@ -75,13 +75,13 @@ inline Bytes Hex(const std::string& text) {
     return out;
 }
 
-inline Bytes FrameOf(const TDataPackage& p) {
+inline Bytes FrameOf(const FrameBuilder& p) {
     return {p.Frame.begin(), p.Frame.begin() + p.FrameLength};
 }
 
 // A whole frame, as the device or the program sends it.
 inline Bytes FrameOf(std::uint8_t command, std::uint32_t address, const Bytes& payload) {
-    TDataPackage p;
+    FrameBuilder p;
     p.SetCommand(command);
     p.SetLength(static_cast<int>(payload.size()));
     p.SetAddress(address);
@@ -97,7 +97,7 @@ struct SentFrame {
 };
 
 inline SentFrame Parse(const Bytes& frame) {
-    TRecData rec;
+    FrameCollector rec;
     for (auto b : frame)
         rec.TakeByte(b);
     return {rec.Command, rec.AddressValue()};

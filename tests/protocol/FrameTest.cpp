@@ -1,7 +1,7 @@
-#include "Frame.h"
-#include "Area.h"
-#include "DeviceClient.h"
+#include "protocol/Frame.h"
 #include "Fakes.h"
+#include "protocol/Area.h"
+#include "protocol/DeviceClient.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ using namespace gsm::test;
 namespace {
 
 Bytes Request(std::uint8_t command, std::uint32_t address, const Bytes& payload = {}) {
-    TDataPackage p;
+    FrameBuilder p;
     p.SetCommand(command);
     p.SetLength(static_cast<int>(payload.size()));
     p.SetAddress(address);
@@ -23,7 +23,7 @@ Bytes Request(std::uint8_t command, std::uint32_t address, const Bytes& payload 
 
 // Feeds bytes one at a time, as the serial component delivers them, and
 // returns what each byte did.
-std::vector<ByteResult> Feed(TRecData& rec, const Bytes& bytes) {
+std::vector<ByteResult> Feed(FrameCollector& rec, const Bytes& bytes) {
     std::vector<ByteResult> results;
     for (auto b : bytes)
         results.push_back(rec.TakeByte(b));
@@ -38,7 +38,7 @@ int CountOf(const std::vector<ByteResult>& results, ByteResult r) {
 // last byte and finds the fields it was built from.
 void ExpectParsesBack(const Bytes& frame, std::uint8_t command, std::uint32_t address,
                       const Bytes& payload = {}) {
-    TRecData rec;
+    FrameCollector rec;
     const auto results = Feed(rec, frame);
     ASSERT_EQ(results.back(), ByteResult::FrameValid);
     EXPECT_EQ(CountOf(results, ByteResult::FrameValid), 1);
@@ -103,7 +103,7 @@ TEST(FrameBuild, ClockRequestCarriesSixPayloadBytes) {
 }
 
 TEST(FrameBuild, LengthKeepsLow16BitsAndPayloadNeverOverruns) {
-    TDataPackage p;
+    FrameBuilder p;
     p.SetLength(0x10006);
     EXPECT_EQ(p.PayloadLength(), 6);
     // A length field above 256 cannot make the builder read past its payload area.
@@ -113,7 +113,7 @@ TEST(FrameBuild, LengthKeepsLow16BitsAndPayloadNeverOverruns) {
 }
 
 TEST(FrameReceive, DeviceWriteAcknowledgementPassesTheChecksum) {
-    TRecData rec;
+    FrameCollector rec;
     const auto results = Feed(rec, Hex("23 82 00 00 00 00 00 01 01 82"));
     ASSERT_EQ(results.back(), ByteResult::FrameValid);
     EXPECT_EQ(CountOf(results, ByteResult::FrameValid), 1);
@@ -124,7 +124,7 @@ TEST(FrameReceive, DeviceWriteAcknowledgementPassesTheChecksum) {
     EXPECT_EQ(rec.InFrame, 0);
     EXPECT_EQ(rec.ByteCount, 0);
 
-    TRecValidCom valid;
+    ReceivedFrame valid;
     valid.Fill(rec);
     EXPECT_EQ(valid.Command, 0x82);
     EXPECT_EQ(valid.Length, 1);
@@ -143,7 +143,7 @@ TEST(FrameReceive, EveryBuiltRequestParsesBackByteByByte) {
         {cmd::kCheckMode, 0}};
     for (auto [command, address] : requests) {
         const Bytes payload = command == cmd::kWritePage ? page : Bytes{};
-        TRecData rec;
+        FrameCollector rec;
         const auto results = Feed(rec, Request(command, address, payload));
         ASSERT_EQ(results.back(), ByteResult::FrameValid) << int(command);
         EXPECT_EQ(CountOf(results, ByteResult::FrameValid), 1);
@@ -155,7 +155,7 @@ TEST(FrameReceive, EveryBuiltRequestParsesBackByteByByte) {
 }
 
 TEST(FrameReceive, GarbageBeforeTheStartByteIsDropped) {
-    TRecData rec;
+    FrameCollector rec;
     const auto results = Feed(rec, Hex("00 FF 41 23 82 00 00 00 00 00 01 01 82"));
     EXPECT_EQ(results[0], ByteResult::Dropped);
     EXPECT_EQ(results[1], ByteResult::Dropped);
@@ -165,13 +165,13 @@ TEST(FrameReceive, GarbageBeforeTheStartByteIsDropped) {
 }
 
 TEST(FrameReceive, StartByteInsidePayloadIsData) {
-    TDataPackage reply;
+    FrameBuilder reply;
     reply.SetCommand(cmd::kReadPage);
     reply.SetLength(256);
     reply.SetAddress(addr::NumberPage(1));
     reply.SetPayload(Bytes(256, 0x23));
     reply.BuildFrame();
-    TRecData rec;
+    FrameCollector rec;
     const auto results = Feed(rec, FrameOf(reply));
     EXPECT_EQ(CountOf(results, ByteResult::Started), 1);
     EXPECT_EQ(CountOf(results, ByteResult::FrameValid), 1);
@@ -180,7 +180,7 @@ TEST(FrameReceive, StartByteInsidePayloadIsData) {
 }
 
 TEST(FrameReceive, OneBitOffChecksumIsRejectedAndTheNextFrameAccepted) {
-    TRecData rec;
+    FrameCollector rec;
     Bytes bad = Hex("23 82 00 00 00 00 00 01 01 82");
     bad.back() ^= 0x01;
     EXPECT_EQ(Feed(rec, bad).back(), ByteResult::FrameInvalid);
@@ -190,7 +190,7 @@ TEST(FrameReceive, OneBitOffChecksumIsRejectedAndTheNextFrameAccepted) {
 }
 
 TEST(FrameReceive, ZeroLengthFrameCompletesAfterNineBytes) {
-    TRecData rec;
+    FrameCollector rec;
     // A longer frame first, so the receiver holds a stale expected length.
     Feed(rec, Hex("23 82 00 00 00 00 00 01 01 82"));
     const auto results = Feed(rec, Hex("23 04 00 00 00 00 00 00 04"));
@@ -201,7 +201,7 @@ TEST(FrameReceive, ZeroLengthFrameCompletesAfterNineBytes) {
 }
 
 TEST(FrameReceive, OversizedHeaderIsDroppedAtOnce) {
-    TRecData rec;
+    FrameCollector rec;
     // Announces 0x0101 = 257 payload bytes.
     const auto results = Feed(rec, Hex("23 83 00 00 00 00 01 01"));
     EXPECT_EQ(results.back(), ByteResult::Oversized);
@@ -213,7 +213,7 @@ TEST(FrameReceive, OversizedHeaderIsDroppedAtOnce) {
 }
 
 TEST(FrameReceive, ResetDropsAPartialFrame) {
-    TRecData rec;
+    FrameCollector rec;
     Feed(rec, Hex("23 83 00 01 00 00 01 00 AA BB"));
     EXPECT_EQ(rec.InFrame, 1);
     rec.Reset();

@@ -1,6 +1,6 @@
-#include "DevicePort.h"
-#include "TComm.h"
-#include "TestPtyPair.h"
+#include "serial/DevicePort.h"
+#include "serial/SerialPort.h"
+#include "support/TestPtyPair.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ TEST(OpenDevicePort, ARelativePathOpensWhatItNamesInTheCurrentFolder) {
     const CurrentFolder inside(dir.path());
     ASSERT_TRUE(inside.Changed());
 
-    TComm comm;
+    SerialPort comm;
     comm.SetCommName(QStringLiteral("sims/dev"));
     const PortOpening opening = OpenDevicePort(comm);
     EXPECT_TRUE(opening.opened) << opening.OneLine().toStdString();

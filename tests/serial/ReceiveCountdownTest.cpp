@@ -1,7 +1,7 @@
 // The receive timeout: restarted by every byte of a reply, without the timer
 // being stopped and started for each of them.
 
-#include "ReceiveCountdown.h"
+#include "serial/ReceiveCountdown.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "EditRules.h"
-#include "SettingsCatalogue.h"
+#include "settings/EditRules.h"
+#include "settings/SettingsCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // A settings grid with its lists as the window holds them at start-up, and
 // helpers to build and inspect device pages.
 
-#include "ChoiceLists.h"
-#include "CodePage.h"
-#include "Grid.h"
-#include "SettingsCatalogue.h"
-#include "SettingsCodec.h"
-#include "SettingsLayout.h"
+#include "protocol/Grid.h"
+#include "settings/ChoiceLists.h"
+#include "settings/SettingsCatalogue.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsLayout.h"
+#include "text/CodePage.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // Settings profiles as sheet cells: the layout written, and a load that is all
 // or nothing.
 
-#include "SettingsProfile.h"
+#include "settings/SettingsProfile.h"
 #include "SettingsFixture.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // (the window's save, a profile import) or from a backup page, and the edge
 // values that must still go through.
 
-#include "SettingsValidation.h"
-#include "SettingsCells.h"
+#include "settings/SettingsValidation.h"
 #include "SettingsFixture.h"
-#include "SettingsPages.h"
+#include "settings/SettingsCells.h"
+#include "settings/SettingsPages.h"
 
 #include <gtest/gtest.h>
 

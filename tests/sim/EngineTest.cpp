@@ -1,11 +1,11 @@
 // The device's replies, byte for byte, its receiver's resynchronisation and
 // every fault it can be told to inject.
 
-#include "DeviceEngine.h"
-#include "HistoryCodec.h"
-#include "NumberCodec.h"
-#include "Scenario.h"
 #include "SimTestSupport.h"
+#include "sim/DeviceEngine.h"
+#include "sim/HistoryCodec.h"
+#include "sim/NumberCodec.h"
+#include "sim/Scenario.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The simulator's pages pinned against bytes written out by hand from the
 // page layouts, so a layout slip cannot hide behind a round trip.
 
-#include "HistoryCodec.h"
-#include "NumberCodec.h"
-#include "Scenario.h"
-#include "SettingsCodec.h"
 #include "SimTestSupport.h"
+#include "sim/HistoryCodec.h"
+#include "sim/NumberCodec.h"
+#include "sim/Scenario.h"
+#include "sim/SettingsCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -3,17 +3,17 @@
 // program itself for what only the program does (announcement, signals,
 // dump, exit codes).
 
-#include "DeviceEngine.h"
-#include "FrameLog.h"
-#include "PtyPair.h"
-#include "Scenario.h"
-#include "ScenarioJson.h"
-#include "SettingsCodec.h"
-#include "SimRunner.h"
 #include "SimTestSupport.h"
-#include "TComm.h"
-#include "TestPaths.h"
-#include "TimingLog.h"
+#include "serial/SerialPort.h"
+#include "sim/DeviceEngine.h"
+#include "sim/FrameLog.h"
+#include "sim/PtyPair.h"
+#include "sim/Scenario.h"
+#include "sim/ScenarioJson.h"
+#include "sim/SettingsCodec.h"
+#include "sim/SimRunner.h"
+#include "sim/TimingLog.h"
+#include "support/TestPaths.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,7 +41,7 @@ public:
     explicit PcPort(const QString& path) {
         m_comm.SetCommName(path);
         m_comm.SetBaudRate(115200);
-        m_comm.OnReceiveData = [this](TComm*, const char* buffer, quint16 length) {
+        m_comm.OnReceiveData = [this](SerialPort*, const char* buffer, quint16 length) {
             for (quint16 i = 0; i < length; ++i)
                 Take(static_cast<std::uint8_t>(buffer[i]));
         };
@@ -58,7 +58,7 @@ public:
         return m_frames.front();
     }
 
-    TComm& Comm() { return m_comm; }
+    SerialPort& Comm() { return m_comm; }
 
 private:
     void Take(std::uint8_t b) {
@@ -68,8 +68,8 @@ private:
                                       m_receiver.Payload.begin() + m_receiver.PayloadLength())});
     }
 
-    TComm m_comm;
-    TRecData m_receiver;
+    SerialPort m_comm;
+    FrameCollector m_receiver;
     std::vector<ReceivedReply> m_frames;
 };
 

@@ -1,12 +1,12 @@
 // Scenario files: what a user writes becomes the right bytes, and a dump
 // read back gives the very same device.
 
-#include "ScenarioJson.h"
-#include "HistoryCodec.h"
-#include "NumberCodec.h"
-#include "Scenario.h"
-#include "SettingsCodec.h"
+#include "sim/ScenarioJson.h"
 #include "SimTestSupport.h"
+#include "sim/HistoryCodec.h"
+#include "sim/NumberCodec.h"
+#include "sim/Scenario.h"
+#include "sim/SettingsCodec.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 // Helpers shared by the simulator tests: frames from hex text, requests as
 // the PC builds them, and replies taken apart by the PC's receiver.
 
-#include "Frame.h"
+#include "protocol/Frame.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -43,7 +43,7 @@ inline Bytes Join(std::initializer_list<Bytes> parts) {
 }
 
 inline Bytes Request(std::uint8_t command, std::uint32_t address, const Bytes& payload = {}) {
-    TDataPackage p;
+    FrameBuilder p;
     p.SetCommand(command);
     p.SetLength(static_cast<int>(payload.size()));
     p.SetAddress(address);
@@ -62,7 +62,7 @@ struct ReceivedReply {
 // Runs bytes through the PC's receiver; returns the valid frames and counts
 // the ones whose checksum failed.
 inline std::vector<ReceivedReply> ValidFrames(const Bytes& bytes, int* invalid = nullptr) {
-    TRecData rec;
+    FrameCollector rec;
     std::vector<ReceivedReply> frames;
     for (auto b : bytes) {
         const ByteResult r = rec.TakeByte(b);

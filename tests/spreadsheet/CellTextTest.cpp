@@ -1,6 +1,6 @@
 // Numbers, dates and times as the workbook reader turns them into text.
 
-#include "CellText.h"
+#include "spreadsheet/CellText.h"
 
 #include <gtest/gtest.h>
 

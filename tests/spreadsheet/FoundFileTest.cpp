@@ -3,8 +3,8 @@
 // and the workbook that was open stays as it was.
 
 #include "CoreApp.h"
-#include "TestPaths.h"
-#include "Workbook.h"
+#include "spreadsheet/Workbook.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 // number list is read with, while the sound file of the same format reads.
 
 #include "CoreApp.h"
-#include "TestPaths.h"
-#include "Workbook.h"
-#include "XlsxParts.h"
+#include "spreadsheet/Workbook.h"
+#include "support/TestPaths.h"
+#include "support/XlsxParts.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 // .ods and legacy .xls; and files that are no workbook or are damaged.
 
 #include "CoreApp.h"
-#include "TestPaths.h"
-#include "Workbook.h"
 #include "WorkbookTool.h"
+#include "spreadsheet/Workbook.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // and read back by the program itself.
 
 #include "CoreApp.h"
-#include "Workbook.h"
 #include "WorkbookTool.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QDir>
 #include <QFile>

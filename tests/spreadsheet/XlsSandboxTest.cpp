@@ -3,12 +3,12 @@
 // refuses the file as unreadable and carries on; and whatever it answers is
 // checked field by field before a cell is taken from it.
 
-#include "XlsSandbox.h"
+#include "spreadsheet/XlsSandbox.h"
 #include "CoreApp.h"
-#include "TestPaths.h"
-#include "Workbook.h"
-#include "XlsStream.h"
-#include "XlsStreamParser.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/XlsStream.h"
+#include "spreadsheet/XlsStreamParser.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 //
 //   ModalAnswer answers;
 //   answers.Queue(ModalAnswer::Ok());
-//   form.Ui().btn8->click();               // runs the box's exec() to completion
+//   form.Controls().portButton->click();               // runs the box's exec() to completion
 //   EXPECT_EQ(answers.SeenBoxes().at(0).text, "COM Port error");
 
 #include <QAbstractButton>

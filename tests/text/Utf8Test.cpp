@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "text/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,117 @@
+#include "SettingsTab.h"
+
+#include "app/window/DeviceReporter.h"
+#include "app/window/MessageBoxes.h"
+#include "messages/OperationTexts.h"
+#include "settings/SettingsCatalogue.h"
+
+#include <QPushButton>
+
+namespace settings = gsm::settings;
+
+namespace {
+
+// Progress shown as a read reaches these settings.
+struct Milestone {
+    int row;
+    quint16 percent;
+};
+constexpr Milestone kReadMilestones[] = {
+    {settings::row::kNotifyRelayOn, 40},
+    {settings::row::kApn, 50},
+    {settings::row::kGprsUser, 90},
+    {settings::row::kGprsPassword, 100},
+};
+constexpr quint16 kFirstPageStarted = 25;
+constexpr int kSaveProgressPerPage = 50;
+
+} // namespace
+
+SettingsTab::SettingsTab(const SettingsSheet& sheet, gsm::DeviceClient& client,
+                         DeviceReporter& reporter, std::function<void(const QString&)> setPanelText,
+                         const gsm::CodePage& codePage, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_client(client), m_reporter(reporter),
+      m_setPanelText(std::move(setPanelText)), m_cells(*sheet.settingsGrid), m_lists(sheet.lists),
+      m_codePage(codePage), m_codec(m_cells, m_lists, codePage) {
+    connect(m_sheet.readSettingsButton, &QPushButton::clicked, this,
+            &SettingsTab::onReadSettingsClicked);
+    connect(m_sheet.saveSettingsButton, &QPushButton::clicked, this,
+            &SettingsTab::onSaveSettingsClicked);
+}
+
+void SettingsTab::FillSettingsGrid() {
+    settings::WriteStartGrid(m_cells);
+    for (const settings::ChoiceList& list : settings::ChoiceLists())
+        m_lists.SetItemIndex(list.row, list.startIndex);
+}
+
+void SettingsTab::onReadSettingsClicked() {
+    if (ConfirmRead(m_sheet.settingsPage, QString::fromUtf8(gsm::message::kReadSettingsQuestion)))
+        StartRead();
+}
+
+void SettingsTab::onSaveSettingsClicked() {
+    StartSave();
+}
+
+void SettingsTab::StartRead() {
+    m_client.ReadArea(gsm::Area::Settings,
+                      {.read =
+                           [this](int page, const gsm::Page& bytes) {
+                               m_reporter.PageAnswered(gsm::OperationKind::Read,
+                                                       gsm::Area::Settings, page);
+                               ShowSettingsPage(page, bytes);
+                           }},
+                      [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+}
+
+bool SettingsTab::StartSave() {
+    // The grid and its lists become one record, which must pass before any
+    // page is encoded: nothing is sent when any setting is refused.
+    const settings::CellSettings taken = settings::SettingsFromGrid(m_cells, m_lists);
+    if (const auto error = settings::FirstRefusal(taken, m_codePage)) {
+        Tell(error->Message());
+        return false;
+    }
+    const settings::EncodedSettings encoded = settings::EncodeSettings(taken.settings, m_codePage);
+    if (encoded.error) {
+        Tell(encoded.error->Message());
+        return false;
+    }
+    const std::vector<gsm::Page> pages(encoded.pages.begin(), encoded.pages.end());
+    m_client.WriteArea(
+        gsm::Area::Settings, gsm::NumberedPages(pages),
+        {.sending =
+             [this](int page) {
+                 m_reporter.SetProgress(static_cast<quint16>(page * kSaveProgressPerPage));
+             },
+         .written =
+             [this](int page, bool) {
+                 m_reporter.PageAnswered(gsm::OperationKind::Write, gsm::Area::Settings, page);
+             }},
+        [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+    return true;
+}
+
+void SettingsTab::ShowSettingsPage(int page, const gsm::Page& bytes) {
+    if (page == 1) {
+        m_reporter.SetProgress(kFirstPageStarted);
+        m_setPanelText(QString::fromLatin1(kFirstPageText));
+    } else {
+        m_setPanelText(QString::fromLatin1(kSecondPageText));
+    }
+    m_codec.DecodeSettingsPage(page, bytes,
+                               [this](const settings::PageField& f) { ShowProgressAfter(f); });
+    if (page == settings::kPageCount)
+        m_setPanelText(QString());
+}
+
+void SettingsTab::ShowProgressAfter(const settings::PageField& f) {
+    for (const Milestone& m : kReadMilestones)
+        if (m.row == f.row)
+            m_reporter.SetProgress(m.percent);
+}
+
+void SettingsTab::Tell(const std::string& text) {
+    ShowMessage(m_sheet.settingsPage, QString::fromStdString(text));
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Reading and saving the basic settings from the Basic Settings sheet: the
+// grid and its lists are the settings; the buttons move them to and from the
+// device, two pages, through the device client.
+
+#include "SettingsSheet.h"
+#include "app/widgets/GridCells.h"
+#include "protocol/DeviceClient.h"
+#include "settings/SettingsCodec.h"
+#include "text/CodePage.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class DeviceReporter;
+
+inline constexpr const char* kFirstPageText = "The first page";
+inline constexpr const char* kSecondPageText = "The second page";
+
+class SettingsTab : public QObject {
+    Q_OBJECT
+
+public:
+    // `setPanelText` writes the status panel directly, without starting the status timer.
+    SettingsTab(const SettingsSheet& sheet, gsm::DeviceClient& client, DeviceReporter& reporter,
+                std::function<void(const QString&)> setPanelText, const gsm::CodePage& codePage,
+                QObject* parent = nullptr);
+
+    // Headers, captions, descriptions, start values and the lists' start
+    // indexes. The lists stay hidden until the grid paints their cells.
+    void FillSettingsGrid();
+
+    void onReadSettingsClicked();
+    void onSaveSettingsClicked();
+
+    // Reads both pages; the user has confirmed.
+    void StartRead();
+    // Checks every setting first; a refusal names the setting and sends nothing.
+    bool StartSave();
+    // A page read from the device, shown in the grid and its lists.
+    void ShowSettingsPage(int page, const gsm::Page& bytes);
+
+    gsm::settings::SettingsCodec& Codec() { return m_codec; }
+    ComboLists& Lists() { return m_lists; }
+
+private:
+    void ShowProgressAfter(const gsm::settings::PageField& f);
+    void Tell(const std::string& text);
+
+    SettingsSheet m_sheet;
+    gsm::DeviceClient& m_client;
+    DeviceReporter& m_reporter;
+    std::function<void(const QString&)> m_setPanelText;
+    GridCells m_cells;
+    ComboLists m_lists;
+    const gsm::CodePage& m_codePage;
+    gsm::settings::SettingsCodec m_codec;
+};

@@ -1,0 +1,66 @@
+#pragma once
+// A table addressed like a classic string grid: Cells(column, row), where row 0
+// is the header row and column 0 the fixed column. Row 0 is kept as an
+// ordinary (hidden) row of the table so that row numbers match the device's
+// entry numbers, and its texts are shown in the header, which stays in view
+// while the rows scroll. The texts live in a GridModel; the view paints only
+// the rows it shows.
+
+#include "app/window/LayoutScale.h"
+
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include <initializer_list>
+
+class GridModel;
+
+class StringGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultRowHeight = 24;
+
+    StringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
+
+    int ColCount() const;
+    int RowCount() const;
+    QString Cells(int col, int row) const;
+    void SetCells(int col, int row, const QString& text);
+    GridModel& Model() const { return *m_model; }
+
+    // Widths and heights are given for the face the layout was drawn with
+    // and scaled to the grid's own font (see LayoutScale); the parent's
+    // font must be set before the grid is created.
+    void SetColWidths(std::initializer_list<int> widths);
+    // Row 0 is the header: its height is the header's height.
+    void SetRowHeight(int row, int height);
+    const LayoutScale& Scale() const { return m_scale; }
+    int RowHeight(int row) const;
+    // Makes (col, row) the current cell and the whole selection.
+    void SelectCell(int col, int row);
+
+    // The current cell, -1 when there is none.
+    int currentRow() const { return currentIndex().row(); }
+    int currentColumn() const { return currentIndex().column(); }
+    void setCurrentCell(int row, int col);
+    void setCurrentCell(int row, int col, QItemSelectionModel::SelectionFlags command);
+
+signals:
+    void currentCellChanged(int currentRow, int currentColumn, int previousRow, int previousColumn);
+    void cellClicked(int row, int column);
+
+protected:
+    // Like the header row, the fixed column never becomes current: keys that
+    // would move onto it stay in the first data column, or wrap to the row's
+    // neighbour, and clicks on it are ignored.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool InFixedColumn(const QPoint& viewportPos) const;
+
+    GridModel* m_model;
+    LayoutScale m_scale;
+};

@@ -1,0 +1,390 @@
+#include "app/window/MainWindow.h"
+
+#include "app/files/HistoryFiles.h"
+#include "app/files/NumberFiles.h"
+#include "app/files/ProfileFiles.h"
+#include "app/sheets/help/HelpPicture.h"
+#include "app/sheets/history/HistoryTab.h"
+#include "app/sheets/numbers/NumbersTab.h"
+#include "app/sheets/settings/SettingsGridEditor.h"
+#include "app/sheets/settings/SettingsSheet.h"
+#include "app/sheets/settings/SettingsTab.h"
+#include "app/widgets/CheckBoxImages.h"
+#include "app/widgets/GridCells.h"
+#include "app/widgets/PageControl.h"
+#include "app/widgets/ProgressDisplay.h"
+#include "app/widgets/StatusBar.h"
+#include "app/widgets/StatusDisplay.h"
+#include "app/widgets/StringGrid.h"
+#include "app/window/DeviceCommands.h"
+#include "app/window/DeviceReporter.h"
+#include "app/window/LinkAdapters.h"
+#include "app/window/ListDialog.h"
+#include "app/window/MessageBoxes.h"
+#include "app/window/PortController.h"
+#include "app/window/RememberedPlaces.h"
+#include "app/window/WindowPlacement.h"
+#include "history/HistoryGrid.h"
+#include "protocol/OperationGate.h"
+#include "serial/DevicePort.h"
+#include "serial/SerialPort.h"
+#include "text/CodePage.h"
+
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <optional>
+
+namespace {
+constexpr int kIndicatorLeft = 15;
+constexpr int kIndicatorTop = 2;
+constexpr int kProgressWidthShortfall = 15;
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent, int statusLifeMs) : QMainWindow(parent) {
+    // Asking the system for its serial ports takes about as long as building
+    // the window: both go on at once, and the list is in place before the
+    // window is first shown.
+    m_portList = std::make_unique<PortList>();
+    m_firstPortList = std::async(std::launch::async,
+                                 [ports = m_portList.get()] { return ports->ListPortEntries(); });
+    BuildWindow();
+    statusClearTimer->setInterval(statusLifeMs);
+    statusClearTimer->start();
+    Initialise();
+}
+
+MainWindow::~MainWindow() {
+    if (m_port)
+        m_port->CloseQuietly();
+}
+
+gsm::DeviceClient& MainWindow::Client() {
+    return m_device->Client();
+}
+
+void MainWindow::SetDeviceCodePage(const gsm::CodePage* codePage) {
+    m_commands->SetCodePage(codePage);
+}
+
+std::array<QPushButton*, kDeviceOperationCount> MainWindow::DeviceOperationButtons() const {
+    return {
+        checkModeButton,        setClockButton,         readSettingsButton,     saveSettingsButton,
+        importProfileButton,    exportProfileButton,    readNumbersButton,      saveNumbersButton,
+        importNumbersButton,    exportNumbersXlsButton, readHistoryButton,      filterButton,
+        deleteHistoryButton,    exportHistoryXlsButton, exportHistoryCsvButton, clearHistoryButton,
+        exportNumbersCsvButton, allAlwaysButton,        deleteAllNumbersButton, clearNumbersButton};
+}
+
+void MainWindow::DisableDeviceOperations() {
+    for (QPushButton* button : DeviceOperationButtons())
+        button->setEnabled(false);
+}
+
+void MainWindow::EnableDeviceOperations() {
+    for (QPushButton* button : DeviceOperationButtons())
+        button->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- the sheets' views of the window
+
+SettingsSheet MainWindow::SettingsSheetOf() const {
+    return {settingsPage,
+            settingsGrid,
+            {din1TypeList, din2TypeList, armAfterPowerOnList, relayAuthorizationList,
+             notifyRelayOnList, notifyRelayOffList},
+            readSettingsButton,
+            saveSettingsButton,
+            importProfileButton,
+            exportProfileButton};
+}
+
+NumbersSheet MainWindow::NumbersSheetOf() {
+    return {this,
+            pageControl,
+            numbersGrid,
+            readNumbersButton,
+            saveNumbersButton,
+            allAlwaysButton,
+            deleteAllNumbersButton,
+            clearNumbersButton,
+            importNumbersButton,
+            exportNumbersXlsButton,
+            exportNumbersCsvButton,
+            startDatePicker,
+            startTimePicker,
+            endDatePicker,
+            endTimePicker,
+            &m_uncheckedBox,
+            &m_checkedBox};
+}
+
+HistorySheet MainWindow::HistorySheetOf() const {
+    return {pageControl,
+            historyGrid,
+            readHistoryButton,
+            filterButton,
+            exportHistoryCsvButton,
+            exportHistoryXlsButton,
+            clearHistoryButton,
+            loadHistoryButton,
+            historyStartDatePicker,
+            historyStartTimePicker,
+            historyEndDatePicker,
+            historyEndTimePicker};
+}
+
+Reporting MainWindow::ReportingOf() {
+    return {this, m_status.get(), m_progress.get(), progressBar, m_statusSink.get()};
+}
+
+// ---------------------------------------------------------------- start-up
+
+void MainWindow::Initialise() {
+    m_remembered = std::make_unique<RememberedPlaces>();
+    // The system has no per-user short-date setting to write; the program's
+    // own formats are all that the grids and files rely on.
+    m_shortDateFormat = QString::fromLatin1(kProgramDateFormat);
+    m_longDateFormat = QString::fromLatin1(kProgramDateFormat);
+    m_settingsEditor =
+        new SettingsGridEditor(SettingsSheetOf(), gsm::SystemCodePageInstance(), this);
+    CentreOnScreen();
+    RestoreWindowPos();
+    m_uncheckedBox = RenderCheckBoxImage(*style(), false);
+    m_checkedBox = RenderCheckBoxImage(*style(), true);
+    DisableDeviceOperations();
+    m_progress = std::make_unique<ProgressDisplay>(*progressBar);
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    statusPanels->SetPanelText(0, QStringLiteral("COM Port:"));
+    m_status = std::make_unique<StatusDisplay>(*statusPanels, *statusClearTimer,
+                                               statusClearTimer->interval());
+    CreateDevice();
+    SelectHeaderCells();
+    InitPickers();
+    CreateSheets();
+    // The help picture is drawn the first time its sheet shows: start-up
+    // does not wait for a picture most sessions never look at.
+    helpPicture->installEventFilter(this);
+    setupStepsMemo->setPlainText(SetupStepsText());
+}
+
+void MainWindow::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    FitToScreen(screen->geometry(), screen->availableGeometry());
+}
+
+void MainWindow::FitToScreen(const QRect& screen, const QRect& available) {
+    const WindowFit fit = FitWindow(screen, available, QSize(kClientWidth, kClientHeight));
+    if (fit.resizable) {
+        setMinimumSize(kSmallestClient);
+        setMaximumSize(kClientWidth, kClientHeight);
+        resize(fit.client.size());
+    } else {
+        setFixedSize(fit.client.size());
+    }
+    move(fit.client.topLeft());
+}
+
+// Where the user left the window, as long as it is still whole on the screen.
+void MainWindow::RestoreWindowPos() {
+    const std::optional<QPoint> pos = m_remembered->WindowPos();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!pos || !screen)
+        return;
+    if (screen->availableGeometry().contains(QRect(*pos, size() + kWindowFrameAllowance)))
+        move(*pos);
+}
+
+// The device on its port, the port bar and the commands, and what the window
+// shows of every exchange.
+void MainWindow::CreateDevice() {
+    m_statusSink = std::make_unique<StatusBarSink>(*m_status);
+    m_device = std::make_unique<DevicePort>(*serialPort, *receiveTimer);
+    m_gate = std::make_unique<gsm::OperationGate>([this](bool enabled) {
+        if (enabled)
+            EnableDeviceOperations();
+        else
+            DisableDeviceOperations();
+        // A login sent while another request waits would be refused.
+        loginButton->setEnabled(!m_gate->Outstanding());
+    });
+    m_port = new PortController(
+        this, {portBox, portButton, portClosedIndicator, portOpenIndicator, serialPort}, *m_device,
+        *m_gate, *m_remembered, *m_portList, this);
+    m_port->FillPortList(m_firstPortList.valid() ? m_firstPortList.get()
+                                                 : m_portList->ListPortEntries());
+    m_device->SetHangUpHandler([this] { m_port->onLinkLost(); });
+    m_portTrace = std::make_unique<PortTrace>(m_linkTrace, [this] { return m_port->PortName(); });
+    if (m_linkTrace.Active())
+        Client().Exchange().SetTrace(m_portTrace.get());
+    m_reporter = std::make_unique<DeviceReporter>(
+        ReporterHooks{this, m_status.get(), m_progress.get(),
+                      [this] { statusPanels->SetPanelText(kStatusPanelText, m_status->Notice()); },
+                      [this] { return m_port->PortOpen(); }, [this] { m_port->onLinkLost(); }},
+        *m_gate);
+    Client().SetObserver(m_reporter.get());
+    serialPort->OnReceiveData = [this](SerialPort* sender, const char* buffer, quint16 length) {
+        onSerialDataReceived(sender, buffer, length);
+    };
+    m_commands = new DeviceCommands(this, passwordBox, Client(), *m_reporter, *m_gate, this);
+    connect(loginButton, &QPushButton::clicked, m_commands, &DeviceCommands::onLoginClicked);
+    connect(deleteHistoryButton, &QPushButton::clicked, m_commands,
+            &DeviceCommands::onDeleteHistoryClicked);
+    connect(setClockButton, &QPushButton::clicked, m_commands, &DeviceCommands::onSetClockClicked);
+    connect(checkModeButton, &QPushButton::clicked, m_commands,
+            &DeviceCommands::onCheckModeClicked);
+}
+
+// The three sheets with their grids' start texts, and their file exchanges.
+void MainWindow::CreateSheets() {
+    m_settingsTab = new SettingsTab(
+        SettingsSheetOf(), Client(), *m_reporter,
+        [this](const QString& text) { statusPanels->SetPanelText(kStatusPanelText, text); },
+        gsm::SystemCodePageInstance(), this);
+    m_settingsTab->FillSettingsGrid();
+    m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, this);
+    m_numbersTab->FillNumberGrid();
+    GridCells historyCells(*historyGrid);
+    gsm::history::InitHistoryGrid(historyCells);
+    historyGrid->setColumnWidth(1, 0);
+    m_historyTab = new HistoryTab(HistorySheetOf(), ReportingOf(), Client(), *m_reporter, this);
+    m_profileFiles = new ProfileFiles(SettingsSheetOf(), ReportingOf());
+    m_numberFiles = new NumberFiles(NumbersSheetOf(), ReportingOf(), this);
+    m_historyFiles = new HistoryFiles(HistorySheetOf(), ReportingOf());
+}
+
+// No data cell shows as selected until the user picks one.
+void MainWindow::SelectHeaderCells() {
+    numbersGrid->SelectCell(1, 0);
+    settingsGrid->SelectCell(1, 0);
+}
+
+void MainWindow::InitPickers() {
+    const QDateTime now = QDateTime::currentDateTime();
+    historyEndDatePicker->setDate(now.date());
+    historyEndTimePicker->setTime(now.time());
+    endDatePicker->setDate(now.date());
+    endTimePicker->setTime(now.time());
+    for (QWidget* picker :
+         {static_cast<QWidget*>(startDatePicker), static_cast<QWidget*>(startTimePicker),
+          static_cast<QWidget*>(endDatePicker), static_cast<QWidget*>(endTimePicker)})
+        picker->lower();
+}
+
+void MainWindow::PlaceIndicators() {
+    const QRect panel = statusPanels->PanelRect(1);
+    const QPoint at(panel.left() + kIndicatorLeft, panel.top() + kIndicatorTop);
+    portClosedIndicator->move(at);
+    portOpenIndicator->move(at);
+    m_port->ShowIndicator(false);
+}
+
+// ---------------------------------------------------------------- window handlers
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar is not a new show.
+    if (!event->spontaneous())
+        PlaceIndicators();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayCloseDuringTransfer()) {
+        event->ignore();
+        return;
+    }
+    m_remembered->SetWindowPos(pos());
+    m_port->CloseQuietly();
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::MayCloseDuringTransfer() {
+    if (!Client().Busy())
+        return true;
+    if (!ConfirmStop(this, QString::fromUtf8(kStopTransferQuestion)))
+        return false;
+    // The answer may have come while the question was open.
+    Client().Cancel();
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == helpPicture) {
+        if (event->type() == QEvent::Show && helpPicture->pixmap().isNull())
+            helpPicture->setPixmap(QPixmap::fromImage(DrawHelpPicture()));
+        return false;
+    }
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const int delta = wheel->angleDelta().y();
+        if (delta != 0)
+            onNumbersWheel(delta);
+        // Over the grid the step above is the whole scroll.
+        return watched == numbersGrid->viewport();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::onPageChanged(int index) {
+    for (int i = 0; i < pageControl->count(); ++i)
+        pageControl->widget(i)->setProperty("Highlighted", i == index);
+}
+
+void MainWindow::onStatusPanelDrawn(int index, const QRect& rect) {
+    if (index != 3)
+        return;
+    progressBar->setGeometry(rect.left(), rect.top(), rect.width() - kProgressWidthShortfall,
+                             rect.height());
+}
+
+void MainWindow::onNumbersWheel(int delta) {
+    numbersGrid->verticalScrollBar()->triggerAction(
+        delta < 0 ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+}
+
+// The timer is still running while the text is cleared, so clearing does
+// not start a new countdown.
+void MainWindow::onStatusClearTimeout() {
+    m_status->ShowStatus(QString());
+    m_progress->SetProgress(100);
+    statusClearTimer->stop();
+}
+
+void MainWindow::onShowListDialogClicked() {
+    if (m_listDialog)
+        m_listDialog->show();
+}
+
+// ---------------------------------------------------------------- device link
+
+void MainWindow::onSerialDataReceived(SerialPort*, const char* buffer, quint16 bufferLength) {
+    m_device->TakeBytes(buffer, bufferLength);
+}
+
+void MainWindow::SetReceiveTimeout(int ms) {
+    Client().Exchange().SetTimeoutMs(ms);
+    receiveTimer->setInterval(ms);
+}
+
+bool MainWindow::StartTrace(const QString& path, QString* failure) {
+    if (!m_linkTrace.OpenFile(path, failure))
+        return false;
+    Client().Exchange().SetTrace(m_portTrace.get());
+    return true;
+}

@@ -1,0 +1,111 @@
+#include "app/window/PortController.h"
+
+#include "app/widgets/PortBox.h"
+#include "app/window/MessageBoxes.h"
+#include "app/window/PortOpenFailure.h"
+#include "app/window/RememberedPlaces.h"
+#include "messages/OperationTexts.h"
+#include "serial/SerialPort.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+PortController::PortController(QWidget* window, const PortControls& controls, DevicePort& device,
+                               gsm::OperationGate& gate, RememberedPlaces& remembered,
+                               PortList& ports, QObject* parent)
+    : QObject(parent), m_window(window), m_controls(controls), m_device(device), m_gate(gate),
+      m_remembered(remembered), m_ports(ports) {
+    connect(m_controls.portButton, &QPushButton::clicked, this, &PortController::onPortClicked);
+    connect(m_controls.portBox, &PortBox::popupAboutToShow, this, &PortController::RefreshPortList);
+}
+
+void PortController::FillPortList(const QList<PortEntry>& first) {
+    m_controls.portBox->SetPorts(first);
+    if (m_controls.portBox->count() > 0)
+        m_controls.portBox->setCurrentIndex(0);
+    m_controls.portBox->SelectPort(m_remembered.LastPort());
+}
+
+// A port plugged in after start-up is listed the next time the list opens.
+void PortController::RefreshPortList() {
+    m_controls.portBox->SetPorts(m_ports.ListPortEntries());
+}
+
+void PortController::onPortClicked() {
+    SerialPort& port = *m_controls.serialPort;
+    port.SetCommName(m_controls.portBox->currentText().trimmed());
+    if (m_buttonClicks % 2 == 0) {
+        if (!OpenOrExplain()) {
+            m_controls.portButton->setText(QStringLiteral("Open"));
+            return;
+        }
+        ++m_buttonClicks;
+        m_remembered.SetLastPort(port.CommName());
+        m_controls.portButton->setText(QStringLiteral("Close"));
+        ShowIndicator(true);
+    } else {
+        ++m_buttonClicks;
+        m_controls.portButton->setText(QStringLiteral("Open"));
+        // A transfer cannot outlive its port: it ends here, not at a timeout.
+        port.ClosePort();
+        m_device.Client().LinkLost();
+        ShowIndicator(false);
+    }
+}
+
+// Every way an open can fail ends with the port closed and the reason in
+// front of the user.
+bool PortController::OpenOrExplain() {
+    const PortOpening opening = OpenDevicePort(*m_controls.serialPort);
+    if (opening.opened)
+        return true;
+    CloseQuietly();
+    ShowMessage(m_window, QString::fromUtf8(kPortErrorText),
+                PortOpenFailureDetails(opening.failure, opening.reason, opening.permissionDenied));
+    return false;
+}
+
+QString PortController::PortName() const {
+    return m_controls.serialPort->CommName();
+}
+
+bool PortController::PortOpen() const {
+    return m_controls.serialPort->PortOpen();
+}
+
+void PortController::CloseQuietly() {
+    if (m_controls.serialPort->PortOpen())
+        m_controls.serialPort->ClosePort();
+    m_device.Client().LinkLost();
+}
+
+void PortController::onLinkLost() {
+    // A hang-up and a failed write may both report the same loss.
+    if (!PortOpen())
+        return;
+    // Closed first: the transfer that ends here sees a port that is gone.
+    m_controls.serialPort->ClosePort();
+    m_device.Client().LinkLost();
+    ShowPortClosed();
+    // The device may have been swapped or reset: it must be logged in to again.
+    m_gate.SetLoggedIn(false);
+    ShowMessage(m_window, QString::fromUtf8(gsm::message::kDeviceDisconnected));
+}
+
+void PortController::ShowPortClosed() {
+    // An even count makes the next click open the port.
+    if (m_buttonClicks % 2 != 0)
+        ++m_buttonClicks;
+    m_controls.portButton->setText(QStringLiteral("Open"));
+    ShowIndicator(false);
+}
+
+// The square behind is hidden as well as covered, so a screen reader only
+// finds the one that is seen.
+void PortController::ShowIndicator(bool open) {
+    QLabel* front = open ? m_controls.openIndicator : m_controls.closedIndicator;
+    QLabel* behind = open ? m_controls.closedIndicator : m_controls.openIndicator;
+    front->show();
+    front->raise();
+    behind->hide();
+}

@@ -1,0 +1,79 @@
+#include "PortList.h"
+
+#include "announce/AnnouncementFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+QString PortEntry::Details() const {
+    QStringList parts;
+    if (!description.isEmpty())
+        parts.append(description);
+    if (IsUsb())
+        parts.append(QStringLiteral("USB %1").arg(usbId));
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+QString UsbId(const QSerialPortInfo& info) {
+    if (!info.hasVendorIdentifier() || !info.hasProductIdentifier())
+        return {};
+    return QStringLiteral("%1:%2")
+        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+}
+} // namespace
+
+QList<PortEntry> PortList::ListPortEntries() const {
+    QList<PortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.append({info.systemLocation(), info.description(), UsbId(info)});
+    ports = UsbFirst(std::move(ports));
+    for (const QString& announced : AnnouncedPorts())
+        ports.append({announced, QStringLiteral("Simulated device"), {}});
+    return ports;
+}
+
+QList<PortEntry> PortList::UsbFirst(QList<PortEntry> ports) {
+    std::stable_partition(ports.begin(), ports.end(),
+                          [](const PortEntry& port) { return port.IsUsb(); });
+    return ports;
+}
+
+QStringList PortList::ListPorts() const {
+    QStringList paths;
+    for (const PortEntry& port : ListPortEntries())
+        paths.append(port.path);
+    return paths;
+}
+
+QString PortList::AnnouncementDir() {
+    return gsm::AnnouncementFolder();
+}
+
+QString PortList::AnnouncementProblem() {
+    return gsm::AnnouncementFolderProblem(AnnouncementDir());
+}
+
+QStringList PortList::AnnouncedPorts() {
+    if (!AnnouncementProblem().isEmpty())
+        return {};
+    // QDir::System keeps symlinks whose target is gone in the listing, so
+    // they can be told apart from live ones below.
+    const QDir dir(AnnouncementDir());
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList ports;
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() && entry.exists())
+            ports.append(entry.absoluteFilePath());
+    }
+    return ports;
+}
