@@ -31,6 +31,7 @@
 #include "text/CodePage.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -76,6 +77,32 @@ gsm::DeviceClient& MainWindow::Client() {
     return m_device->Client();
 }
 
+const MainWindowControls& MainWindow::Controls() const {
+    // Asking for a control of a sheet not built yet builds it.
+    const_cast<MainWindow*>(this)->CompleteWindow();
+    return *this;
+}
+
+NumbersTab& MainWindow::Numbers() {
+    CompleteWindow();
+    return *m_numbersTab;
+}
+
+HistoryTab& MainWindow::History() {
+    CompleteWindow();
+    return *m_historyTab;
+}
+
+NumberFiles& MainWindow::NumberListFiles() {
+    CompleteWindow();
+    return *m_numberFiles;
+}
+
+HistoryFiles& MainWindow::HistoryExports() {
+    CompleteWindow();
+    return *m_historyFiles;
+}
+
 void MainWindow::SetDeviceCodePage(const gsm::CodePage* codePage) {
     m_commands->SetCodePage(codePage);
 }
@@ -89,14 +116,17 @@ std::array<QPushButton*, kDeviceOperationCount> MainWindow::DeviceOperationButto
         exportNumbersCsvButton, allAlwaysButton,        deleteAllNumbersButton, clearNumbersButton};
 }
 
+// Buttons of a sheet not built yet take the state when they are built.
 void MainWindow::DisableDeviceOperations() {
     for (QPushButton* button : DeviceOperationButtons())
-        button->setEnabled(false);
+        if (button)
+            button->setEnabled(false);
 }
 
 void MainWindow::EnableDeviceOperations() {
     for (QPushButton* button : DeviceOperationButtons())
-        button->setEnabled(true);
+        if (button)
+            button->setEnabled(true);
 }
 
 // ---------------------------------------------------------------- the sheets' views of the window
@@ -173,13 +203,40 @@ void MainWindow::Initialise() {
     m_status = std::make_unique<StatusDisplay>(*statusPanels, *statusClearTimer,
                                                statusClearTimer->interval());
     CreateDevice();
-    SelectHeaderCells();
+    CreateSettingsSheet();
+}
+
+void MainWindow::CompleteWindow() {
+    if (m_complete)
+        return;
+    m_complete = true;
+    BuildNumberSheet();
+    BuildHistorySheet();
+    BuildHelpSheet();
+    CreateNumberAndHistorySheets();
+    connect(deleteHistoryButton, &QPushButton::clicked, m_commands,
+            &DeviceCommands::onDeleteHistoryClicked);
     InitPickers();
-    CreateSheets();
+    // The new buttons take the state the others are in.
+    if (readSettingsButton->isEnabled())
+        EnableDeviceOperations();
+    else
+        DisableDeviceOperations();
     // The help picture is drawn the first time its sheet shows: start-up
     // does not wait for a picture most sessions never look at.
     helpPicture->installEventFilter(this);
     setupStepsMemo->setPlainText(SetupStepsText());
+}
+
+// Whatever else was waiting for the first frame goes first: the window is
+// completed on the pass of the event loop after the one that follows it.
+void MainWindow::CompleteAfterFirstFrame() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QMetaObject::invokeMethod(this, &MainWindow::CompleteWindow, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::CentreOnScreen() {
@@ -244,35 +301,34 @@ void MainWindow::CreateDevice() {
     };
     m_commands = new DeviceCommands(this, passwordBox, Client(), *m_reporter, *m_gate, this);
     connect(loginButton, &QPushButton::clicked, m_commands, &DeviceCommands::onLoginClicked);
-    connect(deleteHistoryButton, &QPushButton::clicked, m_commands,
-            &DeviceCommands::onDeleteHistoryClicked);
     connect(setClockButton, &QPushButton::clicked, m_commands, &DeviceCommands::onSetClockClicked);
     connect(checkModeButton, &QPushButton::clicked, m_commands,
             &DeviceCommands::onCheckModeClicked);
 }
 
-// The three sheets with their grids' start texts, and their file exchanges.
-void MainWindow::CreateSheets() {
+// The settings sheet, which the first frame shows, with its start texts and
+// its profile files.
+void MainWindow::CreateSettingsSheet() {
     m_settingsTab = new SettingsTab(
         SettingsSheetOf(), Client(), *m_reporter,
         [this](const QString& text) { statusPanels->SetPanelText(kStatusPanelText, text); },
         gsm::SystemCodePageInstance(), this);
     m_settingsTab->FillSettingsGrid();
+    // No data cell shows as selected until the user picks one.
+    settingsGrid->SelectCell(1, 0);
+    m_profileFiles = new ProfileFiles(SettingsSheetOf(), ReportingOf());
+}
+
+void MainWindow::CreateNumberAndHistorySheets() {
     m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, this);
     m_numbersTab->FillNumberGrid();
+    numbersGrid->SelectCell(1, 0);
     GridCells historyCells(*historyGrid);
     gsm::history::InitHistoryGrid(historyCells);
     historyGrid->setColumnWidth(1, 0);
     m_historyTab = new HistoryTab(HistorySheetOf(), ReportingOf(), Client(), *m_reporter, this);
-    m_profileFiles = new ProfileFiles(SettingsSheetOf(), ReportingOf());
     m_numberFiles = new NumberFiles(NumbersSheetOf(), ReportingOf(), this);
     m_historyFiles = new HistoryFiles(HistorySheetOf(), ReportingOf());
-}
-
-// No data cell shows as selected until the user picks one.
-void MainWindow::SelectHeaderCells() {
-    numbersGrid->SelectCell(1, 0);
-    settingsGrid->SelectCell(1, 0);
 }
 
 void MainWindow::InitPickers() {
@@ -300,8 +356,11 @@ void MainWindow::PlaceIndicators() {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // Restoring from the task bar is not a new show.
-    if (!event->spontaneous())
-        PlaceIndicators();
+    if (event->spontaneous())
+        return;
+    PlaceIndicators();
+    if (!m_complete && !m_firstFrameSeen)
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -325,6 +384,15 @@ bool MainWindow::MayCloseDuringTransfer() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_firstFrameSeen && event->type() == QEvent::Paint && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        m_firstFrameSeen = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        CompleteAfterFirstFrame();
+        return false;
+    }
+    if (!m_complete)
+        return QMainWindow::eventFilter(watched, event);
     if (watched == helpPicture) {
         if (event->type() == QEvent::Show && helpPicture->pixmap().isNull())
             helpPicture->setPixmap(QPixmap::fromImage(DrawHelpPicture()));

@@ -70,8 +70,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr, int statusLifeMs = kStatusLifeMs);
     ~MainWindow() override;
 
-    // The parts, for tests and tools that drive the window.
-    const MainWindowControls& Controls() const { return *this; }
+    // The parts, for tests and tools that drive the window. Asking for them
+    // completes the window first.
+    const MainWindowControls& Controls() const;
     gsm::DeviceClient& Client();
     DeviceReporter& Reporter() { return *m_reporter; }
     StatusDisplay& Status() { return *m_status; }
@@ -79,11 +80,11 @@ public:
     gsm::OperationGate& Gate() { return *m_gate; }
     PortController& Port() { return *m_port; }
     SettingsTab& Settings() { return *m_settingsTab; }
-    NumbersTab& Numbers() { return *m_numbersTab; }
-    HistoryTab& History() { return *m_historyTab; }
+    NumbersTab& Numbers();
+    HistoryTab& History();
     ProfileFiles& Profiles() { return *m_profileFiles; }
-    NumberFiles& NumberListFiles() { return *m_numberFiles; }
-    HistoryFiles& HistoryExports() { return *m_historyFiles; }
+    NumberFiles& NumberListFiles();
+    HistoryFiles& HistoryExports();
     const QPixmap& CheckedBox() const { return m_checkedBox; }
     const QPixmap& UncheckedBox() const { return m_uncheckedBox; }
     const QString& ShortDateFormat() const { return m_shortDateFormat; }
@@ -96,6 +97,12 @@ public:
     std::array<QPushButton*, kDeviceOperationCount> DeviceOperationButtons() const;
     void DisableDeviceOperations();
     void EnableDeviceOperations();
+
+    // Builds what the first frame does not show: the number list, history
+    // and help sheets with their parts. Runs once the first frame is on the
+    // screen, or at once when one of those parts is asked for first; once.
+    void CompleteWindow();
+    bool Complete() const { return m_complete; }
 
     // Opens the window on a screen with this whole and free area: at the
     // layout's size where it fits, else within the area and resizable.
@@ -141,10 +148,12 @@ private:
     void CentreOnScreen();
     void RestoreWindowPos();
     void CreateDevice();
-    void CreateSheets();
-    void SelectHeaderCells();
+    void CreateSettingsSheet();
+    void CreateNumberAndHistorySheets();
     void InitPickers();
     void PlaceIndicators();
+    // Completes the window right after the first frame has been painted.
+    void CompleteAfterFirstFrame();
 
     void onPageChanged(int index);
     void onStatusPanelDrawn(int index, const QRect& rect);
@@ -189,4 +198,6 @@ private:
     NumberFiles* m_numberFiles = nullptr;
     HistoryFiles* m_historyFiles = nullptr;
     ListDialog* m_listDialog = nullptr;
+    bool m_complete = false;
+    bool m_firstFrameSeen = false;
 };

@@ -22,93 +22,93 @@ class SerialPort;
 
 struct MainWindowControls {
     // ---- top bar
-    QFrame* topBar;
-    QLabel* portLabel;
-    PortBox* portBox;
-    QPushButton* portButton;
-    QLabel* passwordLabel;
-    QLineEdit* passwordBox;
-    QPushButton* loginButton;
-    QPushButton* setClockButton;  // hidden: set the device clock
-    QPushButton* checkModeButton; // hidden: check mode
-    QPushButton* testButton4;     // hidden test buttons
-    QPushButton* testButton12;
-    QPushButton* showListDialogButton; // hidden: shows Form7
-    QPushButton* testButton28;
-    QLineEdit* hiddenEdit; // hidden
+    QFrame* topBar = nullptr;
+    QLabel* portLabel = nullptr;
+    PortBox* portBox = nullptr;
+    QPushButton* portButton = nullptr;
+    QLabel* passwordLabel = nullptr;
+    QLineEdit* passwordBox = nullptr;
+    QPushButton* loginButton = nullptr;
+    QPushButton* setClockButton = nullptr;  // hidden: set the device clock
+    QPushButton* checkModeButton = nullptr; // hidden: check mode
+    QPushButton* testButton4 = nullptr;     // hidden test buttons
+    QPushButton* testButton12 = nullptr;
+    QPushButton* showListDialogButton = nullptr; // hidden: shows Form7
+    QPushButton* testButton28 = nullptr;
+    QLineEdit* hiddenEdit = nullptr; // hidden
 
     // ---- tabs
-    PageControl* pageControl;
-    QWidget* settingsPage;
-    QWidget* numbersPage;
-    QWidget* historyPage;
-    QWidget* helpPage;
+    PageControl* pageControl = nullptr;
+    QWidget* settingsPage = nullptr;
+    QWidget* numbersPage = nullptr;
+    QWidget* historyPage = nullptr;
+    QWidget* helpPage = nullptr;
 
     // ---- basic settings
-    QFrame* settingsButtonPanel;
-    QPushButton* readSettingsButton;
-    QPushButton* saveSettingsButton;
-    QPushButton* importProfileButton;
-    QPushButton* exportProfileButton;
-    StringGrid* settingsGrid;
-    QComboBox* din1TypeList;
-    QComboBox* din2TypeList;
-    QComboBox* armAfterPowerOnList;
-    QComboBox* relayAuthorizationList;
-    QComboBox* notifyRelayOnList;
-    QComboBox* notifyRelayOffList;
+    QFrame* settingsButtonPanel = nullptr;
+    QPushButton* readSettingsButton = nullptr;
+    QPushButton* saveSettingsButton = nullptr;
+    QPushButton* importProfileButton = nullptr;
+    QPushButton* exportProfileButton = nullptr;
+    StringGrid* settingsGrid = nullptr;
+    QComboBox* din1TypeList = nullptr;
+    QComboBox* din2TypeList = nullptr;
+    QComboBox* armAfterPowerOnList = nullptr;
+    QComboBox* relayAuthorizationList = nullptr;
+    QComboBox* notifyRelayOnList = nullptr;
+    QComboBox* notifyRelayOffList = nullptr;
 
     // ---- number list
-    QScrollArea* numbersScrollBox;
-    QFrame* numbersButtonPanel;
-    QPushButton* readNumbersButton;
-    QPushButton* saveNumbersButton;
-    QPushButton* importNumbersButton;
-    QPushButton* exportNumbersXlsButton;
-    QPushButton* exportNumbersCsvButton;
-    QPushButton* allAlwaysButton;
-    QPushButton* deleteAllNumbersButton;
-    QPushButton* clearNumbersButton; // hidden
-    StringGrid* numbersGrid;
-    QFrame* numbersGridPanel;
-    QDateEdit* startDatePicker;
-    QTimeEdit* startTimePicker;
-    QDateEdit* endDatePicker;
-    QTimeEdit* endTimePicker;
+    QScrollArea* numbersScrollBox = nullptr;
+    QFrame* numbersButtonPanel = nullptr;
+    QPushButton* readNumbersButton = nullptr;
+    QPushButton* saveNumbersButton = nullptr;
+    QPushButton* importNumbersButton = nullptr;
+    QPushButton* exportNumbersXlsButton = nullptr;
+    QPushButton* exportNumbersCsvButton = nullptr;
+    QPushButton* allAlwaysButton = nullptr;
+    QPushButton* deleteAllNumbersButton = nullptr;
+    QPushButton* clearNumbersButton = nullptr; // hidden
+    StringGrid* numbersGrid = nullptr;
+    QFrame* numbersGridPanel = nullptr;
+    QDateEdit* startDatePicker = nullptr;
+    QTimeEdit* startTimePicker = nullptr;
+    QDateEdit* endDatePicker = nullptr;
+    QTimeEdit* endTimePicker = nullptr;
 
     // ---- history
-    QScrollArea* historyScrollBox;
-    QFrame* historyButtonPanel;
-    QPushButton* readHistoryButton;
-    QLabel* historyFromLabel;
-    QDateEdit* historyStartDatePicker;
-    QTimeEdit* historyStartTimePicker;
-    QLabel* historyToLabel;
-    QDateEdit* historyEndDatePicker;
-    QTimeEdit* historyEndTimePicker;
-    QPushButton* filterButton;
-    QFrame* historyExportPanel;
-    QPushButton* exportHistoryCsvButton;
-    QPushButton* exportHistoryXlsButton;
-    QPushButton* deleteHistoryButton;
-    QPushButton* clearHistoryButton; // hidden
-    QPushButton* loadHistoryButton;  // hidden
-    QFrame* historyGridPanel;
-    QScrollArea* historyGridScrollBox;
-    StringGrid* historyGrid;
+    QScrollArea* historyScrollBox = nullptr;
+    QFrame* historyButtonPanel = nullptr;
+    QPushButton* readHistoryButton = nullptr;
+    QLabel* historyFromLabel = nullptr;
+    QDateEdit* historyStartDatePicker = nullptr;
+    QTimeEdit* historyStartTimePicker = nullptr;
+    QLabel* historyToLabel = nullptr;
+    QDateEdit* historyEndDatePicker = nullptr;
+    QTimeEdit* historyEndTimePicker = nullptr;
+    QPushButton* filterButton = nullptr;
+    QFrame* historyExportPanel = nullptr;
+    QPushButton* exportHistoryCsvButton = nullptr;
+    QPushButton* exportHistoryXlsButton = nullptr;
+    QPushButton* deleteHistoryButton = nullptr;
+    QPushButton* clearHistoryButton = nullptr; // hidden
+    QPushButton* loadHistoryButton = nullptr;  // hidden
+    QFrame* historyGridPanel = nullptr;
+    QScrollArea* historyGridScrollBox = nullptr;
+    StringGrid* historyGrid = nullptr;
 
     // ---- help
-    QFrame* helpPanel;
-    QLabel* helpPicture;
-    QPlainTextEdit* setupStepsMemo; // hidden
+    QFrame* helpPanel = nullptr;
+    QLabel* helpPicture = nullptr;
+    QPlainTextEdit* setupStepsMemo = nullptr; // hidden
 
     // ---- status bar
-    StatusBar* statusPanels;
-    QProgressBar* progressBar;
-    QLabel* portClosedIndicator; // red: port closed
-    QLabel* portOpenIndicator;   // green: port open
+    StatusBar* statusPanels = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QLabel* portClosedIndicator = nullptr; // red: port closed
+    QLabel* portOpenIndicator = nullptr;   // green: port open
 
-    QTimer* receiveTimer;     // receive timeout
-    QTimer* statusClearTimer; // clears the status text
-    SerialPort* serialPort;
+    QTimer* receiveTimer = nullptr;     // receive timeout
+    QTimer* statusClearTimer = nullptr; // clears the status text
+    SerialPort* serialPort = nullptr;
 };

@@ -163,9 +163,8 @@ void MainWindow::BuildWindow() {
     BuildTopBar(client);
     BuildPageControl(client);
     BuildSettingsSheet();
-    BuildNumberSheet();
-    BuildHistorySheet();
-    BuildHelpSheet();
+    // The number list, history and help sheets are built after the first
+    // frame (CompleteWindow): it shows none of them.
     BuildStatusBar(client);
     BuildComponents();
     StackClientArea(client);
