@@ -359,6 +359,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     PlaceIndicators();
+    m_settingsEditor->ShowListsOfVisibleCells();
     if (!m_complete && !m_firstFrameSeen)
         QCoreApplication::instance()->installEventFilter(this);
 }

@@ -53,6 +53,9 @@ TEST(StartupOrder, TheFirstFrameShowsTheSettingsSheetAndTheRestFollowsUnasked) {
     MainWindow form;
     form.show();
     EXPECT_FALSE(form.Complete());
+    // The lists stand over their cells in the first frame, not a frame later.
+    for (const char* list : {"cbb1", "cbb2", "cbb4", "cbb3", "cbb10", "cbb12"})
+        EXPECT_TRUE(form.findChild<QComboBox*>(QString::fromLatin1(list))->isVisible()) << list;
     EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("strngrd3")), nullptr);
     EXPECT_NE(form.findChild<QObject*>(QStringLiteral("strngrd_write")), nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.Complete(); }, 5000));

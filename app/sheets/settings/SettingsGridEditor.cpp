@@ -139,6 +139,16 @@ void SettingsGridEditor::drawSettingsCell(int col, int row) {
     list->show();
 }
 
+void SettingsGridEditor::ShowListsOfVisibleCells() {
+    StringGrid& grid = *m_sheet.settingsGrid;
+    const QRect shown = grid.viewport()->rect();
+    for (int row = settings::kFirstRow; row <= settings::kLastRow; ++row) {
+        const QRect cell = grid.visualRect(grid.model()->index(row, settings::col::kContent));
+        if (cell.intersects(shown))
+            drawSettingsCell(settings::col::kContent, row);
+    }
+}
+
 void SettingsGridEditor::PlaceList(QComboBox& list, int row) {
     StringGrid& grid = *m_sheet.settingsGrid;
     const QRect cell = grid.visualRect(grid.model()->index(row, settings::col::kContent));

@@ -22,6 +22,9 @@ public:
     void onSettingsCellSelected(int col, int row);
     void onSettingsCellEdited(int col, int row, const QString& text);
     void drawSettingsCell(int col, int row);
+    // Stands each list over its cell where the grid shows that cell now,
+    // so a window's first frame has them without a second layout pass.
+    void ShowListsOfVisibleCells();
     // The grid's horizontal scroll bar is about to move.
     void onSettingsGridScrolledSideways();
 
