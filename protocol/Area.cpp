@@ -54,4 +54,13 @@ std::vector<PageWrite> NumberedPages(const std::vector<Page>& pages) {
     return writes;
 }
 
+std::vector<PageWrite> ChangedPages(const std::vector<Page>& current,
+                                    const std::vector<Page>& wanted) {
+    std::vector<PageWrite> writes;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (i >= current.size() || current[i] != wanted[i])
+            writes.push_back({static_cast<int>(i) + 1, wanted[i]});
+    return writes;
+}
+
 } // namespace gsm

@@ -32,4 +32,10 @@ struct PageWrite {
 // Pages 1 to pages.size() of an area, in order.
 std::vector<PageWrite> NumberedPages(const std::vector<Page>& pages);
 
+// The pages of `wanted` that differ from the same pages of `current`, in
+// order: what a write must send to make the device hold `wanted`. A page
+// `current` lacks counts as differing.
+std::vector<PageWrite> ChangedPages(const std::vector<Page>& current,
+                                    const std::vector<Page>& wanted);
+
 } // namespace gsm
