@@ -1,6 +1,6 @@
 // What a write of the number list changes, slot by slot.
 
-#include "NumberDiff.h"
+#include "numbers/NumberDiff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What a write of settings changes, as the user reads it.
 
-#include "SettingsDiff.h"
-#include "SettingsCells.h"
+#include "settings/SettingsDiff.h"
+#include "settings/SettingsCells.h"
 #include "SettingsFixture.h"
 
 #include <gtest/gtest.h>
