@@ -17,6 +17,8 @@ enum Takes : unsigned {
     kWrite = 1u << 3,   // --no-backup, --backup-dir, --verify, --no-verify
     kHistory = 1u << 4, // --history
     kYes = 1u << 5,     // --yes
+    kPlan = 1u << 6,    // --check, --all-pages
+    kForce = 1u << 7,   // --force
 };
 
 struct Subcommand {
@@ -37,19 +39,28 @@ const std::vector<Subcommand>& Subcommands() {
          "backup FILE.",
          kDevice | kFileArg | kHistory},
         {Operation::Restore, "restore",
-         "Write the settings and number pages of the backup FILE back to the device.",
-         kDevice | kFileArg | kWrite},
+         "Write the settings and number pages of the backup FILE back to the device (only the "
+         "pages that differ).",
+         kDevice | kFileArg | kWrite | kPlan},
+        {Operation::Diff, "diff",
+         "Read the device and print what writing FILE (a settings profile, a number list or a "
+         "backup) would change; write nothing.",
+         kDevice | kFileArg},
+        {Operation::Undo, "undo",
+         "Put back the newest automatic backup a write to this port took, if the device still "
+         "holds what that write left (else --force).",
+         kDevice | kWrite | kPlan | kForce},
         {Operation::SettingsGet, "settings get",
          "Read the settings into a profile (--out F: .xlsx, .xls or .json; - is JSON on stdout).",
          kDevice | kOut},
         {Operation::SettingsSet, "settings set",
          "Save the settings profile FILE (.xlsx, .xls, .ods or .json) to the device.",
-         kDevice | kFileArg | kWrite},
+         kDevice | kFileArg | kWrite | kPlan},
         {Operation::NumbersGet, "numbers get",
          "Read the number list (--out F: .csv, or .xlsx; - is CSV on stdout).", kDevice | kOut},
         {Operation::NumbersSet, "numbers set",
          "Save the number list FILE (.xlsx, .xls or .ods) to the device.",
-         kDevice | kFileArg | kWrite},
+         kDevice | kFileArg | kWrite | kPlan},
         {Operation::HistoryGet, "history get",
          "Read the event history (--out F: .csv or .xlsx; - is CSV on stdout).", kDevice | kOut},
         {Operation::HistoryDelete, "history delete",
@@ -94,6 +105,13 @@ const QCommandLineOption kBackupDir("backup-dir",
 const QCommandLineOption kVerify("verify", "Read every written page back and compare (default).");
 const QCommandLineOption kNoVerify("no-verify", "Do not read written pages back.");
 const QCommandLineOption kHistory("history", "Include the 500 history pages.");
+const QCommandLineOption kCheck("check",
+                                "Read the device and print the plan as diff does; write nothing.");
+const QCommandLineOption kAllPages("all-pages",
+                                   "Write every page of each area, not only those that differ.");
+const QCommandLineOption kForce("force",
+                                "Undo even when the device holds something else than the write "
+                                "left, or seems to be another device.");
 const QCommandLineOption kYes("yes", "Confirm the deletion.");
 } // namespace opt
 
@@ -116,6 +134,12 @@ void Describe(QCommandLineParser& parser, const Subcommand& s) {
         parser.addOption(opt::kVerify);
         parser.addOption(opt::kNoVerify);
     }
+    if (s.takes & kPlan) {
+        parser.addOption(opt::kCheck);
+        parser.addOption(opt::kAllPages);
+    }
+    if (s.takes & kForce)
+        parser.addOption(opt::kForce);
     if (s.takes & kHistory)
         parser.addOption(opt::kHistory);
     if (s.takes & kYes)
@@ -172,8 +196,12 @@ QStringList LeadingWords(const QStringList& arguments) {
 } // namespace
 
 bool Writes(Operation operation) {
+    return Plans(operation) || operation == Operation::HistoryDelete;
+}
+
+bool Plans(Operation operation) {
     return operation == Operation::Restore || operation == Operation::SettingsSet ||
-           operation == Operation::NumbersSet || operation == Operation::HistoryDelete;
+           operation == Operation::NumbersSet || operation == Operation::Undo;
 }
 
 QString GeneralHelp() {
@@ -261,6 +289,9 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         o.backupDir = parser.value(opt::kBackupDir);
         o.verify = !parser.isSet(opt::kNoVerify);
     }
+    o.check = (sub->takes & kPlan) && parser.isSet(opt::kCheck);
+    o.allPages = (sub->takes & kPlan) && parser.isSet(opt::kAllPages);
+    o.force = (sub->takes & kForce) && parser.isSet(opt::kForce);
     o.history = (sub->takes & kHistory) && parser.isSet(opt::kHistory);
     o.yes = (sub->takes & kYes) && parser.isSet(opt::kYes);
     if (o.operation == Operation::HistoryDelete && !o.yes)

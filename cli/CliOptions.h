@@ -13,6 +13,8 @@ enum class Operation {
     Ports,
     Backup,
     Restore,
+    Diff,
+    Undo,
     SettingsGet,
     SettingsSet,
     NumbersGet,
@@ -36,6 +38,9 @@ struct CliOptions {
     bool history = false; // backup --history
     bool yes = false;     // history delete --yes
     bool json = false;
+    bool check = false;    // --check: print the plan, write nothing
+    bool allPages = false; // --all-pages: write every page, not only those that differ
+    bool force = false;    // undo --force
 };
 
 // The parsed options, or the exit code when the command line has been
@@ -49,6 +54,9 @@ Parsed ParseCommandLine(const QStringList& arguments);
 
 // Whether the operation writes to the device.
 bool Writes(Operation operation);
+// Whether the operation compares pages with the device's before it writes
+// them, and so has a plan of changes to show.
+bool Plans(Operation operation);
 // The general help: every subcommand with one line.
 QString GeneralHelp();
 

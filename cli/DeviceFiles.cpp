@@ -4,6 +4,7 @@
 #include "files/HistoryFile.h"
 #include "files/NumberListFile.h"
 #include "files/ProfileFile.h"
+#include "files/SheetKind.h"
 #include "files/SheetShape.h"
 #include "history/HistoryGrid.h"
 #include "history/HistoryRead.h"
@@ -15,6 +16,8 @@
 #include "settings/SettingsPages.h"
 #include "settings/SettingsValidation.h"
 #include "text/CodePage.h"
+
+#include <QFile>
 
 #include <cstdio>
 
@@ -130,6 +133,63 @@ QString NumberPagesProblem(const Pages& pages) {
                 numbers::CheckNumberPage(page, pages[static_cast<std::size_t>(page - 1)]))
             return QString::fromStdString(*problem);
     return {};
+}
+
+AreasOrError RestorableAreas(const backup::Backup& backup) {
+    AreaPages areas;
+    for (const Area area : {Area::Settings, Area::Numbers})
+        if (auto found = backup.areas.find(area); found != backup.areas.end())
+            areas.emplace(area, found->second);
+    if (areas.empty())
+        return {std::nullopt, QStringLiteral("the backup holds no settings or number pages")};
+    if (auto settings = areas.find(Area::Settings); settings != areas.end())
+        if (const QString refused = RefusedSettingsPages(settings->second); !refused.isEmpty())
+            return {std::nullopt, refused};
+    if (auto numbers = areas.find(Area::Numbers); numbers != areas.end())
+        if (const QString problem = NumberPagesProblem(numbers->second); !problem.isEmpty())
+            return {std::nullopt, problem};
+    return {std::move(areas), {}};
+}
+
+AreasOrError RestorableAreas(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("cannot read %1: %2").arg(path, file.errorString())};
+    // A backup of every area is under 1 MiB.
+    constexpr qint64 kLargestBackup = 4 * 1024 * 1024;
+    if (file.size() > kLargestBackup)
+        return {std::nullopt, QStringLiteral("%1 is too big to be a backup").arg(path)};
+    const backup::BackupRead read = backup::ReadBackup(file.readAll());
+    if (!read.backup)
+        return {std::nullopt, read.error};
+    return RestorableAreas(*read.backup);
+}
+
+namespace {
+
+bool IsBackupFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The format is named near the top of every backup.
+    const QByteArray head = file.read(4096);
+    return head.trimmed().startsWith('{') && head.contains(backup::kBackupFormat);
+}
+
+AreasOrError OneArea(Area area, const PagesOrError& loaded) {
+    if (!loaded.pages)
+        return {std::nullopt, loaded.error};
+    return {AreaPages{{area, *loaded.pages}}, {}};
+}
+
+} // namespace
+
+AreasOrError AreasOfAnyFile(const QString& path) {
+    if (IsBackupFile(path))
+        return RestorableAreas(path);
+    if (!files::IsJsonName(path) && files::OpenWorkbookOf(path, files::SheetKind::NumberList).book)
+        return OneArea(Area::Numbers, NumberPagesFromList(path));
+    return OneArea(Area::Settings, SettingsPagesFromProfile(path));
 }
 
 bool WriteNumberList(const Pages& pages, const QString& path, QString* failure) {

@@ -3,7 +3,8 @@
 // turned into device pages and back through the window's own codecs and
 // checks: settings profiles, number lists and the history.
 
-#include "DevicePages.h"
+#include "backup/BackupFile.h"
+#include "protocol/Area.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,6 +47,20 @@ bool WriteNumberList(const Pages& numbers, const QString& path, QString* failure
 // The history as the window shows it after "Read data", written as its
 // "Export.CSV" (.csv or "-") or "Export.XLS" does.
 bool WriteHistory(const Pages& history, const QString& path, QString* failure);
+
+// The pages of the backup file `path` that a restore writes (settings and
+// numbers, each checked as a save checks it), or why it is refused.
+struct AreasOrError {
+    std::optional<AreaPages> areas;
+    QString error;
+};
+AreasOrError RestorableAreas(const QString& path);
+// The same for a backup already read (an undo's).
+AreasOrError RestorableAreas(const backup::Backup& backup);
+// What any write command would write of `path`: a backup (by its "format"),
+// a settings profile (JSON, or a workbook with A1 "Items") or a number list
+// (a workbook with A1 "Serial").
+AreasOrError AreasOfAnyFile(const QString& path);
 
 // Writes bytes to `path`, or to stdout for "-"; whole or not at all.
 bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure);

@@ -1,7 +1,9 @@
 #include "DeviceJob.h"
 
-#include "BackupFile.h"
 #include "DeviceFiles.h"
+#include "backup/BackupFile.h"
+#include "serial/PortList.h"
+#include "text/CodePage.h"
 #include "files/FileWrite.h"
 #include "files/PrivateFolder.h"
 #include "protocol/LocalTime.h"
@@ -24,7 +26,7 @@ QString AreaText(Area area) {
 }
 
 QString Ranges(const std::vector<int>& pages) {
-    return QString::fromStdString(PageRanges(pages));
+    return QString::fromStdString(backup::PageRanges(pages));
 }
 
 } // namespace
@@ -46,6 +48,9 @@ DeviceJob::DeviceJob(QString port, const JobPlan& plan, QString output, JobRepor
 
 void DeviceJob::Start() {
     m_clock.start();
+    m_wanted = m_plan.writes;
+    if (m_plan.operation == Operation::Undo && !FindUndoBackup())
+        return;
     m_reporter.Phase(m_port, QStringLiteral("opening"));
     QString failure;
     if (!m_session.Open(&failure)) {
@@ -98,12 +103,12 @@ void DeviceJob::PlanSteps() {
     case Operation::HistoryGet:
         PlanReads();
         return;
+    case Operation::Diff:
     case Operation::Restore:
     case Operation::SettingsSet:
     case Operation::NumbersSet:
-        PlanSafetyBackup();
-        for (const auto& [area, pages] : m_plan.writes)
-            PlanWrite(area, pages);
+    case Operation::Undo:
+        PlanComparedWrite();
         return;
     case Operation::HistoryDelete:
     case Operation::ClockSync:
@@ -159,47 +164,92 @@ void DeviceJob::PlanReads() {
     });
 }
 
-// The pages a write will change, read and kept before the first byte is written.
+// The history a deletion ends, read and kept before the command is sent.
 void DeviceJob::PlanSafetyBackup() {
-    if (!m_plan.backup)
+    if (!m_plan.backup || m_plan.operation != Operation::HistoryDelete)
         return;
-    std::vector<Area> areas;
-    for (const auto& entry : m_plan.writes)
-        areas.push_back(entry.first);
-    if (m_plan.operation == Operation::HistoryDelete)
-        areas.push_back(Area::History);
-    if (areas.empty())
+    Then([this] {
+        Read(Area::History, [this](Pages pages) {
+            m_read[Area::History] = std::move(pages);
+            Next();
+        });
+    });
+    Then([this] {
+        const QString path = SaveAutomaticBackup();
+        if (path.isEmpty())
+            return;
+        m_result.backup = path;
+        Next();
+    });
+}
+
+void DeviceJob::PlanComparedWrite() {
+    // Writing every page without a backup needs nothing read first.
+    const bool blind = m_plan.allPages && !m_plan.backup && !m_plan.check &&
+                       m_plan.operation != Operation::Diff && m_plan.operation != Operation::Undo;
+    if (blind) {
+        for (const auto& [area, pages] : m_wanted)
+            m_writePlan.writes.push_back({area, NumberedPages(pages)});
+        for (const changes::AreaWrite& write : m_writePlan.writes)
+            PlanWrite(write.area, write.pages);
         return;
-    for (const Area area : areas)
-        Then([this, area] {
+    }
+    for (const auto& entry : m_wanted)
+        Then([this, area = entry.first] {
             Read(area, [this, area](Pages pages) {
                 m_read[area] = std::move(pages);
                 Next();
             });
         });
-    Then([this] {
-        const QString path = SaveAutomaticBackup();
-        if (path.isEmpty()) {
-            Failed(QStringLiteral("nothing written: cannot save the backup: %1")
-                       .arg(m_result.message));
-            return;
-        }
-        m_result.backup = path;
-        m_reporter.Note(m_port, QStringLiteral("backup: %1").arg(path));
-        Next();
-    });
+    Then([this] { WriteWhatDiffers(); });
 }
 
-void DeviceJob::PlanWrite(Area area, const Pages& pages) {
+void DeviceJob::WriteWhatDiffers() {
+    if (m_plan.operation == Operation::Undo && !m_plan.force)
+        if (const QString refusal = UndoRefusal(); !refusal.isEmpty()) {
+            Failed(refusal);
+            return;
+        }
+    m_writePlan = changes::PlanWrite(m_read, m_wanted, SystemCodePageInstance(), m_plan.allPages);
+    m_result.planned = true;
+    m_result.changed = m_writePlan.Changed();
+    m_result.changes = m_writePlan.changes;
+    const QString unchanged = QStringLiteral("unchanged");
+    const QString changed = QStringLiteral("%1 pages differ").arg(m_writePlan.pagesDiffering);
+    if (m_plan.operation == Operation::Diff || m_plan.check) {
+        m_result.message = m_result.changed ? changed : unchanged;
+        Next();
+        return;
+    }
+    if (m_writePlan.writes.empty()) {
+        m_result.message = unchanged;
+        Next();
+        return;
+    }
+    if (m_plan.backup)
+        Then([this] {
+            const QString path = SaveAutomaticBackup();
+            if (path.isEmpty())
+                return;
+            m_result.backup = path;
+            m_reporter.Note(m_port, QStringLiteral("backup: %1").arg(path));
+            Next();
+        });
+    for (const changes::AreaWrite& write : m_writePlan.writes)
+        PlanWrite(write.area, write.pages);
+    Next();
+}
+
+void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
     Then([this, area, &pages] {
         m_writing = area;
         m_reporter.Phase(m_port, QStringLiteral("writing %1").arg(AreaText(area)));
-        m_session.WriteArea(area, NumberedPages(pages), [this, area, &pages] {
+        m_session.WriteArea(area, pages, [this, area, &pages] {
             m_writing.reset();
             m_result.pages += static_cast<int>(pages.size());
             // The table names the SIM number the device holds now.
             if (area == Area::Settings)
-                m_result.simNumber = SimNumberOf(pages.front());
+                m_result.simNumber = SimNumberOf(m_wanted.at(Area::Settings).front());
             Next();
         });
     });
@@ -207,12 +257,15 @@ void DeviceJob::PlanWrite(Area area, const Pages& pages) {
         return;
     Then([this, area, &pages] {
         m_reporter.Phase(m_port, QStringLiteral("verifying %1").arg(AreaText(area)));
-        m_session.ReadArea(area, [this, area, &pages](Pages back) {
+        std::vector<int> numbers;
+        for (const PageWrite& write : pages)
+            numbers.push_back(write.page);
+        m_session.ReadPages(area, numbers, [this, area, &pages](Pages back) {
             m_result.pages += static_cast<int>(back.size());
             std::vector<int> differing;
             for (std::size_t i = 0; i < pages.size(); ++i)
-                if (back.at(i) != pages[i])
-                    differing.push_back(static_cast<int>(i) + 1);
+                if (i >= back.size() || back[i] != pages[i].bytes)
+                    differing.push_back(pages[i].page);
             if (!differing.empty()) {
                 Failed(QStringLiteral("verify: %1 pages %2 differ from what was written")
                            .arg(AreaText(area), Ranges(differing)));
@@ -221,6 +274,45 @@ void DeviceJob::PlanWrite(Area area, const Pages& pages) {
             Next();
         });
     });
+}
+
+bool DeviceJob::FindUndoBackup() {
+    m_undo = backup::NewestAutomaticBackup(m_plan.backupDir, m_port);
+    if (!m_undo) {
+        Failed(QStringLiteral("nothing to undo: no automatic backup of %1 in %2")
+                   .arg(m_port, QDir(m_plan.backupDir).absolutePath()));
+        return false;
+    }
+    AreasOrError restorable = RestorableAreas(m_undo->backup);
+    if (!restorable.areas) {
+        Failed(QStringLiteral("%1 refused, nothing sent: %2").arg(m_undo->path, restorable.error));
+        return false;
+    }
+    m_wanted = std::move(*restorable.areas);
+    m_reporter.Note(m_port, QStringLiteral("undoing: %1").arg(m_undo->path));
+    return true;
+}
+
+QString DeviceJob::UndoRefusal() const {
+    const backup::DeviceNow now{m_read, m_result.simNumber, PortList::UsbSerialNumber(m_port)};
+    const QString refusal = backup::UndoRefusal(m_undo->backup, now);
+    if (refusal.isEmpty())
+        return {};
+    return QStringLiteral("not undone, nothing sent: %1 (%2 \"%3\"); --force puts that backup "
+                          "back anyway")
+        .arg(refusal, m_undo->path, m_undo->backup.write->command);
+}
+
+backup::WriteRecord DeviceJob::WhatTheWriteLeaves() const {
+    backup::WriteRecord write;
+    write.command = m_plan.command;
+    write.usbSerial = PortList::UsbSerialNumber(m_port);
+    const auto settings = m_wanted.find(Area::Settings);
+    write.simNumber =
+        settings != m_wanted.end() ? SimNumberOf(settings->second.front()) : m_result.simNumber;
+    for (const auto& [area, pages] : m_wanted)
+        write.left.emplace(area, backup::PageDigests(pages));
+    return write;
 }
 
 void DeviceJob::PlanCommand() {
@@ -236,15 +328,15 @@ void DeviceJob::PlanCommand() {
 }
 
 bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
-    Backup backup;
-    backup.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    backup.program = ProgramVersion();
-    backup.port = m_port;
-    backup.simNumber = m_result.simNumber;
-    backup.areas = areas;
+    backup::Backup saved;
+    saved.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+    saved.program = ProgramVersion();
+    saved.port = m_port;
+    saved.simNumber = m_result.simNumber;
+    saved.areas = areas;
     QString failure;
     if (IsStdout(path)) {
-        if (WriteOutput(path, WriteBackup(backup), &failure))
+        if (WriteOutput(path, backup::WriteBackup(saved), &failure))
             return true;
         m_result.message = failure;
         return false;
@@ -252,40 +344,31 @@ bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
     // A backup holds the device password: its folders are the owner's alone,
     // and it never takes the place of another file.
     if (!files::MakePrivateFolder(QFileInfo(path).absolutePath(), &failure) ||
-        !files::WriteWholeFile(path, WriteBackup(backup), &failure, files::Existing::Keep)) {
+        !files::WriteWholeFile(path, backup::WriteBackup(saved), &failure,
+                               files::Existing::Keep)) {
         m_result.message = failure;
         return false;
     }
     return true;
 }
 
+// The pages a write will change, kept before the first byte is written; on
+// failure the job has failed and nothing is sent.
 QString DeviceJob::SaveAutomaticBackup() {
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss-zzz"));
-    // Two ports of the same name in the same millisecond, or another run,
-    // may have taken a name: the next one is tried.
-    constexpr int kAttempts = 100;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        const QString path = AutomaticBackupPath(stamp, attempt);
-        if (QFileInfo::exists(path))
-            continue;
-        if (SaveBackup(m_read, path))
-            return path;
-        if (!QFileInfo::exists(path)) {
-            m_result.message = QStringLiteral("%1: %2").arg(path, m_result.message);
-            return {};
-        }
-    }
-    m_result.message = QStringLiteral("every backup name is taken");
-    return {};
-}
-
-QString DeviceJob::AutomaticBackupPath(const QString& stamp, int attempt) const {
-    const QString what = QString(m_plan.command).replace(QLatin1Char(' '), QLatin1Char('-'));
-    const QString distinct = attempt > 1 ? QStringLiteral("-%1").arg(attempt) : QString();
-    return QDir(QDir(m_plan.backupDir).absolutePath())
-        .filePath(stamp + QLatin1Char('_') + QFileInfo(m_port).fileName() + QLatin1Char('_') +
-                  what + distinct + QStringLiteral(".json"));
+    backup::Backup saved;
+    saved.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+    saved.program = ProgramVersion();
+    saved.port = m_port;
+    saved.simNumber = m_result.simNumber;
+    saved.areas = m_read;
+    if (m_plan.operation != Operation::HistoryDelete)
+        saved.write = WhatTheWriteLeaves();
+    QString failure;
+    const QString path = backup::SaveAutomaticBackup(saved, m_plan.backupDir, m_plan.command,
+                                                     &failure);
+    if (path.isEmpty())
+        Failed(QStringLiteral("nothing written: cannot save the backup: %1").arg(failure));
+    return path;
 }
 
 void DeviceJob::Failed(const QString& why) {

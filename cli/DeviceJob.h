@@ -4,7 +4,10 @@
 // A failure ends the job at once and says what the device holds now.
 
 #include "CliOptions.h"
-#include "DevicePages.h"
+#include "backup/AutomaticBackups.h"
+#include "backup/PageText.h"
+#include "changes/WritePlan.h"
+#include "protocol/Area.h"
 #include "DeviceSession.h"
 #include "serial/LinkTrace.h"
 
@@ -24,10 +27,13 @@ struct JobPlan {
     Operation operation = Operation::Ports;
     QString command; // "numbers set"
     std::string password;
-    AreaPages writes;        // settings before numbers
+    AreaPages writes;        // what the file would leave; settings before numbers
     std::vector<Area> reads; // for backup and the get commands
     bool backup = true;      // back up what a write changes first
     bool verify = true;
+    bool check = false;    // stop at the plan
+    bool allPages = false; // write every page of each area
+    bool force = false;    // undo whatever the device holds now
     QString backupDir;          // where automatic backups go
     QString rerun;              // the command line that completes a failed write
     LinkTrace* trace = nullptr; // the frame trace every device writes into, if any
@@ -42,6 +48,10 @@ struct JobResult {
     bool ok = false;
     QString message; // what went wrong, or the file written
     QString backup;  // the automatic backup, when one was taken
+    // The device was compared with what the command would write.
+    bool planned = false;
+    bool changed = false;
+    std::vector<changes::Change> changes;
 };
 
 class JobReporter {
@@ -75,13 +85,20 @@ private:
     void PlanSteps();
     void PlanReads();
     void PlanSafetyBackup();
-    void PlanWrite(Area area, const Pages& pages);
+    // Reads what the command would write over, then plans and writes the
+    // pages that differ.
+    void PlanComparedWrite();
+    void WriteWhatDiffers();
+    void PlanWrite(Area area, const std::vector<PageWrite>& pages);
+    // The backup the undo puts back; false when there is none.
+    bool FindUndoBackup();
+    QString UndoRefusal() const;
+    backup::WriteRecord WhatTheWriteLeaves() const;
     void PlanCommand();
     void Read(Area area, std::function<void(Pages)> use);
     bool SaveBackup(const AreaPages& areas, const QString& path);
     // Saves the automatic backup under a name no file has; empty on failure.
     QString SaveAutomaticBackup();
-    QString AutomaticBackupPath(const QString& stamp, int attempt) const;
     void Failed(const QString& why);
     void Succeed(const QString& message);
     void End();
@@ -94,6 +111,10 @@ private:
     std::unique_ptr<PortTrace> m_trace;
     std::deque<Step> m_steps;
     AreaPages m_read;
+    // What the device is to hold when the write is done.
+    AreaPages m_wanted;
+    std::optional<backup::FoundBackup> m_undo;
+    changes::WritePlan m_writePlan;
     JobResult m_result;
     QElapsedTimer m_clock;
     // The area being written, for the failure message.

@@ -74,15 +74,23 @@ void DeviceSession::LogIn(const std::string& password, Done done) {
 }
 
 void DeviceSession::ReadArea(Area area, PagesDone done) {
-    auto pages = std::make_shared<Pages>(PageCount(area));
-    const int total = PageCount(area);
-    m_device.Client().ReadArea(
-        area,
+    std::vector<int> all;
+    for (int page = 1; page <= PageCount(area); ++page)
+        all.push_back(page);
+    ReadPages(area, std::move(all), std::move(done));
+}
+
+void DeviceSession::ReadPages(Area area, std::vector<int> numbers, PagesDone done) {
+    const int total = static_cast<int>(numbers.size());
+    auto pages = std::make_shared<Pages>();
+    pages->reserve(numbers.size());
+    m_device.Client().ReadPages(
+        area, std::move(numbers),
         {.read =
-             [this, pages, total](int page, const Page& bytes) {
-                 (*pages)[static_cast<std::size_t>(page - 1)] = bytes;
+             [this, pages, total](int, const Page& bytes) {
+                 pages->push_back(bytes);
                  if (m_progress)
-                     m_progress(page, total);
+                     m_progress(static_cast<int>(pages->size()), total);
              }},
         [this, pages, done = std::move(done)](const OperationResult& result) {
             if (Succeeded(result))

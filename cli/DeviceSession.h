@@ -4,7 +4,7 @@
 // call ends in its `done` callback or in the session's failure handler,
 // never both, and after a failure nothing more is sent.
 
-#include "DevicePages.h"
+#include "protocol/Area.h"
 #include "serial/DevicePort.h"
 #include "serial/SerialPort.h"
 
@@ -41,6 +41,8 @@ public:
     const Page& FirstSettingsPage() const { return m_firstSettingsPage; }
 
     void ReadArea(Area area, PagesDone done);
+    // The pages named, in that order.
+    void ReadPages(Area area, std::vector<int> pages, PagesDone done);
     // Writes the pages in order, each after the device acknowledged the one before.
     void WriteArea(Area area, std::vector<PageWrite> pages, Done done);
     void SendCommand(const SingleCommand& command, Done done);

@@ -1,6 +1,6 @@
 #include "Runner.h"
 
-#include "BackupFile.h"
+#include "ChangeReport.h"
 #include "DeviceFiles.h"
 #include "DeviceJob.h"
 #include "InterruptWatcher.h"
@@ -49,24 +49,13 @@ QString ShellQuoted(const QStringList& arguments) {
 // window checks them; an error refuses the command.
 QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
     switch (o.operation) {
-    case Operation::Restore: {
-        QFile file(o.file);
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("cannot read %1: %2").arg(o.file, file.errorString());
-        BackupRead read = ReadBackup(file.readAll());
-        if (!read.backup)
+    case Operation::Restore:
+    case Operation::Diff: {
+        AreasOrError read = o.operation == Operation::Restore ? RestorableAreas(o.file)
+                                                               : AreasOfAnyFile(o.file);
+        if (!read.areas)
             return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, read.error);
-        for (const Area area : {Area::Settings, Area::Numbers})
-            if (auto found = read.backup->areas.find(area); found != read.backup->areas.end())
-                plan.writes.emplace(area, found->second);
-        if (auto settings = plan.writes.find(Area::Settings); settings != plan.writes.end())
-            if (const QString refused = RefusedSettingsPages(settings->second); !refused.isEmpty())
-                return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, refused);
-        if (auto numbers = plan.writes.find(Area::Numbers); numbers != plan.writes.end())
-            if (const QString problem = NumberPagesProblem(numbers->second); !problem.isEmpty())
-                return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, problem);
-        if (plan.writes.empty())
-            return QStringLiteral("%1 holds no settings or number pages to restore").arg(o.file);
+        plan.writes = std::move(*read.areas);
         return {};
     }
     case Operation::SettingsSet:
@@ -137,11 +126,6 @@ QString PlanOutputs(const CliOptions& o, const QString& output, const QStringLis
 
 } // namespace
 
-QString DefaultBackupFolder() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(data).filePath(QStringLiteral("gsmgate/configuration/backup"));
-}
-
 QString OutputFor(const QString& output, const QString& port, bool severalDevices) {
     if (!severalDevices || IsStdout(output))
         return output;
@@ -178,6 +162,9 @@ int Run(const CliOptions& o, const Environment& env) {
     plan.command = o.command;
     plan.backup = o.backup;
     plan.verify = o.verify;
+    plan.check = o.check;
+    plan.allPages = o.allPages;
+    plan.force = o.force;
     plan.backupDir = o.backupDir.isEmpty() ? env.defaultBackupDir : o.backupDir;
     plan.rerun = ShellQuoted(env.arguments);
     plan.reads = ReadsOf(o);
@@ -227,8 +214,11 @@ int Run(const CliOptions& o, const Environment& env) {
     for (const JobResult& r : results)
         if (!r.backup.isEmpty())
             std::fprintf(stderr, "backup of %s: %s\n", qPrintable(r.port), qPrintable(r.backup));
+    const bool showsPlan = o.operation == Operation::Diff || o.check;
+    if (showsPlan && !o.json)
+        std::fputs(qPrintable(ChangeText(results)), stdout);
     if (o.json) {
-        const QByteArray json = SummaryJson(results, exitCode);
+        const QByteArray json = showsPlan ? ChangeJson(results) : SummaryJson(results, exitCode);
         std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
         std::fflush(stdout);
     }

@@ -28,7 +28,4 @@ int Run(const CliOptions& options, const Environment& environment);
 // device, with the port's name before the extension for several.
 QString OutputFor(const QString& output, const QString& port, bool severalDevices);
 
-// The folder automatic backups go to unless --backup-dir says otherwise.
-QString DefaultBackupFolder();
-
 } // namespace gsm::cli

@@ -15,6 +15,13 @@ QString Seconds(qint64 ms) {
     return QString::number(static_cast<double>(ms) / 1000.0, 'f', 2) + QStringLiteral(" s");
 }
 
+// A write that found the device already holding the file says so.
+QString ResultText(const JobResult& r) {
+    if (!r.ok)
+        return QStringLiteral("FAILED: ") + r.message;
+    return r.planned && !r.changed ? QStringLiteral("ok, unchanged") : QStringLiteral("ok");
+}
+
 } // namespace
 
 QString SummaryTable(const std::vector<JobResult>& results) {
@@ -24,7 +31,7 @@ QString SummaryTable(const std::vector<JobResult>& results) {
     for (const JobResult& r : results)
         rows.push_back({r.port, r.simNumber.isEmpty() ? QStringLiteral("-") : r.simNumber,
                         r.operation, QString::number(r.pages), Seconds(r.ms),
-                        r.ok ? QStringLiteral("ok") : QStringLiteral("FAILED: ") + r.message});
+                        ResultText(r)});
     std::array<qsizetype, 6> widths{};
     for (std::size_t c = 0; c < header.size(); ++c) {
         widths[c] = header[c].size();
@@ -46,15 +53,20 @@ QString SummaryTable(const std::vector<JobResult>& results) {
 
 QByteArray SummaryJson(const std::vector<JobResult>& results, int exitCode) {
     QJsonArray devices;
-    for (const JobResult& r : results)
-        devices.append(QJsonObject{{"port", r.port},
-                                   {"simNumber", r.simNumber},
-                                   {"operation", r.operation},
-                                   {"pages", r.pages},
-                                   {"milliseconds", r.ms},
-                                   {"ok", r.ok},
-                                   {"message", r.message},
-                                   {"backup", r.backup}});
+    for (const JobResult& r : results) {
+        QJsonObject device{{"port", r.port},
+                           {"simNumber", r.simNumber},
+                           {"operation", r.operation},
+                           {"pages", r.pages},
+                           {"milliseconds", r.ms},
+                           {"ok", r.ok},
+                           {"message", r.message},
+                           {"backup", r.backup}};
+        // Whether the device was found to differ from what was to be written.
+        if (r.planned)
+            device.insert("changed", r.changed);
+        devices.append(device);
+    }
     return QJsonDocument(QJsonObject{{"devices", devices}, {"exitCode", exitCode}})
         .toJson(QJsonDocument::Indented);
 }

@@ -1,6 +1,7 @@
 // gsmgate-cli: provisions, backs up and restores GSM gate openers from a shell.
 #include "CliOptions.h"
 #include "Runner.h"
+#include "backup/AutomaticBackups.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
         env.password = qEnvironmentVariable("GSMGATE_PASSWORD");
     env.stdinTerminal = ::isatty(STDIN_FILENO) != 0;
     env.stderrTerminal = ::isatty(STDERR_FILENO) != 0;
-    env.defaultBackupDir = gsm::cli::DefaultBackupFolder();
+    env.defaultBackupDir = gsm::backup::DefaultBackupFolder();
     env.arguments = app.arguments();
     env.arguments[0] = QStringLiteral("gsmgate-cli");
     return gsm::cli::Run(*parsed.options, env);

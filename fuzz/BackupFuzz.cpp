@@ -3,14 +3,14 @@
 // A backup that is taken is written back by the same program identically.
 
 #include "FuzzSupport.h"
-#include "cli/BackupFile.h"
+#include "backup/BackupFile.h"
 #include "cli/DeviceFiles.h"
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace gsm::cli;
+    using namespace gsm::backup;
     const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     const BackupRead read = ReadBackup(json);

@@ -3,7 +3,7 @@
 // list as well), and the profile of the same settings as JSON and .xlsx.
 //   fuzz_seed_files OUT_DIR NUMBER_LIST_WORKBOOK
 
-#include "cli/BackupFile.h"
+#include "backup/BackupFile.h"
 #include "cli/DeviceFiles.h"
 #include "settings/SettingsPages.h"
 #include "text/CodePage.h"
@@ -66,21 +66,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", encoded.error->Message().c_str());
         return 1;
     }
-    const cli::Pages settingsPages(encoded.pages.begin(), encoded.pages.end());
+    const Pages settingsPages(encoded.pages.begin(), encoded.pages.end());
     const cli::PagesOrError numbers = cli::NumberPagesFromList(QString::fromLocal8Bit(argv[2]));
     if (!numbers.pages) {
         std::fprintf(stderr, "%s\n", qPrintable(numbers.error));
         return 1;
     }
 
-    cli::Backup backup{QStringLiteral("2026-12-08T09:21:15Z"),
+    backup::Backup backup{QStringLiteral("2026-12-08T09:21:15Z"),
                        QStringLiteral("gsmgate-cli 1.7.2"),
                        QStringLiteral("/dev/ttyUSB0"),
                        QStringLiteral("+8613800138000"),
                        {{Area::Settings, settingsPages}}};
-    bool ok = Write(out.filePath("backup-settings.json"), cli::WriteBackup(backup));
+    bool ok = Write(out.filePath("backup-settings.json"), backup::WriteBackup(backup));
     backup.areas.emplace(Area::Numbers, *numbers.pages);
-    ok = Write(out.filePath("backup-settings-numbers.json"), cli::WriteBackup(backup)) && ok;
+    ok = Write(out.filePath("backup-settings-numbers.json"), backup::WriteBackup(backup)) && ok;
 
     QString failure;
     for (const char* name : {"profile.json", "profile.xlsx"}) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 namespace gsm {
@@ -15,6 +16,9 @@ enum class Area { Settings, Numbers, History };
 inline constexpr std::array<Area, 3> kAreas = {Area::Settings, Area::Numbers, Area::History};
 
 using Page = std::array<std::uint8_t, addr::kPageSize>;
+using Pages = std::vector<Page>;
+// Some areas of one device, each complete.
+using AreaPages = std::map<Area, Pages>;
 
 // "settings", "numbers", "history": the area's name in files and messages.
 const char* AreaName(Area area);

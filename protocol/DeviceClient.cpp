@@ -76,14 +76,22 @@ void DeviceClient::LogIn(LoginDone done) {
 }
 
 void DeviceClient::ReadArea(Area area, AreaHandlers handlers, Done done) {
+    std::vector<int> pages;
+    for (int page = 1; page <= PageCount(area); ++page)
+        pages.push_back(page);
+    ReadPages(area, std::move(pages), std::move(handlers), std::move(done));
+}
+
+void DeviceClient::ReadPages(Area area, std::vector<int> pages, AreaHandlers handlers,
+                             Done done) {
     OperationResult result;
     result.kind = OperationKind::Read;
     result.area = area;
-    result.pageCount = PageCount(area);
+    result.pageCount = static_cast<int>(pages.size());
     if (!Begin(result, std::move(done)))
         return;
     m_operation->handlers = std::move(handlers);
-    for (int page = 1; page <= PageCount(area); ++page)
+    for (const int page : pages)
         m_operation->pages.push_back({page, {}});
     SendPage();
 }

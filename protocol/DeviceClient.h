@@ -91,6 +91,8 @@ public:
     void LogIn(LoginDone done);
     // Pages 1 to the area's last, in order.
     void ReadArea(Area area, AreaHandlers handlers, Done done);
+    // The pages named, in the order given (a read-back of pages just written).
+    void ReadPages(Area area, std::vector<int> pages, AreaHandlers handlers, Done done);
     // The pages in the order given, each after the device accepted the one before.
     void WriteArea(Area area, std::vector<PageWrite> pages, AreaHandlers handlers, Done done);
     void SendCommand(const SingleCommand& command, Done done);

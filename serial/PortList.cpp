@@ -41,6 +41,19 @@ QList<PortEntry> PortList::ListPortEntries() const {
     return ports;
 }
 
+QString PortList::UsbSerialNumber(const QString& port) {
+    const QFileInfo given(port);
+    const QString target = given.exists() ? given.canonicalFilePath() : port;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QFileInfo location(info.systemLocation());
+        const bool same = location.exists() ? location.canonicalFilePath() == target
+                                            : info.portName().compare(port, Qt::CaseInsensitive) == 0;
+        if (same && !UsbId(info).isEmpty())
+            return info.serialNumber();
+    }
+    return {};
+}
+
 QList<PortEntry> PortList::UsbFirst(QList<PortEntry> ports) {
     std::stable_partition(ports.begin(), ports.end(),
                           [](const PortEntry& port) { return port.IsUsb(); });

@@ -36,6 +36,11 @@ public:
     // (see gsm::AnnouncementFolderProblem).
     static QString AnnouncementProblem();
 
+    // The serial number of the USB adapter behind `port` (its path or a
+    // link to it), which tells one device's adapter from another; empty for
+    // a port that is no USB adapter or whose adapter has none.
+    static QString UsbSerialNumber(const QString& port);
+
 private:
     static QStringList AnnouncedPorts();
 };

@@ -4,7 +4,7 @@
 #include "../spreadsheet/WorkbookTool.h"
 #include "CliDevices.h"
 #include "CliRun.h"
-#include "cli/BackupFile.h"
+#include "backup/BackupFile.h"
 #include "cli/DeviceFiles.h"
 #include "numbers/NumberGrid.h"
 #include "numbers/NumberListFiles.h"
@@ -43,16 +43,16 @@ namespace numbers = gsm::numbers;
 
 // A well-formed backup of the busy device, its pages edited as given.
 QString GoodBackupFile(const QString& path,
-                       const std::function<void(cli::AreaPages&)>& edit = nullptr) {
-    cli::Backup backup;
+                       const std::function<void(AreaPages&)>& edit = nullptr) {
+    backup::Backup backup;
     backup.program = QStringLiteral("gsmgate-cli test");
-    backup.areas[cli::Area::Settings] = BusyPages(cli::Area::Settings);
-    backup.areas[cli::Area::Numbers] = BusyPages(cli::Area::Numbers);
+    backup.areas[Area::Settings] = BusyPages(Area::Settings);
+    backup.areas[Area::Numbers] = BusyPages(Area::Numbers);
     if (edit)
         edit(backup.areas);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(cli::WriteBackup(backup));
+    file.write(backup::WriteBackup(backup));
     return path;
 }
 
@@ -68,7 +68,7 @@ TEST(CliBackup, RestoredOntoABlankDeviceGivesTheSamePages) {
     EXPECT_TRUE(backup.err.contains("+8613800138000")) << "the table names the SIM number";
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const cli::BackupRead read = cli::ReadBackup(saved.readAll());
+    const backup::BackupRead read = backup::ReadBackup(saved.readAll());
     ASSERT_TRUE(read.backup) << read.error.toStdString();
     EXPECT_EQ(read.backup->simNumber, "+8613800138000");
     EXPECT_EQ(read.backup->areas.size(), 3u);
@@ -277,8 +277,8 @@ const Refusal kRefusals[] = {
      [](const QString& dir) {
          // Checksums match: only the values give it away.
          const QString path =
-             GoodBackupFile(QDir(dir).filePath("backup.json"), [](cli::AreaPages& areas) {
-                 Page& page3 = areas[cli::Area::Numbers][2];
+             GoodBackupFile(QDir(dir).filePath("backup.json"), [](AreaPages& areas) {
+                 Page& page3 = areas[Area::Numbers][2];
                  std::fill_n(page3.begin(), 32, 0x00);
                  std::copy_n("ABC", 3, page3.begin());
              });
@@ -323,9 +323,9 @@ void PrintTo(const HostileValue& hostile, std::ostream* out) {
 std::function<QStringList(const QString&)> RestoreWith(std::size_t offset, QByteArray bytes) {
     return [offset, bytes](const QString& dir) {
         const QString path =
-            GoodBackupFile(QDir(dir).filePath("backup.json"), [&](cli::AreaPages& areas) {
+            GoodBackupFile(QDir(dir).filePath("backup.json"), [&](AreaPages& areas) {
                 std::copy(bytes.begin(), bytes.end(),
-                          areas[cli::Area::Settings][0].begin() + std::ptrdiff_t(offset));
+                          areas[Area::Settings][0].begin() + std::ptrdiff_t(offset));
             });
         return QStringList{"restore", path};
     };
@@ -451,8 +451,8 @@ TEST_P(CliWriteFault, StopsNamesTheAcknowledgedPagesAndTheBackupPutsTheDeviceBac
     const CliRun restore = RunCli({"restore", backup, "--port", sim.PtyPath(), "--no-backup"});
     ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
     const sim::DeviceMemory memory = DumpedMemory(sim);
-    EXPECT_EQ(NumberPagesOf(memory), BusyPages(cli::Area::Numbers));
-    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(cli::Area::Settings));
+    EXPECT_EQ(NumberPagesOf(memory), BusyPages(Area::Numbers));
+    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(Area::Settings));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CliWriteFault, ::testing::Values("refuse", "no-reply"),

@@ -1,6 +1,6 @@
-#include "DevicePages.h"
+#include "PageText.h"
 
-namespace gsm::cli {
+namespace gsm::backup {
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -66,4 +66,4 @@ std::string PageRanges(const std::vector<int>& pages) {
     return out;
 }
 
-} // namespace gsm::cli
+} // namespace gsm::backup

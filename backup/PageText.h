@@ -1,23 +1,15 @@
 #pragma once
-// The device memory as the command-line tool moves it: whole areas of pages,
-// and their text forms in backup files.
+// Pages as backup files hold them: a checksum and hex digits per page, and
+// page numbers as ranges for messages.
 
 #include "protocol/Area.h"
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
-namespace gsm::cli {
-
-using gsm::Area;
-using gsm::Page;
-using Pages = std::vector<Page>;
-
-// Some areas of one device, each complete.
-using AreaPages = std::map<Area, Pages>;
+namespace gsm::backup {
 
 // CRC-32 as zip and PNG compute it.
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size);
@@ -28,4 +20,4 @@ bool PageFromHex(const std::string& hex, Page& page);
 // "1-36", "1-3, 7": page numbers as ranges.
 std::string PageRanges(const std::vector<int>& pages);
 
-} // namespace gsm::cli
+} // namespace gsm::backup

@@ -1,10 +1,13 @@
 #include "BackupFile.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace gsm::cli {
+#include <algorithm>
+
+namespace gsm::backup {
 namespace {
 
 QString CrcText(const Page& page) {
@@ -51,19 +54,91 @@ std::optional<Pages> ReadArea(Area area, const QJsonArray& list, QString& error)
     return pages;
 }
 
+QJsonObject WriteJson(const WriteRecord& write) {
+    QJsonObject left;
+    for (const auto& [area, digests] : write.left) {
+        QJsonArray list;
+        for (const QByteArray& digest : digests)
+            list.append(QString::fromLatin1(digest));
+        left.insert(QString::fromLatin1(AreaName(area)), list);
+    }
+    return QJsonObject{{"command", write.command},
+                       {"usbSerial", write.usbSerial},
+                       {"simNumber", write.simNumber},
+                       {"left", left}};
+}
+
+bool IsDigest(const QString& text) {
+    static constexpr qsizetype kHexDigits = 64;
+    if (text.size() != kHexDigits)
+        return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+    });
+}
+
+std::optional<WriteRecord> ReadWrite(const QJsonObject& json, QString& error) {
+    WriteRecord write;
+    write.command = json.value("command").toString();
+    write.usbSerial = json.value("usbSerial").toString();
+    write.simNumber = json.value("simNumber").toString();
+    const QJsonObject left = json.value("left").toObject();
+    for (const Area area : kAreas) {
+        const QString name = QString::fromLatin1(AreaName(area));
+        if (!left.contains(name))
+            continue;
+        const QJsonArray list = left.value(name).toArray();
+        if (list.size() != PageCount(area)) {
+            error = QStringLiteral("the write record holds %1 %2 digests, not %3")
+                        .arg(list.size())
+                        .arg(name)
+                        .arg(PageCount(area));
+            return std::nullopt;
+        }
+        std::vector<QByteArray> digests;
+        for (const QJsonValue& value : list) {
+            if (!IsDigest(value.toString())) {
+                error = QStringLiteral("the write record holds a %1 digest that is no SHA-256")
+                            .arg(name);
+                return std::nullopt;
+            }
+            digests.push_back(value.toString().toLatin1());
+        }
+        write.left.emplace(area, std::move(digests));
+    }
+    if (write.left.empty()) {
+        error = QStringLiteral("the write record says nothing of what the write left");
+        return std::nullopt;
+    }
+    return write;
+}
+
 } // namespace
+
+std::vector<QByteArray> PageDigests(const Pages& pages) {
+    std::vector<QByteArray> digests;
+    digests.reserve(pages.size());
+    for (const Page& page : pages)
+        digests.push_back(QCryptographicHash::hash(QByteArrayView(page.data(), page.size()),
+                                                   QCryptographicHash::Sha256)
+                              .toHex());
+    return digests;
+}
 
 QByteArray WriteBackup(const Backup& backup) {
     QJsonObject areas;
     for (const auto& [area, pages] : backup.areas)
         areas.insert(QString::fromLatin1(AreaName(area)), AreaJson(pages));
-    const QJsonObject root{{"format", QString::fromLatin1(kBackupFormat)},
-                           {"version", kBackupVersion},
-                           {"created", backup.created},
-                           {"program", backup.program},
-                           {"port", backup.port},
-                           {"simNumber", backup.simNumber},
-                           {"areas", areas}};
+    QJsonObject root{{"format", QString::fromLatin1(kBackupFormat)},
+                     {"version", kBackupVersion},
+                     {"created", backup.created},
+                     {"program", backup.program},
+                     {"port", backup.port},
+                     {"simNumber", backup.simNumber},
+                     {"areas", areas}};
+    if (backup.write)
+        root.insert("write", WriteJson(*backup.write));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -96,7 +171,13 @@ BackupRead ReadBackup(const QByteArray& json) {
     }
     if (backup.areas.empty())
         return {std::nullopt, QStringLiteral("the backup holds no pages")};
+    if (root.contains("write")) {
+        QString error;
+        backup.write = ReadWrite(root.value("write").toObject(), error);
+        if (!backup.write)
+            return {std::nullopt, error};
+    }
     return {std::move(backup), {}};
 }
 
-} // namespace gsm::cli
+} // namespace gsm::backup
