@@ -20,8 +20,7 @@ constexpr qint64 kLargestBackup = 4 * 1024 * 1024;
 // millisecond: the next one is tried.
 constexpr int kNameAttempts = 100;
 
-QString BackupName(const Backup& backup, const QString& taker, const QString& stamp,
-                   int attempt) {
+QString BackupName(const Backup& backup, const QString& taker, const QString& stamp, int attempt) {
     const QString command = QString(taker).replace(QLatin1Char(' '), QLatin1Char('-'));
     const QString distinct = attempt > 1 ? QStringLiteral("-%1").arg(attempt) : QString();
     return stamp + QLatin1Char('_') + QFileInfo(backup.port).fileName() + QLatin1Char('_') +
@@ -107,8 +106,7 @@ QString UndoRefusal(const Backup& backup, const DeviceNow& now) {
     if (!backup.write)
         return QStringLiteral("the backup records no write to undo");
     const WriteRecord& write = *backup.write;
-    if (!write.usbSerial.isEmpty() && !now.usbSerial.isEmpty() &&
-        write.usbSerial != now.usbSerial)
+    if (!write.usbSerial.isEmpty() && !now.usbSerial.isEmpty() && write.usbSerial != now.usbSerial)
         return QStringLiteral("this is another device: the write went through adapter %1, "
                               "this port is adapter %2")
             .arg(write.usbSerial, now.usbSerial);

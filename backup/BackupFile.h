@@ -35,9 +35,9 @@ inline constexpr int kBackupVersion = 1;
 
 // What the write that took an automatic backup leaves on the device.
 struct WriteRecord {
-    QString command;   // "numbers set", "Save Settings"
-    QString usbSerial; // empty when the adapter has none
-    QString simNumber; // as the settings hold it after the write
+    QString command;                              // "numbers set", "Save Settings"
+    QString usbSerial;                            // empty when the adapter has none
+    QString simNumber;                            // as the settings hold it after the write
     std::map<Area, std::vector<QByteArray>> left; // hex SHA-256 per page
 };
 

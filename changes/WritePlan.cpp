@@ -35,7 +35,8 @@ numbers::NumberList EntriesOf(const Pages& pages) {
 bool RecordDiffers(const Pages& a, const Pages& b, std::size_t slot) {
     const std::size_t page = slot / numbers::record::kPerPage;
     const std::size_t offset = (slot % numbers::record::kPerPage) * numbers::record::kSize;
-    return !std::equal(a.at(page).begin() + offset, a.at(page).begin() + offset + numbers::record::kSize,
+    return !std::equal(a.at(page).begin() + offset,
+                       a.at(page).begin() + offset + numbers::record::kSize,
                        b.at(page).begin() + offset);
 }
 
@@ -67,8 +68,12 @@ void AddNumberChanges(const Pages& device, const Pages& wanted, std::vector<Chan
     for (std::size_t slot = 0; slot < after.size(); ++slot) {
         const int number = static_cast<int>(slot) + 1;
         if (!told.count(number) && RecordDiffers(device, wanted, slot))
-            out.push_back({Area::Numbers, {}, number, "record bytes changed",
-                           numbers::EntryText(before[slot]), numbers::EntryText(after[slot])});
+            out.push_back({Area::Numbers,
+                           {},
+                           number,
+                           "record bytes changed",
+                           numbers::EntryText(before[slot]),
+                           numbers::EntryText(after[slot])});
     }
 }
 

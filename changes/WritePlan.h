@@ -30,7 +30,8 @@ struct AreaWrite {
 };
 
 struct WritePlan {
-    std::vector<AreaWrite> writes; // settings before numbers; an area with nothing to write is left out
+    std::vector<AreaWrite>
+        writes; // settings before numbers; an area with nothing to write is left out
     std::vector<Change> changes;
     int pagesDiffering = 0;
 

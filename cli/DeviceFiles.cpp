@@ -18,6 +18,8 @@
 #include "text/CodePage.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
@@ -135,6 +137,9 @@ QString NumberPagesProblem(const Pages& pages) {
     return {};
 }
 
+// A backup of every area is under 1 MiB.
+constexpr qint64 kLargestBackup = 4 * 1024 * 1024;
+
 AreasOrError RestorableAreas(const backup::Backup& backup) {
     AreaPages areas;
     for (const Area area : {Area::Settings, Area::Numbers})
@@ -155,8 +160,6 @@ AreasOrError RestorableAreas(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, QStringLiteral("cannot read %1: %2").arg(path, file.errorString())};
-    // A backup of every area is under 1 MiB.
-    constexpr qint64 kLargestBackup = 4 * 1024 * 1024;
     if (file.size() > kLargestBackup)
         return {std::nullopt, QStringLiteral("%1 is too big to be a backup").arg(path)};
     const backup::BackupRead read = backup::ReadBackup(file.readAll());
@@ -169,11 +172,13 @@ namespace {
 
 bool IsBackupFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestBackup)
         return false;
-    // The format is named near the top of every backup.
-    const QByteArray head = file.read(4096);
-    return head.trimmed().startsWith('{') && head.contains(backup::kBackupFormat);
+    const QByteArray bytes = file.readAll();
+    if (!bytes.trimmed().startsWith('{'))
+        return false;
+    return QJsonDocument::fromJson(bytes).object().value(QStringLiteral("format")).toString() ==
+           QLatin1String(backup::kBackupFormat);
 }
 
 AreasOrError OneArea(Area area, const PagesOrError& loaded) {

@@ -2,11 +2,11 @@
 
 #include "DeviceFiles.h"
 #include "backup/BackupFile.h"
-#include "serial/PortList.h"
-#include "text/CodePage.h"
 #include "files/FileWrite.h"
 #include "files/PrivateFolder.h"
 #include "protocol/LocalTime.h"
+#include "serial/PortList.h"
+#include "text/CodePage.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -344,8 +344,7 @@ bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
     // A backup holds the device password: its folders are the owner's alone,
     // and it never takes the place of another file.
     if (!files::MakePrivateFolder(QFileInfo(path).absolutePath(), &failure) ||
-        !files::WriteWholeFile(path, backup::WriteBackup(saved), &failure,
-                               files::Existing::Keep)) {
+        !files::WriteWholeFile(path, backup::WriteBackup(saved), &failure, files::Existing::Keep)) {
         m_result.message = failure;
         return false;
     }
@@ -364,8 +363,8 @@ QString DeviceJob::SaveAutomaticBackup() {
     if (m_plan.operation != Operation::HistoryDelete)
         saved.write = WhatTheWriteLeaves();
     QString failure;
-    const QString path = backup::SaveAutomaticBackup(saved, m_plan.backupDir, m_plan.command,
-                                                     &failure);
+    const QString path =
+        backup::SaveAutomaticBackup(saved, m_plan.backupDir, m_plan.command, &failure);
     if (path.isEmpty())
         Failed(QStringLiteral("nothing written: cannot save the backup: %1").arg(failure));
     return path;

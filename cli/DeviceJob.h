@@ -4,11 +4,11 @@
 // A failure ends the job at once and says what the device holds now.
 
 #include "CliOptions.h"
+#include "DeviceSession.h"
 #include "backup/AutomaticBackups.h"
 #include "backup/PageText.h"
 #include "changes/WritePlan.h"
 #include "protocol/Area.h"
-#include "DeviceSession.h"
 #include "serial/LinkTrace.h"
 
 #include <QElapsedTimer>
@@ -31,9 +31,9 @@ struct JobPlan {
     std::vector<Area> reads; // for backup and the get commands
     bool backup = true;      // back up what a write changes first
     bool verify = true;
-    bool check = false;    // stop at the plan
-    bool allPages = false; // write every page of each area
-    bool force = false;    // undo whatever the device holds now
+    bool check = false;         // stop at the plan
+    bool allPages = false;      // write every page of each area
+    bool force = false;         // undo whatever the device holds now
     QString backupDir;          // where automatic backups go
     QString rerun;              // the command line that completes a failed write
     LinkTrace* trace = nullptr; // the frame trace every device writes into, if any

@@ -51,8 +51,8 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
     switch (o.operation) {
     case Operation::Restore:
     case Operation::Diff: {
-        AreasOrError read = o.operation == Operation::Restore ? RestorableAreas(o.file)
-                                                               : AreasOfAnyFile(o.file);
+        AreasOrError read =
+            o.operation == Operation::Restore ? RestorableAreas(o.file) : AreasOfAnyFile(o.file);
         if (!read.areas)
             return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, read.error);
         plan.writes = std::move(*read.areas);

@@ -30,8 +30,7 @@ QString SummaryTable(const std::vector<JobResult>& results) {
     std::vector<std::array<QString, 6>> rows;
     for (const JobResult& r : results)
         rows.push_back({r.port, r.simNumber.isEmpty() ? QStringLiteral("-") : r.simNumber,
-                        r.operation, QString::number(r.pages), Seconds(r.ms),
-                        ResultText(r)});
+                        r.operation, QString::number(r.pages), Seconds(r.ms), ResultText(r)});
     std::array<qsizetype, 6> widths{};
     for (std::size_t c = 0; c < header.size(); ++c) {
         widths[c] = header[c].size();
@@ -54,14 +53,10 @@ QString SummaryTable(const std::vector<JobResult>& results) {
 QByteArray SummaryJson(const std::vector<JobResult>& results, int exitCode) {
     QJsonArray devices;
     for (const JobResult& r : results) {
-        QJsonObject device{{"port", r.port},
-                           {"simNumber", r.simNumber},
-                           {"operation", r.operation},
-                           {"pages", r.pages},
-                           {"milliseconds", r.ms},
-                           {"ok", r.ok},
-                           {"message", r.message},
-                           {"backup", r.backup}};
+        QJsonObject device{{"port", r.port},           {"simNumber", r.simNumber},
+                           {"operation", r.operation}, {"pages", r.pages},
+                           {"milliseconds", r.ms},     {"ok", r.ok},
+                           {"message", r.message},     {"backup", r.backup}};
         // Whether the device was found to differ from what was to be written.
         if (r.planned)
             device.insert("changed", r.changed);

@@ -82,8 +82,7 @@ void DeviceClient::ReadArea(Area area, AreaHandlers handlers, Done done) {
     ReadPages(area, std::move(pages), std::move(handlers), std::move(done));
 }
 
-void DeviceClient::ReadPages(Area area, std::vector<int> pages, AreaHandlers handlers,
-                             Done done) {
+void DeviceClient::ReadPages(Area area, std::vector<int> pages, AreaHandlers handlers, Done done) {
     OperationResult result;
     result.kind = OperationKind::Read;
     result.area = area;

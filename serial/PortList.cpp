@@ -46,8 +46,9 @@ QString PortList::UsbSerialNumber(const QString& port) {
     const QString target = given.exists() ? given.canonicalFilePath() : port;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QFileInfo location(info.systemLocation());
-        const bool same = location.exists() ? location.canonicalFilePath() == target
-                                            : info.portName().compare(port, Qt::CaseInsensitive) == 0;
+        const bool same = location.exists()
+                              ? location.canonicalFilePath() == target
+                              : info.portName().compare(port, Qt::CaseInsensitive) == 0;
         if (same && !UsbId(info).isEmpty())
             return info.serialNumber();
     }

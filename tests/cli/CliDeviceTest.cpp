@@ -42,8 +42,7 @@ namespace settings = gsm::settings;
 namespace numbers = gsm::numbers;
 
 // A well-formed backup of the busy device, its pages edited as given.
-QString GoodBackupFile(const QString& path,
-                       const std::function<void(AreaPages&)>& edit = nullptr) {
+QString GoodBackupFile(const QString& path, const std::function<void(AreaPages&)>& edit = nullptr) {
     backup::Backup backup;
     backup.program = QStringLiteral("gsmgate-cli test");
     backup.areas[Area::Settings] = BusyPages(Area::Settings);
@@ -527,6 +526,9 @@ TEST(CliLogin, AWrongPasswordStopsAfterTheLoginRead) {
     EXPECT_EQ(requests[0].address, addr::SettingsPage(1));
 }
 
+// On a blank device, after the login and the 125 pages compared.
+constexpr int kFirstWrite = 1 + 125 + 1;
+
 TEST(CliParallel, OneFaultyDeviceOfFourFailsAloneAndTheTableSaysWhich) {
     QTemporaryDir dir;
     const ListFile list;
@@ -534,7 +536,7 @@ TEST(CliParallel, OneFaultyDeviceOfFourFailsAloneAndTheTableSaysWhich) {
     std::vector<std::unique_ptr<SimProcess>> sims;
     for (int i = 0; i < 4; ++i)
         sims.push_back(std::make_unique<SimProcess>(
-            i == 2 ? QStringList{"--fault", QStringLiteral("refuse@%1").arg(kWriteOfPage37)}
+            i == 2 ? QStringList{"--fault", QStringLiteral("refuse@%1").arg(kFirstWrite)}
                    : QStringList{}));
     QStringList args{"numbers", "set", path, "--backup-dir", dir.filePath("auto"), "--json"};
     for (const auto& sim : sims) {

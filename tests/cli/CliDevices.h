@@ -27,9 +27,6 @@
 
 namespace gsm::test {
 
-using cli::Page;
-using cli::Pages;
-
 inline sim::DeviceMemory DumpedMemory(SimProcess& sim) {
     sim.Stop();
     return sim::scenario_json::ReadFile(sim.DumpPath()).memory;
@@ -80,9 +77,9 @@ struct ListFile {
     }
 };
 
-inline Pages BusyPages(cli::Area area) {
+inline Pages BusyPages(Area area) {
     const sim::DeviceMemory memory = sim::Scenario::Busy().memory;
-    return area == cli::Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
+    return area == Area::Settings ? SettingsPagesOf(memory) : NumberPagesOf(memory);
 }
 
 // Files the tool must refuse before it opens a port.
@@ -110,15 +107,15 @@ inline void ExpectRefusedBeforeSending(const QStringList& args, const QStringLis
     sim.Stop();
     EXPECT_TRUE(sim.Requests().empty());
     const sim::DeviceMemory memory = DumpedMemory(sim);
-    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(cli::Area::Settings));
-    EXPECT_EQ(NumberPagesOf(memory), BusyPages(cli::Area::Numbers));
+    EXPECT_EQ(SettingsPagesOf(memory), BusyPages(Area::Settings));
+    EXPECT_EQ(NumberPagesOf(memory), BusyPages(Area::Numbers));
 }
 
 // The busy device's settings as a profile: JSON or a workbook, by `suffix`.
 inline QString BusyProfile(const QString& dir, const char* suffix) {
     const QString path = QDir(dir).filePath(QStringLiteral("profile.") + suffix);
     QString failure;
-    EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(cli::Area::Settings), path, &failure))
+    EXPECT_TRUE(cli::WriteSettingsProfile(BusyPages(Area::Settings), path, &failure))
         << failure.toStdString();
     return path;
 }

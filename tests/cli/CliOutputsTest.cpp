@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -130,6 +131,17 @@ TEST(CliBackups, AutomaticBackupsAreKeptApartAndTheOwnersAlone) {
     const CliRun get = RunCli({"settings", "get", "--out", profile, "--port", ports.portA});
     ASSERT_EQ(get.exitCode, 0) << get.err.toStdString();
     EXPECT_EQ(ModeOf(profile), 0600u);
+
+    // A profile that changes something, so each device takes a backup.
+    QFile json(profile);
+    ASSERT_TRUE(json.open(QIODevice::ReadWrite));
+    QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+    QJsonArray rows = root["rows"].toArray();
+    rows[7] = QJsonArray{rows[7].toArray()[0], "30", rows[7].toArray()[2]};
+    root["rows"] = rows;
+    json.resize(0);
+    json.write(QJsonDocument(root).toJson());
+    json.close();
 
     const QString folder = ports.dir.filePath("auto/new");
     const CliRun set = RunCli({"settings", "set", profile, "--port", ports.portA, "--port",
