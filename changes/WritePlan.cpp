@@ -5,6 +5,7 @@
 #include "settings/SettingsDiff.h"
 #include "settings/SettingsPages.h"
 
+#include <algorithm>
 #include <set>
 
 namespace gsm::changes {
@@ -22,7 +23,12 @@ numbers::NumberEntry EntryAt(const Pages& pages, std::size_t slot) {
     const std::size_t page = slot / numbers::record::kPerPage;
     const std::size_t offset = (slot % numbers::record::kPerPage) * numbers::record::kSize;
     numbers::ConstRecordBytes bytes(pages.at(page).data() + offset, numbers::record::kSize);
-    return numbers::DecodeNumberEntry(bytes);
+    numbers::NumberEntry entry = numbers::DecodeNumberEntry(bytes);
+    // A read shows an erased record as an empty row; a change from or to one
+    // is told as what it is.
+    entry.erased = std::all_of(bytes.begin(), bytes.end(),
+                               [](std::uint8_t b) { return b == numbers::record::kErasedByte; });
+    return entry;
 }
 
 numbers::NumberList EntriesOf(const Pages& pages) {
