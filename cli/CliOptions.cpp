@@ -196,12 +196,9 @@ QStringList LeadingWords(const QStringList& arguments) {
 } // namespace
 
 bool Writes(Operation operation) {
-    return Plans(operation) || operation == Operation::HistoryDelete;
-}
-
-bool Plans(Operation operation) {
     return operation == Operation::Restore || operation == Operation::SettingsSet ||
-           operation == Operation::NumbersSet || operation == Operation::Undo;
+           operation == Operation::NumbersSet || operation == Operation::Undo ||
+           operation == Operation::HistoryDelete;
 }
 
 QString GeneralHelp() {

@@ -54,9 +54,6 @@ Parsed ParseCommandLine(const QStringList& arguments);
 
 // Whether the operation writes to the device.
 bool Writes(Operation operation);
-// Whether the operation compares pages with the device's before it writes
-// them, and so has a plan of changes to show.
-bool Plans(Operation operation);
 // The general help: every subcommand with one line.
 QString GeneralHelp();
 

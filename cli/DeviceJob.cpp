@@ -327,13 +327,18 @@ void DeviceJob::PlanCommand() {
     });
 }
 
-bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
+backup::Backup DeviceJob::BackupOf(const AreaPages& areas) const {
     backup::Backup saved;
     saved.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     saved.program = ProgramVersion();
     saved.port = m_port;
     saved.simNumber = m_result.simNumber;
     saved.areas = areas;
+    return saved;
+}
+
+bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
+    const backup::Backup saved = BackupOf(areas);
     QString failure;
     if (IsStdout(path)) {
         if (WriteOutput(path, backup::WriteBackup(saved), &failure))
@@ -354,12 +359,7 @@ bool DeviceJob::SaveBackup(const AreaPages& areas, const QString& path) {
 // The pages a write will change, kept before the first byte is written; on
 // failure the job has failed and nothing is sent.
 QString DeviceJob::SaveAutomaticBackup() {
-    backup::Backup saved;
-    saved.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-    saved.program = ProgramVersion();
-    saved.port = m_port;
-    saved.simNumber = m_result.simNumber;
-    saved.areas = m_read;
+    backup::Backup saved = BackupOf(m_read);
     if (m_plan.operation != Operation::HistoryDelete)
         saved.write = WhatTheWriteLeaves();
     QString failure;
@@ -386,9 +386,14 @@ void DeviceJob::Failed(const QString& why) {
         text += acknowledged.empty()
                     ? QStringLiteral("Acknowledged: no %1 page").arg(area)
                     : QStringLiteral("Acknowledged: %1 pages %2").arg(area, Ranges(acknowledged));
-        if (m_plan.writes.size() > 1 && *m_writing != m_plan.writes.begin()->first)
-            text += QStringLiteral(" (and every page of %1 before it)")
-                        .arg(AreaText(m_plan.writes.begin()->first));
+        const std::vector<changes::AreaWrite>& writes = m_writePlan.writes;
+        if (writes.size() > 1 && *m_writing != writes.front().area) {
+            std::vector<int> earlier;
+            for (const PageWrite& write : writes.front().pages)
+                earlier.push_back(write.page);
+            text += QStringLiteral(" (and %1 pages %2 before it)")
+                        .arg(AreaText(writes.front().area), Ranges(earlier));
+        }
         text += QStringLiteral(". Nothing was sent after the failure. ");
         if (!m_result.backup.isEmpty())
             text += QStringLiteral("To put the device back: gsmgate-cli restore %1 --port %2. ")

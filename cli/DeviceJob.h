@@ -96,6 +96,8 @@ private:
     backup::WriteRecord WhatTheWriteLeaves() const;
     void PlanCommand();
     void Read(Area area, std::function<void(Pages)> use);
+    // The areas as a backup of this device, taken now.
+    backup::Backup BackupOf(const AreaPages& areas) const;
     bool SaveBackup(const AreaPages& areas, const QString& path);
     // Saves the automatic backup under a name no file has; empty on failure.
     QString SaveAutomaticBackup();
