@@ -3,6 +3,7 @@
 #include "announce/AnnouncementFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -42,6 +43,27 @@ QList<PortEntry> PortList::ListPortEntries() const {
 }
 
 QString PortList::UsbSerialNumber(const QString& port) {
+#ifdef Q_OS_LINUX
+    // Listing every port walks all of /sys/class/tty, tens of milliseconds
+    // that a write would wait for; the port's own device node says it all.
+    const QString canonical = QFileInfo(port).canonicalFilePath();
+    if (canonical.isEmpty())
+        return {};
+    const QString device = QFileInfo(QStringLiteral("/sys/class/tty/") +
+                                     QFileInfo(canonical).fileName() + QStringLiteral("/device"))
+                               .canonicalFilePath();
+    // Pseudo-terminals (the simulator) and built-in ports have no USB device above them.
+    for (QDir dir(device);
+         !device.isEmpty() && dir.path().startsWith(QLatin1String("/sys/devices/")); dir.cdUp()) {
+        if (!QFileInfo::exists(dir.filePath(QStringLiteral("idVendor"))))
+            continue;
+        QFile serial(dir.filePath(QStringLiteral("serial")));
+        if (!serial.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLatin1(serial.readLine(128)).trimmed();
+    }
+    return {};
+#else
     const QFileInfo given(port);
     const QString target = given.exists() ? given.canonicalFilePath() : port;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -53,6 +75,7 @@ QString PortList::UsbSerialNumber(const QString& port) {
             return info.serialNumber();
     }
     return {};
+#endif
 }
 
 QList<PortEntry> PortList::UsbFirst(QList<PortEntry> ports) {

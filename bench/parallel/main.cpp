@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -119,32 +120,46 @@ Timing RunCli(const QString& cli, QStringList args) {
 // Every page written, blind, as a fleet provisioning run does.
 Timing WriteAllPages(const QString& cli, const QString& list, const std::vector<QString>& ports,
                      bool verify) {
-    QStringList args{"numbers",     "set", list, "--no-backup", "--all-pages",
-                     verify ? "--verify" : "--no-verify"};
+    QStringList args{"numbers",     "set",         list,
+                     "--no-backup", "--all-pages", verify ? "--verify" : "--no-verify"};
     for (const QString& port : ports)
         args << "--port" << port;
     return RunCli(cli, args);
 }
 
-// A device holding the full list gets it again with one entry changed;
-// false when a run failed.
+// A device holding the full list gets it again with one entry changed, then
+// back, five times; the median is held to the goal. False when a run failed.
 bool OneEntryChanged(const QString& cli, const QString& sim, const QTemporaryDir& dir,
                      const QString& list) {
+    constexpr int kRuns = 5;
     const PacedSim device(sim);
     const QString changed = WriteList(dir.filePath("changed.xlsx"), 500);
     const QString backups = dir.filePath("backup");
     if (WriteAllPages(cli, list, {device.Pty()}, false).exitCode != 0 || changed.isEmpty())
         return false;
-    const Timing t = RunCli(cli, {"numbers", "set", changed, "--port", device.Pty(),
-                                  "--backup-dir", backups});
-    const bool met = t.exitCode == 0 && t.wall <= kGoal * kOneEntryFloorS;
-    std::printf("\none entry changed, backup and read-back on: %.2f s, floor %.2f s (125 pages "
-                "read, 1 written, 1 read back): %.3f x floor, %s%s\n",
-                t.wall, kOneEntryFloorS, t.wall / kOneEntryFloorS, met ? "met" : "MISSED",
-                t.exitCode == 0 ? "" : " (FAILED)");
+    std::vector<double> walls;
+    for (int run = 0; run < kRuns; ++run) {
+        const Timing t = RunCli(cli, {"numbers", "set", run % 2 == 0 ? changed : list, "--port",
+                                      device.Pty(), "--backup-dir", backups});
+        if (t.exitCode != 0) {
+            std::printf("\none entry changed: run %d FAILED\n", run + 1);
+            return false;
+        }
+        walls.push_back(t.wall);
+    }
+    std::sort(walls.begin(), walls.end());
+    const double median = walls[kRuns / 2];
+    const bool met = median <= kGoal * kOneEntryFloorS;
+    std::printf("\none entry changed, backup and read-back on, %d runs: median %.2f s (%.3f x), "
+                "fastest %.2f s, slowest %.2f s (%.3f x)\n",
+                kRuns, median, median / kOneEntryFloorS, walls.front(), walls.back(),
+                walls.back() / kOneEntryFloorS);
+    std::printf("floor %.2f s (125 pages read, 1 written, 1 read back); goal: median within "
+                "%.2f x: %s\n",
+                kOneEntryFloorS, kGoal, met ? "met" : "MISSED");
     std::printf("the same change writing all pages would need at least %.2f s: %.2f x faster\n",
-                kAllPagesOneEntryFloorS, kAllPagesOneEntryFloorS / t.wall);
-    return t.exitCode == 0;
+                kAllPagesOneEntryFloorS, kAllPagesOneEntryFloorS / median);
+    return true;
 }
 
 } // namespace
