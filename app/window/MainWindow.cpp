@@ -16,6 +16,7 @@
 #include "app/widgets/StatusBar.h"
 #include "app/widgets/StatusDisplay.h"
 #include "app/widgets/StringGrid.h"
+#include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceCommands.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/LinkAdapters.h"
@@ -304,13 +305,21 @@ void MainWindow::CreateDevice() {
     connect(setClockButton, &QPushButton::clicked, m_commands, &DeviceCommands::onSetClockClicked);
     connect(checkModeButton, &QPushButton::clicked, m_commands,
             &DeviceCommands::onCheckModeClicked);
+    CreateBackedUpWrites();
+}
+
+// The saves of both sheets.
+void MainWindow::CreateBackedUpWrites() {
+    m_backedUpWrite = new BackedUpWrite(
+        this, Client(), *m_reporter, *m_status, [this] { return m_port->PortName(); },
+        gsm::SystemCodePageInstance(), this);
 }
 
 // The settings sheet, which the first frame shows, with its start texts and
 // its profile files.
 void MainWindow::CreateSettingsSheet() {
     m_settingsTab = new SettingsTab(
-        SettingsSheetOf(), Client(), *m_reporter,
+        SettingsSheetOf(), Client(), *m_reporter, *m_backedUpWrite,
         [this](const QString& text) { statusPanels->SetPanelText(kStatusPanelText, text); },
         gsm::SystemCodePageInstance(), this);
     m_settingsTab->FillSettingsGrid();
@@ -320,7 +329,7 @@ void MainWindow::CreateSettingsSheet() {
 }
 
 void MainWindow::CreateNumberAndHistorySheets() {
-    m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, this);
+    m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, *m_backedUpWrite, this);
     m_numbersTab->FillNumberGrid();
     numbersGrid->SelectCell(1, 0);
     GridCells historyCells(*historyGrid);

@@ -27,6 +27,7 @@ class DeviceClient;
 class OperationGate;
 } // namespace gsm
 
+class BackedUpWrite;
 class DeviceCommands;
 class DevicePort;
 class DeviceReporter;
@@ -148,6 +149,7 @@ private:
     void CentreOnScreen();
     void RestoreWindowPos();
     void CreateDevice();
+    void CreateBackedUpWrites();
     void CreateSettingsSheet();
     void CreateNumberAndHistorySheets();
     void InitPickers();
@@ -190,6 +192,7 @@ private:
     // Owned through the parent chain.
     PortController* m_port = nullptr;
     DeviceCommands* m_commands = nullptr;
+    BackedUpWrite* m_backedUpWrite = nullptr;
     SettingsGridEditor* m_settingsEditor = nullptr;
     SettingsTab* m_settingsTab = nullptr;
     NumbersTab* m_numbersTab = nullptr;
