@@ -44,6 +44,7 @@ class SettingsGridEditor;
 class SettingsTab;
 class StatusBarSink;
 class StatusDisplay;
+class UndoLastSave;
 struct HistorySheet;
 struct NumbersSheet;
 struct SettingsSheet;
@@ -94,7 +95,8 @@ public:
     // The small list dialog the hidden test button shows.
     void SetListDialog(ListDialog* dialog) { m_listDialog = dialog; }
 
-    // The buttons that need a logged-in device, in the order they are switched.
+    // The buttons that need a logged-in device, in the order they are
+    // switched; "Undo last save" follows them.
     std::array<QPushButton*, kDeviceOperationCount> DeviceOperationButtons() const;
     void DisableDeviceOperations();
     void EnableDeviceOperations();
@@ -193,6 +195,7 @@ private:
     PortController* m_port = nullptr;
     DeviceCommands* m_commands = nullptr;
     BackedUpWrite* m_backedUpWrite = nullptr;
+    UndoLastSave* m_undoLastSave = nullptr;
     SettingsGridEditor* m_settingsEditor = nullptr;
     SettingsTab* m_settingsTab = nullptr;
     NumbersTab* m_numbersTab = nullptr;

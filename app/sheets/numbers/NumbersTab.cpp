@@ -149,6 +149,12 @@ bool NumbersTab::StartSave() {
     return true;
 }
 
+void NumbersTab::ShowDevicePages(const gsm::Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        DecodeNumberPage(m_cells, static_cast<std::int32_t>(addr::NumberPage(page)),
+                         pages[static_cast<std::size_t>(page - 1)]);
+}
+
 void NumbersTab::onAllAlwaysClicked() {
     AllAlwaysState = !AllAlwaysState;
     SetAllMarks(m_cells, col::kAlways, AllAlwaysState);

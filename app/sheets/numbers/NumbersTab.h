@@ -70,6 +70,9 @@ public:
     // Checks the list and encodes every page before the first is sent.
     // False, after telling the user why, when nothing was sent.
     bool StartSave();
+    // Every page the device holds, shown as a read shows them, without its
+    // progress: the device took them by other means than a read.
+    void ShowDevicePages(const gsm::Pages& pages);
 
     void onNumbersCellSelected(int col, int row);
     void onNumbersGridClicked();

@@ -98,6 +98,11 @@ void SettingsTab::ShowSettingsPage(int page, const gsm::Page& bytes) {
         m_setPanelText(QString());
 }
 
+void SettingsTab::ShowDevicePages(const gsm::Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        m_codec.DecodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)]);
+}
+
 void SettingsTab::ShowProgressAfter(const settings::PageField& f) {
     for (const Milestone& m : kReadMilestones)
         if (m.row == f.row)

@@ -45,6 +45,9 @@ public:
     bool StartSave();
     // A page read from the device, shown in the grid and its lists.
     void ShowSettingsPage(int page, const gsm::Page& bytes);
+    // Both pages the device holds, shown as a read shows them, without its
+    // progress: the device took them by other means than a read.
+    void ShowDevicePages(const gsm::Pages& pages);
 
     gsm::settings::SettingsCodec& Codec() { return m_codec; }
     ComboLists& Lists() { return m_lists; }
