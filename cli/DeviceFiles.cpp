@@ -79,9 +79,8 @@ bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure)
 }
 
 QString SimNumberOf(const Page& firstSettingsPage) {
-    settings::DeviceSettings read;
-    settings::DecodeSettingsPage(1, firstSettingsPage, SystemCodePageInstance(), read);
-    return QString::fromStdString(read.simNumber);
+    return QString::fromStdString(
+        settings::SimNumberOf(firstSettingsPage, SystemCodePageInstance()));
 }
 
 PagesOrError SettingsPagesFromProfile(const QString& path) {
@@ -98,15 +97,6 @@ PagesOrError SettingsPagesFromProfile(const QString& path) {
     if (encoded.error)
         return {std::nullopt, QString::fromStdString(encoded.error->Message())};
     return {Pages(encoded.pages.begin(), encoded.pages.end()), {}};
-}
-
-QString RefusedSettingsPages(const Pages& pages) {
-    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
-        if (const auto error = settings::CheckSettingsPage(
-                page, pages[static_cast<std::size_t>(page - 1)], SystemCodePageInstance()))
-            return QStringLiteral("settings page %1: %2")
-                .arg(QString::number(page), QString::fromStdString(error->Message()));
-    return {};
 }
 
 bool WriteSettingsProfile(const Pages& pages, const QString& path, QString* failure) {
@@ -129,32 +119,8 @@ PagesOrError NumberPagesFromList(const QString& path) {
     return {Pages(pages.begin(), pages.end()), {}};
 }
 
-QString NumberPagesProblem(const Pages& pages) {
-    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
-        if (const auto problem =
-                numbers::CheckNumberPage(page, pages[static_cast<std::size_t>(page - 1)]))
-            return QString::fromStdString(*problem);
-    return {};
-}
-
 // A backup of every area is under 1 MiB.
 constexpr qint64 kLargestBackup = 4 * 1024 * 1024;
-
-AreasOrError RestorableAreas(const backup::Backup& backup) {
-    AreaPages areas;
-    for (const Area area : {Area::Settings, Area::Numbers})
-        if (auto found = backup.areas.find(area); found != backup.areas.end())
-            areas.emplace(area, found->second);
-    if (areas.empty())
-        return {std::nullopt, QStringLiteral("the backup holds no settings or number pages")};
-    if (auto settings = areas.find(Area::Settings); settings != areas.end())
-        if (const QString refused = RefusedSettingsPages(settings->second); !refused.isEmpty())
-            return {std::nullopt, refused};
-    if (auto numbers = areas.find(Area::Numbers); numbers != areas.end())
-        if (const QString problem = NumberPagesProblem(numbers->second); !problem.isEmpty())
-            return {std::nullopt, problem};
-    return {std::move(areas), {}};
-}
 
 AreasOrError RestorableAreas(const QString& path) {
     QFile file(path);

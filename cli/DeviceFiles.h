@@ -4,6 +4,7 @@
 // checks: settings profiles, number lists and the history.
 
 #include "backup/BackupFile.h"
+#include "backup/Restorable.h"
 #include "protocol/Area.h"
 
 #include <QByteArray>
@@ -30,17 +31,9 @@ PagesOrError SettingsPagesFromProfile(const QString& path);
 // .json (or is "-"), a workbook otherwise. False with the reason.
 bool WriteSettingsProfile(const Pages& settings, const QString& path, QString* failure);
 
-// Why the settings pages of a backup may not be written back (each is
-// written byte for byte, but its values must pass as a save's would); empty
-// when they may.
-QString RefusedSettingsPages(const Pages& settings);
-
 // A number list workbook as the window's "Import .XLS" takes it into a fresh
 // list, checked and encoded as "Save" does.
 PagesOrError NumberPagesFromList(const QString& path);
-// Why number pages of a backup may not be written back ("slot 17: ..."), or
-// empty when the device could hold every record.
-QString NumberPagesProblem(const Pages& numbers);
 // The number list as the window's "Export .CSV" (.csv or "-") or "Export .XLS" writes it.
 bool WriteNumberList(const Pages& numbers, const QString& path, QString* failure);
 
@@ -48,15 +41,14 @@ bool WriteNumberList(const Pages& numbers, const QString& path, QString* failure
 // "Export.CSV" (.csv or "-") or "Export.XLS" does.
 bool WriteHistory(const Pages& history, const QString& path, QString* failure);
 
+// The checks of a backup's pages, shared with the window's undo.
+using backup::AreasOrError;
+using backup::NumberPagesProblem;
+using backup::RefusedSettingsPages;
+using backup::RestorableAreas;
 // The pages of the backup file `path` that a restore writes (settings and
 // numbers, each checked as a save checks it), or why it is refused.
-struct AreasOrError {
-    std::optional<AreaPages> areas;
-    QString error;
-};
 AreasOrError RestorableAreas(const QString& path);
-// The same for a backup already read (an undo's).
-AreasOrError RestorableAreas(const backup::Backup& backup);
 // What any write command would write of `path`: a backup (by its "format"),
 // a settings profile (JSON, or a workbook with A1 "Items") or a number list
 // (a workbook with A1 "Serial").

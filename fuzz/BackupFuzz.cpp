@@ -4,7 +4,9 @@
 
 #include "FuzzSupport.h"
 #include "backup/BackupFile.h"
-#include "cli/DeviceFiles.h"
+#include "backup/Restorable.h"
+#include "settings/SettingsPages.h"
+#include "text/CodePage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto settings = backup.areas.find(gsm::Area::Settings);
         settings != backup.areas.end()) {
         (void)RefusedSettingsPages(settings->second);
-        (void)SimNumberOf(settings->second.front());
+        (void)gsm::settings::SimNumberOf(settings->second.front(), gsm::SystemCodePageInstance());
     }
     if (const auto numbers = backup.areas.find(gsm::Area::Numbers); numbers != backup.areas.end())
         (void)NumberPagesProblem(numbers->second);

@@ -117,6 +117,12 @@ EncodedPage EncodeSettingsPage(const DeviceSettings& settings, int page, const C
     return encoded;
 }
 
+std::string SimNumberOf(const Page& firstPage, const CodePage& codePage) {
+    DeviceSettings read;
+    DecodeSettingsPage(1, firstPage, codePage, read);
+    return read.simNumber;
+}
+
 EncodedSettings EncodeSettings(const DeviceSettings& settings, const CodePage& codePage) {
     EncodedSettings encoded;
     for (int page = 1; page <= kPageCount; ++page) {

@@ -20,6 +20,10 @@ namespace gsm::settings {
 void DecodeSettingsPage(int page, const Page& data, const CodePage& codePage,
                         DeviceSettings& settings);
 
+// The SIM number settings page 1 holds, as a read shows it: who the device
+// is, for the backups both programs take. Empty when none is set.
+std::string SimNumberOf(const Page& firstPage, const CodePage& codePage);
+
 struct EncodedPage {
     Page page{};
     std::optional<SettingError> error; // the page is not filled when set

@@ -16,6 +16,7 @@
 #include "app/widgets/StatusBar.h"
 #include "app/widgets/StatusDisplay.h"
 #include "app/widgets/StringGrid.h"
+#include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceCommands.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/LinkAdapters.h"
@@ -23,6 +24,7 @@
 #include "app/window/MessageBoxes.h"
 #include "app/window/PortController.h"
 #include "app/window/RememberedPlaces.h"
+#include "app/window/UndoLastSave.h"
 #include "app/window/WindowPlacement.h"
 #include "history/HistoryGrid.h"
 #include "protocol/OperationGate.h"
@@ -30,6 +32,7 @@
 #include "serial/SerialPort.h"
 #include "text/CodePage.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
@@ -121,12 +124,16 @@ void MainWindow::DisableDeviceOperations() {
     for (QPushButton* button : DeviceOperationButtons())
         if (button)
             button->setEnabled(false);
+    if (m_undoLastSave)
+        m_undoLastSave->Action()->setEnabled(false);
 }
 
 void MainWindow::EnableDeviceOperations() {
     for (QPushButton* button : DeviceOperationButtons())
         if (button)
             button->setEnabled(true);
+    if (m_undoLastSave)
+        m_undoLastSave->Action()->setEnabled(true);
 }
 
 // ---------------------------------------------------------------- the sheets' views of the window
@@ -304,25 +311,47 @@ void MainWindow::CreateDevice() {
     connect(setClockButton, &QPushButton::clicked, m_commands, &DeviceCommands::onSetClockClicked);
     connect(checkModeButton, &QPushButton::clicked, m_commands,
             &DeviceCommands::onCheckModeClicked);
+    CreateBackedUpWrites();
+}
+
+// The saves of both sheets and the undo of the last one, whose shortcut
+// works anywhere in the window.
+void MainWindow::CreateBackedUpWrites() {
+    const auto portName = [this] { return m_port->PortName(); };
+    m_backedUpWrite = new BackedUpWrite(this, Client(), *m_reporter, *m_status, portName,
+                                        gsm::SystemCodePageInstance(), this);
+    m_undoLastSave = new UndoLastSave(
+        this, *m_backedUpWrite, portName,
+        [this](gsm::Area area, const gsm::Pages& pages) {
+            if (area == gsm::Area::Settings)
+                m_settingsTab->ShowDevicePages(pages);
+            else
+                Numbers().ShowDevicePages(pages);
+        },
+        this);
+    m_undoLastSave->Action()->setEnabled(readSettingsButton->isEnabled());
+    addAction(m_undoLastSave->Action());
 }
 
 // The settings sheet, which the first frame shows, with its start texts and
 // its profile files.
 void MainWindow::CreateSettingsSheet() {
     m_settingsTab = new SettingsTab(
-        SettingsSheetOf(), Client(), *m_reporter,
+        SettingsSheetOf(), Client(), *m_reporter, *m_backedUpWrite,
         [this](const QString& text) { statusPanels->SetPanelText(kStatusPanelText, text); },
         gsm::SystemCodePageInstance(), this);
     m_settingsTab->FillSettingsGrid();
     // No data cell shows as selected until the user picks one.
     settingsGrid->SelectCell(1, 0);
+    m_undoLastSave->OfferIn(*settingsGrid);
     m_profileFiles = new ProfileFiles(SettingsSheetOf(), ReportingOf());
 }
 
 void MainWindow::CreateNumberAndHistorySheets() {
-    m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, this);
+    m_numbersTab = new NumbersTab(NumbersSheetOf(), Client(), *m_reporter, *m_backedUpWrite, this);
     m_numbersTab->FillNumberGrid();
     numbersGrid->SelectCell(1, 0);
+    m_undoLastSave->OfferIn(*numbersGrid);
     GridCells historyCells(*historyGrid);
     gsm::history::InitHistoryGrid(historyCells);
     historyGrid->setColumnWidth(1, 0);

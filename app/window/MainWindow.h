@@ -27,6 +27,7 @@ class DeviceClient;
 class OperationGate;
 } // namespace gsm
 
+class BackedUpWrite;
 class DeviceCommands;
 class DevicePort;
 class DeviceReporter;
@@ -43,6 +44,7 @@ class SettingsGridEditor;
 class SettingsTab;
 class StatusBarSink;
 class StatusDisplay;
+class UndoLastSave;
 struct HistorySheet;
 struct NumbersSheet;
 struct SettingsSheet;
@@ -93,7 +95,8 @@ public:
     // The small list dialog the hidden test button shows.
     void SetListDialog(ListDialog* dialog) { m_listDialog = dialog; }
 
-    // The buttons that need a logged-in device, in the order they are switched.
+    // The buttons that need a logged-in device, in the order they are
+    // switched; "Undo last save" follows them.
     std::array<QPushButton*, kDeviceOperationCount> DeviceOperationButtons() const;
     void DisableDeviceOperations();
     void EnableDeviceOperations();
@@ -148,6 +151,7 @@ private:
     void CentreOnScreen();
     void RestoreWindowPos();
     void CreateDevice();
+    void CreateBackedUpWrites();
     void CreateSettingsSheet();
     void CreateNumberAndHistorySheets();
     void InitPickers();
@@ -190,6 +194,8 @@ private:
     // Owned through the parent chain.
     PortController* m_port = nullptr;
     DeviceCommands* m_commands = nullptr;
+    BackedUpWrite* m_backedUpWrite = nullptr;
+    UndoLastSave* m_undoLastSave = nullptr;
     SettingsGridEditor* m_settingsEditor = nullptr;
     SettingsTab* m_settingsTab = nullptr;
     NumbersTab* m_numbersTab = nullptr;

@@ -59,3 +59,11 @@ bool ConfirmStop(QWidget* parent, const QString& text) {
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
+
+bool ConfirmUndo(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setInformativeText(details);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

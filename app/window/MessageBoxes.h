@@ -31,3 +31,7 @@ inline constexpr const char* kStopTransferQuestion =
 
 // A question with "Yes" and "No", "No" the default. True for "Yes".
 bool ConfirmStop(QWidget* parent, const QString& text);
+
+// Before a write that puts back what the device held: as ConfirmStop, with
+// `details` under the text.
+bool ConfirmUndo(QWidget* parent, const QString& text, const QString& details);

@@ -13,11 +13,15 @@
 #include "app/window/MainWindow.h"
 #include "serial/SerialPort.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -293,6 +297,34 @@ TEST_F(Startup, ScreenReaderNamesAreSet) {
     EXPECT_EQ(AccessibleName(form->Controls().portClosedIndicator), "Port closed");
     EXPECT_FALSE(AccessiblyInvisible(form->Controls().portClosedIndicator));
     EXPECT_TRUE(AccessiblyInvisible(form->Controls().portOpenIndicator));
+}
+
+// Both grids offer "Undo last save" where a right click or the menu key
+// asks for it; like every device operation it waits for a login.
+TEST_F(Startup, GridsOfferTheUndoOfTheLastSaveInTheirMenus) {
+    const auto& c = form->Controls();
+    const std::pair<QWidget*, StringGrid*> sheets[] = {{c.settingsPage, c.settingsGrid},
+                                                       {c.numbersPage, c.numbersGrid}};
+    for (const auto& [page, grid] : sheets) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        c.pageControl->setCurrentWidget(page);
+        const QPoint at(20, 20);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &click);
+        auto* menu = grid->findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return menu->isVisible(); }, 3000));
+        ASSERT_EQ(menu->actions().size(), 1);
+        const QAction* undo = menu->actions()[0];
+        EXPECT_EQ(undo->objectName(), "undoLastSaveAction");
+        EXPECT_FALSE(undo->isEnabled()) << "no device is logged in to";
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(menu)->child(0);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(QAccessible::Name), "Undo last save");
+        EXPECT_TRUE(undo->toolTip().contains("Ctrl+Shift+Z"));
+        EXPECT_EQ(undo->shortcut(), QKeySequence("Ctrl+Shift+Z"));
+        menu->close();
+    }
 }
 
 // The status text is the panel's name, not hidden behind a fixed one.

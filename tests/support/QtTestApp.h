@@ -24,6 +24,7 @@ public:
     void TearDown() override {
         m_app.reset();
         m_config.reset();
+        m_data.reset();
     }
 
 private:
@@ -37,14 +38,17 @@ private:
 #endif
     }
 
-    // What the program remembers between runs goes to a folder of the tests'
-    // own, never to the user's settings.
+    // What the program remembers between runs, and the backups its saves
+    // take, go to folders of the tests' own, never to the user's.
     void KeepSettingsAway() {
         m_config = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+        m_data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_data->path().toLocal8Bit());
     }
 
     std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<QTemporaryDir> m_data;
     int m_argc = 1;
     char m_name[16] = "gui_test";
     char* m_argv[2] = {m_name, nullptr};

@@ -2,6 +2,7 @@
 
 #include "app/widgets/GridModel.h"
 #include "app/widgets/StringGrid.h"
+#include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/MessageBoxes.h"
 #include "messages/OperationTexts.h"
@@ -57,11 +58,11 @@ QString CellText(const gsm::IGrid& grid, int col, int row) {
 } // namespace
 
 NumbersTab::NumbersTab(const NumbersSheet& sheet, gsm::DeviceClient& client,
-                       DeviceReporter& reporter, QObject* parent)
+                       DeviceReporter& reporter, BackedUpWrite& write, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_cells(*sheet.numbersGrid),
       m_pickers(sheet.startDatePicker, sheet.startTimePicker, sheet.endDatePicker,
                 sheet.endTimePicker),
-      m_client(client), m_reporter(reporter) {}
+      m_client(client), m_reporter(reporter), m_write(write) {}
 
 void NumbersTab::FillNumberGrid() {
     InitNumberGrid(m_cells);
@@ -143,14 +144,15 @@ bool NumbersTab::StartSave() {
         return false;
     }
     const std::vector<PageBytes> pages = NumberListPages(list.entries);
-    m_client.WriteArea(gsm::Area::Numbers, gsm::NumberedPages(pages),
-                       {.written =
-                            [this](int page, bool) {
-                                m_reporter.PageAnswered(gsm::OperationKind::Write,
-                                                        gsm::Area::Numbers, page);
-                            }},
-                       [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+    m_write.Start({.command = QString::fromLatin1(kSaveNumbersCommand),
+                   .wanted = {{gsm::Area::Numbers, gsm::Pages(pages.begin(), pages.end())}}});
     return true;
+}
+
+void NumbersTab::ShowDevicePages(const gsm::Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        DecodeNumberPage(m_cells, static_cast<std::int32_t>(addr::NumberPage(page)),
+                         pages[static_cast<std::size_t>(page - 1)]);
 }
 
 void NumbersTab::onAllAlwaysClicked() {

@@ -18,6 +18,7 @@ class QPushButton;
 class QStyleOptionViewItem;
 class QTimeEdit;
 class QWidget;
+class BackedUpWrite;
 class DeviceReporter;
 class StringGrid;
 
@@ -42,6 +43,9 @@ struct NumbersSheet {
     const QPixmap* CheckedBoxImage;
 };
 
+// How a save names itself in its backup.
+inline constexpr const char* kSaveNumbersCommand = "Save";
+
 // Background of a period cell whose date or time cannot be right.
 inline const QColor kMoneyGreen{0xC0, 0xDC, 0xC0};
 
@@ -50,7 +54,7 @@ class NumbersTab : public QObject {
 
 public:
     NumbersTab(const NumbersSheet& sheet, gsm::DeviceClient& client, DeviceReporter& reporter,
-               QObject* parent = nullptr);
+               BackedUpWrite& write, QObject* parent = nullptr);
 
     // Start-up: headers, serials and unset marks; the grid's painting,
     // selection and clicks, the buttons and the pickers are connected.
@@ -66,6 +70,9 @@ public:
     // Checks the list and encodes every page before the first is sent.
     // False, after telling the user why, when nothing was sent.
     bool StartSave();
+    // Every page the device holds, shown as a read shows them, without its
+    // progress: the device took them by other means than a read.
+    void ShowDevicePages(const gsm::Pages& pages);
 
     void onNumbersCellSelected(int col, int row);
     void onNumbersGridClicked();
@@ -109,6 +116,7 @@ private:
     NumberPickers m_pickers;
     gsm::DeviceClient& m_client;
     DeviceReporter& m_reporter;
+    BackedUpWrite& m_write;
     // A mouse button is down on the grid: the current cell moves with the
     // press, and the click that follows is what toggles a mark.
     bool m_mouseDown = false;

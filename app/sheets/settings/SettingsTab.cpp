@@ -1,5 +1,6 @@
 #include "SettingsTab.h"
 
+#include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/MessageBoxes.h"
 #include "messages/OperationTexts.h"
@@ -23,14 +24,14 @@ constexpr Milestone kReadMilestones[] = {
     {settings::row::kGprsPassword, 100},
 };
 constexpr quint16 kFirstPageStarted = 25;
-constexpr int kSaveProgressPerPage = 50;
 
 } // namespace
 
 SettingsTab::SettingsTab(const SettingsSheet& sheet, gsm::DeviceClient& client,
-                         DeviceReporter& reporter, std::function<void(const QString&)> setPanelText,
+                         DeviceReporter& reporter, BackedUpWrite& write,
+                         std::function<void(const QString&)> setPanelText,
                          const gsm::CodePage& codePage, QObject* parent)
-    : QObject(parent), m_sheet(sheet), m_client(client), m_reporter(reporter),
+    : QObject(parent), m_sheet(sheet), m_client(client), m_reporter(reporter), m_write(write),
       m_setPanelText(std::move(setPanelText)), m_cells(*sheet.settingsGrid), m_lists(sheet.lists),
       m_codePage(codePage), m_codec(m_cells, m_lists, codePage) {
     connect(m_sheet.readSettingsButton, &QPushButton::clicked, this,
@@ -78,18 +79,9 @@ bool SettingsTab::StartSave() {
         Tell(encoded.error->Message());
         return false;
     }
-    const std::vector<gsm::Page> pages(encoded.pages.begin(), encoded.pages.end());
-    m_client.WriteArea(
-        gsm::Area::Settings, gsm::NumberedPages(pages),
-        {.sending =
-             [this](int page) {
-                 m_reporter.SetProgress(static_cast<quint16>(page * kSaveProgressPerPage));
-             },
-         .written =
-             [this](int page, bool) {
-                 m_reporter.PageAnswered(gsm::OperationKind::Write, gsm::Area::Settings, page);
-             }},
-        [this](const gsm::OperationResult& result) { m_reporter.Ended(result); });
+    m_write.Start({.command = QString::fromLatin1(kSaveSettingsCommand),
+                   .wanted = {{gsm::Area::Settings,
+                               gsm::Pages(encoded.pages.begin(), encoded.pages.end())}}});
     return true;
 }
 
@@ -104,6 +96,11 @@ void SettingsTab::ShowSettingsPage(int page, const gsm::Page& bytes) {
                                [this](const settings::PageField& f) { ShowProgressAfter(f); });
     if (page == settings::kPageCount)
         m_setPanelText(QString());
+}
+
+void SettingsTab::ShowDevicePages(const gsm::Pages& pages) {
+    for (int page = 1; page <= static_cast<int>(pages.size()); ++page)
+        m_codec.DecodeSettingsPage(page, pages[static_cast<std::size_t>(page - 1)]);
 }
 
 void SettingsTab::ShowProgressAfter(const settings::PageField& f) {

@@ -1,0 +1,111 @@
+#include "UndoLastSave.h"
+
+#include "BackedUpWrite.h"
+#include "MessageBoxes.h"
+#include "app/widgets/StringGrid.h"
+#include "backup/Restorable.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+#include <memory>
+
+namespace backup = gsm::backup;
+namespace changes = gsm::changes;
+
+namespace {
+
+QString Counted(int n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString UndoQuestion(const changes::WritePlan& plan) {
+    QStringList parts;
+    if (const int settings = changes::ThingsChanged(plan.changes, gsm::Area::Settings))
+        parts << Counted(settings, "setting", "settings");
+    if (const int entries = changes::ThingsChanged(plan.changes, gsm::Area::Numbers))
+        parts << Counted(entries, "number entry", "number entries");
+    // Bytes that carry no setting or entry differ, and nothing else.
+    if (parts.isEmpty())
+        parts << Counted(plan.pagesDiffering, "page", "pages");
+    return QStringLiteral("Undo last save? This changes back %1.")
+        .arg(parts.join(QStringLiteral(" and ")));
+}
+
+UndoLastSave::UndoLastSave(QWidget* window, BackedUpWrite& write, std::function<QString()> portName,
+                           std::function<void(gsm::Area, const gsm::Pages&)> show, QObject* parent)
+    : QObject(parent), m_window(window), m_write(write), m_portName(std::move(portName)),
+      m_show(std::move(show)), m_action(new QAction(QStringLiteral("&Undo last save"), window)) {
+    m_action->setObjectName(QStringLiteral("undoLastSaveAction"));
+    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_action->setShortcutContext(Qt::WindowShortcut);
+    m_action->setToolTip(QStringLiteral("Put back what the device held before the last save "
+                                        "(Ctrl+Shift+Z)"));
+    connect(m_action, &QAction::triggered, this, &UndoLastSave::onUndoLastSaveTriggered);
+}
+
+void UndoLastSave::OfferIn(StringGrid& grid) {
+    auto* menu = new QMenu(&grid);
+    menu->setObjectName(grid.objectName() + QStringLiteral("_menu"));
+    menu->setAccessibleName(grid.accessibleName() + QStringLiteral(" menu"));
+    menu->setToolTipsVisible(true);
+    menu->addAction(m_action);
+    grid.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&grid, &QWidget::customContextMenuRequested, menu,
+            [menu, &grid](const QPoint& at) { menu->popup(grid.viewport()->mapToGlobal(at)); });
+}
+
+void UndoLastSave::onUndoLastSaveTriggered() {
+    const QString port = m_portName();
+    const QString folder = backup::DefaultBackupFolder();
+    std::optional<backup::FoundBackup> found = backup::NewestAutomaticBackup(folder, port);
+    if (!found) {
+        ShowMessage(m_window, QStringLiteral("Nothing to undo: there is no backup of a save to %1 "
+                                             "in %2")
+                                  .arg(port, Shown(folder)));
+        return;
+    }
+    const backup::AreasOrError restorable = backup::RestorableAreas(found->backup);
+    if (!restorable.areas) {
+        ShowMessage(m_window, QStringLiteral("Not undone, nothing sent: %1: %2")
+                                  .arg(Shown(found->path), restorable.error));
+        return;
+    }
+    auto kept = std::make_shared<const backup::FoundBackup>(std::move(*found));
+    BackedUpWriteJob job;
+    job.command = QString::fromLatin1(kUndoCommand);
+    job.wanted = *restorable.areas;
+    job.approve = [this, kept](const backup::DeviceNow& device, const changes::WritePlan& plan) {
+        return Approve(*kept, device, plan);
+    };
+    // The sheets show what the device holds now, as a read would.
+    job.written = [this, wanted = job.wanted] {
+        for (const auto& [area, pages] : wanted)
+            m_show(area, pages);
+    };
+    m_write.Start(std::move(job));
+}
+
+bool UndoLastSave::Approve(const backup::FoundBackup& found, const backup::DeviceNow& device,
+                           const changes::WritePlan& plan) {
+    if (const QString refusal = backup::UndoRefusal(found.backup, device); !refusal.isEmpty()) {
+        const QString command = found.backup.write ? found.backup.write->command : QString();
+        ShowMessage(m_window, QStringLiteral("Not undone, nothing sent: %1 (%2 \"%3\")")
+                                  .arg(refusal, Shown(found.path), command));
+        return false;
+    }
+    if (!plan.Changed()) {
+        ShowMessage(m_window,
+                    QStringLiteral("Nothing to undo: the device holds what %1 holds already")
+                        .arg(Shown(found.path)));
+        return false;
+    }
+    return ConfirmUndo(m_window, UndoQuestion(plan), BackupStatusText(found.path));
+}
