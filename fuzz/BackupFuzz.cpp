@@ -3,6 +3,7 @@
 // A backup that is taken is written back by the same program identically.
 
 #include "FuzzSupport.h"
+#include "backup/AutomaticBackups.h"
 #include "backup/BackupFile.h"
 #include "backup/Restorable.h"
 #include "settings/SettingsPages.h"
@@ -36,5 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(again.backup->areas == backup.areas);
     FUZZ_CHECK(again.backup->created == backup.created && again.backup->program == backup.program &&
                again.backup->port == backup.port && again.backup->simNumber == backup.simNumber);
+    FUZZ_CHECK(again.backup->write.has_value() == backup.write.has_value());
+    if (backup.write) {
+        FUZZ_CHECK(again.backup->write->left == backup.write->left);
+        FUZZ_CHECK(again.backup->write->simNumber == backup.write->simNumber &&
+                   again.backup->write->usbSerial == backup.write->usbSerial &&
+                   again.backup->write->command == backup.write->command);
+        // What an undo compares: every area the record names, digest by digest.
+        (void)UndoRefusal(backup, DeviceNow{backup.areas, backup.simNumber, {}});
+    }
     return 0;
 }

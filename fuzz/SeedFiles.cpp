@@ -81,6 +81,13 @@ int main(int argc, char** argv) {
     bool ok = Write(out.filePath("backup-settings.json"), backup::WriteBackup(backup));
     backup.areas.emplace(Area::Numbers, *numbers.pages);
     ok = Write(out.filePath("backup-settings-numbers.json"), backup::WriteBackup(backup)) && ok;
+    // An automatic backup: what a number list write left, and where.
+    backup.areas.erase(Area::Settings);
+    backup.write = backup::WriteRecord{QStringLiteral("numbers set"),
+                                       QStringLiteral("A10KX3B2"),
+                                       QStringLiteral("+8613800138000"),
+                                       {{Area::Numbers, backup::PageDigests(*numbers.pages)}}};
+    ok = Write(out.filePath("backup-automatic.json"), backup::WriteBackup(backup)) && ok;
 
     QString failure;
     for (const char* name : {"profile.json", "profile.xlsx"}) {

@@ -162,6 +162,7 @@ def compact(path):
 settings_backup = json.loads((made / "backup-settings.json").read_text())
 write("backup", "settings.json", compact(made / "backup-settings.json"))
 write("backup", "settings-numbers.json", compact(made / "backup-settings-numbers.json"))
+write("backup", "automatic.json", compact(made / "backup-automatic.json"))
 
 
 def backup_variant(name, change):
