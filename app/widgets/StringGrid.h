@@ -45,6 +45,9 @@ public:
     int currentColumn() const { return currentIndex().column(); }
     void setCurrentCell(int row, int col);
     void setCurrentCell(int row, int col, QItemSelectionModel::SelectionFlags command);
+    // Runs a layout of the rows and columns that waits for the next paint
+    // now, so that paint does not change the scroll bars and paint again.
+    void LayOutPendingItems() { executeDelayedItemsLayout(); }
 
 signals:
     void currentCellChanged(int currentRow, int currentColumn, int previousRow, int previousColumn);

@@ -49,6 +49,7 @@
 #include <QTimeEdit>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <optional>
 
@@ -388,6 +389,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     PlaceIndicators();
+    // The status bar places the progress bar when it paints its last panel;
+    // placed now, the first paint does not move it and leave it to be painted
+    // again with the next expose.
+    onStatusPanelDrawn(3, statusPanels->PanelRect(3));
     m_settingsEditor->ShowListsOfVisibleCells();
     if (!m_complete && !m_firstFrameSeen)
         QCoreApplication::instance()->installEventFilter(this);
@@ -414,6 +419,12 @@ bool MainWindow::MayCloseDuringTransfer() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A layout of the settings grid scheduled after the show would run inside
+    // the first paint, hide a scroll bar and leave the grid to be painted
+    // again with the next expose: it runs before that paint instead.
+    if (!m_firstFrameSeen && event->type() == QEvent::Expose &&
+        watched == static_cast<QObject*>(windowHandle()))
+        settingsGrid->LayOutPendingItems();
     if (!m_firstFrameSeen && event->type() == QEvent::Paint && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         m_firstFrameSeen = true;

@@ -60,6 +60,11 @@ TEST(StartupOrder, TheFirstFrameShowsTheSettingsSheetAndTheRestFollowsUnasked) {
     // The lists stand over their cells in the first frame, not a frame later.
     for (const char* list : {"cbb1", "cbb2", "cbb4", "cbb3", "cbb10", "cbb12"})
         EXPECT_TRUE(form.findChild<QComboBox*>(QString::fromLatin1(list))->isVisible()) << list;
+    // So is the progress bar over its panel: moved by the first paint, it
+    // would be painted again with the next expose.
+    const QRect panel = form.findChild<StatusBar*>(QStringLiteral("stat1"))->PanelRect(3);
+    EXPECT_EQ(form.findChild<QProgressBar*>(QStringLiteral("pb1"))->geometry().topLeft(),
+              panel.topLeft());
     EXPECT_EQ(form.findChild<QObject*>(QStringLiteral("strngrd3")), nullptr);
     EXPECT_NE(form.findChild<QObject*>(QStringLiteral("strngrd_write")), nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.Complete(); }, 5000));
