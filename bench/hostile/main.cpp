@@ -15,6 +15,8 @@
 #include "tests/support/SimProcess.h"
 #include "tests/support/XlsxParts.h"
 
+#include "support/ProgramPath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -32,13 +34,6 @@ namespace xlsx = gsm::test::xlsx;
 constexpr int kGoalExit = 2;
 constexpr double kGoalSeconds = 10.0;
 constexpr double kGoalMegabytes = 500.0;
-
-QString Program(const QStringList& args, int index, const char* env, const char* built) {
-    if (args.size() > index)
-        return args.at(index);
-    const QString named = qEnvironmentVariable(env);
-    return named.isEmpty() ? QString::fromLatin1(built) : named;
-}
 
 struct HostileFile {
     const char* what;
@@ -224,9 +219,10 @@ int main(int argc, char* argv[]) {
     bench::Spawner spawner; // before anything else takes memory
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString cli = Program(args, 1, "GSM_CLI_BIN", GSM_CLI_BUILT_PATH);
+    const QString cli = bench::ProgramPath(args, 1, "GSM_CLI_BIN", GSM_CLI_BUILT_PATH);
     if (qEnvironmentVariableIsEmpty("GSM_SIM_BIN"))
-        qputenv("GSM_SIM_BIN", Program(args, 2, "GSM_SIM_BIN", GSM_SIM_BUILT_PATH).toLocal8Bit());
+        qputenv("GSM_SIM_BIN",
+                bench::ProgramPath(args, 2, "GSM_SIM_BIN", GSM_SIM_BUILT_PATH).toLocal8Bit());
     QTemporaryDir dir;
     gsm::test::SimProcess sim({"--scenario", "busy"});
     if (!sim.Running()) {

@@ -14,6 +14,8 @@
 #include "spreadsheet/SheetGrid.h"
 #include "spreadsheet/Workbook.h"
 
+#include "support/ProgramPath.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -41,13 +43,6 @@ constexpr double kOneEntryFloorS = kPages * kReadS + (265.0 + 10.0) * 10 / kBaud
 constexpr double kAllPagesOneEntryFloorS = kPages * kReadS + kVerifyFloorS;
 constexpr double kGoal = 1.05;
 constexpr int kGiveUpMs = 300000;
-
-QString Program(const QStringList& args, int index, const char* env, const char* built) {
-    if (args.size() > index)
-        return args.at(index);
-    const QString named = qEnvironmentVariable(env);
-    return named.isEmpty() ? QString::fromLatin1(built) : named;
-}
 
 // A simulator on its own pty, paced at the device's baud rate.
 class PacedSim {
@@ -167,8 +162,8 @@ bool OneEntryChanged(const QString& cli, const QString& sim, const QTemporaryDir
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString cli = Program(args, 1, "GSM_CLI_BIN", GSM_CLI_BUILT_PATH);
-    const QString sim = Program(args, 2, "GSM_SIM_BIN", GSM_SIM_BUILT_PATH);
+    const QString cli = bench::ProgramPath(args, 1, "GSM_CLI_BIN", GSM_CLI_BUILT_PATH);
+    const QString sim = bench::ProgramPath(args, 2, "GSM_SIM_BIN", GSM_SIM_BUILT_PATH);
     QTemporaryDir dir;
     const QString list = WriteList(dir.filePath("list.xlsx"));
     if (list.isEmpty()) {

@@ -11,6 +11,7 @@
 // built beside this program.
 
 #include "support/Environment.h"
+#include "support/ProgramPath.h"
 #include "support/Report.h"
 
 #include <QCoreApplication>
@@ -28,11 +29,6 @@ qint64 MonotonicNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-QString Program(const char* env, const char* built) {
-    const QString named = qEnvironmentVariable(env);
-    return named.isEmpty() ? QString::fromLocal8Bit(built) : named;
 }
 
 // Milliseconds from starting `program` to the first frame it reports.
@@ -61,8 +57,8 @@ int main(int argc, char* argv[]) {
     bench::Environment environment; // the children inherit its platform and settings folder
     QCoreApplication app(argc, argv);
     const int runs = bench::RunsArgument(argc, argv, 10);
-    const QString gsmgate = Program("GSM_APP_BIN", GSM_APP_BUILT_PATH);
-    const QString hello = Program("GSM_HELLO_BIN", GSM_HELLO_BUILT_PATH);
+    const QString gsmgate = bench::ProgramPath({}, 0, "GSM_APP_BIN", GSM_APP_BUILT_PATH);
+    const QString hello = bench::ProgramPath({}, 0, "GSM_HELLO_BIN", GSM_HELLO_BUILT_PATH);
     const QStringList gsmgateArgs{QStringLiteral("--report-first-frame")};
 
     std::printf("startup: exec to the first painted frame, platform %s, %d runs each after a "
