@@ -26,15 +26,15 @@ QString BackupStatusText(const QString& path);
 
 struct BackedUpWriteJob {
     // Names the write in its backup: "Save Settings", "Save", "Undo last save".
-    QString command;
+    QString command = {};
     // What the device is to hold: whole areas.
-    gsm::AreaPages wanted;
+    gsm::AreaPages wanted = {};
     // Asked once the device has been read, before the backup: false ends the
     // write with nothing sent and nothing more said. Empty: go ahead.
     std::function<bool(const gsm::backup::DeviceNow& device, const gsm::changes::WritePlan& plan)>
-        approve;
+        approve = {};
     // The device holds `wanted` now; called before the end is told.
-    std::function<void()> written;
+    std::function<void()> written = {};
 };
 
 class BackedUpWrite : public QObject {

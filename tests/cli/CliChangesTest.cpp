@@ -142,9 +142,11 @@ TEST(CliDiff, ABackupWithThreeSettingsAndThreeEntriesChangedListsExactlyThoseSix
         {empty[0], "added"}, {empty[1], "added"}, {held[0], "removed"}};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(entries, expected);
-    for (const auto& c : changes)
-        if (c.toObject()["change"] == "added")
+    for (const auto& c : changes) {
+        if (c.toObject()["change"] == "added") {
             EXPECT_TRUE(c.toObject()["from"].isNull());
+        }
+    }
 
     sim.Stop();
     EXPECT_EQ(WritesIn(sim.Requests()), 0u);
