@@ -21,6 +21,9 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
+# Every text of the sources is translated in every language, none unfinished.
+./scripts/check-translations
+
 # The fuzz targets, a few seconds each from their seeds (clang, in
 # build-fuzz/): any crash fails the run. scripts/fuzz TARGET SECONDS runs one longer.
 ./scripts/fuzz all "${FUZZ_SECONDS:-3}"

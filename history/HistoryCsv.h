@@ -5,6 +5,7 @@
 
 #include "protocol/Grid.h"
 #include "protocol/Link.h"
+#include "protocol/Translatable.h"
 #include "text/Csv.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@
 namespace gsm::history {
 
 namespace status {
-inline constexpr const char* kExportCsv = "Export.csv:";
+inline constexpr const char* kExportCsv = QT_TRANSLATE_NOOP("StatusTexts", "Export.csv:");
 }
 
 inline constexpr const char* kCsvFilePrefix = "hisinf_CSV";

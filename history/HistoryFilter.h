@@ -4,6 +4,7 @@
 
 #include "HistoryGrid.h"
 #include "protocol/Link.h"
+#include "protocol/Translatable.h"
 
 #include <cstdint>
 #include <string>
@@ -12,12 +13,12 @@
 namespace gsm::history {
 
 namespace status {
-inline constexpr const char* kReadyToOrder = "Ready to order";
-inline constexpr const char* kRecordsSoFar = "Records:";
-inline constexpr const char* kSearch = "Search";
-inline constexpr const char* kLoading = "Loading";
-inline constexpr const char* kSortDate = "Sort date";
-inline constexpr const char* kRecords = "Records";
+inline constexpr const char* kReadyToOrder = QT_TRANSLATE_NOOP("StatusTexts", "Ready to order");
+inline constexpr const char* kRecordsSoFar = QT_TRANSLATE_NOOP("StatusTexts", "Records:");
+inline constexpr const char* kSearch = QT_TRANSLATE_NOOP("StatusTexts", "Search");
+inline constexpr const char* kLoading = QT_TRANSLATE_NOOP("StatusTexts", "Loading");
+inline constexpr const char* kSortDate = QT_TRANSLATE_NOOP("StatusTexts", "Sort date");
+inline constexpr const char* kRecords = QT_TRANSLATE_NOOP("StatusTexts", "Records");
 } // namespace status
 
 namespace message {

@@ -4,6 +4,7 @@
 // record each row. A non-empty "No." marks a row that holds a record.
 
 #include "protocol/Grid.h"
+#include "protocol/Translatable.h"
 
 #include <array>
 #include <string>
@@ -41,7 +42,11 @@ inline const std::string& Text(const RowTexts& row, int column) {
 }
 
 inline constexpr std::array<const char*, kColumns> kHeaders = {
-    "Serial", "No.", "Date", "Time", "From", "Action", "Executant", "Content"};
+    //: History headers: row, record number, date, time, source, event, phone number, text
+    QT_TRANSLATE_NOOP("History", "Serial"),    QT_TRANSLATE_NOOP("History", "No."),
+    QT_TRANSLATE_NOOP("History", "Date"),      QT_TRANSLATE_NOOP("History", "Time"),
+    QT_TRANSLATE_NOOP("History", "From"),      QT_TRANSLATE_NOOP("History", "Action"),
+    QT_TRANSLATE_NOOP("History", "Executant"), QT_TRANSLATE_NOOP("History", "Content")};
 
 // The header row and the row numbers 1 to 1000 in column 0.
 void InitHistoryGrid(IGrid& grid);

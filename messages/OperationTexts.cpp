@@ -4,9 +4,20 @@ namespace gsm {
 
 namespace {
 
-std::string Counted(const char* prefix, int page, int count) {
-    return prefix + std::to_string(page) + "/" + std::to_string(count);
+CountedText Counted(const char* prefix, int page, int count) {
+    return {prefix, CountedText::Shape::Counted, page, count};
 }
+
+void ReplaceAll(std::string& text, const std::string& marker, const std::string& by) {
+    for (std::size_t at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + by.size()))
+        text.replace(at, marker.size(), by);
+}
+
+constexpr const char* kReadStopped =
+    QT_TRANSLATE_NOOP("DeviceTexts", "Read stopped at page %1 of %2");
+constexpr const char* kSaveStopped =
+    QT_TRANSLATE_NOOP("DeviceTexts", "Save stopped at page %1 of %2");
 
 const char* CommandSendingStatus(std::uint8_t command) {
     switch (command) {
@@ -17,7 +28,7 @@ const char* CommandSendingStatus(std::uint8_t command) {
     case cmd::kSetClock:
         return status::kSendClock;
     default:
-        return "Sending command";
+        return QT_TRANSLATE_NOOP("DeviceTexts", "Sending command");
     }
 }
 
@@ -86,20 +97,40 @@ std::string RequestStatus(const SentRequest& request) {
     return {};
 }
 
-std::string PageReplyStatus(OperationKind kind, Area area, int page) {
+std::string Rendered(const CountedText& text) {
+    std::string out = text.text;
+    switch (text.shape) {
+    case CountedText::Shape::Alone:
+        break;
+    case CountedText::Shape::Counted:
+        out += std::to_string(text.page) + "/" + std::to_string(text.count);
+        break;
+    case CountedText::Shape::Format:
+        ReplaceAll(out, "%1", std::to_string(text.page));
+        ReplaceAll(out, "%2", std::to_string(text.count));
+        break;
+    }
+    return out;
+}
+
+CountedText PageReplyText(OperationKind kind, Area area, int page) {
     const int count = PageCount(area);
     if (kind == OperationKind::Write)
-        return area == Area::Settings ? std::string(status::kSaveBasicSettings)
+        return area == Area::Settings ? CountedText{status::kSaveBasicSettings}
                                       : Counted(status::kSaveNumberList, page, count);
     switch (area) {
     case Area::Settings:
-        return status::kReadingBasicSetting;
+        return {status::kReadingBasicSetting};
     case Area::Numbers:
         return Counted(status::kReadingNumberList, page, count);
     case Area::History:
         return Counted(status::kReadingHistory, page, count);
     }
     return {};
+}
+
+std::string PageReplyStatus(OperationKind kind, Area area, int page) {
+    return Rendered(PageReplyText(kind, area, page));
 }
 
 std::string CommandReplyStatus(std::uint8_t command) {
@@ -139,14 +170,17 @@ UserMessage OutcomeMessage(const OperationResult& r) {
     return {};
 }
 
-std::string StoppedNotice(const OperationResult& r) {
+CountedText StoppedNoticeText(const OperationResult& r) {
     if (r.Ok() || r.pagesDone.empty() || r.failedPage == 0)
         return {};
     if (r.kind != OperationKind::Read && r.kind != OperationKind::Write)
         return {};
-    const char* what = r.kind == OperationKind::Write ? "Save" : "Read";
-    return std::string(what) + " stopped at page " + std::to_string(r.failedPage) + " of " +
-           std::to_string(PageCount(r.area));
+    return {r.kind == OperationKind::Write ? kSaveStopped : kReadStopped,
+            CountedText::Shape::Format, r.failedPage, PageCount(r.area)};
+}
+
+std::string StoppedNotice(const OperationResult& r) {
+    return Rendered(StoppedNoticeText(r));
 }
 
 } // namespace gsm

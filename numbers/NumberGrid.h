@@ -3,6 +3,7 @@
 // holds the headers. Reading fills the cells, saving reads them.
 
 #include "protocol/Grid.h"
+#include "protocol/Translatable.h"
 
 #include <array>
 #include <string>
@@ -30,8 +31,15 @@ inline constexpr const char* kNo = "no";
 // "Start Time " carries its trailing blank on purpose: files written by
 // earlier versions use the same header text.
 inline constexpr std::array<const char*, kColumnCount> kHeaders = {
-    "Serial",   "Authorized number", "Start Date", "Start Time ",
-    "End Date", "End Time",          "Always(V)",  "Delete(V)",
+    //: Number grid headers; (V) marks a tick column
+    QT_TRANSLATE_NOOP("NumberList", "Serial"),
+    QT_TRANSLATE_NOOP("NumberList", "Authorized number"),
+    QT_TRANSLATE_NOOP("NumberList", "Start Date"),
+    QT_TRANSLATE_NOOP("NumberList", "Start Time "),
+    QT_TRANSLATE_NOOP("NumberList", "End Date"),
+    QT_TRANSLATE_NOOP("NumberList", "End Time"),
+    QT_TRANSLATE_NOOP("NumberList", "Always(V)"),
+    QT_TRANSLATE_NOOP("NumberList", "Delete(V)"),
 };
 
 inline constexpr bool IsPeriodColumn(int c) {

@@ -10,6 +10,7 @@
 #include "NumberEntry.h"
 #include "protocol/Grid.h"
 #include "protocol/Link.h"
+#include "protocol/Translatable.h"
 #include "text/Csv.h"
 
 #include <array>
@@ -27,9 +28,9 @@ inline constexpr const char* kCsvFilePrefix = "telinf_CSV";
 inline constexpr const char* kWrongListFormat = "Wrong format of the setting profile";
 inline constexpr const char* kWrongRowsText =
     "Wrong information on the profile,please correct it and then import again,error:";
-inline constexpr const char* kImportStatus = "Import.xls";
-inline constexpr const char* kCsvStatus = "Export.csv:";
-inline constexpr const char* kSaveStatus = "Save:";
+inline constexpr const char* kImportStatus = QT_TRANSLATE_NOOP("StatusTexts", "Import.xls");
+inline constexpr const char* kCsvStatus = QT_TRANSLATE_NOOP("StatusTexts", "Export.csv:");
+inline constexpr const char* kSaveStatus = QT_TRANSLATE_NOOP("StatusTexts", "Save:");
 // Sheet columns A to F in characters; G and H keep the default width.
 inline constexpr std::array<double, 6> kXlsColumnWidths = {4, 20, 16, 16, 16, 16};
 inline constexpr int kCsvFields = 10;

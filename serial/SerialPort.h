@@ -25,18 +25,26 @@ enum class LineDtrControl { DtrEnable, DtrDisable, DtrHandshake };
 enum class LineRtsControl { RtsEnable, RtsDisable, RtsHandshake, RtsTransmissionAvailable };
 
 namespace comm_text {
-inline constexpr const char* kErrorOpening = "Error opening serial port";
-inline constexpr const char* kCannotSetupBuffer = "Cannot setup comm buffer";
-inline constexpr const char* kAlreadyOpened = "This serial port already opened";
-inline constexpr const char* kNotCommHandle = "File handle is not a comm handle ";
+inline constexpr const char* kErrorOpening =
+    QT_TRANSLATE_NOOP("SerialPort", "Error opening serial port");
+inline constexpr const char* kCannotSetupBuffer =
+    QT_TRANSLATE_NOOP("SerialPort", "Cannot setup comm buffer");
+inline constexpr const char* kAlreadyOpened =
+    QT_TRANSLATE_NOOP("SerialPort", "This serial port already opened");
+inline constexpr const char* kNotCommHandle =
+    QT_TRANSLATE_NOOP("SerialPort", "File handle is not a comm handle ");
 // A line setting (baud rate, data bits, parity, stop bits, flow control) the
 // driver would not take; the reason names it.
-inline constexpr const char* kLineSetupRefused = "Cannot set up the serial line";
+inline constexpr const char* kLineSetupRefused =
+    QT_TRANSLATE_NOOP("SerialPort", "Cannot set up the serial line");
 // The next three name failures of the worker-thread design; nothing here can
 // produce them, they are kept so every open-failure text has one home.
-inline constexpr const char* kUnableCreateEvent = "Unable to create event";
-inline constexpr const char* kUnableCreateReadThread = "Unable to create read thread";
-inline constexpr const char* kUnableCreateWriteThread = "Unable to create write thread";
+inline constexpr const char* kUnableCreateEvent =
+    QT_TRANSLATE_NOOP("SerialPort", "Unable to create event");
+inline constexpr const char* kUnableCreateReadThread =
+    QT_TRANSLATE_NOOP("SerialPort", "Unable to create read thread");
+inline constexpr const char* kUnableCreateWriteThread =
+    QT_TRANSLATE_NOOP("SerialPort", "Unable to create write thread");
 } // namespace comm_text
 
 class SerialPort : public QObject {

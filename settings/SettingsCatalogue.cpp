@@ -1,50 +1,53 @@
 #include "SettingsCatalogue.h"
 
+#include "protocol/Translatable.h"
+
 #include <stdexcept>
 
 namespace gsm::settings {
 namespace {
 
-constexpr const char* kUpTo40 = "Up to 40 characters";
-constexpr const char* kAskOperator =
-    "Call mobile operator to ask the APN name if you need data function";
-constexpr const char* kNotifyDefault = "Default3:Admin Number;Caller Number";
+constexpr const char* kUpTo40 = QT_TRANSLATE_NOOP("Settings", "Up to 40 characters");
+constexpr const char* kAskOperator = QT_TRANSLATE_NOOP(
+    "Settings", "Call mobile operator to ask the APN name if you need data function");
+constexpr const char* kNotifyDefault =
+    QT_TRANSLATE_NOOP("Settings", "Default3:Admin Number;Caller Number");
 
 // clang-format off
 constexpr std::array<SettingRow, kLastRow> kCatalogue = {{
-    {1, "1.Password", Kind::Digits, 4, Start::Value, "7145", "Default Password:7145"},
-    {2, "2.SIM Card Phone No", Kind::Digits, 22, Start::Emptied, "",
-        "Up to 21 digits, supports country code"},
-    {3, "3.DIN1 Type", Kind::List, 0, Start::ListIndex, "", "Default:NO"},
-    {4, "4.DIN2 Type", Kind::List, 0, Start::ListIndex, "", "Default:NO"},
-    {5, "5.DIN1 Alarm Content", Kind::Text, 40, Start::Value, "Unauthorized door opened", kUpTo40},
-    {6, "6.DIN2 Alarm Content", Kind::Text, 40, Start::Value, "DIN2 Alarm", kUpTo40},
-    {7, "7.Auto Arm after authorized number call-in(0~999)", Kind::Digits, 3, Start::Value, "10",
-        "Default:10,Unit:Minute.Setting to 0 means Disable Auto Alarm."},
-    {8, "8.Arm/Disarm after power on", Kind::List, 0, Start::ListIndex, "",
-        "Default:Disarm. System will alarm only on Arm status"},
-    {9, "9.Relay Control Authorization", Kind::List, 0, Start::ListIndex, "",
-        "Default:Only authorized number(s) can call to control"},
-    {10, "10.Relay swtich ON timer(0~999, Unit:Second)", Kind::Digits, 3, Start::Value, "0",
-        "Default:0,means relay ON 0.5 seconds then OFF after call in"},
-    {11, "11.When relay switch ON by authorized number,notify", Kind::List, 0, Start::ListIndex, "",
+    {1, QT_TRANSLATE_NOOP("Settings", "1.Password"), Kind::Digits, 4, Start::Value, "7145", QT_TRANSLATE_NOOP("Settings", "Default Password:7145")},
+    {2, QT_TRANSLATE_NOOP("Settings", "2.SIM Card Phone No"), Kind::Digits, 22, Start::Emptied, "",
+        QT_TRANSLATE_NOOP("Settings", "Up to 21 digits, supports country code")},
+    {3, QT_TRANSLATE_NOOP("Settings", "3.DIN1 Type"), Kind::List, 0, Start::ListIndex, "", QT_TRANSLATE_NOOP("Settings", "Default:NO")},
+    {4, QT_TRANSLATE_NOOP("Settings", "4.DIN2 Type"), Kind::List, 0, Start::ListIndex, "", QT_TRANSLATE_NOOP("Settings", "Default:NO")},
+    {5, QT_TRANSLATE_NOOP("Settings", "5.DIN1 Alarm Content"), Kind::Text, 40, Start::Value, "Unauthorized door opened", kUpTo40},
+    {6, QT_TRANSLATE_NOOP("Settings", "6.DIN2 Alarm Content"), Kind::Text, 40, Start::Value, "DIN2 Alarm", kUpTo40},
+    {7, QT_TRANSLATE_NOOP("Settings", "7.Auto Arm after authorized number call-in(0~999)"), Kind::Digits, 3, Start::Value, "10",
+        QT_TRANSLATE_NOOP("Settings", "Default:10,Unit:Minute.Setting to 0 means Disable Auto Alarm.")},
+    {8, QT_TRANSLATE_NOOP("Settings", "8.Arm/Disarm after power on"), Kind::List, 0, Start::ListIndex, "",
+        QT_TRANSLATE_NOOP("Settings", "Default:Disarm. System will alarm only on Arm status")},
+    {9, QT_TRANSLATE_NOOP("Settings", "9.Relay Control Authorization"), Kind::List, 0, Start::ListIndex, "",
+        QT_TRANSLATE_NOOP("Settings", "Default:Only authorized number(s) can call to control")},
+    {10, QT_TRANSLATE_NOOP("Settings", "10.Relay swtich ON timer(0~999, Unit:Second)"), Kind::Digits, 3, Start::Value, "0",
+        QT_TRANSLATE_NOOP("Settings", "Default:0,means relay ON 0.5 seconds then OFF after call in")},
+    {11, QT_TRANSLATE_NOOP("Settings", "11.When relay switch ON by authorized number,notify"), Kind::List, 0, Start::ListIndex, "",
         kNotifyDefault},
-    {12, "12.When relay switch OFF by authorized number,notify", Kind::List, 0, Start::ListIndex,
+    {12, QT_TRANSLATE_NOOP("Settings", "12.When relay switch OFF by authorized number,notify"), Kind::List, 0, Start::ListIndex,
         "", kNotifyDefault},
-    {13, "13.SMS content when relay ON", Kind::Text, 40, Start::Value, "Relay ON", kUpTo40},
-    {14, "14.SMS content when relay OFF", Kind::Text, 40, Start::Value, "Relay OFF", kUpTo40},
-    {15, "15.Power source failure alarm delay(0~999,Unit:Min)", Kind::Digits, 3, Start::Value,
-        "999", "Default:999,means no alarm.Setting as 000,alarm SMS once power failure."},
-    {16, "16.Self-Check Report Interval(0-999,Unit:Hour)", Kind::Digits, 3, Start::Value, "0",
-        "Default:0,means no report"},
-    {17, "17.GPRS Data Upload Interval Time(0-9999,Unit:Min)", Kind::Digits, 4, Start::Value,
-        "9999", "Default:9999,disable.Setting as 0 means always on line"},
-    {18, "18.Server IP Address", Kind::Text, 32, Start::Untouched, "", "Up to 32 characters"},
+    {13, QT_TRANSLATE_NOOP("Settings", "13.SMS content when relay ON"), Kind::Text, 40, Start::Value, "Relay ON", kUpTo40},
+    {14, QT_TRANSLATE_NOOP("Settings", "14.SMS content when relay OFF"), Kind::Text, 40, Start::Value, "Relay OFF", kUpTo40},
+    {15, QT_TRANSLATE_NOOP("Settings", "15.Power source failure alarm delay(0~999,Unit:Min)"), Kind::Digits, 3, Start::Value,
+        "999", QT_TRANSLATE_NOOP("Settings", "Default:999,means no alarm.Setting as 000,alarm SMS once power failure.")},
+    {16, QT_TRANSLATE_NOOP("Settings", "16.Self-Check Report Interval(0-999,Unit:Hour)"), Kind::Digits, 3, Start::Value, "0",
+        QT_TRANSLATE_NOOP("Settings", "Default:0,means no report")},
+    {17, QT_TRANSLATE_NOOP("Settings", "17.GPRS Data Upload Interval Time(0-9999,Unit:Min)"), Kind::Digits, 4, Start::Value,
+        "9999", QT_TRANSLATE_NOOP("Settings", "Default:9999,disable.Setting as 0 means always on line")},
+    {18, QT_TRANSLATE_NOOP("Settings", "18.Server IP Address"), Kind::Text, 32, Start::Untouched, "", QT_TRANSLATE_NOOP("Settings", "Up to 32 characters")},
     // The port is a number on the wire, but its cell takes any character.
-    {19, "19.Server Port(0-65535)", Kind::Text, 5, Start::Emptied, "", "Default:65535"},
-    {20, "20.GPRS APN", Kind::Text, 16, Start::Untouched, "", kAskOperator},
-    {21, "21.GPRS User Name", Kind::Text, 16, Start::Untouched, "", kAskOperator},
-    {22, "22.GPRS Password", Kind::Text, 16, Start::Untouched, "", kAskOperator},
+    {19, QT_TRANSLATE_NOOP("Settings", "19.Server Port(0-65535)"), Kind::Text, 5, Start::Emptied, "", QT_TRANSLATE_NOOP("Settings", "Default:65535")},
+    {20, QT_TRANSLATE_NOOP("Settings", "20.GPRS APN"), Kind::Text, 16, Start::Untouched, "", kAskOperator},
+    {21, QT_TRANSLATE_NOOP("Settings", "21.GPRS User Name"), Kind::Text, 16, Start::Untouched, "", kAskOperator},
+    {22, QT_TRANSLATE_NOOP("Settings", "22.GPRS Password"), Kind::Text, 16, Start::Untouched, "", kAskOperator},
 }};
 
 // The lists' objectNames are not numbered in row order: row 8 has cbb4, row 9 cbb3.

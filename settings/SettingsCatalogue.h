@@ -7,6 +7,7 @@
 // rules and the profile files alike.
 
 #include "protocol/Grid.h"
+#include "protocol/Translatable.h"
 
 #include <array>
 #include <span>
@@ -24,7 +25,10 @@ inline constexpr int kRowCount = 23;
 inline constexpr int kFirstRow = 1;
 inline constexpr int kLastRow = 22;
 
-inline constexpr std::array<const char*, kColCount> kHeaders = {"Items", "Content", "Description"};
+inline constexpr std::array<const char*, kColCount> kHeaders = {
+    //: Settings grid headers: the setting, its value, what it means
+    QT_TRANSLATE_NOOP("Settings", "Items"), QT_TRANSLATE_NOOP("Settings", "Content"),
+    QT_TRANSLATE_NOOP("Settings", "Description")};
 inline constexpr std::array<int, kColCount> kColWidths = {290, 255, 460};
 
 namespace row {
@@ -82,12 +86,17 @@ std::span<const SettingRow> Catalogue();
 // The catalogue entry of row `r` (1 to 22).
 const SettingRow& RowInfo(int r);
 
-inline constexpr std::array<const char*, 2> kInputTypeItems = {"0:NC ", "1:NO"};
-inline constexpr std::array<const char*, 2> kArmItems = {"0:Disarm", "1:Arm"};
+inline constexpr std::array<const char*, 2> kInputTypeItems = {
+    QT_TRANSLATE_NOOP("Settings", "0:NC "), QT_TRANSLATE_NOOP("Settings", "1:NO")};
+inline constexpr std::array<const char*, 2> kArmItems = {QT_TRANSLATE_NOOP("Settings", "0:Disarm"),
+                                                         QT_TRANSLATE_NOOP("Settings", "1:Arm")};
 inline constexpr std::array<const char*, 2> kAuthorizationItems = {
-    "0:Allow all numbers to control the Relay", "1:Only authorized numbers can control the relay"};
+    QT_TRANSLATE_NOOP("Settings", "0:Allow all numbers to control the Relay"),
+    QT_TRANSLATE_NOOP("Settings", "1:Only authorized numbers can control the relay")};
 inline constexpr std::array<const char*, 4> kNotifyItems = {
-    "0:None", "1:Admin Number", "2:Caller Number", "3:Admin & Caller Number"};
+    QT_TRANSLATE_NOOP("Settings", "0:None"), QT_TRANSLATE_NOOP("Settings", "1:Admin Number"),
+    QT_TRANSLATE_NOOP("Settings", "2:Caller Number"),
+    QT_TRANSLATE_NOOP("Settings", "3:Admin & Caller Number")};
 
 // A drop-down list over the Content cell of its row. Every item begins with
 // its own index digit and a colon, which the profile import relies on.

@@ -10,6 +10,7 @@
 
 #include "ChoiceLists.h"
 #include "protocol/Grid.h"
+#include "protocol/Translatable.h"
 #include "text/CodePage.h"
 
 #include <array>
@@ -21,8 +22,8 @@
 namespace gsm::settings {
 
 inline constexpr const char* kProfilePrefix = "basicinf_R";
-inline constexpr const char* kSaveProfileStatus = "Save profile";
-inline constexpr const char* kLoadProfileStatus = "Load profile";
+inline constexpr const char* kSaveProfileStatus = QT_TRANSLATE_NOOP("StatusTexts", "Save profile");
+inline constexpr const char* kLoadProfileStatus = QT_TRANSLATE_NOOP("StatusTexts", "Load profile");
 inline constexpr const char* kWrongProfileFormat = "Wrong format of the setting profile";
 // Sheet columns A to C, in characters.
 inline constexpr std::array<double, kColCount> kProfileColumnWidths = {85, 45, 130};
