@@ -54,7 +54,8 @@ QString SaveNotice::After(const QString& path, bool configurationIsUsers) {
     if (m_told || !configurationIsUsers)
         return {};
     m_told = true;
-    return QStringLiteral("Saved to %1")
+    //: Status bar text after the first file saved in the user's configuration folder
+    return QCoreApplication::translate("Files", "Saved to %1")
         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 

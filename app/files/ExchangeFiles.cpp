@@ -11,6 +11,7 @@
 #include "app/window/RememberedPlaces.h"
 #include "spreadsheet/Workbook.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -76,7 +77,9 @@ QStringList NameFilters(const QString& filter) {
         for (QString& pattern : patterns)
             if (pattern == QStringLiteral("*.*"))
                 pattern = QStringLiteral("*");
-        filters.append(parts.at(i) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+        const QString description =
+            QCoreApplication::translate("Files", parts.at(i).toUtf8().constData());
+        filters.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                        QLatin1Char(')'));
     }
     return filters;
@@ -120,12 +123,13 @@ QString SaveInConfigurationFolder(QWidget* parent, StatusDisplay& status, const 
                                   const QByteArray& bytes) {
     const QString folder = ConfigurationFolder();
     const QString path = QDir(folder).filePath(name);
-    QString failure = QStringLiteral("The configuration folder cannot be created.");
+    QString failure =
+        QCoreApplication::translate("Files", "The configuration folder cannot be created.");
     if (!folder.isEmpty() && gsm::files::WriteWholeFile(path, bytes, &failure)) {
         ShowFirstSaveNotice(status, path);
         return path;
     }
-    ShowMessage(parent,
-                QString::fromLatin1(kFileCreateError).arg(QDir::toNativeSeparators(path), failure));
+    ShowMessage(parent, QCoreApplication::translate("Files", kFileCreateError)
+                            .arg(QDir::toNativeSeparators(path), failure));
     return {};
 }

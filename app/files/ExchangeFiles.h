@@ -26,7 +26,10 @@ inline constexpr const char* kOpenWorkbookFilter = "EXCEL file|*.xls;*.xlsx;*.od
 // Proposed with every workbook name: a name without an extension is saved
 // as it stands.
 inline constexpr const char* kWorkbookExtension = ".xlsx";
-inline constexpr const char* kFileCreateError = "Cannot create file \"%1\". %2";
+inline constexpr const char* kFileCreateError =
+    QT_TRANSLATE_NOOP("Files", "Cannot create file \"%1\". %2");
+// The filters' descriptions are shown in the user's language.
+inline constexpr const char* kWorkbookFilterName = QT_TRANSLATE_NOOP("Files", "EXCEL file");
 
 struct FileRequest {
     enum class Mode { Open, Save };

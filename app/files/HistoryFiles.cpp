@@ -13,13 +13,16 @@
 
 #include <QPushButton>
 
+#include "l10n/Shown.h"
+
 #include <array>
 
 namespace history = gsm::history;
 
 namespace {
 
-constexpr const char* kExportStatus = "historical information records:";
+constexpr const char* kExportStatus =
+    QT_TRANSLATE_NOOP("StatusTexts", "historical information records:");
 
 } // namespace
 
@@ -53,8 +56,9 @@ QString HistoryFiles::ExportHistoryXls() {
     job.rowDone = [this, &progress, lastRow](int r) {
         if (r > 0)
             progress.SetProgress(static_cast<quint16>(r * 100 / lastRow));
-        m_reporting.status->ShowStatus(QStringLiteral("%1%2/%3").arg(
-            QString::fromLatin1(kExportStatus), QString::number(r), QString::number(lastRow)));
+        m_reporting.status->ShowStatus(
+            QStringLiteral("%1%2/%3").arg(gsm::l10n::Shown("StatusTexts", kExportStatus),
+                                          QString::number(r), QString::number(lastRow)));
     };
     return ExportWorkbook(m_reporting.window, *m_reporting.status, job);
 }

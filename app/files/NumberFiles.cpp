@@ -9,6 +9,7 @@
 #include "numbers/NumberGrid.h"
 #include "numbers/NumberListFiles.h"
 
+#include "l10n/Shown.h"
 #include <QDir>
 #include <QPushButton>
 
@@ -50,7 +51,7 @@ QString NumberFiles::ExportNumberListXls() {
             return;
         progress.SetProgress(static_cast<quint16>(r * 100 / numbers::kEntryCount));
         m_reporting.status->ShowStatus(QStringLiteral("%1%2/%3").arg(
-            QString::fromLatin1(numbers::kSaveStatus), QString::number(r),
+            gsm::l10n::Shown("StatusTexts", numbers::kSaveStatus), QString::number(r),
             QString::number(numbers::kEntryCount)));
     };
     job.clearStatusWhenWritten = true;

@@ -1,4 +1,5 @@
 #include "ProfileFiles.h"
+#include "l10n/Shown.h"
 
 #include "ConfigurationFolder.h"
 #include "ExchangeFiles.h"
@@ -60,7 +61,7 @@ bool ProfileFiles::ImportProfile() {
 
 void ProfileFiles::ReportRow(int percent, const char* status) {
     m_reporting.progress->SetProgress(static_cast<quint16>(percent));
-    m_reporting.status->ShowStatus(QString::fromLatin1(status));
+    m_reporting.status->ShowStatus(gsm::l10n::Shown("StatusTexts", status));
 }
 
 void ProfileFiles::Tell(const QString& text) {

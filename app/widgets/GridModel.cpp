@@ -1,5 +1,7 @@
 #include "GridModel.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int kHeaderRow = 0;
 constexpr int kFixedColumn = 0;
@@ -32,6 +34,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        return Shown(index.column(), index.row());
     case Qt::EditRole:
         return m_texts[IndexOf(index.column(), index.row())];
     case Qt::BackgroundRole:
@@ -67,8 +70,28 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < m_cols)
-        return Text(section, kHeaderRow);
+        return Shown(section, kHeaderRow);
     return {};
+}
+
+void GridModel::ShowCaptionsTranslated(const char* context, std::initializer_list<int> columns) {
+    m_captionContext = context;
+    m_translatedColumns.assign(static_cast<std::size_t>(m_cols), false);
+    for (int c : columns)
+        if (c >= 0 && c < m_cols)
+            m_translatedColumns[static_cast<std::size_t>(c)] = true;
+    if (m_rows > 0 && m_cols > 0) {
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1), {Qt::DisplayRole});
+        emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+    }
+}
+
+QString GridModel::Shown(int col, int row) const {
+    const QString& text = m_texts[IndexOf(col, row)];
+    if (!m_captionContext || text.isEmpty() ||
+        (row != kHeaderRow && !m_translatedColumns[static_cast<std::size_t>(col)]))
+        return text;
+    return QCoreApplication::translate(m_captionContext, text.toUtf8().constData());
 }
 
 QString GridModel::Text(int col, int row) const {

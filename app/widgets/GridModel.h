@@ -15,6 +15,7 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class GridModel : public QAbstractTableModel {
@@ -38,12 +39,17 @@ public:
     // What the cells of data column `col` allow (the fixed column allows
     // nothing but being shown).
     void SetColumnFlags(int col, Qt::ItemFlags flags);
+    // The header row and data columns `columns` are shown translated in
+    // `context` (a string literal); Text() and the edit role keep what was
+    // written.
+    void ShowCaptionsTranslated(const char* context, std::initializer_list<int> columns);
     // Announces the cells written since the last announcement now.
     void AnnounceWrittenCells();
     bool AllAnnounced() const { return !m_frame.Pending(); }
 
 private:
     bool Inside(int col, int row) const;
+    QString Shown(int col, int row) const;
     std::size_t IndexOf(int col, int row) const;
     void NoteWritten(int col, int row);
 
@@ -52,6 +58,8 @@ private:
     std::vector<QString> m_texts;
     std::vector<Qt::ItemFlags> m_columnFlags;
     QBrush m_fixedBackground;
+    const char* m_captionContext = nullptr;
+    std::vector<bool> m_translatedColumns;
     QRect m_written; // x: columns, y: rows
     FramePacer m_frame;
 };

@@ -1,5 +1,6 @@
 #include "PageControl.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionTab>
@@ -22,9 +23,18 @@ struct TabLines {
 
 // Offsets from the tab's left edge and from its vertical middle.
 constexpr std::array<TabLines, 4> kTabLabels{{
-    {{{{"Basic", 19, -15}, {"Settings", 12, 0}}}, 2},
-    {{{{"Number", 12, -15}, {"List", 22, 0}}}, 2},
-    {{{{"Historical", 9, -15}, {"Data", 22, 0}}}, 2},
+    //: First and second line of the "Basic Settings" tab label (about 9 letters each)
+    {{{{QT_TRANSLATE_NOOP("PageControl", "Basic"), 19, -15},
+       {QT_TRANSLATE_NOOP("PageControl", "Settings"), 12, 0}}},
+     2},
+    //: First and second line of the "Number List" tab label
+    {{{{QT_TRANSLATE_NOOP("PageControl", "Number"), 12, -15},
+       {QT_TRANSLATE_NOOP("PageControl", "List"), 22, 0}}},
+     2},
+    //: First and second line of the "Historical Data" tab label
+    {{{{QT_TRANSLATE_NOOP("PageControl", "Historical"), 9, -15},
+       {QT_TRANSLATE_NOOP("PageControl", "Data"), 22, 0}}},
+     2},
     {{{{nullptr, 20, -10}, {nullptr, 0, 0}}}, 1},
 }};
 
@@ -38,8 +48,11 @@ std::vector<TabLabelLine> TabLabelLayout(int index, const QRect& rect, const QSt
     const TabLines& tabLines = kTabLabels[static_cast<std::size_t>(index)];
     for (int i = 0; i < tabLines.count; ++i) {
         const LineOffsets& line = tabLines.lines[static_cast<std::size_t>(i)];
-        lines.push_back({line.text ? QString::fromLatin1(line.text) : caption,
-                         QPoint(rect.left() + line.x, rect.top() + half + line.dy)});
+        const QString text =
+            line.text ? QCoreApplication::translate("PageControl", line.text) : caption;
+        const bool translated = line.text && text != QLatin1String(line.text);
+        lines.push_back(
+            {text, QPoint(rect.left() + line.x, rect.top() + half + line.dy), translated});
     }
     return lines;
 }
@@ -85,9 +98,13 @@ void PageTabBar::drawTab(QPainter& painter, int index, const QRect& rect, bool a
     painter.save();
     painter.setFont(style.font);
     painter.setPen(style.colour);
-    const int ascent = QFontMetrics(style.font).ascent();
-    for (const TabLabelLine& line : TabLabelLayout(index, rect, tabText(index)))
-        painter.drawText(line.topLeft + QPoint(0, ascent), line.text);
+    const QFontMetrics metrics(style.font);
+    for (const TabLabelLine& line : TabLabelLayout(index, rect, tabText(index))) {
+        QPoint at = line.topLeft + QPoint(0, metrics.ascent());
+        if (line.centred)
+            at.setX(rect.left() + (rect.width() - metrics.horizontalAdvance(line.text)) / 2);
+        painter.drawText(at, line.text);
+    }
     painter.restore();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The page control with its tabs down the left side. Each tab is 80 x 75 and
-// carries a label of one or two lines drawn at fixed offsets; the active
-// tab's label is blue and bold.
+// carries a label of one or two lines drawn at fixed offsets (centred when
+// shown in another language than English); the active tab's label is blue
+// and bold.
 
 #include <QColor>
 #include <QFont>
@@ -22,6 +23,8 @@ struct TabLabelLine {
     QString text;
     // Top-left corner of the line's text cell.
     QPoint topLeft;
+    // A translated line has no offset of its own: it is centred in the tab.
+    bool centred = false;
 };
 
 // The lines of tab `index` inside `rect`; `caption` is used by tabs without

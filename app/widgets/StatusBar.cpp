@@ -26,7 +26,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), m_frame([this] { ShowWr
     }
     // The text itself is the panel's accessible name, and the label announces
     // each new text, but only while no fixed name hides it.
-    m_panels[2]->setAccessibleDescription(QStringLiteral("Status"));
+    m_panels[2]->setAccessibleDescription(tr("Status"));
 }
 
 QString StatusBar::PanelText(int index) const {

@@ -2,8 +2,12 @@
 
 #include "GridModel.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 constexpr int kHeaderRow = 0;
@@ -31,6 +35,8 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
                 emit currentCellChanged(current.row(), current.column(), previous.row(),
                                         previous.column());
             });
+    // Headers are written after the widths are set.
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this] { FitHeaders(); });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row(), index.column()); });
 }
@@ -49,6 +55,8 @@ QString StringGrid::Cells(int col, int row) const {
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
     m_model->SetText(col, row, text);
+    if (row == kHeaderRow)
+        FitHeaders();
     // An open editor shows the cell's text at once, or it would write back
     // what it held when it closes.
     if (state() == EditingState)
@@ -59,6 +67,35 @@ void StringGrid::SetColWidths(std::initializer_list<int> widths) {
     int c = 0;
     for (int w : widths)
         setColumnWidth(c++, m_scale.Width(w));
+    FitHeaders();
+}
+
+void StringGrid::SetHiddenLeft(int pixels) {
+    m_hiddenLeft = pixels;
+    FitHeaders();
+}
+
+void StringGrid::ShowCaptionsTranslated(const char* context, std::initializer_list<int> columns) {
+    m_model->ShowCaptionsTranslated(context, columns);
+    FitHeaders();
+}
+
+int StringGrid::HeaderNeeds(int col) const {
+    const QString text = m_model->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return 0;
+    // The style's own margin when it keeps more than ours.
+    const int margin =
+        std::max(kHeaderTextMargin, style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this));
+    const int hidden = col == kFixedColumn ? m_hiddenLeft : 0;
+    return QFontMetrics(horizontalHeader()->font()).horizontalAdvance(text) + 2 * (margin + hidden);
+}
+
+// Columns of width 0 stay hidden.
+void StringGrid::FitHeaders() {
+    for (int col = 0; col < ColCount(); ++col)
+        if (const int width = columnWidth(col); width > 0 && width < HeaderNeeds(col))
+            setColumnWidth(col, HeaderNeeds(col));
 }
 
 void StringGrid::SetRowHeight(int row, int height) {

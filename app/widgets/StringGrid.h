@@ -20,6 +20,8 @@ class StringGrid : public QTableView {
 
 public:
     static constexpr int kDefaultRowHeight = 24;
+    // Room left free on either side of a header's text.
+    static constexpr int kHeaderTextMargin = 3;
 
     StringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
 
@@ -32,7 +34,20 @@ public:
     // Widths and heights are given for the face the layout was drawn with
     // and scaled to the grid's own font (see LayoutScale); the parent's
     // font must be set before the grid is created.
+    // A column is widened where its header's text, as shown, would not
+    // keep kHeaderTextMargin free on both sides.
     void SetColWidths(std::initializer_list<int> widths);
+    // Pixels of the first column that lie out of view under the grid's
+    // parent (a grid placed left of its holder's edge): its header's text,
+    // centred, keeps its margins inside the part in view.
+    void SetHiddenLeft(int pixels);
+    int HiddenLeft() const { return m_hiddenLeft; }
+    // The header row and the columns given hold the program's own captions:
+    // they are shown in the user's language, looked up in `context`, while
+    // Cells() keeps the English every file takes.
+    void ShowCaptionsTranslated(const char* context, std::initializer_list<int> columns = {});
+    // Width the header's text of `col` needs, its margins included.
+    int HeaderNeeds(int col) const;
     // Row 0 is the header: its height is the header's height.
     void SetRowHeight(int row, int height);
     const LayoutScale& Scale() const { return m_scale; }
@@ -63,7 +78,9 @@ protected:
 
 private:
     bool InFixedColumn(const QPoint& viewportPos) const;
+    void FitHeaders();
 
     GridModel* m_model;
     LayoutScale m_scale;
+    int m_hiddenLeft = 0;
 };

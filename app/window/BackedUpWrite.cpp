@@ -27,7 +27,8 @@ quint16 Share(int done, int count) {
 } // namespace
 
 QString BackupStatusText(const QString& path) {
-    return QStringLiteral("Backup: %1").arg(QDir::toNativeSeparators(path));
+    //: Status bar text after a save took its automatic backup; %1 is the file's path
+    return BackedUpWrite::tr("Backup: %1").arg(QDir::toNativeSeparators(path));
 }
 
 struct BackedUpWrite::Run {
@@ -75,8 +76,8 @@ void BackedUpWrite::ReadSimNumber(const RunPtr& run) {
                                 run->firstSettingsPage = bytes;
                                 // Not the settings sheet's read: an earlier stop of that stays
                                 // told.
-                                m_reporter.ShowStatus(gsm::PageReplyStatus(OperationKind::Read,
-                                                                           Area::Settings, page));
+                                m_reporter.ShowStatus(
+                                    gsm::PageReplyText(OperationKind::Read, Area::Settings, page));
                             }},
                        [this, run](const OperationResult& result) {
                            if (!result.Ok())
@@ -145,7 +146,7 @@ void BackedUpWrite::WriteNextArea(const RunPtr& run) {
                             [this, run, area, count](int page, bool) {
                                 ++run->answered;
                                 m_reporter.ShowStatus(
-                                    gsm::PageReplyStatus(OperationKind::Write, area, page));
+                                    gsm::PageReplyText(OperationKind::Write, area, page));
                                 if (area != Area::Settings)
                                     m_reporter.SetProgress(Share(run->answered, count));
                             }},
@@ -181,8 +182,7 @@ bool BackedUpWrite::SaveBackup(Run& run) {
     run.backupPath = backup::SaveAutomaticBackup(saved, backup::DefaultBackupFolder(),
                                                  run.job.command, &failure);
     if (run.backupPath.isEmpty()) {
-        ShowMessage(m_window,
-                    QStringLiteral("Nothing was written: cannot save the backup: %1").arg(failure));
+        ShowMessage(m_window, tr("Nothing was written: cannot save the backup: %1").arg(failure));
         return false;
     }
     return true;

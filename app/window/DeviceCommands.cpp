@@ -2,6 +2,7 @@
 
 #include "app/window/DeviceReporter.h"
 #include "app/window/MessageBoxes.h"
+#include "l10n/Shown.h"
 #include "messages/OperationTexts.h"
 #include "protocol/LocalTime.h"
 #include "protocol/Login.h"
@@ -35,7 +36,8 @@ void DeviceCommands::onLoginClicked() {
 }
 
 void DeviceCommands::onDeleteHistoryClicked() {
-    if (ConfirmWarning(m_window, QString::fromUtf8(gsm::message::kDeleteHistoryWarning)))
+    if (ConfirmWarning(m_window,
+                       gsm::l10n::Shown("DeviceTexts", gsm::message::kDeleteHistoryWarning)))
         Send(gsm::SingleCommand::DeleteHistory());
 }
 

@@ -3,6 +3,7 @@
 #include "MessageBoxes.h"
 #include "app/widgets/ProgressDisplay.h"
 #include "app/widgets/StatusDisplay.h"
+#include "l10n/Shown.h"
 #include "messages/OperationTexts.h"
 
 using gsm::Area;
@@ -10,6 +11,22 @@ using gsm::OperationKind;
 using gsm::Outcome;
 
 namespace {
+constexpr const char* kContext = "DeviceTexts";
+
+// A text of the table and its numbers, in the user's language.
+QString Shown(const gsm::CountedText& text) {
+    const QString words = gsm::l10n::Shown(kContext, text.text);
+    switch (text.shape) {
+    case gsm::CountedText::Shape::Alone:
+        return words;
+    case gsm::CountedText::Shape::Counted:
+        return words + QString::number(text.page) + QLatin1Char('/') + QString::number(text.count);
+    case gsm::CountedText::Shape::Format:
+        return words.arg(text.page).arg(text.count);
+    }
+    return words;
+}
+
 bool CountsPages(Area area) {
     return area == Area::Numbers || area == Area::History;
 }
@@ -36,7 +53,7 @@ void DeviceReporter::BusyChanged(bool busy) {
 }
 
 void DeviceReporter::PageAnswered(OperationKind kind, Area area, int page) {
-    ShowStatus(gsm::PageReplyStatus(kind, area, page));
+    ShowStatus(gsm::PageReplyText(kind, area, page));
     if (CountsPages(area))
         SetProgress(static_cast<quint16>((page + 1) * 100 / gsm::PageCount(area)));
     // The transfer runs again from its first page: its old stop is history.
@@ -49,9 +66,9 @@ void DeviceReporter::PageAnswered(OperationKind kind, Area area, int page) {
 void DeviceReporter::Ended(const gsm::OperationResult& result) {
     m_last = result;
     // A grid or a device filled only part-way says so until the transfer runs again.
-    if (const std::string notice = gsm::StoppedNotice(result); !notice.empty()) {
+    if (const gsm::CountedText notice = gsm::StoppedNoticeText(result); *notice.text) {
         m_noticeOf = result.area;
-        m_hooks.status->SetNotice(QString::fromStdString(notice));
+        m_hooks.status->SetNotice(Shown(notice));
     }
     const gsm::UserMessage told = gsm::OutcomeMessage(result);
     const bool command = result.kind == OperationKind::Command;
@@ -105,11 +122,15 @@ void DeviceReporter::SetProgress(quint16 percent) {
 }
 
 void DeviceReporter::ShowStatus(const std::string& text) {
-    m_hooks.status->ShowStatus(QString::fromStdString(text));
+    m_hooks.status->ShowStatus(gsm::l10n::Shown(kContext, text));
+}
+
+void DeviceReporter::ShowStatus(const gsm::CountedText& text) {
+    m_hooks.status->ShowStatus(Shown(text));
 }
 
 void DeviceReporter::ShowMessage(const std::string& text, bool titled) {
-    const QString shown = QString::fromStdString(text);
+    const QString shown = gsm::l10n::Shown(kContext, text);
     if (titled)
         ShowTitledMessage(m_hooks.window, shown);
     else

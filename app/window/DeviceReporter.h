@@ -5,6 +5,7 @@
 // that a transfer stopped part-way, or the window's handling of a lost link.
 // The texts come from the one table of operation texts.
 
+#include "messages/OperationTexts.h"
 #include "protocol/DeviceClient.h"
 #include "protocol/OperationGate.h"
 #include "protocol/Outcome.h"
@@ -48,7 +49,9 @@ public:
     void Ended(const gsm::OperationResult& result);
 
     void SetProgress(quint16 percent);
+    // Texts of the device operations' table, shown in the user's language.
     void ShowStatus(const std::string& text);
+    void ShowStatus(const gsm::CountedText& text);
     void ShowMessage(const std::string& text, bool titled = false);
 
     // How the last operation ended; empty before the first.

@@ -32,7 +32,7 @@ ListDialog::ListDialog(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     positionGrid = new StringGrid(2, kRows, this);
     positionGrid->setObjectName(QStringLiteral("strngrd1"));
-    positionGrid->setAccessibleName(QStringLiteral("Position list"));
+    positionGrid->setAccessibleName(tr("Position list"));
 
     bottomPanel = new QFrame(this);
     bottomPanel->setObjectName(QStringLiteral("pnl2"));

@@ -207,7 +207,7 @@ void MainWindow::Initialise() {
     m_progress = std::make_unique<ProgressDisplay>(*progressBar);
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
-    statusPanels->SetPanelText(0, QStringLiteral("COM Port:"));
+    statusPanels->SetPanelText(0, tr("COM Port:"));
     m_status = std::make_unique<StatusDisplay>(*statusPanels, *statusClearTimer,
                                                statusClearTimer->interval());
     CreateDevice();
@@ -411,7 +411,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::MayCloseDuringTransfer() {
     if (!Client().Busy())
         return true;
-    if (!ConfirmStop(this, QString::fromUtf8(kStopTransferQuestion)))
+    if (!ConfirmStop(this, QCoreApplication::translate("MessageBoxes", kStopTransferQuestion)))
         return false;
     // The answer may have come while the question was open.
     Client().Cancel();

@@ -7,6 +7,9 @@
 #include "app/widgets/StringGrid.h"
 #include "serial/SerialPort.h"
 
+#include "app/sheets/help/HelpPicture.h"
+#include "l10n/Language.h"
+#include "l10n/Shown.h"
 #include "settings/SettingsCatalogue.h"
 
 #include <QComboBox>
@@ -38,8 +41,13 @@ constexpr int kHistoryTopPanelHeight = 47;
 constexpr int kEditHeight = 21;
 constexpr int kPickerHeight = 22;
 constexpr int kPanelMargin = 8;
+constexpr int kHistoryGridLeft = -7;
+// Room for the eleven lines of the setup steps in Chinese.
+constexpr int kSetupStepsHeight = 200;
 constexpr QSize kSideButton{85, 30};
 constexpr QSize kSettingsButton{85, 31};
+// The history filter's times, as the history grid shows them.
+constexpr const char* kPickerTimeFormat = "hh:mm:ss";
 
 // The labels stand in gaps sized for a narrower face than the usual sans.
 QFont LabelFont(const QFont& formFont) {
@@ -99,31 +107,34 @@ QScrollArea* MakeScrollBox(QWidget* parent, const char* name) {
     return box;
 }
 
-QDateEdit* MakeDatePicker(QWidget* parent, const char* name, const char* accessibleName) {
+QDateEdit* MakeDatePicker(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* picker = new QDateEdit(parent);
     picker->setObjectName(QString::fromLatin1(name));
-    picker->setAccessibleName(QString::fromLatin1(accessibleName));
-    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    picker->setAccessibleName(accessibleName);
+    // The program's own date format, the one every date it writes has.
+    picker->setDisplayFormat(QString::fromLatin1(kProgramDateFormat));
     picker->setCalendarPopup(true);
     return picker;
 }
 
-QTimeEdit* MakeTimePicker(QWidget* parent, const char* name, const char* accessibleName,
+QTimeEdit* MakeTimePicker(QWidget* parent, const char* name, const QString& accessibleName,
                           const char* format) {
     auto* picker = new QTimeEdit(parent);
     picker->setObjectName(QString::fromLatin1(name));
-    picker->setAccessibleName(QString::fromLatin1(accessibleName));
+    picker->setAccessibleName(accessibleName);
     picker->setDisplayFormat(QString::fromLatin1(format));
     return picker;
 }
 
 QComboBox* MakeChoiceList(QWidget* parent, const gsm::settings::ChoiceList& choices,
-                          const char* accessibleName) {
+                          const QString& accessibleName) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(choices.name));
-    list->setAccessibleName(QString::fromLatin1(accessibleName));
+    list->setAccessibleName(accessibleName);
+    // Shown in the user's language; the item's data keeps the English text,
+    // which the grid cell and the profile files take.
     for (const char* item : choices.items)
-        list->addItem(QString::fromUtf8(item));
+        list->addItem(gsm::l10n::Shown("Settings", item), QString::fromUtf8(item));
     list->setCurrentIndex(-1);
     list->hide();
     return list;
@@ -188,23 +199,24 @@ void MainWindow::BuildTopBar(QWidget* client) {
     topBar = MakePanel(client, "pnl4");
     topBar->setGeometry(0, 0, kClientWidth, kTopBarHeight);
 
-    portLabel = MakeLabel(topBar, "lbl3", QStringLiteral("COM Port:"), {28, 13});
+    portLabel = MakeLabel(topBar, "lbl3", tr("COM Port:"), {28, 13});
     portBox = new PortBox(topBar);
     portBox->setObjectName(QStringLiteral("cbb9"));
     portBox->setEditable(true);
     portBox->setInsertPolicy(QComboBox::NoInsert);
-    portBox->setAccessibleName(QStringLiteral("COM Port"));
+    portBox->setAccessibleName(tr("COM Port"));
     portBox->setGeometry(85, 9, 89, kEditHeight);
     portLabel->setBuddy(portBox);
-    portButton = MakeButton(topBar, "btn8", QStringLiteral("Open"), {197, 4, 90, 30});
+    //: Button: opens the serial port (it reads "Close" while the port is open)
+    portButton = MakeButton(topBar, "btn8", tr("Open"), {197, 4, 90, 30});
 
-    passwordLabel = MakeLabel(topBar, "lbl4", QStringLiteral("Password:"), {319, 12});
+    passwordLabel = MakeLabel(topBar, "lbl4", tr("Password:"), {319, 12});
     passwordBox = new QLineEdit(QStringLiteral("7145"), topBar);
     passwordBox->setObjectName(QStringLiteral("edt3"));
-    passwordBox->setAccessibleName(QStringLiteral("Password"));
+    passwordBox->setAccessibleName(tr("Password"));
     passwordBox->setGeometry(373, 9, 93, kEditHeight);
     passwordLabel->setBuddy(passwordBox);
-    loginButton = MakeButton(topBar, "btn1", QStringLiteral("Log in"), {485, 4, 90, 30});
+    loginButton = MakeButton(topBar, "btn1", tr("Log in"), {485, 4, 90, 30});
 
     setClockButton = MakeHiddenButton(topBar, "btn24", QStringLiteral("同步时间"), 600);
     checkModeButton = MakeHiddenButton(topBar, "btn25", QStringLiteral("HEX设置模式"), 680);
@@ -228,33 +240,37 @@ void MainWindow::BuildPageControl(QWidget* client) {
         const char* name;
         const char* caption;
     };
-    const Sheet sheets[] = {{settingsPage, "ts1", "Basic Settings"},
-                            {numbersPage, "ts2", "Number List"},
-                            {historyPage, "ts3", "Historical Data"},
-                            {helpPage, "ts4", "Help"}};
+    // The tabs draw their own two-line labels (PageControl); these captions
+    // are what a screen reader says of them.
+    const Sheet sheets[] = {{settingsPage, "ts1", QT_TR_NOOP("Basic Settings")},
+                            {numbersPage, "ts2", QT_TR_NOOP("Number List")},
+                            {historyPage, "ts3", QT_TR_NOOP("Historical Data")},
+                            {helpPage, "ts4", QT_TR_NOOP("Help")}};
     for (const Sheet& s : sheets) {
         s.sheet = new QWidget;
         s.sheet->setObjectName(QString::fromLatin1(s.name));
-        pageControl->addTab(s.sheet, QString::fromLatin1(s.caption));
+        pageControl->addTab(s.sheet, tr(s.caption));
     }
 }
 
 void MainWindow::BuildSettingsSheet() {
     settingsButtonPanel = MakePanel(settingsPage, "pnl14");
     settingsButtonPanel->setFixedWidth(kButtonPanelWidth);
-    readSettingsButton = MakeButton(settingsButtonPanel, "btn21", QStringLiteral("Read Settings"),
-                                    {{7, 47}, kSettingsButton});
-    saveSettingsButton = MakeButton(settingsButtonPanel, "btn22", QStringLiteral("Save Settings"),
-                                    {{7, 113}, kSettingsButton});
-    importProfileButton = MakeButton(settingsButtonPanel, "btn16", QStringLiteral("Import profile"),
-                                     {{7, 179}, kSettingsButton});
-    exportProfileButton = MakeButton(settingsButtonPanel, "btn17", QStringLiteral("Export profile"),
-                                     {{7, 246}, kSettingsButton});
+    readSettingsButton =
+        MakeButton(settingsButtonPanel, "btn21", tr("Read Settings"), {{7, 47}, kSettingsButton});
+    saveSettingsButton =
+        MakeButton(settingsButtonPanel, "btn22", tr("Save Settings"), {{7, 113}, kSettingsButton});
+    importProfileButton =
+        MakeButton(settingsButtonPanel, "btn16", tr("Import profile"), {{7, 179}, kSettingsButton});
+    exportProfileButton =
+        MakeButton(settingsButtonPanel, "btn17", tr("Export profile"), {{7, 246}, kSettingsButton});
     settingsButtonPanel->setMinimumHeight(BottomOfShownButtons(*settingsButtonPanel));
 
     settingsGrid = new StringGrid(3, 23, settingsPage);
     settingsGrid->setObjectName(QStringLiteral("strngrd_write"));
-    settingsGrid->setAccessibleName(QStringLiteral("Basic settings"));
+    settingsGrid->setAccessibleName(tr("Basic settings"));
+    settingsGrid->ShowCaptionsTranslated(
+        "Settings", {gsm::settings::col::kItems, gsm::settings::col::kDescription});
     settingsGrid->SetColWidths({290, 255, 460});
     settingsGrid->SetRowHeight(0, 24);
     settingsGrid->SetRowHeight(1, 22);
@@ -269,12 +285,14 @@ void MainWindow::BuildSettingsSheet() {
 
     // The lists and their items, in the order the window creates them.
     const auto lists = gsm::settings::ChoiceLists();
-    din1TypeList = MakeChoiceList(settingsPage, lists[0], "DIN1 Type");
-    din2TypeList = MakeChoiceList(settingsPage, lists[1], "DIN2 Type");
-    armAfterPowerOnList = MakeChoiceList(settingsPage, lists[2], "Arm/Disarm after power on");
-    relayAuthorizationList = MakeChoiceList(settingsPage, lists[3], "Relay Control Authorization");
-    notifyRelayOnList = MakeChoiceList(settingsPage, lists[4], "Notify when relay switches ON");
-    notifyRelayOffList = MakeChoiceList(settingsPage, lists[5], "Notify when relay switches OFF");
+    din1TypeList = MakeChoiceList(settingsPage, lists[0], tr("DIN1 Type"));
+    din2TypeList = MakeChoiceList(settingsPage, lists[1], tr("DIN2 Type"));
+    armAfterPowerOnList = MakeChoiceList(settingsPage, lists[2], tr("Arm/Disarm after power on"));
+    relayAuthorizationList =
+        MakeChoiceList(settingsPage, lists[3], tr("Relay Control Authorization"));
+    notifyRelayOnList = MakeChoiceList(settingsPage, lists[4], tr("Notify when relay switches ON"));
+    notifyRelayOffList =
+        MakeChoiceList(settingsPage, lists[5], tr("Notify when relay switches OFF"));
 }
 
 void MainWindow::BuildNumberSheet() {
@@ -285,26 +303,29 @@ void MainWindow::BuildNumberSheet() {
     numbersButtonPanel = MakePanel(content, "pnl6");
     numbersButtonPanel->setFixedWidth(kButtonPanelWidth);
     readNumbersButton =
-        MakeButton(numbersButtonPanel, "btn10", QStringLiteral("Read"), {{8, 45}, kSideButton});
+        //: Button: reads the authorized number list from the device
+        MakeButton(numbersButtonPanel, "btn10", tr("Read"), {{8, 45}, kSideButton});
     saveNumbersButton =
-        MakeButton(numbersButtonPanel, "btn9", QStringLiteral("Save"), {{8, 101}, kSideButton});
-    importNumbersButton = MakeButton(numbersButtonPanel, "btn14", QStringLiteral("Import .XLS"),
-                                     {{8, 158}, kSideButton});
-    exportNumbersXlsButton = MakeButton(numbersButtonPanel, "btn15", QStringLiteral("Export .XLS"),
-                                        {{8, 214}, kSideButton});
-    exportNumbersCsvButton = MakeButton(numbersButtonPanel, "btn3", QStringLiteral("Export .CSV"),
-                                        {{8, 271}, kSideButton});
-    allAlwaysButton = MakeButton(numbersButtonPanel, "btn6", QStringLiteral("All Always"),
-                                 {{8, 330}, kSideButton});
-    deleteAllNumbersButton = MakeButton(numbersButtonPanel, "btn7", QStringLiteral("Delete all"),
-                                        {{8, 385}, kSideButton});
+        //: Button: saves the authorized number list to the device
+        MakeButton(numbersButtonPanel, "btn9", tr("Save"), {{8, 101}, kSideButton});
+    importNumbersButton =
+        MakeButton(numbersButtonPanel, "btn14", tr("Import .XLS"), {{8, 158}, kSideButton});
+    exportNumbersXlsButton =
+        MakeButton(numbersButtonPanel, "btn15", tr("Export .XLS"), {{8, 214}, kSideButton});
+    exportNumbersCsvButton =
+        MakeButton(numbersButtonPanel, "btn3", tr("Export .CSV"), {{8, 271}, kSideButton});
+    allAlwaysButton =
+        MakeButton(numbersButtonPanel, "btn6", tr("All Always"), {{8, 330}, kSideButton});
+    deleteAllNumbersButton =
+        MakeButton(numbersButtonPanel, "btn7", tr("Delete all"), {{8, 385}, kSideButton});
     clearNumbersButton = MakeButton(numbersButtonPanel, "btn11", QStringLiteral("清空界面信息"),
                                     {{8, 539}, kSideButton}, false);
     numbersButtonPanel->setMinimumHeight(BottomOfShownButtons(*numbersButtonPanel));
 
     numbersGrid = new StringGrid(8, 1001, content);
     numbersGrid->setObjectName(QStringLiteral("strngrd3"));
-    numbersGrid->setAccessibleName(QStringLiteral("Authorized number list"));
+    numbersGrid->setAccessibleName(tr("Authorized number list"));
+    numbersGrid->ShowCaptionsTranslated("NumberList");
     numbersGrid->SetColWidths({45, 145, 83, 91, 89, 86, 78, 76});
     numbersGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     numbersGrid->setTabKeyNavigation(true);
@@ -317,12 +338,12 @@ void MainWindow::BuildNumberSheet() {
     row->addWidget(numbersGrid, 1);
     row->addWidget(numbersGridPanel);
 
-    startDatePicker = MakeDatePicker(content, "dtp_startdate", "Start date");
+    startDatePicker = MakeDatePicker(content, "dtp_startdate", tr("Start date"));
     startDatePicker->setDate(QDate(2015, 3, 6));
-    startTimePicker = MakeTimePicker(content, "dtp_starttime", "Start time", "HH:mm");
+    startTimePicker = MakeTimePicker(content, "dtp_starttime", tr("Start time"), "HH:mm");
     startTimePicker->setTime(QTime(0, 0));
-    endDatePicker = MakeDatePicker(content, "dtp_enddate", "End date");
-    endTimePicker = MakeTimePicker(content, "dtp_endtime", "End time", "HH:mm");
+    endDatePicker = MakeDatePicker(content, "dtp_enddate", tr("End date"));
+    endTimePicker = MakeTimePicker(content, "dtp_endtime", tr("End time"), "HH:mm");
     for (QWidget* picker :
          {static_cast<QWidget*>(startDatePicker), static_cast<QWidget*>(startTimePicker),
           static_cast<QWidget*>(endDatePicker), static_cast<QWidget*>(endTimePicker)}) {
@@ -342,33 +363,38 @@ void MainWindow::BuildHistorySheet() {
     historyButtonPanel = MakePanel(content, "pnl3");
     historyButtonPanel->setFixedHeight(kHistoryTopPanelHeight);
     readHistoryButton =
-        MakeButton(historyButtonPanel, "btn19", QStringLiteral("Read data"), {{8, 8}, kSideButton});
-    historyFromLabel = MakeLabel(historyButtonPanel, "lbl1", QStringLiteral("Start:"), {124, 16});
-    historyStartDatePicker = MakeDatePicker(historyButtonPanel, "dtp1", "Start date");
+        MakeButton(historyButtonPanel, "btn19", tr("Read data"), {{8, 8}, kSideButton});
+    //: Label before the history filter's start date and time
+    historyFromLabel = MakeLabel(historyButtonPanel, "lbl1", tr("Start:"), {124, 16});
+    historyStartDatePicker = MakeDatePicker(historyButtonPanel, "dtp1", tr("Start date"));
     historyStartDatePicker->setGeometry(162, 12, 100, kPickerHeight);
     historyStartDatePicker->setDate(QDate(2015, 3, 3));
-    historyStartTimePicker = MakeTimePicker(historyButtonPanel, "dtp2", "Start time", "H:mm:ss");
+    historyStartTimePicker =
+        MakeTimePicker(historyButtonPanel, "dtp2", tr("Start time"), kPickerTimeFormat);
     historyStartTimePicker->setGeometry(266, 12, 80, kPickerHeight);
     historyStartTimePicker->setTime(QTime(0, 0, 0));
-    historyToLabel = MakeLabel(historyButtonPanel, "lbl2", QStringLiteral("End:"), {372, 16});
-    historyEndDatePicker = MakeDatePicker(historyButtonPanel, "dtp3", "End date");
+    //: Label before the history filter's end date and time
+    historyToLabel = MakeLabel(historyButtonPanel, "lbl2", tr("End:"), {372, 16});
+    historyEndDatePicker = MakeDatePicker(historyButtonPanel, "dtp3", tr("End date"));
     historyEndDatePicker->setGeometry(402, 12, 100, kPickerHeight);
-    historyEndTimePicker = MakeTimePicker(historyButtonPanel, "dtp4", "End time", "H:mm:ss");
+    historyEndTimePicker =
+        MakeTimePicker(historyButtonPanel, "dtp4", tr("End time"), kPickerTimeFormat);
     historyEndTimePicker->setGeometry(506, 12, 80, kPickerHeight);
     historyFromLabel->setBuddy(historyStartDatePicker);
     historyToLabel->setBuddy(historyEndDatePicker);
     filterButton =
-        MakeButton(historyButtonPanel, "btn20", QStringLiteral("Filter"), {{612, 8}, kSideButton});
+        //: Button: keeps the history events between the start and end picked
+        MakeButton(historyButtonPanel, "btn20", tr("Filter"), {{612, 8}, kSideButton});
     historyButtonPanel->setMinimumWidth(filterButton->geometry().right() + kPanelMargin);
 
     historyExportPanel = MakePanel(content, "pnl7");
     historyExportPanel->setFixedWidth(kButtonPanelWidth);
-    exportHistoryCsvButton = MakeButton(historyExportPanel, "btn18", QStringLiteral("Export.CSV"),
-                                        {{8, 45}, kSideButton});
-    exportHistoryXlsButton = MakeButton(historyExportPanel, "btn13", QStringLiteral("Export.XLS"),
-                                        {{8, 101}, kSideButton});
-    deleteHistoryButton = MakeButton(historyExportPanel, "btn23", QStringLiteral("Delete all"),
-                                     {{8, 158}, kSideButton});
+    exportHistoryCsvButton =
+        MakeButton(historyExportPanel, "btn18", tr("Export.CSV"), {{8, 45}, kSideButton});
+    exportHistoryXlsButton =
+        MakeButton(historyExportPanel, "btn13", tr("Export.XLS"), {{8, 101}, kSideButton});
+    deleteHistoryButton =
+        MakeButton(historyExportPanel, "btn23", tr("Delete all"), {{8, 158}, kSideButton});
     clearHistoryButton = MakeButton(historyExportPanel, "btn2", QStringLiteral("清空界面记录"),
                                     {{8, 214}, kSideButton}, false);
     loadHistoryButton = MakeButton(historyExportPanel, "btn5", QStringLiteral("装载历史记录"),
@@ -387,13 +413,16 @@ void MainWindow::BuildHistorySheet() {
     gridHolder->setObjectName(QStringLiteral("ScrollBox2_content"));
     historyGrid = new StringGrid(8, 1001, gridHolder);
     historyGrid->setObjectName(QStringLiteral("strngrd4"));
-    historyGrid->setAccessibleName(QStringLiteral("History"));
+    historyGrid->setAccessibleName(tr("History"));
+    historyGrid->ShowCaptionsTranslated("History");
+    // Its left edge lies under the scroll box's (below).
+    historyGrid->SetHiddenLeft(-kHistoryGridLeft);
     historyGrid->SetColWidths({38, 71, 74, 70, 95, 112, 129, 235});
     historyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     historyGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     historyGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const LayoutScale& scale = historyGrid->Scale();
-    historyGrid->setGeometry(-7, -1, scale.Width(837), scale.Height(25048));
+    historyGrid->setGeometry(kHistoryGridLeft, -1, scale.Width(837), scale.Height(25048));
     gridHolder->resize(historyGrid->geometry().right() + 1, historyGrid->geometry().bottom() + 1);
     historyGridScrollBox->setWidget(gridHolder);
 
@@ -419,16 +448,31 @@ void MainWindow::BuildHelpSheet() {
     box->setWidget(helpPanel);
     helpPicture = new QLabel(helpPanel);
     helpPicture->setObjectName(QStringLiteral("img4"));
-    helpPicture->setAccessibleName(QStringLiteral("Setup steps"));
+    helpPicture->setAccessibleName(tr("Setup steps"));
     helpPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     helpPicture->setGeometry(64, 40, 761, 521);
-    helpPanel->setMinimumSize(helpPicture->geometry().right() + kPanelMargin,
-                              helpPicture->geometry().bottom() + kPanelMargin);
     setupStepsMemo = new QPlainTextEdit(helpPanel);
     setupStepsMemo->setObjectName(QStringLiteral("mmo1"));
     setupStepsMemo->setReadOnly(true);
-    setupStepsMemo->setGeometry(840, 40, 200, 300);
-    setupStepsMemo->hide();
+    // Read-only, but its text can be selected and copied by mouse and keys.
+    setupStepsMemo->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                            Qt::TextSelectableByKeyboard);
+    // The setup steps exist in Chinese: a user who reads Chinese finds them
+    // as text right under the picture's cards, where a screen reader reads
+    // them too; for everyone else the picture says it all.
+    if (gsm::l10n::LanguageInUse().startsWith(QLatin1String("zh"))) {
+        setupStepsMemo->setAccessibleName(QString::fromUtf8("系统配置步骤说明"));
+        setupStepsMemo->setFrameShape(QFrame::NoFrame);
+        setupStepsMemo->setGeometry(64, 40 + kHelpPictureHeight + kPanelMargin, kHelpPictureWidth,
+                                    kSetupStepsHeight);
+    } else {
+        setupStepsMemo->setGeometry(840, 40, 200, 300);
+        setupStepsMemo->hide();
+    }
+    QRect used = helpPicture->geometry();
+    if (!setupStepsMemo->isHidden())
+        used |= setupStepsMemo->geometry();
+    helpPanel->setMinimumSize(used.right() + kPanelMargin, used.bottom() + kPanelMargin);
 }
 
 void MainWindow::BuildStatusBar(QWidget* client) {
@@ -438,21 +482,21 @@ void MainWindow::BuildStatusBar(QWidget* client) {
 
     progressBar = new QProgressBar(statusPanels);
     progressBar->setObjectName(QStringLiteral("pb1"));
-    progressBar->setAccessibleName(QStringLiteral("Progress"));
+    progressBar->setAccessibleName(tr("Progress"));
     progressBar->setTextVisible(false);
 
-    const auto indicator = [this](const char* name, const QColor& colour, const char* meaning) {
+    const auto indicator = [this](const char* name, const QColor& colour, const QString& meaning) {
         QPixmap square(17, 17);
         square.fill(colour);
         auto* image = new QLabel(statusPanels);
         image->setObjectName(QString::fromLatin1(name));
-        image->setAccessibleName(QString::fromLatin1(meaning));
+        image->setAccessibleName(meaning);
         image->setPixmap(square);
         image->setFixedSize(17, 17);
         return image;
     };
-    portOpenIndicator = indicator("img2", QColor(0, 255, 0), "Port open");
-    portClosedIndicator = indicator("img1", QColor(255, 0, 0), "Port closed");
+    portOpenIndicator = indicator("img2", QColor(0, 255, 0), tr("Port open"));
+    portClosedIndicator = indicator("img1", QColor(255, 0, 0), tr("Port closed"));
 
     connect(statusPanels, &StatusBar::drawPanel, this, &MainWindow::onStatusPanelDrawn);
 }

@@ -2,6 +2,7 @@
 
 #include "WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -37,9 +38,10 @@ void ShowTitledMessage(QWidget* parent, const QString& text) {
 
 bool ConfirmRead(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
-    QPushButton* confirm =
-        box.addButton(QString::fromUtf8(kConfirmCaption), QMessageBox::AcceptRole);
-    QPushButton* refuse = box.addButton(QString::fromUtf8(kRefuseCaption), QMessageBox::RejectRole);
+    QPushButton* confirm = box.addButton(
+        QCoreApplication::translate("MessageBoxes", kConfirmCaption), QMessageBox::AcceptRole);
+    QPushButton* refuse = box.addButton(QCoreApplication::translate("MessageBoxes", kRefuseCaption),
+                                        QMessageBox::RejectRole);
     box.setDefaultButton(confirm);
     box.setEscapeButton(refuse);
     MoveToConfirmPosition(box);

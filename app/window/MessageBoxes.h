@@ -7,8 +7,11 @@
 
 class QWidget;
 
-inline constexpr const char* kConfirmCaption = "OK(&Y)";
-inline constexpr const char* kRefuseCaption = "Cancel(&N)";
+// The dialogs' own texts are looked up in the context "MessageBoxes".
+//: Confirms a read; Y is the key that presses it
+inline constexpr const char* kConfirmCaption = QT_TRANSLATE_NOOP("MessageBoxes", "OK(&Y)");
+//: Refuses a read; N is the key that presses it
+inline constexpr const char* kRefuseCaption = QT_TRANSLATE_NOOP("MessageBoxes", "Cancel(&N)");
 
 // Result or error: empty title, no icon, one OK button. `details` shows
 // under the text when not empty.
@@ -26,8 +29,8 @@ bool ConfirmRead(QWidget* parent, const QString& text);
 // Cancel. True for OK.
 bool ConfirmWarning(QWidget* parent, const QString& text);
 
-inline constexpr const char* kStopTransferQuestion =
-    "A transfer to the device is in progress. Stop it and close?";
+inline constexpr const char* kStopTransferQuestion = QT_TRANSLATE_NOOP(
+    "MessageBoxes", "A transfer to the device is in progress. Stop it and close?");
 
 // A question with "Yes" and "No", "No" the default. True for "Yes".
 bool ConfirmStop(QWidget* parent, const QString& text);

@@ -4,6 +4,7 @@
 #include "app/window/MessageBoxes.h"
 #include "app/window/PortOpenFailure.h"
 #include "app/window/RememberedPlaces.h"
+#include "l10n/Shown.h"
 #include "messages/OperationTexts.h"
 #include "serial/SerialPort.h"
 
@@ -36,16 +37,17 @@ void PortController::onPortClicked() {
     port.SetCommName(m_controls.portBox->currentText().trimmed());
     if (m_buttonClicks % 2 == 0) {
         if (!OpenOrExplain()) {
-            m_controls.portButton->setText(QStringLiteral("Open"));
+            m_controls.portButton->setText(tr("Open"));
             return;
         }
         ++m_buttonClicks;
         m_remembered.SetLastPort(port.CommName());
-        m_controls.portButton->setText(QStringLiteral("Close"));
+        //: Button: closes the serial port
+        m_controls.portButton->setText(tr("Close"));
         ShowIndicator(true);
     } else {
         ++m_buttonClicks;
-        m_controls.portButton->setText(QStringLiteral("Open"));
+        m_controls.portButton->setText(tr("Open"));
         // A transfer cannot outlive its port: it ends here, not at a timeout.
         port.ClosePort();
         m_device.Client().LinkLost();
@@ -60,7 +62,7 @@ bool PortController::OpenOrExplain() {
     if (opening.opened)
         return true;
     CloseQuietly();
-    ShowMessage(m_window, QString::fromUtf8(kPortErrorText),
+    ShowMessage(m_window, tr(kPortErrorText),
                 PortOpenFailureDetails(opening.failure, opening.reason, opening.permissionDenied));
     return false;
 }
@@ -89,14 +91,14 @@ void PortController::onLinkLost() {
     ShowPortClosed();
     // The device may have been swapped or reset: it must be logged in to again.
     m_gate.SetLoggedIn(false);
-    ShowMessage(m_window, QString::fromUtf8(gsm::message::kDeviceDisconnected));
+    ShowMessage(m_window, gsm::l10n::Shown("DeviceTexts", gsm::message::kDeviceDisconnected));
 }
 
 void PortController::ShowPortClosed() {
     // An even count makes the next click open the port.
     if (m_buttonClicks % 2 != 0)
         ++m_buttonClicks;
-    m_controls.portButton->setText(QStringLiteral("Open"));
+    m_controls.portButton->setText(tr("Open"));
     ShowIndicator(false);
 }
 

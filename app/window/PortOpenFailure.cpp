@@ -1,14 +1,18 @@
 #include "PortOpenFailure.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString PortOpenFailureDetails(const QString& failure, const QString& systemReason,
                                bool permissionDenied) {
     QStringList lines;
-    if (!failure.trimmed().isEmpty())
-        lines << failure.trimmed();
-    const QString reason =
-        permissionDenied ? QString::fromUtf8(kDialoutHint) : systemReason.trimmed();
+    const QString shown =
+        QCoreApplication::translate("SerialPort", failure.toUtf8().constData()).trimmed();
+    if (!shown.isEmpty())
+        lines << shown;
+    const QString reason = permissionDenied
+                               ? QCoreApplication::translate("PortController", kDialoutHint)
+                               : systemReason.trimmed();
     if (!reason.isEmpty() && !lines.contains(reason))
         lines << reason;
     return lines.join(QLatin1Char('\n'));

@@ -1,5 +1,7 @@
 #include "ProgramOptions.h"
 
+#include "l10n/Language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -11,20 +13,30 @@ namespace {
 
 const QString kTraceOption = QStringLiteral("trace");
 const QString kReportFirstFrameOption = QStringLiteral("report-first-frame");
+const QString kLanguageOption = QStringLiteral("language");
 
 void Describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ProgramOptions",
         "Configuration program for the GSM gate opener: reads and saves its settings, "
         "authorized numbers and event history over a USB-to-UART serial port."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         kTraceOption,
-        QStringLiteral("Write one JSON line per frame sent or received to FILE, for support."),
-        QStringLiteral("FILE")));
+        QCoreApplication::translate(
+            "ProgramOptions",
+            "Write one JSON line per frame sent or received to FILE, for support."),
+        //: Placeholder of --trace's value in --help
+        QCoreApplication::translate("ProgramOptions", "FILE")));
+    parser.addOption(QCommandLineOption(
+        kLanguageOption, QCoreApplication::translate("Language", gsm::l10n::kLanguageOptionHelp),
+        //: Placeholder of --language's value in --help
+        QCoreApplication::translate("Language", "CODE")));
     parser.addOption(QCommandLineOption(
         kReportFirstFrameOption,
-        QStringLiteral(
+        QCoreApplication::translate(
+            "ProgramOptions",
             "Print the monotonic clock time, in nanoseconds, at which the window's first "
             "frame was painted, and quit; for start-up benchmarks.")));
 }
@@ -67,7 +79,9 @@ OptionsParse ParseProgramOptions(const QStringList& arguments) {
     OptionsParse parse;
     if (!parser.parse(arguments) && !OnlyWindowSystemOptionsUnknown(parser)) {
         parse.outcome = OptionsParse::Outcome::Error;
-        parse.text = parser.errorText() + QStringLiteral("\nTry \"gsmgate --help\".\n");
+        parse.text = parser.errorText() + QLatin1Char('\n') +
+                     QCoreApplication::translate("ProgramOptions", "Try \"gsmgate --help\".") +
+                     QLatin1Char('\n');
     } else if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         parse.outcome = OptionsParse::Outcome::Help;
         parse.text = parser.helpText();
@@ -87,6 +101,7 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
         int count = argc;
         const QCoreApplication app(count, argv); // no display needed
         NameApplication();
+        gsm::l10n::UseLanguage(gsm::l10n::ChosenLanguage(QCoreApplication::arguments()));
         parse = ParseProgramOptions(QCoreApplication::arguments());
     }
     switch (parse.outcome) {
@@ -105,6 +120,7 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
 
 ProgramOptions ProgramOptionsOrExit(const QStringList& arguments) {
     NameApplication();
+    gsm::l10n::UseLanguage(gsm::l10n::ChosenLanguage(arguments));
     const OptionsParse parse = ParseProgramOptions(arguments);
     switch (parse.outcome) {
     case OptionsParse::Outcome::Run:

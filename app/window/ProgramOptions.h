@@ -1,6 +1,7 @@
 #pragma once
-// The program's command line: --help, --version, --trace FILE and
-// --report-first-frame.
+// The program's command line: --help, --version, --trace FILE,
+// --language CODE and --report-first-frame. The language (--language, else
+// the user's locale) is put in place before anything is said.
 //
 //   int main(int argc, char* argv[]) {
 //       if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))

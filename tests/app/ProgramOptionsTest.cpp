@@ -35,20 +35,21 @@ TEST_P(ProgramOptionsTest, IsRunHelpVersionOrError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ProgramOptionsTest,
-    ::testing::Values(CommandLine{{}, Outcome::Run, {}},
-                      CommandLine{
-                          {"--trace", "/tmp/frames.jsonl"}, Outcome::Run, "/tmp/frames.jsonl"},
-                      CommandLine{{"--trace=frames.jsonl"}, Outcome::Run, "frames.jsonl"},
-                      CommandLine{{"--report-first-frame"}, Outcome::Run, {}, true},
-                      CommandLine{{"--help"}, Outcome::Help, {}},
-                      CommandLine{{"-h"}, Outcome::Help, {}},
-                      CommandLine{{"--version"}, Outcome::Version, {}},
-                      CommandLine{{"--trace"}, Outcome::Error, {}},
-                      CommandLine{{"--no-such-option"}, Outcome::Error, {}},
-                      CommandLine{{"-platform", "offscreen", "-style", "fusion"}, Outcome::Run, {}},
-                      CommandLine{{"-style", "fusion", "--version"}, Outcome::Version, {}},
-                      CommandLine{{"-style", "fusion", "--bogus"}, Outcome::Error, {}},
-                      CommandLine{{"extra"}, Outcome::Run, {}}));
+    ::testing::Values(
+        CommandLine{{}, Outcome::Run, {}},
+        CommandLine{{"--trace", "/tmp/frames.jsonl"}, Outcome::Run, "/tmp/frames.jsonl"},
+        CommandLine{{"--trace=frames.jsonl"}, Outcome::Run, "frames.jsonl"},
+        CommandLine{{"--report-first-frame"}, Outcome::Run, {}, true},
+        CommandLine{{"--language", "zh_CN"}, Outcome::Run, {}},
+        CommandLine{{"--language=de", "--trace", "t"}, Outcome::Run, "t"},
+        CommandLine{{"--language"}, Outcome::Error, {}}, CommandLine{{"--help"}, Outcome::Help, {}},
+        CommandLine{{"-h"}, Outcome::Help, {}}, CommandLine{{"--version"}, Outcome::Version, {}},
+        CommandLine{{"--trace"}, Outcome::Error, {}},
+        CommandLine{{"--no-such-option"}, Outcome::Error, {}},
+        CommandLine{{"-platform", "offscreen", "-style", "fusion"}, Outcome::Run, {}},
+        CommandLine{{"-style", "fusion", "--version"}, Outcome::Version, {}},
+        CommandLine{{"-style", "fusion", "--bogus"}, Outcome::Error, {}},
+        CommandLine{{"extra"}, Outcome::Run, {}}));
 
 TEST(ProgramOptionsText, HelpListsTheTraceAndVersionGivesNameAndNumber) {
     const QString help =

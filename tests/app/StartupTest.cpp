@@ -209,11 +209,14 @@ TEST_F(Startup, GridRowZeroFollowsIntoTheHeader) {
 
 TEST_F(Startup, PickersHoldTheirStartValues) {
     EXPECT_EQ(form->Controls().historyStartDatePicker->date(), QDate(2015, 3, 3));
-    EXPECT_EQ(form->Controls().historyStartDatePicker->displayFormat(), "dd/MM/yyyy");
+    EXPECT_EQ(form->Controls().historyStartDatePicker->displayFormat(), "yyyy/MM/dd");
     EXPECT_EQ(form->Controls().historyStartTimePicker->time(), QTime(0, 0));
-    EXPECT_EQ(form->Controls().historyStartTimePicker->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Controls().historyStartTimePicker->displayFormat(), "hh:mm:ss");
     EXPECT_EQ(form->Controls().historyEndDatePicker->date(), QDate::currentDate());
-    EXPECT_EQ(form->Controls().historyEndTimePicker->displayFormat(), "H:mm:ss");
+    EXPECT_EQ(form->Controls().historyEndTimePicker->displayFormat(), "hh:mm:ss");
+    EXPECT_EQ(form->Controls().historyEndDatePicker->displayFormat(), "yyyy/MM/dd");
+    EXPECT_EQ(form->Controls().historyStartDatePicker->text(), "2015/03/03");
+    EXPECT_EQ(form->Controls().historyStartTimePicker->text(), "00:00:00");
     EXPECT_EQ(form->Controls().startDatePicker->date(), QDate(2015, 3, 6));
     EXPECT_EQ(form->Controls().startTimePicker->displayFormat(), "HH:mm");
     EXPECT_EQ(form->Controls().endDatePicker->date(), QDate::currentDate());

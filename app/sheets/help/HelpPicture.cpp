@@ -1,5 +1,6 @@
 #include "HelpPicture.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -33,6 +34,12 @@ struct Step {
     const char* text;
     IconPainter icon;
 };
+
+// The picture's words in the user's language. The buttons it shows carry
+// the captions the window gives them.
+QString Translated(const char* text, const char* context = "HelpPicture") {
+    return QCoreApplication::translate(context, text);
+}
 
 QFont SansFont(int pixelSize, bool bold = false) {
     QFont font = QGuiApplication::font();
@@ -122,7 +129,8 @@ void DrawPortBox(QPainter& p, const QRect& r) {
 }
 
 void DrawOpen(QPainter& p, const QRect& r) {
-    DrawMiniButton(p, QRect(r.left() - 6, r.top() + 2, 70, 22), QStringLiteral("Open"));
+    DrawMiniButton(p, QRect(r.left() - 6, r.top() + 2, 70, 22),
+                   Translated(QT_TRANSLATE_NOOP("PortController", "Open"), "PortController"));
     p.setPen(Qt::NoPen);
     p.setBrush(kRed);
     p.drawRect(r.left(), r.top() + 36, 17, 17);
@@ -136,7 +144,8 @@ void DrawOpen(QPainter& p, const QRect& r) {
 
 void DrawLogin(QPainter& p, const QRect& r) {
     DrawMiniBox(p, QRect(r.left() - 6, r.top() + 4, 70, 20), QStringLiteral("7145"));
-    DrawMiniButton(p, QRect(r.left() - 6, r.top() + 32, 70, 22), QStringLiteral("Log in"));
+    DrawMiniButton(p, QRect(r.left() - 6, r.top() + 32, 70, 22),
+                   Translated(QT_TRANSLATE_NOOP("MainWindow", "Log in"), "MainWindow"));
 }
 
 void DrawArrowDown(QPainter& p, const QRect& r) {
@@ -183,19 +192,38 @@ void DrawRestart(QPainter& p, const QRect& r) {
 
 const std::array<Step, kColumns * kRows>& Steps() {
     static const std::array<Step, kColumns * kRows> steps{{
-        {"Insert the SIM card", "Put the SIM card into the holder of the device.", DrawSimCard},
-        {"Power the device", "Connect the power supply and wait until the device has started.",
+        {QT_TRANSLATE_NOOP("HelpPicture", "Insert the SIM card"),
+         QT_TRANSLATE_NOOP("HelpPicture", "Put the SIM card into the holder of the device."),
+         DrawSimCard},
+        {QT_TRANSLATE_NOOP("HelpPicture", "Power the device"),
+         QT_TRANSLATE_NOOP("HelpPicture",
+                           "Connect the power supply and wait until the device has started."),
          DrawPower},
-        {"Connect it by USB", "Connect the device to this PC with the USB cable.", DrawUsb},
-        {"Pick its port", "Choose the device's serial port in the \"COM Port:\" box at the top.",
+        {QT_TRANSLATE_NOOP("HelpPicture", "Connect it by USB"),
+         QT_TRANSLATE_NOOP("HelpPicture", "Connect the device to this PC with the USB cable."),
+         DrawUsb},
+        {QT_TRANSLATE_NOOP("HelpPicture", "Pick its port"),
+         QT_TRANSLATE_NOOP("HelpPicture",
+                           "Choose the device's serial port in the \"COM Port:\" box at the top."),
          DrawPortBox},
-        {"Press Open", "The indicator at the lower left turns from red to green.", DrawOpen},
-        {"Log in", "Type the device password (factory setting 7145) and press \"Log in\".",
+        {QT_TRANSLATE_NOOP("HelpPicture", "Press Open"),
+         QT_TRANSLATE_NOOP("HelpPicture",
+                           "The indicator at the lower left turns from red to green."),
+         DrawOpen},
+        {QT_TRANSLATE_NOOP("HelpPicture", "Log in"),
+         QT_TRANSLATE_NOOP("HelpPicture",
+                           "Type the device password (factory setting 7145) and press \"Log in\"."),
          DrawLogin},
-        {"Read the settings", "On the Basic Settings tab press \"Read Settings\".", DrawArrowDown},
-        {"Edit and save them", "Change the values in the grid, then press \"Save Settings\".",
+        {QT_TRANSLATE_NOOP("HelpPicture", "Read the settings"),
+         QT_TRANSLATE_NOOP("HelpPicture", "On the Basic Settings tab press \"Read Settings\"."),
+         DrawArrowDown},
+        {QT_TRANSLATE_NOOP("HelpPicture", "Edit and save them"),
+         QT_TRANSLATE_NOOP("HelpPicture",
+                           "Change the values in the grid, then press \"Save Settings\"."),
          DrawEditGrid},
-        {"Restart the device", "Disconnect the device and power it up again.", DrawRestart},
+        {QT_TRANSLATE_NOOP("HelpPicture", "Restart the device"),
+         QT_TRANSLATE_NOOP("HelpPicture", "Disconnect the device and power it up again."),
+         DrawRestart},
     }};
     return steps;
 }
@@ -207,11 +235,13 @@ void DrawTitle(QPainter& p) {
     p.setPen(Qt::white);
     p.setFont(SansFont(19, true));
     p.drawText(QRect(kMargin + 4, 0, kHelpPictureWidth, kTitleHeight - 8),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Setting up the GSM gate opener"));
+               Qt::AlignLeft | Qt::AlignVCenter,
+               Translated(QT_TRANSLATE_NOOP("HelpPicture", "Setting up the GSM gate opener")));
     p.setFont(SansFont(12));
     p.drawText(QRect(0, 0, kHelpPictureWidth - kMargin - 4, kTitleHeight - 8),
                Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Nine steps from the box to a configured device"));
+               Translated(QT_TRANSLATE_NOOP("HelpPicture",
+                                            "Nine steps from the box to a configured device")));
 }
 
 void DrawStepCard(QPainter& p, const QRect& card, int number, const Step& step) {
@@ -239,14 +269,13 @@ void DrawStepCard(QPainter& p, const QRect& card, int number, const Step& step) 
     p.setPen(kInk);
     p.setFont(SansFont(13, true));
     p.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               QString::fromUtf8(step.title));
+               Translated(step.title));
     p.setPen(kMuted);
     p.setFont(SansFont(12));
     // Some icons reach a little to the left of their square.
     const QRect textRect(card.left() + 10, titleRect.bottom() + 8, icon.left() - card.left() - 28,
                          card.bottom() - titleRect.bottom() - 14);
-    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QString::fromUtf8(step.text));
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Translated(step.text));
 }
 
 } // namespace

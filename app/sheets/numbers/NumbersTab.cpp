@@ -5,6 +5,7 @@
 #include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/MessageBoxes.h"
+#include "l10n/Shown.h"
 #include "messages/OperationTexts.h"
 #include "numbers/NumberGrid.h"
 #include "numbers/NumberPages.h"
@@ -114,7 +115,8 @@ void NumbersTab::ConnectControls() {
 // ---------------------------------------------------------------- buttons
 
 void NumbersTab::onReadNumbersClicked() {
-    if (ConfirmRead(m_sheet.window, QString::fromUtf8(gsm::message::kReadListQuestion)))
+    if (ConfirmRead(m_sheet.window,
+                    gsm::l10n::Shown("DeviceTexts", gsm::message::kReadListQuestion)))
         StartRead();
 }
 

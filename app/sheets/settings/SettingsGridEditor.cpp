@@ -187,7 +187,8 @@ bool SettingsGridEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void SettingsGridEditor::ListExit(int row) {
     if (const QComboBox* list = m_lists.At(row))
-        m_sheet.settingsGrid->SetCells(settings::col::kContent, row, list->currentText());
+        m_sheet.settingsGrid->SetCells(settings::col::kContent, row,
+                                       list->currentData().toString());
 }
 
 void SettingsGridEditor::onDin1TypeListLeft() {

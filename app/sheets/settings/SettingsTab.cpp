@@ -3,6 +3,7 @@
 #include "app/window/BackedUpWrite.h"
 #include "app/window/DeviceReporter.h"
 #include "app/window/MessageBoxes.h"
+#include "l10n/Shown.h"
 #include "messages/OperationTexts.h"
 #include "settings/SettingsCatalogue.h"
 
@@ -47,7 +48,8 @@ void SettingsTab::FillSettingsGrid() {
 }
 
 void SettingsTab::onReadSettingsClicked() {
-    if (ConfirmRead(m_sheet.settingsPage, QString::fromUtf8(gsm::message::kReadSettingsQuestion)))
+    if (ConfirmRead(m_sheet.settingsPage,
+                    gsm::l10n::Shown("DeviceTexts", gsm::message::kReadSettingsQuestion)))
         StartRead();
 }
 
@@ -88,9 +90,9 @@ bool SettingsTab::StartSave() {
 void SettingsTab::ShowSettingsPage(int page, const gsm::Page& bytes) {
     if (page == 1) {
         m_reporter.SetProgress(kFirstPageStarted);
-        m_setPanelText(QString::fromLatin1(kFirstPageText));
+        m_setPanelText(tr(kFirstPageText));
     } else {
-        m_setPanelText(QString::fromLatin1(kSecondPageText));
+        m_setPanelText(tr(kSecondPageText));
     }
     m_codec.DecodeSettingsPage(page, bytes,
                                [this](const settings::PageField& f) { ShowProgressAfter(f); });

@@ -18,8 +18,8 @@
 class BackedUpWrite;
 class DeviceReporter;
 
-inline constexpr const char* kFirstPageText = "The first page";
-inline constexpr const char* kSecondPageText = "The second page";
+inline constexpr const char* kFirstPageText = QT_TRANSLATE_NOOP("SettingsTab", "The first page");
+inline constexpr const char* kSecondPageText = QT_TRANSLATE_NOOP("SettingsTab", "The second page");
 // How a save names itself in its backup.
 inline constexpr const char* kSaveSettingsCommand = "Save Settings";
 

@@ -1,0 +1,1030 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BackedUpWrite</name>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>Status bar text after a save took its automatic backup; %1 is the file's path</extracomment>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was written: cannot save the backup: %1</source>
+        <translation>Nichts geschrieben: Die Sicherung kann nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTexts</name>
+    <message>
+        <source>Read stopped at page %1 of %2</source>
+        <translation>Lesen bei Seite %1 von %2 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Save stopped at page %1 of %2</source>
+        <translation>Speichern bei Seite %1 von %2 abgebrochen</translation>
+    </message>
+    <message>
+        <source>Sending command</source>
+        <translation>Befehl wird gesendet</translation>
+    </message>
+    <message>
+        <source>Read settings</source>
+        <translation>Einstellungen lesen</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation>Liste speichern</translation>
+    </message>
+    <message>
+        <source>Reading telephone number information</source>
+        <translation>Telefonnummern werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading historical data</source>
+        <translation>Ereignisprotokoll wird gelesen</translation>
+    </message>
+    <message>
+        <source>Deleting historical data</source>
+        <translation>Ereignisprotokoll wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Entering checking mode</source>
+        <translation>Prüfmodus wird aktiviert</translation>
+    </message>
+    <message>
+        <source>Password verifing</source>
+        <translation>Passwort wird geprüft</translation>
+    </message>
+    <message>
+        <source>Data communication</source>
+        <translation>Datenübertragung</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Ungültige Daten</translation>
+    </message>
+    <message>
+        <source>Reading basic setting</source>
+        <translation>Grundeinstellungen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading number list:</source>
+        <extracomment>Status bar; the page number and count follow: "Reading number list:7/125"</extracomment>
+        <translation>Nummernliste lesen:</translation>
+    </message>
+    <message>
+        <source>Reading historical data:</source>
+        <translation>Protokoll lesen:</translation>
+    </message>
+    <message>
+        <source>Save basic settings</source>
+        <translation>Grundeinstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Save number list:</source>
+        <translation>Nummernliste speichern:</translation>
+    </message>
+    <message>
+        <source>Receives the data synchronization command returns</source>
+        <translation>Antwort auf die Uhrzeit-Synchronisierung empfangen</translation>
+    </message>
+    <message>
+        <source>Checking mode</source>
+        <translation>Prüfmodus</translation>
+    </message>
+    <message>
+        <source>Delete command</source>
+        <translation>Löschbefehl</translation>
+    </message>
+    <message>
+        <source>Read the GSM device basic parameters to PC software?</source>
+        <translation>Grundeinstellungen aus dem GSM-Gerät in die PC-Software lesen?</translation>
+    </message>
+    <message>
+        <source>Read the Authorized number list from GSM device to PC software?</source>
+        <translation>Liste der berechtigten Nummern aus dem GSM-Gerät in die PC-Software lesen?</translation>
+    </message>
+    <message>
+        <source>Warning: Thie operation will DELETE all of the historical data on GSM device! </source>
+        <translation>Warnung: Dieser Vorgang LÖSCHT das gesamte Ereignisprotokoll im GSM-Gerät! </translation>
+    </message>
+    <message>
+        <source>Password confirmed!</source>
+        <translation>Passwort bestätigt!</translation>
+    </message>
+    <message>
+        <source>Password Error!</source>
+        <translation>Falsches Passwort!</translation>
+    </message>
+    <message>
+        <source>Receive timeout</source>
+        <translation>Zeitüberschreitung beim Empfang</translation>
+    </message>
+    <message>
+        <source>Basic settings read to PC software success.</source>
+        <translation>Grundeinstellungen erfolgreich in die PC-Software gelesen.</translation>
+    </message>
+    <message>
+        <source>Basic setting saved success</source>
+        <translation>Grundeinstellungen erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Basic setting error</source>
+        <translation>Fehler in den Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>Authorized number list read to PC software success.</source>
+        <translation>Liste der berechtigten Nummern erfolgreich in die PC-Software gelesen.</translation>
+    </message>
+    <message>
+        <source>Authorized number list saved success</source>
+        <translation>Liste der berechtigten Nummern erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Number list data error</source>
+        <translation>Fehler in den Daten der Nummernliste</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>Message: the device answered that it entered its checking mode</extracomment>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>Message: the device refused to enter its checking mode</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Historical data deleted</source>
+        <translation>Ereignisprotokoll gelöscht</translation>
+    </message>
+    <message>
+        <source>Historical data delet error</source>
+        <translation>Fehler beim Löschen des Ereignisprotokolls</translation>
+    </message>
+    <message>
+        <source>The COM port is not open. Open it first, then try again.</source>
+        <translation>Der COM-Port ist nicht geöffnet. Bitte zuerst öffnen und dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The device was disconnected. Check the cable, open the port again and log in.</source>
+        <translation>Die Verbindung zum Gerät wurde getrennt. Kabel prüfen, den Port erneut öffnen und anmelden.</translation>
+    </message>
+    <message>
+        <source>The device has not answered the last request yet. Try again in a moment.</source>
+        <translation>Das Gerät hat auf die letzte Anfrage noch nicht geantwortet. Bitte gleich erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Saved to %1</source>
+        <extracomment>Status bar text after the first file saved in the user's configuration folder</extracomment>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>The configuration folder cannot be created.</source>
+        <translation>Der Konfigurationsordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create file "%1". %2</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>EXCEL file</source>
+        <translation>EXCEL-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPicture</name>
+    <message>
+        <source>Insert the SIM card</source>
+        <translation>SIM-Karte einlegen</translation>
+    </message>
+    <message>
+        <source>Put the SIM card into the holder of the device.</source>
+        <translation>Die SIM-Karte in den Halter des Geräts stecken.</translation>
+    </message>
+    <message>
+        <source>Power the device</source>
+        <translation>Gerät einschalten</translation>
+    </message>
+    <message>
+        <source>Connect the power supply and wait until the device has started.</source>
+        <translation>Netzteil anschließen und warten, bis das Gerät gestartet ist.</translation>
+    </message>
+    <message>
+        <source>Connect it by USB</source>
+        <translation>Per USB verbinden</translation>
+    </message>
+    <message>
+        <source>Connect the device to this PC with the USB cable.</source>
+        <translation>Das Gerät per USB-Kabel mit diesem PC verbinden.</translation>
+    </message>
+    <message>
+        <source>Pick its port</source>
+        <translation>Port wählen</translation>
+    </message>
+    <message>
+        <source>Choose the device's serial port in the "COM Port:" box at the top.</source>
+        <translation>Oben im Feld „COM-Port:“ den Port des Geräts wählen.</translation>
+    </message>
+    <message>
+        <source>Press Open</source>
+        <translation>„Öffnen“ drücken</translation>
+    </message>
+    <message>
+        <source>The indicator at the lower left turns from red to green.</source>
+        <translation>Die Anzeige unten links wechselt von Rot zu Grün.</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Type the device password (factory setting 7145) and press "Log in".</source>
+        <translation>Gerätepasswort (ab Werk 7145) eingeben und „Anmelden“ drücken.</translation>
+    </message>
+    <message>
+        <source>Read the settings</source>
+        <translation>Einstellungen lesen</translation>
+    </message>
+    <message>
+        <source>On the Basic Settings tab press "Read Settings".</source>
+        <translation>Im Reiter „Einstellungen“ auf „Auslesen“ drücken.</translation>
+    </message>
+    <message>
+        <source>Edit and save them</source>
+        <translation>Ändern und speichern</translation>
+    </message>
+    <message>
+        <source>Change the values in the grid, then press "Save Settings".</source>
+        <translation>Werte in der Tabelle ändern, dann „Speichern“ drücken.</translation>
+    </message>
+    <message>
+        <source>Restart the device</source>
+        <translation>Gerät neu starten</translation>
+    </message>
+    <message>
+        <source>Disconnect the device and power it up again.</source>
+        <translation>Gerät trennen und wieder einschalten.</translation>
+    </message>
+    <message>
+        <source>Setting up the GSM gate opener</source>
+        <translation>Einrichtung des GSM-Toröffners</translation>
+    </message>
+    <message>
+        <source>Nine steps from the box to a configured device</source>
+        <translation>In neun Schritten zum eingerichteten Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Serial</source>
+        <extracomment>History headers: row, record number, date, time, source, event, phone number, text</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Satznr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Executant</source>
+        <translation>Ausführender</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>CODE</source>
+        <extracomment>Placeholder of --language's value in --help</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user's locale.</source>
+        <translation>Das Programm in der Sprache CODE anzeigen (en, de, zh_CN); sonst in der Sprache des Gebietsschemas.</translation>
+    </message>
+</context>
+<context>
+    <name>ListDialog</name>
+    <message>
+        <source>Position list</source>
+        <translation>Positionsliste</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Log in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation>COM-Port:</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Button: opens the serial port (it reads "Close" while the port is open)</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Basic Settings</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>Number List</source>
+        <translation>Nummernliste</translation>
+    </message>
+    <message>
+        <source>Historical Data</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>Profil laden</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>Profil sichern</translation>
+    </message>
+    <message>
+        <source>Basic settings</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>DIN1 Type</source>
+        <translation>DIN1-Typ</translation>
+    </message>
+    <message>
+        <source>DIN2 Type</source>
+        <translation>DIN2-Typ</translation>
+    </message>
+    <message>
+        <source>Arm/Disarm after power on</source>
+        <translation>Scharf/Unscharf nach dem Einschalten</translation>
+    </message>
+    <message>
+        <source>Relay Control Authorization</source>
+        <translation>Berechtigung zur Relaissteuerung</translation>
+    </message>
+    <message>
+        <source>Notify when relay switches ON</source>
+        <translation>Meldung, wenn das Relais EIN schaltet</translation>
+    </message>
+    <message>
+        <source>Notify when relay switches OFF</source>
+        <translation>Meldung, wenn das Relais AUS schaltet</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>Button: reads the authorized number list from the device</extracomment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: saves the authorized number list to the device</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Import .XLS</source>
+        <translation>Import .XLS</translation>
+    </message>
+    <message>
+        <source>Export .XLS</source>
+        <translation>Export .XLS</translation>
+    </message>
+    <message>
+        <source>Export .CSV</source>
+        <translation>Export .CSV</translation>
+    </message>
+    <message>
+        <source>All Always</source>
+        <translation>Alle immer</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Authorized number list</source>
+        <translation>Liste der berechtigten Nummern</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Read data</source>
+        <translation>Daten lesen</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <extracomment>Label before the history filter's start date and time</extracomment>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <extracomment>Label before the history filter's end date and time</extracomment>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <extracomment>Button: keeps the history events between the start and end picked</extracomment>
+        <translation>Filtern</translation>
+    </message>
+    <message>
+        <source>Export.CSV</source>
+        <translation>Export.CSV</translation>
+    </message>
+    <message>
+        <source>Export.XLS</source>
+        <translation>Export.XLS</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Setup steps</source>
+        <translation>Einrichtungsschritte</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Port open</source>
+        <translation>Port offen</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>Port geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>OK(&amp;Y)</source>
+        <extracomment>Confirms a read; Y is the key that presses it</extracomment>
+        <translation>OK(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Cancel(&amp;N)</source>
+        <extracomment>Refuses a read; N is the key that presses it</extracomment>
+        <translation>Abbrechen(&amp;N)</translation>
+    </message>
+    <message>
+        <source>A transfer to the device is in progress. Stop it and close?</source>
+        <translation>Eine Übertragung zum Gerät läuft. Abbrechen und schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>NumberList</name>
+    <message>
+        <source>Serial</source>
+        <extracomment>Number grid headers; (V) marks a tick column</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Authorized number</source>
+        <translation>Berechtigte Nummer</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Start Time </source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Always(V)</source>
+        <translation>Immer(V)</translation>
+    </message>
+    <message>
+        <source>Delete(V)</source>
+        <translation>Löschen(V)</translation>
+    </message>
+</context>
+<context>
+    <name>PageControl</name>
+    <message>
+        <source>Basic</source>
+        <extracomment>First and second line of the "Basic Settings" tab label (about 9 letters each)</extracomment>
+        <translation>Einstel-</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>lungen</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>First and second line of the "Number List" tab label</extracomment>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <extracomment>First and second line of the "Historical Data" tab label</extracomment>
+        <translation>Ereignis-</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>protokoll</translation>
+    </message>
+</context>
+<context>
+    <name>PortController</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the serial port</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>COM Port error</source>
+        <translation>COM-Port-Fehler</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the 'dialout' group and log in again.</source>
+        <translation>Zugriff verweigert. Den Benutzer zur Gruppe 'dialout' hinzufügen und neu anmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Configuration program for the GSM gate opener: reads and saves its settings, authorized numbers and event history over a USB-to-UART serial port.</source>
+        <translation>Konfigurationsprogramm für den GSM-Toröffner: liest und speichert dessen Einstellungen, berechtigte Nummern und Ereignisprotokoll über eine serielle USB-UART-Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Write one JSON line per frame sent or received to FILE, for support.</source>
+        <translation>Für den Support je gesendetem oder empfangenem Datenrahmen eine JSON-Zeile in DATEI schreiben.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>Placeholder of --trace's value in --help</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Print the monotonic clock time, in nanoseconds, at which the window's first frame was painted, and quit; for start-up benchmarks.</source>
+        <translation>Die Zeit der monotonen Uhr in Nanosekunden ausgeben, zu der das erste Bild des Fensters gezeichnet wurde, und beenden; für Startzeit-Messungen.</translation>
+    </message>
+    <message>
+        <source>Try "gsmgate --help".</source>
+        <translation>Siehe „gsmgate --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>Fehler beim Öffnen des COM-Ports</translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>Der Puffer des COM-Ports kann nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>Dieser COM-Port ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>Das Dateihandle gehört zu keinem COM-Port </translation>
+    </message>
+    <message>
+        <source>Cannot set up the serial line</source>
+        <translation>Die serielle Leitung kann nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>Das Ereignis kann nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>Der Lese-Thread kann nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>Der Schreib-Thread kann nicht erzeugt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Up to 40 characters</source>
+        <translation>Bis zu 40 Zeichen</translation>
+    </message>
+    <message>
+        <source>Call mobile operator to ask the APN name if you need data function</source>
+        <translation>Für Datendienste den APN-Namen beim Mobilfunkanbieter erfragen</translation>
+    </message>
+    <message>
+        <source>Default3:Admin Number;Caller Number</source>
+        <translation>Standard 3:Admin-Nummer;Anrufernummer</translation>
+    </message>
+    <message>
+        <source>1.Password</source>
+        <translation>1.Passwort</translation>
+    </message>
+    <message>
+        <source>Default Password:7145</source>
+        <translation>Standardpasswort:7145</translation>
+    </message>
+    <message>
+        <source>2.SIM Card Phone No</source>
+        <translation>2.Rufnummer der SIM-Karte</translation>
+    </message>
+    <message>
+        <source>Up to 21 digits, supports country code</source>
+        <translation>Bis zu 21 Ziffern, Ländervorwahl möglich</translation>
+    </message>
+    <message>
+        <source>3.DIN1 Type</source>
+        <translation>3.DIN1-Typ</translation>
+    </message>
+    <message>
+        <source>Default:NO</source>
+        <translation>Standard:NO</translation>
+    </message>
+    <message>
+        <source>4.DIN2 Type</source>
+        <translation>4.DIN2-Typ</translation>
+    </message>
+    <message>
+        <source>5.DIN1 Alarm Content</source>
+        <translation>5.DIN1-Alarmtext</translation>
+    </message>
+    <message>
+        <source>6.DIN2 Alarm Content</source>
+        <translation>6.DIN2-Alarmtext</translation>
+    </message>
+    <message>
+        <source>7.Auto Arm after authorized number call-in(0~999)</source>
+        <translation>7.Autom. scharf nach Anruf berecht. Nr.(0~999)</translation>
+    </message>
+    <message>
+        <source>Default:10,Unit:Minute.Setting to 0 means Disable Auto Alarm.</source>
+        <translation>Standard:10,Einheit:Minute. 0 schaltet das autom. Scharfschalten ab.</translation>
+    </message>
+    <message>
+        <source>8.Arm/Disarm after power on</source>
+        <translation>8.Scharf/Unscharf nach Einschalten</translation>
+    </message>
+    <message>
+        <source>Default:Disarm. System will alarm only on Arm status</source>
+        <translation>Standard:Unscharf. Alarm nur im scharfen Zustand</translation>
+    </message>
+    <message>
+        <source>9.Relay Control Authorization</source>
+        <translation>9.Berechtigung Relaissteuerung</translation>
+    </message>
+    <message>
+        <source>Default:Only authorized number(s) can call to control</source>
+        <translation>Standard:Nur berechtigte Nummern steuern per Anruf</translation>
+    </message>
+    <message>
+        <source>10.Relay swtich ON timer(0~999, Unit:Second)</source>
+        <translation>10.Relais-EIN-Zeit(0~999, Einheit:Sekunde)</translation>
+    </message>
+    <message>
+        <source>Default:0,means relay ON 0.5 seconds then OFF after call in</source>
+        <translation>Standard:0, Relais nach Anruf 0,5 Sekunden EIN, dann AUS</translation>
+    </message>
+    <message>
+        <source>11.When relay switch ON by authorized number,notify</source>
+        <translation>11.Meldung, wenn berecht. Nr. Relais EIN schaltet</translation>
+    </message>
+    <message>
+        <source>12.When relay switch OFF by authorized number,notify</source>
+        <translation>12.Meldung, wenn berecht. Nr. Relais AUS schaltet</translation>
+    </message>
+    <message>
+        <source>13.SMS content when relay ON</source>
+        <translation>13.SMS-Text bei Relais EIN</translation>
+    </message>
+    <message>
+        <source>14.SMS content when relay OFF</source>
+        <translation>14.SMS-Text bei Relais AUS</translation>
+    </message>
+    <message>
+        <source>15.Power source failure alarm delay(0~999,Unit:Min)</source>
+        <translation>15.Alarmverzög. Netzausfall(0~999,Einheit:Min)</translation>
+    </message>
+    <message>
+        <source>Default:999,means no alarm.Setting as 000,alarm SMS once power failure.</source>
+        <translation>Standard:999, kein Alarm. 000: Alarm-SMS sofort bei Netzausfall.</translation>
+    </message>
+    <message>
+        <source>16.Self-Check Report Interval(0-999,Unit:Hour)</source>
+        <translation>16.Selbsttest-Berichtsintervall(0-999,Einheit:Std)</translation>
+    </message>
+    <message>
+        <source>Default:0,means no report</source>
+        <translation>Standard:0, kein Bericht</translation>
+    </message>
+    <message>
+        <source>17.GPRS Data Upload Interval Time(0-9999,Unit:Min)</source>
+        <translation>17.GPRS-Upload-Intervall(0-9999,Einheit:Min)</translation>
+    </message>
+    <message>
+        <source>Default:9999,disable.Setting as 0 means always on line</source>
+        <translation>Standard:9999, aus. 0 bedeutet ständig online</translation>
+    </message>
+    <message>
+        <source>18.Server IP Address</source>
+        <translation>18.Server-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Up to 32 characters</source>
+        <translation>Bis zu 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>19.Server Port(0-65535)</source>
+        <translation>19.Server-Port(0-65535)</translation>
+    </message>
+    <message>
+        <source>Default:65535</source>
+        <translation>Standard:65535</translation>
+    </message>
+    <message>
+        <source>20.GPRS APN</source>
+        <translation>20.GPRS-APN</translation>
+    </message>
+    <message>
+        <source>21.GPRS User Name</source>
+        <translation>21.GPRS-Benutzername</translation>
+    </message>
+    <message>
+        <source>22.GPRS Password</source>
+        <translation>22.GPRS-Passwort</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <extracomment>Settings grid headers: the setting, its value, what it means</extracomment>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>0:NC </source>
+        <translation>0:NC (Öffner)</translation>
+    </message>
+    <message>
+        <source>1:NO</source>
+        <translation>1:NO (Schließer)</translation>
+    </message>
+    <message>
+        <source>0:Disarm</source>
+        <translation>0:Unscharf</translation>
+    </message>
+    <message>
+        <source>1:Arm</source>
+        <translation>1:Scharf</translation>
+    </message>
+    <message>
+        <source>0:Allow all numbers to control the Relay</source>
+        <translation>0:Alle Nummern dürfen das Relais steuern</translation>
+    </message>
+    <message>
+        <source>1:Only authorized numbers can control the relay</source>
+        <translation>1:Nur berechtigte Nummern steuern das Relais</translation>
+    </message>
+    <message>
+        <source>0:None</source>
+        <translation>0:Keine</translation>
+    </message>
+    <message>
+        <source>1:Admin Number</source>
+        <translation>1:Admin-Nummer</translation>
+    </message>
+    <message>
+        <source>2:Caller Number</source>
+        <translation>2:Anrufernummer</translation>
+    </message>
+    <message>
+        <source>3:Admin &amp; Caller Number</source>
+        <translation>3:Admin- und Anrufernummer</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>The first page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>The second page</source>
+        <translation>Zweite Seite</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>StatusTexts</name>
+    <message>
+        <source>historical information records:</source>
+        <translation>Protokolleinträge:</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>Profil sichern</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>Profil laden</translation>
+    </message>
+    <message>
+        <source>Import.xls</source>
+        <translation>Import.xls</translation>
+    </message>
+    <message>
+        <source>Export.csv:</source>
+        <translation>Export.csv:</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>Speichern:</translation>
+    </message>
+    <message>
+        <source>Ready to order</source>
+        <translation>Bereit zum Sortieren</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Einträge:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Sort date</source>
+        <translation>Nach Datum sortieren</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>UndoLastSave</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A count and what is counted: "3 settings"</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>number entry</source>
+        <translation>Nummerneintrag</translation>
+    </message>
+    <message>
+        <source>number entries</source>
+        <translation>Nummerneinträge</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Undo last save? This changes back %1.</source>
+        <extracomment>%1 lists what changes back: "3 settings and 2 number entries"</extracomment>
+        <translation>Letztes Speichern rückgängig machen? Zurückgesetzt werden: %1.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>&amp;Undo last save</source>
+        <translation>Letztes Speichern &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Put back what the device held before the last save (Ctrl+Shift+Z)</source>
+        <translation>Stellt wieder her, was das Gerät vor dem letzten Speichern enthielt (Strg+Umschalt+Z)</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Accessible name of a grid's context menu; %1 is the grid's name</extracomment>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: there is no backup of a save to %1 in %2</source>
+        <translation>Nichts rückgängig zu machen: In %2 liegt keine Sicherung eines Speicherns auf %1</translation>
+    </message>
+    <message>
+        <source>Not undone, nothing sent: %1: %2</source>
+        <translation>Nicht rückgängig gemacht, nichts gesendet: %1: %2</translation>
+    </message>
+    <message>
+        <source>Not undone, nothing sent: %1 (%2 "%3")</source>
+        <translation>Nicht rückgängig gemacht, nichts gesendet: %1 (%2 „%3“)</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: the device holds what %1 holds already</source>
+        <translation>Nichts rückgängig zu machen: Das Gerät enthält bereits, was %1 enthält</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1030 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>BackedUpWrite</name>
+    <message>
+        <source>Backup: %1</source>
+        <extracomment>Status bar text after a save took its automatic backup; %1 is the file's path</extracomment>
+        <translation>备份：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was written: cannot save the backup: %1</source>
+        <translation>未写入任何数据：无法保存备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTexts</name>
+    <message>
+        <source>Read stopped at page %1 of %2</source>
+        <translation>读取在第 %1 页（共 %2 页）处中止</translation>
+    </message>
+    <message>
+        <source>Save stopped at page %1 of %2</source>
+        <translation>保存在第 %1 页（共 %2 页）处中止</translation>
+    </message>
+    <message>
+        <source>Sending command</source>
+        <translation>正在发送命令</translation>
+    </message>
+    <message>
+        <source>Read settings</source>
+        <translation>读取设置</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>保存设置</translation>
+    </message>
+    <message>
+        <source>Save list</source>
+        <translation>保存列表</translation>
+    </message>
+    <message>
+        <source>Reading telephone number information</source>
+        <translation>正在读取电话号码信息</translation>
+    </message>
+    <message>
+        <source>Reading historical data</source>
+        <translation>正在读取历史数据</translation>
+    </message>
+    <message>
+        <source>Deleting historical data</source>
+        <translation>正在删除历史数据</translation>
+    </message>
+    <message>
+        <source>Entering checking mode</source>
+        <translation>正在进入检测模式</translation>
+    </message>
+    <message>
+        <source>Password verifing</source>
+        <translation>正在验证密码</translation>
+    </message>
+    <message>
+        <source>Data communication</source>
+        <translation>数据通信中</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>无效数据</translation>
+    </message>
+    <message>
+        <source>Reading basic setting</source>
+        <translation>正在读取基本设置</translation>
+    </message>
+    <message>
+        <source>Reading number list:</source>
+        <extracomment>Status bar; the page number and count follow: "Reading number list:7/125"</extracomment>
+        <translation>正在读取号码列表:</translation>
+    </message>
+    <message>
+        <source>Reading historical data:</source>
+        <translation>正在读取历史数据:</translation>
+    </message>
+    <message>
+        <source>Save basic settings</source>
+        <translation>保存基本设置</translation>
+    </message>
+    <message>
+        <source>Save number list:</source>
+        <translation>保存号码列表:</translation>
+    </message>
+    <message>
+        <source>Receives the data synchronization command returns</source>
+        <translation>已收到时间同步命令的应答</translation>
+    </message>
+    <message>
+        <source>Checking mode</source>
+        <translation>检测模式</translation>
+    </message>
+    <message>
+        <source>Delete command</source>
+        <translation>删除命令</translation>
+    </message>
+    <message>
+        <source>Read the GSM device basic parameters to PC software?</source>
+        <translation>将GSM设备的基本参数读取到PC软件？</translation>
+    </message>
+    <message>
+        <source>Read the Authorized number list from GSM device to PC software?</source>
+        <translation>将授权号码列表从GSM设备读取到PC软件？</translation>
+    </message>
+    <message>
+        <source>Warning: Thie operation will DELETE all of the historical data on GSM device! </source>
+        <translation>警告：此操作将删除GSM设备上的全部历史数据！</translation>
+    </message>
+    <message>
+        <source>Password confirmed!</source>
+        <translation>密码正确！</translation>
+    </message>
+    <message>
+        <source>Password Error!</source>
+        <translation>密码错误！</translation>
+    </message>
+    <message>
+        <source>Receive timeout</source>
+        <translation>接收超时</translation>
+    </message>
+    <message>
+        <source>Basic settings read to PC software success.</source>
+        <translation>基本设置已成功读取到PC软件。</translation>
+    </message>
+    <message>
+        <source>Basic setting saved success</source>
+        <translation>基本设置保存成功</translation>
+    </message>
+    <message>
+        <source>Basic setting error</source>
+        <translation>基本设置错误</translation>
+    </message>
+    <message>
+        <source>Authorized number list read to PC software success.</source>
+        <translation>授权号码列表已成功读取到PC软件。</translation>
+    </message>
+    <message>
+        <source>Authorized number list saved success</source>
+        <translation>授权号码列表保存成功</translation>
+    </message>
+    <message>
+        <source>Number list data error</source>
+        <translation>号码列表数据错误</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>Message: the device answered that it entered its checking mode</extracomment>
+        <translation>已进入</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>Message: the device refused to enter its checking mode</extracomment>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Historical data deleted</source>
+        <translation>历史数据已删除</translation>
+    </message>
+    <message>
+        <source>Historical data delet error</source>
+        <translation>历史数据删除错误</translation>
+    </message>
+    <message>
+        <source>The COM port is not open. Open it first, then try again.</source>
+        <translation>串口未打开。请先打开串口，然后重试。</translation>
+    </message>
+    <message>
+        <source>The device was disconnected. Check the cable, open the port again and log in.</source>
+        <translation>设备已断开连接。请检查数据线，重新打开串口并登录。</translation>
+    </message>
+    <message>
+        <source>The device has not answered the last request yet. Try again in a moment.</source>
+        <translation>设备尚未应答上一个请求。请稍后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Saved to %1</source>
+        <extracomment>Status bar text after the first file saved in the user's configuration folder</extracomment>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>The configuration folder cannot be created.</source>
+        <translation>无法创建配置文件夹。</translation>
+    </message>
+    <message>
+        <source>Cannot create file "%1". %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>EXCEL file</source>
+        <translation>EXCEL 文件</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPicture</name>
+    <message>
+        <source>Insert the SIM card</source>
+        <translation>插入SIM卡</translation>
+    </message>
+    <message>
+        <source>Put the SIM card into the holder of the device.</source>
+        <translation>将SIM卡插入设备的SIM卡座。</translation>
+    </message>
+    <message>
+        <source>Power the device</source>
+        <translation>接通电源</translation>
+    </message>
+    <message>
+        <source>Connect the power supply and wait until the device has started.</source>
+        <translation>接通电源，等待设备启动完成。</translation>
+    </message>
+    <message>
+        <source>Connect it by USB</source>
+        <translation>用USB连接</translation>
+    </message>
+    <message>
+        <source>Connect the device to this PC with the USB cable.</source>
+        <translation>用USB数据线将设备连接到本电脑。</translation>
+    </message>
+    <message>
+        <source>Pick its port</source>
+        <translation>选择串口</translation>
+    </message>
+    <message>
+        <source>Choose the device's serial port in the "COM Port:" box at the top.</source>
+        <translation>在顶部的“串口:”框中选择设备的串口。</translation>
+    </message>
+    <message>
+        <source>Press Open</source>
+        <translation>点击“打开”</translation>
+    </message>
+    <message>
+        <source>The indicator at the lower left turns from red to green.</source>
+        <translation>左下角的指示灯由红色变为绿色。</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Type the device password (factory setting 7145) and press "Log in".</source>
+        <translation>输入设备密码（出厂设置为7145），然后点击“登录”。</translation>
+    </message>
+    <message>
+        <source>Read the settings</source>
+        <translation>读取设置</translation>
+    </message>
+    <message>
+        <source>On the Basic Settings tab press "Read Settings".</source>
+        <translation>在“基本设置”页点击“读取设置”。</translation>
+    </message>
+    <message>
+        <source>Edit and save them</source>
+        <translation>修改并保存</translation>
+    </message>
+    <message>
+        <source>Change the values in the grid, then press "Save Settings".</source>
+        <translation>在表格中修改参数，然后点击“保存设置”。</translation>
+    </message>
+    <message>
+        <source>Restart the device</source>
+        <translation>重启设备</translation>
+    </message>
+    <message>
+        <source>Disconnect the device and power it up again.</source>
+        <translation>断开设备连接，然后重新上电。</translation>
+    </message>
+    <message>
+        <source>Setting up the GSM gate opener</source>
+        <translation>GSM开门器设置步骤</translation>
+    </message>
+    <message>
+        <source>Nine steps from the box to a configured device</source>
+        <translation>九步完成设备配置</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Serial</source>
+        <extracomment>History headers: row, record number, date, time, source, event, phone number, text</extracomment>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>Executant</source>
+        <translation>执行者</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>CODE</source>
+        <extracomment>Placeholder of --language's value in --help</extracomment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user's locale.</source>
+        <translation>以 CODE 语言（en、de、zh_CN）显示程序；默认使用用户区域设置的语言。</translation>
+    </message>
+</context>
+<context>
+    <name>ListDialog</name>
+    <message>
+        <source>Position list</source>
+        <translation>位置列表</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Log in</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation>串口:</translation>
+    </message>
+    <message>
+        <source>COM Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>Button: opens the serial port (it reads "Close" while the port is open)</extracomment>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Basic Settings</source>
+        <translation>基本设置</translation>
+    </message>
+    <message>
+        <source>Number List</source>
+        <translation>号码列表</translation>
+    </message>
+    <message>
+        <source>Historical Data</source>
+        <translation>历史数据</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Read Settings</source>
+        <translation>读取设置</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>保存设置</translation>
+    </message>
+    <message>
+        <source>Import profile</source>
+        <translation>导入配置</translation>
+    </message>
+    <message>
+        <source>Export profile</source>
+        <translation>导出配置</translation>
+    </message>
+    <message>
+        <source>Basic settings</source>
+        <translation>基本设置</translation>
+    </message>
+    <message>
+        <source>DIN1 Type</source>
+        <translation>DIN1类型</translation>
+    </message>
+    <message>
+        <source>DIN2 Type</source>
+        <translation>DIN2类型</translation>
+    </message>
+    <message>
+        <source>Arm/Disarm after power on</source>
+        <translation>上电后布防/撤防</translation>
+    </message>
+    <message>
+        <source>Relay Control Authorization</source>
+        <translation>继电器控制权限</translation>
+    </message>
+    <message>
+        <source>Notify when relay switches ON</source>
+        <translation>继电器开启时通知</translation>
+    </message>
+    <message>
+        <source>Notify when relay switches OFF</source>
+        <translation>继电器关闭时通知</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <extracomment>Button: reads the authorized number list from the device</extracomment>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: saves the authorized number list to the device</extracomment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Import .XLS</source>
+        <translation>导入 .XLS</translation>
+    </message>
+    <message>
+        <source>Export .XLS</source>
+        <translation>导出 .XLS</translation>
+    </message>
+    <message>
+        <source>Export .CSV</source>
+        <translation>导出 .CSV</translation>
+    </message>
+    <message>
+        <source>All Always</source>
+        <translation>全部永久</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>Authorized number list</source>
+        <translation>授权号码列表</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>开始日期</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>结束日期</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Read data</source>
+        <translation>读取数据</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <extracomment>Label before the history filter's start date and time</extracomment>
+        <translation>开始:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <extracomment>Label before the history filter's end date and time</extracomment>
+        <translation>结束:</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <extracomment>Button: keeps the history events between the start and end picked</extracomment>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>Export.CSV</source>
+        <translation>导出.CSV</translation>
+    </message>
+    <message>
+        <source>Export.XLS</source>
+        <translation>导出.XLS</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Setup steps</source>
+        <translation>设置步骤</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Port open</source>
+        <translation>串口已打开</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>串口已关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>OK(&amp;Y)</source>
+        <extracomment>Confirms a read; Y is the key that presses it</extracomment>
+        <translation>确定(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Cancel(&amp;N)</source>
+        <extracomment>Refuses a read; N is the key that presses it</extracomment>
+        <translation>取消(&amp;N)</translation>
+    </message>
+    <message>
+        <source>A transfer to the device is in progress. Stop it and close?</source>
+        <translation>正在与设备传输数据。是否停止并关闭？</translation>
+    </message>
+</context>
+<context>
+    <name>NumberList</name>
+    <message>
+        <source>Serial</source>
+        <extracomment>Number grid headers; (V) marks a tick column</extracomment>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Authorized number</source>
+        <translation>授权号码</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>开始日期</translation>
+    </message>
+    <message>
+        <source>Start Time </source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Date</source>
+        <translation>结束日期</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Always(V)</source>
+        <translation>永久(V)</translation>
+    </message>
+    <message>
+        <source>Delete(V)</source>
+        <translation>删除(V)</translation>
+    </message>
+</context>
+<context>
+    <name>PageControl</name>
+    <message>
+        <source>Basic</source>
+        <extracomment>First and second line of the "Basic Settings" tab label (about 9 letters each)</extracomment>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <extracomment>First and second line of the "Number List" tab label</extracomment>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>Historical</source>
+        <extracomment>First and second line of the "Historical Data" tab label</extracomment>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+</context>
+<context>
+    <name>PortController</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button: closes the serial port</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>COM Port error</source>
+        <translation>串口错误</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the 'dialout' group and log in again.</source>
+        <translation>权限被拒绝。请将当前用户加入 'dialout' 组，然后重新登录。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Configuration program for the GSM gate opener: reads and saves its settings, authorized numbers and event history over a USB-to-UART serial port.</source>
+        <translation>GSM开门器配置程序：通过USB转UART串口读取和保存其设置、授权号码和事件历史。</translation>
+    </message>
+    <message>
+        <source>Write one JSON line per frame sent or received to FILE, for support.</source>
+        <translation>将发送或接收的每一帧作为一行 JSON 写入 FILE，供技术支持使用。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>Placeholder of --trace's value in --help</extracomment>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Print the monotonic clock time, in nanoseconds, at which the window's first frame was painted, and quit; for start-up benchmarks.</source>
+        <translation>输出窗口第一帧绘制完成时的单调时钟时间（纳秒）并退出；用于启动性能测试。</translation>
+    </message>
+    <message>
+        <source>Try "gsmgate --help".</source>
+        <translation>请运行“gsmgate --help”查看帮助。</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPort</name>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>打开串口出错</translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>无法设置通信缓冲区</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>该串口已打开</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>该文件句柄不是串口句柄 </translation>
+    </message>
+    <message>
+        <source>Cannot set up the serial line</source>
+        <translation>无法设置串行线路</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>无法创建事件</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>无法创建读线程</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>无法创建写线程</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Up to 40 characters</source>
+        <translation>最多40个字符</translation>
+    </message>
+    <message>
+        <source>Call mobile operator to ask the APN name if you need data function</source>
+        <translation>如需数据功能，请向移动运营商询问APN名称</translation>
+    </message>
+    <message>
+        <source>Default3:Admin Number;Caller Number</source>
+        <translation>默认3:管理员号码;来电号码</translation>
+    </message>
+    <message>
+        <source>1.Password</source>
+        <translation>1.密码</translation>
+    </message>
+    <message>
+        <source>Default Password:7145</source>
+        <translation>默认密码:7145</translation>
+    </message>
+    <message>
+        <source>2.SIM Card Phone No</source>
+        <translation>2.SIM卡电话号码</translation>
+    </message>
+    <message>
+        <source>Up to 21 digits, supports country code</source>
+        <translation>最多21位数字，支持国家代码</translation>
+    </message>
+    <message>
+        <source>3.DIN1 Type</source>
+        <translation>3.DIN1类型</translation>
+    </message>
+    <message>
+        <source>Default:NO</source>
+        <translation>默认:NO</translation>
+    </message>
+    <message>
+        <source>4.DIN2 Type</source>
+        <translation>4.DIN2类型</translation>
+    </message>
+    <message>
+        <source>5.DIN1 Alarm Content</source>
+        <translation>5.DIN1报警内容</translation>
+    </message>
+    <message>
+        <source>6.DIN2 Alarm Content</source>
+        <translation>6.DIN2报警内容</translation>
+    </message>
+    <message>
+        <source>7.Auto Arm after authorized number call-in(0~999)</source>
+        <translation>7.授权号码来电后自动布防(0~999)</translation>
+    </message>
+    <message>
+        <source>Default:10,Unit:Minute.Setting to 0 means Disable Auto Alarm.</source>
+        <translation>默认:10,单位:分钟。设为0表示关闭自动布防。</translation>
+    </message>
+    <message>
+        <source>8.Arm/Disarm after power on</source>
+        <translation>8.上电后布防/撤防</translation>
+    </message>
+    <message>
+        <source>Default:Disarm. System will alarm only on Arm status</source>
+        <translation>默认:撤防。系统仅在布防状态下报警</translation>
+    </message>
+    <message>
+        <source>9.Relay Control Authorization</source>
+        <translation>9.继电器控制权限</translation>
+    </message>
+    <message>
+        <source>Default:Only authorized number(s) can call to control</source>
+        <translation>默认:仅授权号码可来电控制</translation>
+    </message>
+    <message>
+        <source>10.Relay swtich ON timer(0~999, Unit:Second)</source>
+        <translation>10.继电器开启时间(0~999,单位:秒)</translation>
+    </message>
+    <message>
+        <source>Default:0,means relay ON 0.5 seconds then OFF after call in</source>
+        <translation>默认:0,表示来电后继电器开启0.5秒后关闭</translation>
+    </message>
+    <message>
+        <source>11.When relay switch ON by authorized number,notify</source>
+        <translation>11.授权号码开启继电器时通知</translation>
+    </message>
+    <message>
+        <source>12.When relay switch OFF by authorized number,notify</source>
+        <translation>12.授权号码关闭继电器时通知</translation>
+    </message>
+    <message>
+        <source>13.SMS content when relay ON</source>
+        <translation>13.继电器开启时的短信内容</translation>
+    </message>
+    <message>
+        <source>14.SMS content when relay OFF</source>
+        <translation>14.继电器关闭时的短信内容</translation>
+    </message>
+    <message>
+        <source>15.Power source failure alarm delay(0~999,Unit:Min)</source>
+        <translation>15.断电报警延时(0~999,单位:分钟)</translation>
+    </message>
+    <message>
+        <source>Default:999,means no alarm.Setting as 000,alarm SMS once power failure.</source>
+        <translation>默认:999,表示不报警。设为000,断电即发送报警短信。</translation>
+    </message>
+    <message>
+        <source>16.Self-Check Report Interval(0-999,Unit:Hour)</source>
+        <translation>16.自检报告间隔(0-999,单位:小时)</translation>
+    </message>
+    <message>
+        <source>Default:0,means no report</source>
+        <translation>默认:0,表示不报告</translation>
+    </message>
+    <message>
+        <source>17.GPRS Data Upload Interval Time(0-9999,Unit:Min)</source>
+        <translation>17.GPRS数据上传间隔(0-9999,单位:分钟)</translation>
+    </message>
+    <message>
+        <source>Default:9999,disable.Setting as 0 means always on line</source>
+        <translation>默认:9999,禁用。设为0表示始终在线</translation>
+    </message>
+    <message>
+        <source>18.Server IP Address</source>
+        <translation>18.服务器IP地址</translation>
+    </message>
+    <message>
+        <source>Up to 32 characters</source>
+        <translation>最多32个字符</translation>
+    </message>
+    <message>
+        <source>19.Server Port(0-65535)</source>
+        <translation>19.服务器端口(0-65535)</translation>
+    </message>
+    <message>
+        <source>Default:65535</source>
+        <translation>默认:65535</translation>
+    </message>
+    <message>
+        <source>20.GPRS APN</source>
+        <translation>20.GPRS APN</translation>
+    </message>
+    <message>
+        <source>21.GPRS User Name</source>
+        <translation>21.GPRS用户名</translation>
+    </message>
+    <message>
+        <source>22.GPRS Password</source>
+        <translation>22.GPRS密码</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <extracomment>Settings grid headers: the setting, its value, what it means</extracomment>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>0:NC </source>
+        <translation>0:常闭</translation>
+    </message>
+    <message>
+        <source>1:NO</source>
+        <translation>1:常开</translation>
+    </message>
+    <message>
+        <source>0:Disarm</source>
+        <translation>0:撤防</translation>
+    </message>
+    <message>
+        <source>1:Arm</source>
+        <translation>1:布防</translation>
+    </message>
+    <message>
+        <source>0:Allow all numbers to control the Relay</source>
+        <translation>0:允许所有号码控制继电器</translation>
+    </message>
+    <message>
+        <source>1:Only authorized numbers can control the relay</source>
+        <translation>1:仅授权号码可控制继电器</translation>
+    </message>
+    <message>
+        <source>0:None</source>
+        <translation>0:无</translation>
+    </message>
+    <message>
+        <source>1:Admin Number</source>
+        <translation>1:管理员号码</translation>
+    </message>
+    <message>
+        <source>2:Caller Number</source>
+        <translation>2:来电号码</translation>
+    </message>
+    <message>
+        <source>3:Admin &amp; Caller Number</source>
+        <translation>3:管理员和来电号码</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>The first page</source>
+        <translation>第一页</translation>
+    </message>
+    <message>
+        <source>The second page</source>
+        <translation>第二页</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+</context>
+<context>
+    <name>StatusTexts</name>
+    <message>
+        <source>historical information records:</source>
+        <translation>历史记录:</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Load profile</source>
+        <translation>加载配置</translation>
+    </message>
+    <message>
+        <source>Import.xls</source>
+        <translation>导入.xls</translation>
+    </message>
+    <message>
+        <source>Export.csv:</source>
+        <translation>导出.csv:</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>保存:</translation>
+    </message>
+    <message>
+        <source>Ready to order</source>
+        <translation>准备排序</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>记录:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>加载中</translation>
+    </message>
+    <message>
+        <source>Sort date</source>
+        <translation>按日期排序</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>记录</translation>
+    </message>
+</context>
+<context>
+    <name>UndoLastSave</name>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A count and what is counted: "3 settings"</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>项设置</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>项设置</translation>
+    </message>
+    <message>
+        <source>number entry</source>
+        <translation>个号码条目</translation>
+    </message>
+    <message>
+        <source>number entries</source>
+        <translation>个号码条目</translation>
+    </message>
+    <message>
+        <source>page</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>Undo last save? This changes back %1.</source>
+        <extracomment>%1 lists what changes back: "3 settings and 2 number entries"</extracomment>
+        <translation>撤销上次保存？这将恢复%1。</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last save</source>
+        <translation>撤销上次保存(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Put back what the device held before the last save (Ctrl+Shift+Z)</source>
+        <translation>恢复上次保存之前设备中的内容（Ctrl+Shift+Z）</translation>
+    </message>
+    <message>
+        <source>%1 menu</source>
+        <extracomment>Accessible name of a grid's context menu; %1 is the grid's name</extracomment>
+        <translation>%1菜单</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: there is no backup of a save to %1 in %2</source>
+        <translation>无可撤销：%2 中没有保存到 %1 时的备份</translation>
+    </message>
+    <message>
+        <source>Not undone, nothing sent: %1: %2</source>
+        <translation>未撤销，未发送任何数据：%1：%2</translation>
+    </message>
+    <message>
+        <source>Not undone, nothing sent: %1 (%2 "%3")</source>
+        <translation>未撤销，未发送任何数据：%1（%2“%3”）</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: the device holds what %1 holds already</source>
+        <translation>无可撤销：设备中的内容已与 %1 相同</translation>
+    </message>
+</context>
+</TS>
