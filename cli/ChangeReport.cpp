@@ -1,5 +1,7 @@
 #include "ChangeReport.h"
 
+#include <QCoreApplication>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,14 +33,20 @@ QString ChangeText(const std::vector<JobResult>& results) {
     QString text;
     for (const JobResult& r : results) {
         if (!r.ok) {
-            text += QStringLiteral("%1: failed: %2\n").arg(r.port, r.message);
+            text += QCoreApplication::translate("ChangeReport", "%1: failed: %2")
+                        .arg(r.port, ShownMessage(r)) +
+                    QLatin1Char('\n');
             continue;
         }
         if (!r.changed) {
-            text += QStringLiteral("%1: unchanged\n").arg(r.port);
+            text += QCoreApplication::translate("ChangeReport", "%1: unchanged").arg(r.port) +
+                    QLatin1Char('\n');
             continue;
         }
-        text += QStringLiteral("%1: %2 changes\n").arg(r.port).arg(r.changes.size());
+        text += QCoreApplication::translate("ChangeReport", "%1: %2 changes")
+                    .arg(r.port)
+                    .arg(r.changes.size()) +
+                QLatin1Char('\n');
         for (const changes::Change& c : r.changes)
             text += QStringLiteral("  %1\n").arg(QString::fromStdString(changes::ChangeLine(c)));
     }

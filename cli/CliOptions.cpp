@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "l10n/Language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -31,42 +33,61 @@ struct Subcommand {
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> list = {
         {Operation::Ports, "ports",
-         "List the serial ports and announced simulators with their description and USB "
-         "vendor:product id.",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "List the serial ports and announced simulators with their description and USB "
+             "vendor:product id."),
          0},
         {Operation::Backup, "backup",
-         "Read the settings and number pages (and with --history the history pages) into the "
-         "backup FILE.",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "Read the settings and number pages (and with --history the history pages) into the "
+             "backup FILE."),
          kDevice | kFileArg | kHistory},
         {Operation::Restore, "restore",
-         "Write the settings and number pages of the backup FILE back to the device (only the "
-         "pages that differ).",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "Write the settings and number pages of the backup FILE back to the device (only the "
+             "pages that differ)."),
          kDevice | kFileArg | kWrite | kPlan},
         {Operation::Diff, "diff",
-         "Read the device and print what writing FILE (a settings profile, a number list or a "
-         "backup) would change; write nothing.",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "Read the device and print what writing FILE (a settings profile, a number list or a "
+             "backup) would change; write nothing."),
          kDevice | kFileArg},
         {Operation::Undo, "undo",
-         "Put back the newest automatic backup a write to this port took, if the device still "
-         "holds what that write left (else --force).",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "Put back the newest automatic backup a write to this port took, if the device still "
+             "holds what that write left (else --force)."),
          kDevice | kWrite | kPlan | kForce},
         {Operation::SettingsGet, "settings get",
-         "Read the settings into a profile (--out F: .xlsx, .xls or .json; - is JSON on stdout).",
+         QT_TRANSLATE_NOOP("CliOptions", "Read the settings into a profile (--out F: .xlsx, .xls "
+                                         "or .json; - is JSON on stdout)."),
          kDevice | kOut},
         {Operation::SettingsSet, "settings set",
-         "Save the settings profile FILE (.xlsx, .xls, .ods or .json) to the device.",
+         QT_TRANSLATE_NOOP(
+             "CliOptions",
+             "Save the settings profile FILE (.xlsx, .xls, .ods or .json) to the device."),
          kDevice | kFileArg | kWrite | kPlan},
         {Operation::NumbersGet, "numbers get",
-         "Read the number list (--out F: .csv, or .xlsx; - is CSV on stdout).", kDevice | kOut},
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "Read the number list (--out F: .csv, or .xlsx; - is CSV on stdout)."),
+         kDevice | kOut},
         {Operation::NumbersSet, "numbers set",
-         "Save the number list FILE (.xlsx, .xls or .ods) to the device.",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "Save the number list FILE (.xlsx, .xls or .ods) to the device."),
          kDevice | kFileArg | kWrite | kPlan},
         {Operation::HistoryGet, "history get",
-         "Read the event history (--out F: .csv or .xlsx; - is CSV on stdout).", kDevice | kOut},
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "Read the event history (--out F: .csv or .xlsx; - is CSV on stdout)."),
+         kDevice | kOut},
         {Operation::HistoryDelete, "history delete",
-         "Delete the device's event history (needs --yes).", kDevice | kWrite | kYes},
-        {Operation::ClockSync, "clock sync", "Set the device clock to this computer's time.",
-         kDevice},
+         QT_TRANSLATE_NOOP("CliOptions", "Delete the device's event history (needs --yes)."),
+         kDevice | kWrite | kYes},
+        {Operation::ClockSync, "clock sync",
+         QT_TRANSLATE_NOOP("CliOptions", "Set the device clock to this computer's time."), kDevice},
     };
     return list;
 }
@@ -81,76 +102,105 @@ const Subcommand* Find(const QStringList& words) {
 }
 
 namespace opt {
-const QCommandLineOption kPort({"p", "port"},
-                               "Serial port of a device; repeat it or give a glob such as "
-                               "'/dev/ttyUSB*' for several devices at once.",
-                               "PORT");
-const QCommandLineOption kPasswordFile("password-file",
-                                       "Read the device password from the first line of FILE "
-                                       "(else $GSMGATE_PASSWORD, else a prompt on a terminal, "
-                                       "else the factory password).",
-                                       "FILE");
-const QCommandLineOption kJson("json", "Print the summary as JSON on stdout.");
-const QCommandLineOption kTrace("trace",
-                                "Write one JSON line per frame sent or received, naming its "
-                                "port, to FILE for support (credentials masked).",
-                                "FILE");
-const QCommandLineOption kOut({"o", "out"}, "Write the data to F (- for stdout).", "F");
-const QCommandLineOption kNoBackup("no-backup",
-                                   "Do not back up the pages a write changes before writing.");
-const QCommandLineOption kBackupDir("backup-dir",
-                                    "Put the automatic backups in DIR instead of the "
-                                    "configuration folder's backup/.",
-                                    "DIR");
-const QCommandLineOption kVerify("verify", "Read every written page back and compare (default).");
-const QCommandLineOption kNoVerify("no-verify", "Do not read written pages back.");
-const QCommandLineOption kHistory("history", "Include the 500 history pages.");
-const QCommandLineOption kCheck("check",
-                                "Read the device and print the plan as diff does; write nothing.");
-const QCommandLineOption kAllPages("all-pages",
-                                   "Write every page of each area, not only those that differ.");
-const QCommandLineOption kForce("force",
-                                "Undo even when the device holds something else than the write "
-                                "left, or seems to be another device.");
-const QCommandLineOption kYes("yes", "Confirm the deletion.");
+const QCommandLineOption kPort(
+    {"p", "port"},
+    QT_TRANSLATE_NOOP("CliOptions", "Serial port of a device; repeat it or give a glob such as "
+                                    "'/dev/ttyUSB*' for several devices at once."),
+    "PORT");
+const QCommandLineOption kPasswordFile(
+    "password-file",
+    QT_TRANSLATE_NOOP("CliOptions", "Read the device password from the first line of FILE "
+                                    "(else $GSMGATE_PASSWORD, else a prompt on a terminal, "
+                                    "else the factory password)."),
+    "FILE");
+const QCommandLineOption kJson("json", QT_TRANSLATE_NOOP("CliOptions",
+                                                         "Print the summary as JSON on stdout."));
+const QCommandLineOption kTrace(
+    "trace",
+    QT_TRANSLATE_NOOP("CliOptions", "Write one JSON line per frame sent or received, naming its "
+                                    "port, to FILE for support (credentials masked)."),
+    "FILE");
+const QCommandLineOption
+    kOut({"o", "out"}, QT_TRANSLATE_NOOP("CliOptions", "Write the data to F (- for stdout)."), "F");
+const QCommandLineOption kNoBackup(
+    "no-backup",
+    QT_TRANSLATE_NOOP("CliOptions", "Do not back up the pages a write changes before writing."));
+const QCommandLineOption
+    kBackupDir("backup-dir",
+               QT_TRANSLATE_NOOP("CliOptions", "Put the automatic backups in DIR instead of the "
+                                               "configuration folder's backup/."),
+               "DIR");
+const QCommandLineOption
+    kVerify("verify",
+            QT_TRANSLATE_NOOP("CliOptions", "Read every written page back and compare (default)."));
+const QCommandLineOption
+    kNoVerify("no-verify", QT_TRANSLATE_NOOP("CliOptions", "Do not read written pages back."));
+const QCommandLineOption kHistory("history", QT_TRANSLATE_NOOP("CliOptions",
+                                                               "Include the 500 history pages."));
+const QCommandLineOption
+    kCheck("check",
+           QT_TRANSLATE_NOOP("CliOptions",
+                             "Read the device and print the plan as diff does; write nothing."));
+const QCommandLineOption kAllPages(
+    "all-pages",
+    QT_TRANSLATE_NOOP("CliOptions", "Write every page of each area, not only those that differ."));
+const QCommandLineOption kForce(
+    "force",
+    QT_TRANSLATE_NOOP("CliOptions", "Undo even when the device holds something else than the write "
+                                    "left, or seems to be another device."));
+const QCommandLineOption kYes("yes", QT_TRANSLATE_NOOP("CliOptions", "Confirm the deletion."));
+const QCommandLineOption kLanguage("language", gsm::l10n::kLanguageOptionHelp, "CODE");
 } // namespace opt
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CliOptions", text);
+}
+
+// The option as --help shows it: its description in the user's language.
+QCommandLineOption Shown(QCommandLineOption option, const char* context = "CliOptions") {
+    option.setDescription(QCoreApplication::translate(context, option.description().toUtf8()));
+    return option;
+}
+
 void Describe(QCommandLineParser& parser, const Subcommand& s) {
-    parser.setApplicationDescription(QString::fromLatin1(s.summary));
-    parser.addPositionalArgument(QString::fromLatin1(s.words), QStringLiteral("The subcommand."));
+    parser.setApplicationDescription(Tr(s.summary));
+    parser.addPositionalArgument(QString::fromLatin1(s.words),
+                                 QCoreApplication::translate("CliOptions", "The subcommand."));
     if (s.takes & kFileArg)
-        parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to read."));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"), QCoreApplication::translate("CliOptions", "The file to read."));
+    parser.addOption(Shown(opt::kLanguage, "Language"));
     if (s.takes & kDevice) {
-        parser.addOption(opt::kPort);
-        parser.addOption(opt::kPasswordFile);
-        parser.addOption(opt::kJson);
-        parser.addOption(opt::kTrace);
+        parser.addOption(Shown(opt::kPort));
+        parser.addOption(Shown(opt::kPasswordFile));
+        parser.addOption(Shown(opt::kJson));
+        parser.addOption(Shown(opt::kTrace));
     }
     if (s.takes & kOut)
-        parser.addOption(opt::kOut);
+        parser.addOption(Shown(opt::kOut));
     if (s.takes & kWrite) {
-        parser.addOption(opt::kNoBackup);
-        parser.addOption(opt::kBackupDir);
-        parser.addOption(opt::kVerify);
-        parser.addOption(opt::kNoVerify);
+        parser.addOption(Shown(opt::kNoBackup));
+        parser.addOption(Shown(opt::kBackupDir));
+        parser.addOption(Shown(opt::kVerify));
+        parser.addOption(Shown(opt::kNoVerify));
     }
     if (s.takes & kPlan) {
-        parser.addOption(opt::kCheck);
-        parser.addOption(opt::kAllPages);
+        parser.addOption(Shown(opt::kCheck));
+        parser.addOption(Shown(opt::kAllPages));
     }
     if (s.takes & kForce)
-        parser.addOption(opt::kForce);
+        parser.addOption(Shown(opt::kForce));
     if (s.takes & kHistory)
-        parser.addOption(opt::kHistory);
+        parser.addOption(Shown(opt::kHistory));
     if (s.takes & kYes)
-        parser.addOption(opt::kYes);
+        parser.addOption(Shown(opt::kYes));
 }
 
 // `text` in lines of at most 78 characters, each after `indent`.
-QString Wrapped(const char* text, const QString& indent) {
+QString Wrapped(const QString& text, const QString& indent) {
     QString out;
     QString line = indent;
-    for (const QString& word : QString::fromLatin1(text).split(QLatin1Char(' '))) {
+    for (const QString& word : text.split(QLatin1Char(' '))) {
         if (line.size() > indent.size() && line.size() + 1 + word.size() > 78) {
             out += line + QLatin1Char('\n');
             line = indent;
@@ -163,9 +213,11 @@ QString Wrapped(const char* text, const QString& indent) {
 }
 
 int Refuse(const QString& command, const QString& why) {
-    std::fprintf(stderr, "gsmgate-cli%s%s: %s\nTry 'gsmgate-cli%s%s --help'.\n",
-                 command.isEmpty() ? "" : " ", qPrintable(command), qPrintable(why),
-                 command.isEmpty() ? "" : " ", qPrintable(command));
+    const QString name = command.isEmpty() ? QStringLiteral("gsmgate-cli")
+                                           : QStringLiteral("gsmgate-cli ") + command;
+    //: %1 is the command ("gsmgate-cli numbers set")
+    const QString tryHelp = QCoreApplication::translate("CliOptions", "Try '%1 --help'.").arg(name);
+    std::fprintf(stderr, "%s: %s\n%s\n", qPrintable(name), qPrintable(why), qPrintable(tryHelp));
     return 2;
 }
 
@@ -178,7 +230,7 @@ int Print(const QString& text) {
 // that take one.
 QStringList LeadingWords(const QStringList& arguments) {
     static const QStringList withValue = {"-p",    "--port",       "--password-file", "-o",
-                                          "--out", "--backup-dir", "--trace"};
+                                          "--out", "--backup-dir", "--trace",         "--language"};
     QStringList words;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
@@ -202,19 +254,22 @@ bool Writes(Operation operation) {
 }
 
 QString GeneralHelp() {
-    QString text = QStringLiteral(
-        "Usage: gsmgate-cli SUBCOMMAND [options]\n"
-        "Provisions, backs up and restores GSM gate openers over their serial ports, several\n"
-        "devices at once.\n\nSubcommands:\n");
+    QString text = QCoreApplication::translate(
+        "CliOptions", "Usage: gsmgate-cli SUBCOMMAND [options]\n"
+                      "Provisions, backs up and restores GSM gate openers over their serial ports, "
+                      "several\ndevices at once.\n\nSubcommands:\n");
     for (const Subcommand& s : Subcommands())
-        text +=
-            QStringLiteral("  %1\n%2\n")
-                .arg(QString::fromLatin1(s.words), Wrapped(s.summary, QStringLiteral("      ")));
-    text += QStringLiteral(
+        text += QStringLiteral("  %1\n%2\n")
+                    .arg(QString::fromLatin1(s.words),
+                         Wrapped(Tr(s.summary), QStringLiteral("      ")));
+    text += QCoreApplication::translate(
+        "CliOptions",
         "\nOptions:\n  -h, --help     Show this help; 'gsmgate-cli SUBCOMMAND --help' shows a "
-        "subcommand's.\n  -v, --version  Show the version.\n\n"
-        "Exit status: 0 when every device succeeded, 1 when any failed, 2 when the command line\n"
-        "or a file was refused before anything was sent.\n");
+        "subcommand's.\n  -v, --version  Show the version.\n"
+        "  --language CODE  Speak language CODE (en, de, zh_CN); by default the "
+        "locale's.\n\n"
+        "Exit status: 0 when every device succeeded, 1 when any failed, 2 when the "
+        "command line\nor a file was refused before anything was sent.\n");
     return text;
 }
 
@@ -235,7 +290,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
             return {std::nullopt, 2};
         }
         return {std::nullopt,
-                Refuse({}, QStringLiteral("unknown subcommand '%1'").arg(words.join(' ')))};
+                Refuse({}, QCoreApplication::translate("CliOptions", "unknown subcommand '%1'")
+                               .arg(words.join(' ')))};
     }
 
     const QString command = QString::fromLatin1(sub->words);
@@ -260,9 +316,9 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     if (positional.size() != wanted)
         return {std::nullopt,
                 Refuse(command,
-                       wanted
-                           ? QStringLiteral("expects one FILE")
-                           : QStringLiteral("takes no argument '%1'").arg(positional.join(' ')))};
+                       wanted ? QCoreApplication::translate("CliOptions", "expects one FILE")
+                              : QCoreApplication::translate("CliOptions", "takes no argument '%1'")
+                                    .arg(positional.join(' ')))};
     if (wanted)
         o.file = positional.first();
     if (sub->takes & kDevice) {
@@ -271,15 +327,18 @@ Parsed ParseCommandLine(const QStringList& arguments) {
         o.json = parser.isSet(opt::kJson);
         o.trace = parser.value(opt::kTrace);
         if (o.ports.isEmpty())
-            return {std::nullopt, Refuse(command, QStringLiteral("needs --port"))};
+            return {std::nullopt,
+                    Refuse(command, QCoreApplication::translate("CliOptions", "needs --port"))};
     }
     if (sub->takes & kOut) {
         o.out = parser.value(opt::kOut);
         if (o.out.isEmpty())
-            return {std::nullopt, Refuse(command, QStringLiteral("needs --out F"))};
+            return {std::nullopt,
+                    Refuse(command, QCoreApplication::translate("CliOptions", "needs --out F"))};
         if (o.out == QLatin1String("-") && o.json)
             return {std::nullopt,
-                    Refuse(command, QStringLiteral("--out - and --json both want stdout"))};
+                    Refuse(command, QCoreApplication::translate(
+                                        "CliOptions", "--out - and --json both want stdout"))};
     }
     if (sub->takes & kWrite) {
         o.backup = !parser.isSet(opt::kNoBackup);
@@ -293,7 +352,8 @@ Parsed ParseCommandLine(const QStringList& arguments) {
     o.yes = (sub->takes & kYes) && parser.isSet(opt::kYes);
     if (o.operation == Operation::HistoryDelete && !o.yes)
         return {std::nullopt,
-                Refuse(command, QStringLiteral("deletes every history record; add --yes"))};
+                Refuse(command, QCoreApplication::translate(
+                                    "CliOptions", "deletes every history record; add --yes"))};
     return {o, 0};
 }
 

@@ -21,6 +21,14 @@ QString ProgramVersion() {
     return QStringLiteral("gsmgate-cli ") + QCoreApplication::applicationVersion();
 }
 
+// What the DeviceJob's words in the table come from: the device's own
+// messages, then the job's.
+QString Translated(const QString& text) {
+    const QByteArray source = text.toUtf8();
+    const QString device = QCoreApplication::translate("DeviceTexts", source.constData());
+    return device != text ? device : QCoreApplication::translate("DeviceJob", source.constData());
+}
+
 QString AreaText(Area area) {
     return QString::fromLatin1(AreaName(area));
 }
@@ -51,13 +59,13 @@ void DeviceJob::Start() {
     m_wanted = m_plan.writes;
     if (m_plan.operation == Operation::Undo && !FindUndoBackup())
         return;
-    m_reporter.Phase(m_port, QStringLiteral("opening"));
+    m_reporter.Phase(m_port, QCoreApplication::translate("DeviceJob", "opening"));
     QString failure;
     if (!m_session.Open(&failure)) {
         Failed(failure);
         return;
     }
-    m_reporter.Phase(m_port, QStringLiteral("logging in"));
+    m_reporter.Phase(m_port, QCoreApplication::translate("DeviceJob", "logging in"));
     m_session.LogIn(m_plan.password, [this] {
         m_result.simNumber = SimNumberOf(m_session.FirstSettingsPage());
         PlanSteps();
@@ -119,7 +127,9 @@ void DeviceJob::PlanSteps() {
 }
 
 void DeviceJob::Read(Area area, std::function<void(Pages)> use) {
-    m_reporter.Phase(m_port, QStringLiteral("reading %1").arg(AreaText(area)));
+    //: Progress; %1 is the area read: settings, numbers or history
+    m_reporter.Phase(m_port,
+                     QCoreApplication::translate("DeviceJob", "reading %1").arg(AreaText(area)));
     m_session.ReadArea(area, [this, use = std::move(use)](Pages pages) {
         m_result.pages += static_cast<int>(pages.size());
         use(std::move(pages));
@@ -155,11 +165,17 @@ void DeviceJob::PlanReads() {
             break;
         }
         if (!written) {
-            Failed(QStringLiteral("cannot write %1: %2").arg(m_output, failure));
+            Failed(QStringLiteral("cannot write %1: %2").arg(m_output, failure),
+                   QCoreApplication::translate("DeviceJob", "cannot write %1: %2")
+                       .arg(m_output, failure));
             return;
         }
         m_result.message = IsStdout(m_output) ? QStringLiteral("written to stdout")
                                               : QStringLiteral("written to %1").arg(m_output);
+        m_result.shown =
+            IsStdout(m_output)
+                ? QCoreApplication::translate("DeviceJob", "written to stdout")
+                : QCoreApplication::translate("DeviceJob", "written to %1").arg(m_output);
         Next();
     });
 }
@@ -218,11 +234,16 @@ void DeviceJob::WriteWhatDiffers() {
     const QString changed = QStringLiteral("%1 pages differ").arg(m_writePlan.pagesDiffering);
     if (m_plan.operation == Operation::Diff || m_plan.check) {
         m_result.message = m_result.changed ? changed : unchanged;
+        m_result.shown = m_result.changed
+                             ? QCoreApplication::translate("DeviceJob", "%1 pages differ")
+                                   .arg(m_writePlan.pagesDiffering)
+                             : QCoreApplication::translate("DeviceJob", "unchanged");
         Next();
         return;
     }
     if (m_writePlan.writes.empty()) {
         m_result.message = unchanged;
+        m_result.shown = QCoreApplication::translate("DeviceJob", "unchanged");
         Next();
         return;
     }
@@ -232,7 +253,8 @@ void DeviceJob::WriteWhatDiffers() {
             if (path.isEmpty())
                 return;
             m_result.backup = path;
-            m_reporter.Note(m_port, QStringLiteral("backup: %1").arg(path));
+            m_reporter.Note(m_port,
+                            QCoreApplication::translate("DeviceJob", "backup: %1").arg(path));
             Next();
         });
     for (const changes::AreaWrite& write : m_writePlan.writes)
@@ -243,7 +265,8 @@ void DeviceJob::WriteWhatDiffers() {
 void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
     Then([this, area, &pages] {
         m_writing = area;
-        m_reporter.Phase(m_port, QStringLiteral("writing %1").arg(AreaText(area)));
+        m_reporter.Phase(
+            m_port, QCoreApplication::translate("DeviceJob", "writing %1").arg(AreaText(area)));
         m_session.WriteArea(area, pages, [this, area, &pages] {
             m_writing.reset();
             m_result.pages += static_cast<int>(pages.size());
@@ -256,7 +279,8 @@ void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
     if (!m_plan.verify)
         return;
     Then([this, area, &pages] {
-        m_reporter.Phase(m_port, QStringLiteral("verifying %1").arg(AreaText(area)));
+        m_reporter.Phase(
+            m_port, QCoreApplication::translate("DeviceJob", "verifying %1").arg(AreaText(area)));
         std::vector<int> numbers;
         for (const PageWrite& write : pages)
             numbers.push_back(write.page);
@@ -268,6 +292,9 @@ void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
                     differing.push_back(pages[i].page);
             if (!differing.empty()) {
                 Failed(QStringLiteral("verify: %1 pages %2 differ from what was written")
+                           .arg(AreaText(area), Ranges(differing)),
+                       QCoreApplication::translate(
+                           "DeviceJob", "verify: %1 pages %2 differ from what was written")
                            .arg(AreaText(area), Ranges(differing)));
                 return;
             }
@@ -280,16 +307,22 @@ bool DeviceJob::FindUndoBackup() {
     m_undo = backup::NewestAutomaticBackup(m_plan.backupDir, m_port);
     if (!m_undo) {
         Failed(QStringLiteral("nothing to undo: no automatic backup of %1 in %2")
+                   .arg(m_port, QDir(m_plan.backupDir).absolutePath()),
+               QCoreApplication::translate("DeviceJob",
+                                           "nothing to undo: no automatic backup of %1 in %2")
                    .arg(m_port, QDir(m_plan.backupDir).absolutePath()));
         return false;
     }
     AreasOrError restorable = RestorableAreas(m_undo->backup);
     if (!restorable.areas) {
-        Failed(QStringLiteral("%1 refused, nothing sent: %2").arg(m_undo->path, restorable.error));
+        Failed(QStringLiteral("%1 refused, nothing sent: %2").arg(m_undo->path, restorable.error),
+               QCoreApplication::translate("DeviceJob", "%1 refused, nothing sent: %2")
+                   .arg(m_undo->path, restorable.error));
         return false;
     }
     m_wanted = std::move(*restorable.areas);
-    m_reporter.Note(m_port, QStringLiteral("undoing: %1").arg(m_undo->path));
+    m_reporter.Note(m_port,
+                    QCoreApplication::translate("DeviceJob", "undoing: %1").arg(m_undo->path));
     return true;
 }
 
@@ -318,10 +351,11 @@ backup::WriteRecord DeviceJob::WhatTheWriteLeaves() const {
 void DeviceJob::PlanCommand() {
     Then([this] {
         if (m_plan.operation == Operation::ClockSync) {
-            m_reporter.Phase(m_port, QStringLiteral("setting the clock"));
+            m_reporter.Phase(m_port, QCoreApplication::translate("DeviceJob", "setting the clock"));
             m_session.SendCommand(SingleCommand::SetClock(LocalNow()), [this] { Next(); });
         } else {
-            m_reporter.Phase(m_port, QStringLiteral("deleting the history"));
+            m_reporter.Phase(m_port,
+                             QCoreApplication::translate("DeviceJob", "deleting the history"));
             m_session.SendCommand(SingleCommand::DeleteHistory(), [this] { Next(); });
         }
     });
@@ -366,11 +400,14 @@ QString DeviceJob::SaveAutomaticBackup() {
     const QString path =
         backup::SaveAutomaticBackup(saved, m_plan.backupDir, m_plan.command, &failure);
     if (path.isEmpty())
-        Failed(QStringLiteral("nothing written: cannot save the backup: %1").arg(failure));
+        Failed(
+            QStringLiteral("nothing written: cannot save the backup: %1").arg(failure),
+            QCoreApplication::translate("DeviceJob", "nothing written: cannot save the backup: %1")
+                .arg(failure));
     return path;
 }
 
-void DeviceJob::Failed(const QString& why) {
+void DeviceJob::Failed(const QString& why, const QString& shown) {
     if (m_done)
         return;
     QString text = why;
@@ -407,7 +444,13 @@ void DeviceJob::Failed(const QString& why) {
     }
     m_result.ok = false;
     m_result.message = text;
+    // Only a text of its own is shown translated; a longer story stays English.
+    m_result.shown = text == why ? shown : QString();
     End();
+}
+
+QString ShownMessage(const JobResult& result) {
+    return result.shown.isEmpty() ? Translated(result.message) : result.shown;
 }
 
 void DeviceJob::Succeed(const QString& message) {

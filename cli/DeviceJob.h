@@ -46,13 +46,18 @@ struct JobResult {
     int pages = 0; // pages read and written
     qint64 ms = 0;
     bool ok = false;
-    QString message; // what went wrong, or the file written
+    QString message; // what went wrong, or the file written (English: the JSON summary's)
+    QString shown;   // the same in the user's language, for the table; empty: ShownMessage()
     QString backup;  // the automatic backup, when one was taken
     // The device was compared with what the command would write.
     bool planned = false;
     bool changed = false;
     std::vector<changes::Change> changes;
 };
+
+// The result's message as the table and the progress show it: in the user's
+// language where it is one of the programs' own texts.
+QString ShownMessage(const JobResult& result);
 
 class JobReporter {
 public:
@@ -101,7 +106,7 @@ private:
     bool SaveBackup(const AreaPages& areas, const QString& path);
     // Saves the automatic backup under a name no file has; empty on failure.
     QString SaveAutomaticBackup();
-    void Failed(const QString& why);
+    void Failed(const QString& why, const QString& shown = {});
     void Succeed(const QString& message);
     void End();
 

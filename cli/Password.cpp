@@ -1,5 +1,7 @@
 #include "Password.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 
 #include <array>
@@ -73,14 +75,15 @@ std::optional<std::string> ResolvePassword(const PasswordSource& source, QString
     if (!source.file.isEmpty()) {
         QFile file(source.file);
         if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("cannot read the password file %1: %2")
+            *error = QCoreApplication::translate("Password", "cannot read the password file %1: %2")
                          .arg(source.file, file.errorString());
             return std::nullopt;
         }
         struct stat info {};
         if (::fstat(file.handle(), &info) == 0 && (info.st_mode & kSharedBits) != 0) {
-            *error = QStringLiteral("the password file %1 may be read or written by other users "
-                                    "(mode 0%2): make it the owner's alone (chmod 600)")
+            *error = QCoreApplication::translate(
+                         "Password", "the password file %1 may be read or written by other users "
+                                     "(mode 0%2): make it the owner's alone (chmod 600)")
                          .arg(source.file, QString::number(info.st_mode & 0777, 8));
             return std::nullopt;
         }
@@ -92,8 +95,8 @@ std::optional<std::string> ResolvePassword(const PasswordSource& source, QString
     if (source.environment && !source.environment->isEmpty())
         return source.environment->toStdString();
     if (source.terminal) {
-        const std::string typed =
-            PromptWithoutEcho("Device password (Enter for the factory one): ");
+        const std::string typed = PromptWithoutEcho(qPrintable(QCoreApplication::translate(
+            "Password", "Device password (Enter for the factory one): ")));
         if (!typed.empty())
             return typed;
     }

@@ -1,5 +1,7 @@
 #include "PortArguments.h"
 
+#include <QCoreApplication>
+
 #include "serial/PortList.h"
 
 #include <QRegularExpression>
@@ -35,7 +37,10 @@ PortExpansion ExpandPorts(const QStringList& values) {
 
 QString PortTable() {
     if (const QString problem = PortList::AnnouncementProblem(); !problem.isEmpty())
-        std::fprintf(stderr, "gsmgate-cli: simulators not listed: %s\n", qPrintable(problem));
+        std::fprintf(
+            stderr, "gsmgate-cli: %s\n",
+            qPrintable(QCoreApplication::translate("PortArguments", "simulators not listed: %1")
+                           .arg(problem)));
     QString text;
     for (const PortEntry& entry : PortList().ListPortEntries())
         text += QStringLiteral("%1\t%2\t%3\n")

@@ -1,5 +1,7 @@
 #include "ProgressBoard.h"
 
+#include <QCoreApplication>
+
 namespace gsm::cli {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr qint64 kRedrawMs = 100;
 ProgressBoard::ProgressBoard(const QStringList& ports, bool live, std::FILE* out)
     : m_ports(ports), m_live(live), m_out(out) {
     for (const QString& port : ports) {
-        m_lines.insert(port, Line{QStringLiteral("waiting"), 0, 0});
+        m_lines.insert(port, Line{QCoreApplication::translate("ProgressBoard", "waiting"), 0, 0});
         m_width = std::max(m_width, static_cast<int>(port.size()));
     }
 }
@@ -68,13 +70,15 @@ void ProgressBoard::Note(const QString& port, const QString& text) {
 }
 
 void ProgressBoard::Finished(const JobResult& result) {
-    m_lines[result.port] =
-        Line{result.ok ? QStringLiteral("done") : QStringLiteral("FAILED"), 0, 0};
+    m_lines[result.port] = Line{result.ok ? QCoreApplication::translate("ProgressBoard", "done")
+                                          : QCoreApplication::translate("ProgressBoard", "FAILED"),
+                                0, 0};
     if (m_live)
         Redraw();
     else
-        Plain(QStringLiteral("%1: %2").arg(result.port, result.ok ? QStringLiteral("done")
-                                                                  : QStringLiteral("failed")));
+        Plain(QStringLiteral("%1: %2").arg(
+            result.port, result.ok ? QCoreApplication::translate("ProgressBoard", "done")
+                                   : QCoreApplication::translate("ProgressBoard", "failed")));
 }
 
 } // namespace gsm::cli

@@ -54,7 +54,8 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         AreasOrError read =
             o.operation == Operation::Restore ? RestorableAreas(o.file) : AreasOfAnyFile(o.file);
         if (!read.areas)
-            return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, read.error);
+            return QCoreApplication::translate("Runner", "%1 refused, nothing sent: %2")
+                .arg(o.file, read.error);
         plan.writes = std::move(*read.areas);
         return {};
     }
@@ -64,7 +65,8 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         const PagesOrError loaded =
             settings ? SettingsPagesFromProfile(o.file) : NumberPagesFromList(o.file);
         if (!loaded.pages)
-            return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, loaded.error);
+            return QCoreApplication::translate("Runner", "%1 refused, nothing sent: %2")
+                .arg(o.file, loaded.error);
         plan.writes.emplace(settings ? Area::Settings : Area::Numbers, *loaded.pages);
         return {};
     }
@@ -101,7 +103,8 @@ QString PlanOutputs(const CliOptions& o, const QString& output, const QStringLis
     if (output.isEmpty())
         return {};
     if (several && files::IsSpecialFile(output))
-        return QStringLiteral("%1 is no regular file and takes the data of one device only")
+        return QCoreApplication::translate(
+                   "Runner", "%1 is no regular file and takes the data of one device only")
             .arg(output);
     QHash<QString, QString> portOf; // absolute output -> port
     for (const QString& port : ports) {
@@ -111,14 +114,16 @@ QString PlanOutputs(const CliOptions& o, const QString& output, const QStringLis
             continue;
         const QString absolute = QFileInfo(out).absoluteFilePath();
         if (const auto taken = portOf.constFind(absolute); taken != portOf.constEnd())
-            return QStringLiteral("%1 and %2 would both write %3: give ports whose names differ, "
-                                  "or one --port at a time")
+            return QCoreApplication::translate(
+                       "Runner", "%1 and %2 would both write %3: give ports whose names differ, "
+                                 "or one --port at a time")
                 .arg(*taken, port, out);
         portOf.insert(absolute, port);
         if (o.operation == Operation::Backup && QFileInfo::exists(out) &&
             !files::IsSpecialFile(out))
-            return QStringLiteral("%1 exists, and a backup never replaces a file: remove it or "
-                                  "name another")
+            return QCoreApplication::translate(
+                       "Runner", "%1 exists, and a backup never replaces a file: remove it or "
+                                 "name another")
                 .arg(out);
     }
     return {};
@@ -145,13 +150,16 @@ int Run(const CliOptions& o, const Environment& env) {
     }
     const PortExpansion expansion = ExpandPorts(o.ports);
     for (const QString& glob : expansion.unmatched)
-        std::fprintf(stderr, "gsmgate-cli: no port matches %s\n", qPrintable(glob));
+        std::fprintf(
+            stderr, "gsmgate-cli: %s\n",
+            qPrintable(QCoreApplication::translate("Runner", "no port matches %1").arg(glob)));
     if (expansion.ports.isEmpty())
-        return Refuse(QStringLiteral("no port to work on"));
+        return Refuse(QCoreApplication::translate("Runner", "no port to work on"));
     const bool several = expansion.ports.size() > 1;
     const QString output = o.operation == Operation::Backup ? o.file : o.out;
     if (several && IsStdout(output))
-        return Refuse(QStringLiteral("- (stdout) takes the data of one device only"));
+        return Refuse(
+            QCoreApplication::translate("Runner", "- (stdout) takes the data of one device only"));
 
     QStringList outputs;
     if (const QString error = PlanOutputs(o, output, expansion.ports, &outputs); !error.isEmpty())
@@ -172,7 +180,8 @@ int Run(const CliOptions& o, const Environment& env) {
         return Refuse(error);
     LinkTrace trace;
     if (QString failure; !o.trace.isEmpty() && !trace.OpenFile(o.trace, &failure))
-        return Refuse(QStringLiteral("cannot write the trace %1: %2").arg(o.trace, failure));
+        return Refuse(QCoreApplication::translate("Runner", "cannot write the trace %1: %2")
+                          .arg(o.trace, failure));
     if (trace.Active())
         plan.trace = &trace;
     QString passwordError;
@@ -213,7 +222,9 @@ int Run(const CliOptions& o, const Environment& env) {
     // A live board has redrawn the lines that named them.
     for (const JobResult& r : results)
         if (!r.backup.isEmpty())
-            std::fprintf(stderr, "backup of %s: %s\n", qPrintable(r.port), qPrintable(r.backup));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("Runner", "backup of %1: %2")
+                                        .arg(r.port, r.backup)));
     const bool showsPlan = o.operation == Operation::Diff || o.check;
     if (showsPlan && !o.json)
         std::fputs(qPrintable(ChangeText(results)), stdout);

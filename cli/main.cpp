@@ -2,6 +2,7 @@
 #include "CliOptions.h"
 #include "Runner.h"
 #include "backup/AutomaticBackups.h"
+#include "l10n/Language.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gsmgate-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GSM_VERSION));
+    // Help, messages and the table in the user's language; files and --json never change.
+    gsm::l10n::UseLanguage(gsm::l10n::ChosenLanguage(app.arguments()));
     const gsm::cli::Parsed parsed = gsm::cli::ParseCommandLine(app.arguments());
     if (!parsed.options)
         return parsed.exitCode;

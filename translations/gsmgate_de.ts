@@ -5,12 +5,287 @@
     <name>BackedUpWrite</name>
     <message>
         <source>Backup: %1</source>
-        <extracomment>Status bar text after a save took its automatic backup; %1 is the file's path</extracomment>
+        <extracomment>Status bar text after a save took its automatic backup; %1 is the file&apos;s path</extracomment>
         <translation>Sicherung: %1</translation>
     </message>
     <message>
         <source>Nothing was written: cannot save the backup: %1</source>
         <translation>Nichts geschrieben: Die Sicherung kann nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeReport</name>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1: fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1: unchanged</source>
+        <translation>%1: unverändert</translation>
+    </message>
+    <message>
+        <source>%1: %2 changes</source>
+        <translation>%1: %2 Änderungen</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>List the serial ports and announced simulators with their description and USB vendor:product id.</source>
+        <translation>Die seriellen Ports und angemeldeten Simulatoren mit Beschreibung und USB-Hersteller:Produkt-ID auflisten.</translation>
+    </message>
+    <message>
+        <source>Read the settings and number pages (and with --history the history pages) into the backup FILE.</source>
+        <translation>Die Seiten der Einstellungen und Nummern (mit --history auch die des Ereignisprotokolls) in die Sicherung FILE lesen.</translation>
+    </message>
+    <message>
+        <source>Write the settings and number pages of the backup FILE back to the device (only the pages that differ).</source>
+        <translation>Die Seiten der Einstellungen und Nummern aus der Sicherung FILE zurück auf das Gerät schreiben (nur abweichende Seiten).</translation>
+    </message>
+    <message>
+        <source>Read the device and print what writing FILE (a settings profile, a number list or a backup) would change; write nothing.</source>
+        <translation>Das Gerät lesen und ausgeben, was das Schreiben von FILE (Einstellungsprofil, Nummernliste oder Sicherung) ändern würde; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Put back the newest automatic backup a write to this port took, if the device still holds what that write left (else --force).</source>
+        <translation>Die neueste automatische Sicherung eines Schreibvorgangs auf diesen Port zurückspielen, sofern das Gerät noch enthält, was dieser Vorgang hinterließ (sonst --force).</translation>
+    </message>
+    <message>
+        <source>Read the settings into a profile (--out F: .xlsx, .xls or .json; - is JSON on stdout).</source>
+        <translation>Die Einstellungen in ein Profil lesen (--out F: .xlsx, .xls oder .json; - ist JSON auf stdout).</translation>
+    </message>
+    <message>
+        <source>Save the settings profile FILE (.xlsx, .xls, .ods or .json) to the device.</source>
+        <translation>Das Einstellungsprofil FILE (.xlsx, .xls, .ods oder .json) auf das Gerät schreiben.</translation>
+    </message>
+    <message>
+        <source>Read the number list (--out F: .csv, or .xlsx; - is CSV on stdout).</source>
+        <translation>Die Nummernliste lesen (--out F: .csv oder .xlsx; - ist CSV auf stdout).</translation>
+    </message>
+    <message>
+        <source>Save the number list FILE (.xlsx, .xls or .ods) to the device.</source>
+        <translation>Die Nummernliste FILE (.xlsx, .xls oder .ods) auf das Gerät schreiben.</translation>
+    </message>
+    <message>
+        <source>Read the event history (--out F: .csv or .xlsx; - is CSV on stdout).</source>
+        <translation>Das Ereignisprotokoll lesen (--out F: .csv oder .xlsx; - ist CSV auf stdout).</translation>
+    </message>
+    <message>
+        <source>Delete the device&apos;s event history (needs --yes).</source>
+        <translation>Das Ereignisprotokoll des Geräts löschen (verlangt --yes).</translation>
+    </message>
+    <message>
+        <source>Set the device clock to this computer&apos;s time.</source>
+        <translation>Die Uhr des Geräts auf die Zeit dieses Computers stellen.</translation>
+    </message>
+    <message>
+        <source>Serial port of a device; repeat it or give a glob such as &apos;/dev/ttyUSB*&apos; for several devices at once.</source>
+        <translation>Serieller Port eines Geräts; für mehrere Geräte zugleich wiederholen oder ein Muster wie &apos;/dev/ttyUSB*&apos; angeben.</translation>
+    </message>
+    <message>
+        <source>Read the device password from the first line of FILE (else $GSMGATE_PASSWORD, else a prompt on a terminal, else the factory password).</source>
+        <translation>Das Gerätepasswort aus der ersten Zeile von FILE lesen (sonst $GSMGATE_PASSWORD, sonst eine Abfrage am Terminal, sonst das Werkspasswort).</translation>
+    </message>
+    <message>
+        <source>Print the summary as JSON on stdout.</source>
+        <translation>Die Zusammenfassung als JSON auf stdout ausgeben.</translation>
+    </message>
+    <message>
+        <source>Write one JSON line per frame sent or received, naming its port, to FILE for support (credentials masked).</source>
+        <translation>Für den Support je gesendetem oder empfangenem Datenrahmen eine JSON-Zeile mit seinem Port in FILE schreiben (Zugangsdaten maskiert).</translation>
+    </message>
+    <message>
+        <source>Write the data to F (- for stdout).</source>
+        <translation>Die Daten nach F schreiben (- für stdout).</translation>
+    </message>
+    <message>
+        <source>Do not back up the pages a write changes before writing.</source>
+        <translation>Die Seiten, die ein Schreibvorgang ändert, vorher nicht sichern.</translation>
+    </message>
+    <message>
+        <source>Put the automatic backups in DIR instead of the configuration folder&apos;s backup/.</source>
+        <translation>Die automatischen Sicherungen in DIR statt in backup/ des Konfigurationsordners ablegen.</translation>
+    </message>
+    <message>
+        <source>Read every written page back and compare (default).</source>
+        <translation>Jede geschriebene Seite zurücklesen und vergleichen (Standard).</translation>
+    </message>
+    <message>
+        <source>Do not read written pages back.</source>
+        <translation>Geschriebene Seiten nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <source>Include the 500 history pages.</source>
+        <translation>Die 500 Seiten des Ereignisprotokolls einschließen.</translation>
+    </message>
+    <message>
+        <source>Read the device and print the plan as diff does; write nothing.</source>
+        <translation>Das Gerät lesen und den Plan wie diff ausgeben; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Write every page of each area, not only those that differ.</source>
+        <translation>Jede Seite jedes Bereichs schreiben, nicht nur die abweichenden.</translation>
+    </message>
+    <message>
+        <source>Undo even when the device holds something else than the write left, or seems to be another device.</source>
+        <translation>Auch dann zurücksetzen, wenn das Gerät anderes enthält, als der Schreibvorgang hinterließ, oder ein anderes Gerät zu sein scheint.</translation>
+    </message>
+    <message>
+        <source>Confirm the deletion.</source>
+        <translation>Das Löschen bestätigen.</translation>
+    </message>
+    <message>
+        <source>The subcommand.</source>
+        <translation>Der Unterbefehl.</translation>
+    </message>
+    <message>
+        <source>The file to read.</source>
+        <translation>Die zu lesende Datei.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <extracomment>%1 is the command (&quot;gsmgate-cli numbers set&quot;)</extracomment>
+        <translation>Siehe &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: gsmgate-cli SUBCOMMAND [options]
+Provisions, backs up and restores GSM gate openers over their serial ports, several
+devices at once.
+
+Subcommands:
+</source>
+        <translation>Aufruf: gsmgate-cli UNTERBEFEHL [Optionen]
+Richtet GSM-Toröffner über ihre seriellen Ports ein, sichert sie und stellt sie
+wieder her, mehrere Geräte zugleich.
+
+Unterbefehle:
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help     Show this help; &apos;gsmgate-cli SUBCOMMAND --help&apos; shows a subcommand&apos;s.
+  -v, --version  Show the version.
+  --language CODE  Speak language CODE (en, de, zh_CN); by default the locale&apos;s.
+
+Exit status: 0 when every device succeeded, 1 when any failed, 2 when the command line
+or a file was refused before anything was sent.
+</source>
+        <translation>
+Optionen:
+  -h, --help     Diese Hilfe zeigen; &apos;gsmgate-cli UNTERBEFEHL --help&apos; zeigt die eines
+                 Unterbefehls.
+  -v, --version  Die Version zeigen.
+  --language CODE  In der Sprache CODE ausgeben (en, de, zh_CN); sonst in der des
+                 Gebietsschemas.
+
+Exit-Status: 0, wenn jedes Gerät erfolgreich war, 1, wenn eines fehlschlug, 2, wenn
+die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
+</translation>
+    </message>
+    <message>
+        <source>unknown subcommand &apos;%1&apos;</source>
+        <translation>unbekannter Unterbefehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>expects one FILE</source>
+        <translation>erwartet eine Datei FILE</translation>
+    </message>
+    <message>
+        <source>takes no argument &apos;%1&apos;</source>
+        <translation>nimmt kein Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>needs --port</source>
+        <translation>verlangt --port</translation>
+    </message>
+    <message>
+        <source>needs --out F</source>
+        <translation>verlangt --out F</translation>
+    </message>
+    <message>
+        <source>--out - and --json both want stdout</source>
+        <translation>--out - und --json wollen beide stdout</translation>
+    </message>
+    <message>
+        <source>deletes every history record; add --yes</source>
+        <translation>löscht jeden Protokolleintrag; --yes angeben</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceJob</name>
+    <message>
+        <source>opening</source>
+        <translation>wird geöffnet</translation>
+    </message>
+    <message>
+        <source>logging in</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>reading %1</source>
+        <extracomment>Progress; %1 is the area read: settings, numbers or history</extracomment>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>written to stdout</source>
+        <translation>nach stdout geschrieben</translation>
+    </message>
+    <message>
+        <source>written to %1</source>
+        <translation>nach %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 pages differ</source>
+        <translation>%1 Seiten weichen ab</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>Sicherung: %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>%1 wird geschrieben</translation>
+    </message>
+    <message>
+        <source>verifying %1</source>
+        <translation>%1 wird geprüft</translation>
+    </message>
+    <message>
+        <source>verify: %1 pages %2 differ from what was written</source>
+        <translation>Prüfung: %1-Seiten %2 weichen vom Geschriebenen ab</translation>
+    </message>
+    <message>
+        <source>nothing to undo: no automatic backup of %1 in %2</source>
+        <translation>nichts rückgängig zu machen: keine automatische Sicherung von %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 refused, nothing sent: %2</source>
+        <translation>%1 abgelehnt, nichts gesendet: %2</translation>
+    </message>
+    <message>
+        <source>undoing: %1</source>
+        <translation>wird zurückgesetzt: %1</translation>
+    </message>
+    <message>
+        <source>setting the clock</source>
+        <translation>Uhr wird gestellt</translation>
+    </message>
+    <message>
+        <source>deleting the history</source>
+        <translation>Ereignisprotokoll wird gelöscht</translation>
+    </message>
+    <message>
+        <source>nothing written: cannot save the backup: %1</source>
+        <translation>nichts geschrieben: die Sicherung kann nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -73,7 +348,7 @@
     </message>
     <message>
         <source>Reading number list:</source>
-        <extracomment>Status bar; the page number and count follow: "Reading number list:7/125"</extracomment>
+        <extracomment>Status bar; the page number and count follow: &quot;Reading number list:7/125&quot;</extracomment>
         <translation>Nummernliste lesen:</translation>
     </message>
     <message>
@@ -183,7 +458,7 @@
     <name>Files</name>
     <message>
         <source>Saved to %1</source>
-        <extracomment>Status bar text after the first file saved in the user's configuration folder</extracomment>
+        <extracomment>Status bar text after the first file saved in the user&apos;s configuration folder</extracomment>
         <translation>Gespeichert unter %1</translation>
     </message>
     <message>
@@ -191,7 +466,7 @@
         <translation>Der Konfigurationsordner kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
@@ -230,7 +505,7 @@
         <translation>Port wählen</translation>
     </message>
     <message>
-        <source>Choose the device's serial port in the "COM Port:" box at the top.</source>
+        <source>Choose the device&apos;s serial port in the &quot;COM Port:&quot; box at the top.</source>
         <translation>Oben im Feld „COM-Port:“ den Port des Geräts wählen.</translation>
     </message>
     <message>
@@ -246,7 +521,7 @@
         <translation>Anmelden</translation>
     </message>
     <message>
-        <source>Type the device password (factory setting 7145) and press "Log in".</source>
+        <source>Type the device password (factory setting 7145) and press &quot;Log in&quot;.</source>
         <translation>Gerätepasswort (ab Werk 7145) eingeben und „Anmelden“ drücken.</translation>
     </message>
     <message>
@@ -254,7 +529,7 @@
         <translation>Einstellungen lesen</translation>
     </message>
     <message>
-        <source>On the Basic Settings tab press "Read Settings".</source>
+        <source>On the Basic Settings tab press &quot;Read Settings&quot;.</source>
         <translation>Im Reiter „Einstellungen“ auf „Auslesen“ drücken.</translation>
     </message>
     <message>
@@ -262,7 +537,7 @@
         <translation>Ändern und speichern</translation>
     </message>
     <message>
-        <source>Change the values in the grid, then press "Save Settings".</source>
+        <source>Change the values in the grid, then press &quot;Save Settings&quot;.</source>
         <translation>Werte in der Tabelle ändern, dann „Speichern“ drücken.</translation>
     </message>
     <message>
@@ -322,11 +597,11 @@
     <name>Language</name>
     <message>
         <source>CODE</source>
-        <extracomment>Placeholder of --language's value in --help</extracomment>
+        <extracomment>Placeholder of --language&apos;s value in --help</extracomment>
         <translation>CODE</translation>
     </message>
     <message>
-        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user's locale.</source>
+        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user&apos;s locale.</source>
         <translation>Das Programm in der Sprache CODE anzeigen (en, de, zh_CN); sonst in der Sprache des Gebietsschemas.</translation>
     </message>
 </context>
@@ -353,7 +628,7 @@
     </message>
     <message>
         <source>Open</source>
-        <extracomment>Button: opens the serial port (it reads "Close" while the port is open)</extracomment>
+        <extracomment>Button: opens the serial port (it reads &quot;Close&quot; while the port is open)</extracomment>
         <translation>Öffnen</translation>
     </message>
     <message>
@@ -480,12 +755,12 @@
     </message>
     <message>
         <source>Start:</source>
-        <extracomment>Label before the history filter's start date and time</extracomment>
+        <extracomment>Label before the history filter&apos;s start date and time</extracomment>
         <translation>Von:</translation>
     </message>
     <message>
         <source>End:</source>
-        <extracomment>Label before the history filter's end date and time</extracomment>
+        <extracomment>Label before the history filter&apos;s end date and time</extracomment>
         <translation>Bis:</translation>
     </message>
     <message>
@@ -579,7 +854,7 @@
     <name>PageControl</name>
     <message>
         <source>Basic</source>
-        <extracomment>First and second line of the "Basic Settings" tab label (about 9 letters each)</extracomment>
+        <extracomment>First and second line of the &quot;Basic Settings&quot; tab label (about 9 letters each)</extracomment>
         <translation>Einstel-</translation>
     </message>
     <message>
@@ -588,7 +863,7 @@
     </message>
     <message>
         <source>Number</source>
-        <extracomment>First and second line of the "Number List" tab label</extracomment>
+        <extracomment>First and second line of the &quot;Number List&quot; tab label</extracomment>
         <translation>Nummern</translation>
     </message>
     <message>
@@ -597,12 +872,34 @@
     </message>
     <message>
         <source>Historical</source>
-        <extracomment>First and second line of the "Historical Data" tab label</extracomment>
+        <extracomment>First and second line of the &quot;Historical Data&quot; tab label</extracomment>
         <translation>Ereignis-</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>protokoll</translation>
+    </message>
+</context>
+<context>
+    <name>Password</name>
+    <message>
+        <source>cannot read the password file %1: %2</source>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the password file %1 may be read or written by other users (mode 0%2): make it the owner&apos;s alone (chmod 600)</source>
+        <translation>die Passwortdatei %1 darf von anderen Benutzern gelesen oder geschrieben werden (Modus 0%2): nur für den Besitzer freigeben (chmod 600)</translation>
+    </message>
+    <message>
+        <source>Device password (Enter for the factory one): </source>
+        <translation>Gerätepasswort (Eingabetaste für das Werkspasswort): </translation>
+    </message>
+</context>
+<context>
+    <name>PortArguments</name>
+    <message>
+        <source>simulators not listed: %1</source>
+        <translation>Simulatoren nicht aufgeführt: %1</translation>
     </message>
 </context>
 <context>
@@ -621,8 +918,8 @@
         <translation>COM-Port-Fehler</translation>
     </message>
     <message>
-        <source>Permission denied. Add your user to the 'dialout' group and log in again.</source>
-        <translation>Zugriff verweigert. Den Benutzer zur Gruppe 'dialout' hinzufügen und neu anmelden.</translation>
+        <source>Permission denied. Add your user to the &apos;dialout&apos; group and log in again.</source>
+        <translation>Zugriff verweigert. Den Benutzer zur Gruppe &apos;dialout&apos; hinzufügen und neu anmelden.</translation>
     </message>
 </context>
 <context>
@@ -637,16 +934,74 @@
     </message>
     <message>
         <source>FILE</source>
-        <extracomment>Placeholder of --trace's value in --help</extracomment>
+        <extracomment>Placeholder of --trace&apos;s value in --help</extracomment>
         <translation>DATEI</translation>
     </message>
     <message>
-        <source>Print the monotonic clock time, in nanoseconds, at which the window's first frame was painted, and quit; for start-up benchmarks.</source>
+        <source>Print the monotonic clock time, in nanoseconds, at which the window&apos;s first frame was painted, and quit; for start-up benchmarks.</source>
         <translation>Die Zeit der monotonen Uhr in Nanosekunden ausgeben, zu der das erste Bild des Fensters gezeichnet wurde, und beenden; für Startzeit-Messungen.</translation>
     </message>
     <message>
-        <source>Try "gsmgate --help".</source>
+        <source>Try &quot;gsmgate --help&quot;.</source>
         <translation>Siehe „gsmgate --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBoard</name>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>%1 refused, nothing sent: %2</source>
+        <translation>%1 abgelehnt, nichts gesendet: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file and takes the data of one device only</source>
+        <translation>%1 ist keine reguläre Datei und nimmt nur die Daten eines Geräts auf</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both write %3: give ports whose names differ, or one --port at a time</source>
+        <translation>%1 und %2 würden beide %3 schreiben: Ports mit verschiedenen Namen angeben oder je ein --port</translation>
+    </message>
+    <message>
+        <source>%1 exists, and a backup never replaces a file: remove it or name another</source>
+        <translation>%1 existiert, und eine Sicherung ersetzt nie eine Datei: sie entfernen oder eine andere nennen</translation>
+    </message>
+    <message>
+        <source>no port matches %1</source>
+        <translation>kein Port passt zu %1</translation>
+    </message>
+    <message>
+        <source>no port to work on</source>
+        <translation>kein Port zum Bearbeiten</translation>
+    </message>
+    <message>
+        <source>- (stdout) takes the data of one device only</source>
+        <translation>- (stdout) nimmt nur die Daten eines Geräts auf</translation>
+    </message>
+    <message>
+        <source>cannot write the trace %1: %2</source>
+        <translation>der Mitschnitt %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>backup of %1: %2</source>
+        <translation>Sicherung von %1: %2</translation>
     </message>
 </context>
 <context>
@@ -958,10 +1313,50 @@
     </message>
 </context>
 <context>
+    <name>Summary</name>
+    <message>
+        <source>FAILED: %1</source>
+        <translation>FEHLER: %1</translation>
+    </message>
+    <message>
+        <source>ok, unchanged</source>
+        <translation>ok, unverändert</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <extracomment>Headers of the summary table the tool prints after its devices</extracomment>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>SIM NUMBER</source>
+        <translation>SIM-NUMMER</translation>
+    </message>
+    <message>
+        <source>OPERATION</source>
+        <translation>VORGANG</translation>
+    </message>
+    <message>
+        <source>PAGES</source>
+        <translation>SEITEN</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>ZEIT</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>ERGEBNIS</translation>
+    </message>
+</context>
+<context>
     <name>UndoLastSave</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A count and what is counted: "3 settings"</extracomment>
+        <extracomment>A count and what is counted: &quot;3 settings&quot;</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -990,7 +1385,7 @@
     </message>
     <message>
         <source>Undo last save? This changes back %1.</source>
-        <extracomment>%1 lists what changes back: "3 settings and 2 number entries"</extracomment>
+        <extracomment>%1 lists what changes back: &quot;3 settings and 2 number entries&quot;</extracomment>
         <translation>Letztes Speichern rückgängig machen? Zurückgesetzt werden: %1.</translation>
     </message>
     <message>
@@ -1007,7 +1402,7 @@
     </message>
     <message>
         <source>%1 menu</source>
-        <extracomment>Accessible name of a grid's context menu; %1 is the grid's name</extracomment>
+        <extracomment>Accessible name of a grid&apos;s context menu; %1 is the grid&apos;s name</extracomment>
         <translation>Menü %1</translation>
     </message>
     <message>
@@ -1019,7 +1414,7 @@
         <translation>Nicht rückgängig gemacht, nichts gesendet: %1: %2</translation>
     </message>
     <message>
-        <source>Not undone, nothing sent: %1 (%2 "%3")</source>
+        <source>Not undone, nothing sent: %1 (%2 &quot;%3&quot;)</source>
         <translation>Nicht rückgängig gemacht, nichts gesendet: %1 (%2 „%3“)</translation>
     </message>
     <message>

@@ -5,11 +5,282 @@
     <name>BackedUpWrite</name>
     <message>
         <source>Backup: %1</source>
-        <extracomment>Status bar text after a save took its automatic backup; %1 is the file's path</extracomment>
+        <extracomment>Status bar text after a save took its automatic backup; %1 is the file&apos;s path</extracomment>
         <translation>备份：%1</translation>
     </message>
     <message>
         <source>Nothing was written: cannot save the backup: %1</source>
+        <translation>未写入任何数据：无法保存备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeReport</name>
+    <message>
+        <source>%1: failed: %2</source>
+        <translation>%1：失败：%2</translation>
+    </message>
+    <message>
+        <source>%1: unchanged</source>
+        <translation>%1：无变化</translation>
+    </message>
+    <message>
+        <source>%1: %2 changes</source>
+        <translation>%1：%2 处变化</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>List the serial ports and announced simulators with their description and USB vendor:product id.</source>
+        <translation>列出串口和已登记的模拟器，及其描述和 USB 厂商:产品 ID。</translation>
+    </message>
+    <message>
+        <source>Read the settings and number pages (and with --history the history pages) into the backup FILE.</source>
+        <translation>将设置页和号码页（加 --history 时包括历史记录页）读入备份文件 FILE。</translation>
+    </message>
+    <message>
+        <source>Write the settings and number pages of the backup FILE back to the device (only the pages that differ).</source>
+        <translation>将备份文件 FILE 中的设置页和号码页写回设备（仅写入不同的页）。</translation>
+    </message>
+    <message>
+        <source>Read the device and print what writing FILE (a settings profile, a number list or a backup) would change; write nothing.</source>
+        <translation>读取设备并列出写入 FILE（设置配置文件、号码列表或备份）将会改变的内容；不写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Put back the newest automatic backup a write to this port took, if the device still holds what that write left (else --force).</source>
+        <translation>恢复对该串口写入时生成的最新自动备份，前提是设备中仍是那次写入后的内容（否则需 --force）。</translation>
+    </message>
+    <message>
+        <source>Read the settings into a profile (--out F: .xlsx, .xls or .json; - is JSON on stdout).</source>
+        <translation>将设置读入配置文件（--out F：.xlsx、.xls 或 .json；- 表示以 JSON 输出到 stdout）。</translation>
+    </message>
+    <message>
+        <source>Save the settings profile FILE (.xlsx, .xls, .ods or .json) to the device.</source>
+        <translation>将设置配置文件 FILE（.xlsx、.xls、.ods 或 .json）保存到设备。</translation>
+    </message>
+    <message>
+        <source>Read the number list (--out F: .csv, or .xlsx; - is CSV on stdout).</source>
+        <translation>读取号码列表（--out F：.csv 或 .xlsx；- 表示以 CSV 输出到 stdout）。</translation>
+    </message>
+    <message>
+        <source>Save the number list FILE (.xlsx, .xls or .ods) to the device.</source>
+        <translation>将号码列表 FILE（.xlsx、.xls 或 .ods）保存到设备。</translation>
+    </message>
+    <message>
+        <source>Read the event history (--out F: .csv or .xlsx; - is CSV on stdout).</source>
+        <translation>读取事件历史（--out F：.csv 或 .xlsx；- 表示以 CSV 输出到 stdout）。</translation>
+    </message>
+    <message>
+        <source>Delete the device&apos;s event history (needs --yes).</source>
+        <translation>删除设备的事件历史（需要 --yes）。</translation>
+    </message>
+    <message>
+        <source>Set the device clock to this computer&apos;s time.</source>
+        <translation>将设备时钟设为本电脑的时间。</translation>
+    </message>
+    <message>
+        <source>Serial port of a device; repeat it or give a glob such as &apos;/dev/ttyUSB*&apos; for several devices at once.</source>
+        <translation>设备的串口；可重复给出，或给出 &apos;/dev/ttyUSB*&apos; 之类的通配符，同时处理多台设备。</translation>
+    </message>
+    <message>
+        <source>Read the device password from the first line of FILE (else $GSMGATE_PASSWORD, else a prompt on a terminal, else the factory password).</source>
+        <translation>从 FILE 的第一行读取设备密码（否则使用 $GSMGATE_PASSWORD，再否则在终端上询问，最后使用出厂密码）。</translation>
+    </message>
+    <message>
+        <source>Print the summary as JSON on stdout.</source>
+        <translation>以 JSON 格式将摘要输出到 stdout。</translation>
+    </message>
+    <message>
+        <source>Write one JSON line per frame sent or received, naming its port, to FILE for support (credentials masked).</source>
+        <translation>将发送或接收的每一帧连同其串口作为一行 JSON 写入 FILE，供技术支持使用（凭据已遮盖）。</translation>
+    </message>
+    <message>
+        <source>Write the data to F (- for stdout).</source>
+        <translation>将数据写入 F（- 表示 stdout）。</translation>
+    </message>
+    <message>
+        <source>Do not back up the pages a write changes before writing.</source>
+        <translation>写入前不备份将被更改的页。</translation>
+    </message>
+    <message>
+        <source>Put the automatic backups in DIR instead of the configuration folder&apos;s backup/.</source>
+        <translation>将自动备份保存到 DIR，而不是配置文件夹下的 backup/。</translation>
+    </message>
+    <message>
+        <source>Read every written page back and compare (default).</source>
+        <translation>回读每个已写入的页并比较（默认）。</translation>
+    </message>
+    <message>
+        <source>Do not read written pages back.</source>
+        <translation>不回读已写入的页。</translation>
+    </message>
+    <message>
+        <source>Include the 500 history pages.</source>
+        <translation>包括 500 个历史记录页。</translation>
+    </message>
+    <message>
+        <source>Read the device and print the plan as diff does; write nothing.</source>
+        <translation>读取设备并像 diff 一样输出计划；不写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Write every page of each area, not only those that differ.</source>
+        <translation>写入每个区域的所有页，而不仅是不同的页。</translation>
+    </message>
+    <message>
+        <source>Undo even when the device holds something else than the write left, or seems to be another device.</source>
+        <translation>即使设备中的内容与那次写入后的不同，或看起来是另一台设备，也执行撤销。</translation>
+    </message>
+    <message>
+        <source>Confirm the deletion.</source>
+        <translation>确认删除。</translation>
+    </message>
+    <message>
+        <source>The subcommand.</source>
+        <translation>子命令。</translation>
+    </message>
+    <message>
+        <source>The file to read.</source>
+        <translation>要读取的文件。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <extracomment>%1 is the command (&quot;gsmgate-cli numbers set&quot;)</extracomment>
+        <translation>请运行 &apos;%1 --help&apos; 查看帮助。</translation>
+    </message>
+    <message>
+        <source>Usage: gsmgate-cli SUBCOMMAND [options]
+Provisions, backs up and restores GSM gate openers over their serial ports, several
+devices at once.
+
+Subcommands:
+</source>
+        <translation>用法：gsmgate-cli 子命令 [选项]
+通过串口配置、备份和恢复 GSM 开门器，可同时处理多台设备。
+
+子命令：
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help     Show this help; &apos;gsmgate-cli SUBCOMMAND --help&apos; shows a subcommand&apos;s.
+  -v, --version  Show the version.
+  --language CODE  Speak language CODE (en, de, zh_CN); by default the locale&apos;s.
+
+Exit status: 0 when every device succeeded, 1 when any failed, 2 when the command line
+or a file was refused before anything was sent.
+</source>
+        <translation>
+选项：
+  -h, --help     显示本帮助；&apos;gsmgate-cli 子命令 --help&apos; 显示子命令的帮助。
+  -v, --version  显示版本。
+  --language CODE  使用语言 CODE（en、de、zh_CN）；默认使用区域设置的语言。
+
+退出状态：全部设备成功为 0，任一设备失败为 1，在发送任何数据之前命令行或文件被拒绝为 2。
+</translation>
+    </message>
+    <message>
+        <source>unknown subcommand &apos;%1&apos;</source>
+        <translation>未知子命令 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>expects one FILE</source>
+        <translation>需要一个 FILE 参数</translation>
+    </message>
+    <message>
+        <source>takes no argument &apos;%1&apos;</source>
+        <translation>不接受参数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>needs --port</source>
+        <translation>需要 --port</translation>
+    </message>
+    <message>
+        <source>needs --out F</source>
+        <translation>需要 --out F</translation>
+    </message>
+    <message>
+        <source>--out - and --json both want stdout</source>
+        <translation>--out - 与 --json 都要使用 stdout</translation>
+    </message>
+    <message>
+        <source>deletes every history record; add --yes</source>
+        <translation>将删除全部历史记录；请加上 --yes</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceJob</name>
+    <message>
+        <source>opening</source>
+        <translation>正在打开</translation>
+    </message>
+    <message>
+        <source>logging in</source>
+        <translation>正在登录</translation>
+    </message>
+    <message>
+        <source>reading %1</source>
+        <extracomment>Progress; %1 is the area read: settings, numbers or history</extracomment>
+        <translation>正在读取 %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>written to stdout</source>
+        <translation>已写入 stdout</translation>
+    </message>
+    <message>
+        <source>written to %1</source>
+        <translation>已写入 %1</translation>
+    </message>
+    <message>
+        <source>%1 pages differ</source>
+        <translation>%1 页不同</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>无变化</translation>
+    </message>
+    <message>
+        <source>backup: %1</source>
+        <translation>备份：%1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>正在写入 %1</translation>
+    </message>
+    <message>
+        <source>verifying %1</source>
+        <translation>正在校验 %1</translation>
+    </message>
+    <message>
+        <source>verify: %1 pages %2 differ from what was written</source>
+        <translation>校验：%1 第 %2 页与写入的内容不同</translation>
+    </message>
+    <message>
+        <source>nothing to undo: no automatic backup of %1 in %2</source>
+        <translation>无可撤销：%2 中没有 %1 的自动备份</translation>
+    </message>
+    <message>
+        <source>%1 refused, nothing sent: %2</source>
+        <translation>%1 被拒绝，未发送任何数据：%2</translation>
+    </message>
+    <message>
+        <source>undoing: %1</source>
+        <translation>正在撤销：%1</translation>
+    </message>
+    <message>
+        <source>setting the clock</source>
+        <translation>正在设置时钟</translation>
+    </message>
+    <message>
+        <source>deleting the history</source>
+        <translation>正在删除历史记录</translation>
+    </message>
+    <message>
+        <source>nothing written: cannot save the backup: %1</source>
         <translation>未写入任何数据：无法保存备份：%1</translation>
     </message>
 </context>
@@ -73,7 +344,7 @@
     </message>
     <message>
         <source>Reading number list:</source>
-        <extracomment>Status bar; the page number and count follow: "Reading number list:7/125"</extracomment>
+        <extracomment>Status bar; the page number and count follow: &quot;Reading number list:7/125&quot;</extracomment>
         <translation>正在读取号码列表:</translation>
     </message>
     <message>
@@ -183,7 +454,7 @@
     <name>Files</name>
     <message>
         <source>Saved to %1</source>
-        <extracomment>Status bar text after the first file saved in the user's configuration folder</extracomment>
+        <extracomment>Status bar text after the first file saved in the user&apos;s configuration folder</extracomment>
         <translation>已保存到 %1</translation>
     </message>
     <message>
@@ -191,7 +462,7 @@
         <translation>无法创建配置文件夹。</translation>
     </message>
     <message>
-        <source>Cannot create file "%1". %2</source>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>无法创建文件“%1”。%2</translation>
     </message>
     <message>
@@ -230,7 +501,7 @@
         <translation>选择串口</translation>
     </message>
     <message>
-        <source>Choose the device's serial port in the "COM Port:" box at the top.</source>
+        <source>Choose the device&apos;s serial port in the &quot;COM Port:&quot; box at the top.</source>
         <translation>在顶部的“串口:”框中选择设备的串口。</translation>
     </message>
     <message>
@@ -246,7 +517,7 @@
         <translation>登录</translation>
     </message>
     <message>
-        <source>Type the device password (factory setting 7145) and press "Log in".</source>
+        <source>Type the device password (factory setting 7145) and press &quot;Log in&quot;.</source>
         <translation>输入设备密码（出厂设置为7145），然后点击“登录”。</translation>
     </message>
     <message>
@@ -254,7 +525,7 @@
         <translation>读取设置</translation>
     </message>
     <message>
-        <source>On the Basic Settings tab press "Read Settings".</source>
+        <source>On the Basic Settings tab press &quot;Read Settings&quot;.</source>
         <translation>在“基本设置”页点击“读取设置”。</translation>
     </message>
     <message>
@@ -262,7 +533,7 @@
         <translation>修改并保存</translation>
     </message>
     <message>
-        <source>Change the values in the grid, then press "Save Settings".</source>
+        <source>Change the values in the grid, then press &quot;Save Settings&quot;.</source>
         <translation>在表格中修改参数，然后点击“保存设置”。</translation>
     </message>
     <message>
@@ -322,11 +593,11 @@
     <name>Language</name>
     <message>
         <source>CODE</source>
-        <extracomment>Placeholder of --language's value in --help</extracomment>
+        <extracomment>Placeholder of --language&apos;s value in --help</extracomment>
         <translation>CODE</translation>
     </message>
     <message>
-        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user's locale.</source>
+        <source>Show the program in language CODE (en, de, zh_CN); by default the language of the user&apos;s locale.</source>
         <translation>以 CODE 语言（en、de、zh_CN）显示程序；默认使用用户区域设置的语言。</translation>
     </message>
 </context>
@@ -353,7 +624,7 @@
     </message>
     <message>
         <source>Open</source>
-        <extracomment>Button: opens the serial port (it reads "Close" while the port is open)</extracomment>
+        <extracomment>Button: opens the serial port (it reads &quot;Close&quot; while the port is open)</extracomment>
         <translation>打开</translation>
     </message>
     <message>
@@ -480,12 +751,12 @@
     </message>
     <message>
         <source>Start:</source>
-        <extracomment>Label before the history filter's start date and time</extracomment>
+        <extracomment>Label before the history filter&apos;s start date and time</extracomment>
         <translation>开始:</translation>
     </message>
     <message>
         <source>End:</source>
-        <extracomment>Label before the history filter's end date and time</extracomment>
+        <extracomment>Label before the history filter&apos;s end date and time</extracomment>
         <translation>结束:</translation>
     </message>
     <message>
@@ -579,7 +850,7 @@
     <name>PageControl</name>
     <message>
         <source>Basic</source>
-        <extracomment>First and second line of the "Basic Settings" tab label (about 9 letters each)</extracomment>
+        <extracomment>First and second line of the &quot;Basic Settings&quot; tab label (about 9 letters each)</extracomment>
         <translation>基本</translation>
     </message>
     <message>
@@ -588,7 +859,7 @@
     </message>
     <message>
         <source>Number</source>
-        <extracomment>First and second line of the "Number List" tab label</extracomment>
+        <extracomment>First and second line of the &quot;Number List&quot; tab label</extracomment>
         <translation>号码</translation>
     </message>
     <message>
@@ -597,12 +868,34 @@
     </message>
     <message>
         <source>Historical</source>
-        <extracomment>First and second line of the "Historical Data" tab label</extracomment>
+        <extracomment>First and second line of the &quot;Historical Data&quot; tab label</extracomment>
         <translation>历史</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>数据</translation>
+    </message>
+</context>
+<context>
+    <name>Password</name>
+    <message>
+        <source>cannot read the password file %1: %2</source>
+        <translation>无法读取密码文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>the password file %1 may be read or written by other users (mode 0%2): make it the owner&apos;s alone (chmod 600)</source>
+        <translation>密码文件 %1 可被其他用户读取或写入（模式 0%2）：请仅允许所有者访问（chmod 600）</translation>
+    </message>
+    <message>
+        <source>Device password (Enter for the factory one): </source>
+        <translation>设备密码（按 Enter 使用出厂密码）： </translation>
+    </message>
+</context>
+<context>
+    <name>PortArguments</name>
+    <message>
+        <source>simulators not listed: %1</source>
+        <translation>未列出模拟器：%1</translation>
     </message>
 </context>
 <context>
@@ -621,8 +914,8 @@
         <translation>串口错误</translation>
     </message>
     <message>
-        <source>Permission denied. Add your user to the 'dialout' group and log in again.</source>
-        <translation>权限被拒绝。请将当前用户加入 'dialout' 组，然后重新登录。</translation>
+        <source>Permission denied. Add your user to the &apos;dialout&apos; group and log in again.</source>
+        <translation>权限被拒绝。请将当前用户加入 &apos;dialout&apos; 组，然后重新登录。</translation>
     </message>
 </context>
 <context>
@@ -637,16 +930,74 @@
     </message>
     <message>
         <source>FILE</source>
-        <extracomment>Placeholder of --trace's value in --help</extracomment>
+        <extracomment>Placeholder of --trace&apos;s value in --help</extracomment>
         <translation>FILE</translation>
     </message>
     <message>
-        <source>Print the monotonic clock time, in nanoseconds, at which the window's first frame was painted, and quit; for start-up benchmarks.</source>
+        <source>Print the monotonic clock time, in nanoseconds, at which the window&apos;s first frame was painted, and quit; for start-up benchmarks.</source>
         <translation>输出窗口第一帧绘制完成时的单调时钟时间（纳秒）并退出；用于启动性能测试。</translation>
     </message>
     <message>
-        <source>Try "gsmgate --help".</source>
+        <source>Try &quot;gsmgate --help&quot;.</source>
         <translation>请运行“gsmgate --help”查看帮助。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBoard</name>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>FAILED</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>%1 refused, nothing sent: %2</source>
+        <translation>%1 被拒绝，未发送任何数据：%2</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file and takes the data of one device only</source>
+        <translation>%1 不是普通文件，只能接收一台设备的数据</translation>
+    </message>
+    <message>
+        <source>%1 and %2 would both write %3: give ports whose names differ, or one --port at a time</source>
+        <translation>%1 和 %2 都会写入 %3：请给出名称不同的串口，或每次只给一个 --port</translation>
+    </message>
+    <message>
+        <source>%1 exists, and a backup never replaces a file: remove it or name another</source>
+        <translation>%1 已存在，备份从不覆盖文件：请删除它或另起一个名称</translation>
+    </message>
+    <message>
+        <source>no port matches %1</source>
+        <translation>没有与 %1 匹配的串口</translation>
+    </message>
+    <message>
+        <source>no port to work on</source>
+        <translation>没有可处理的串口</translation>
+    </message>
+    <message>
+        <source>- (stdout) takes the data of one device only</source>
+        <translation>- (stdout) 只能接收一台设备的数据</translation>
+    </message>
+    <message>
+        <source>cannot write the trace %1: %2</source>
+        <translation>无法写入跟踪文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>backup of %1: %2</source>
+        <translation>%1 的备份：%2</translation>
     </message>
 </context>
 <context>
@@ -958,10 +1309,50 @@
     </message>
 </context>
 <context>
+    <name>Summary</name>
+    <message>
+        <source>FAILED: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>ok, unchanged</source>
+        <translation>成功，无变化</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <extracomment>Headers of the summary table the tool prints after its devices</extracomment>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>SIM NUMBER</source>
+        <translation>SIM 号码</translation>
+    </message>
+    <message>
+        <source>OPERATION</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>PAGES</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>用时</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>结果</translation>
+    </message>
+</context>
+<context>
     <name>UndoLastSave</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A count and what is counted: "3 settings"</extracomment>
+        <extracomment>A count and what is counted: &quot;3 settings&quot;</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -990,7 +1381,7 @@
     </message>
     <message>
         <source>Undo last save? This changes back %1.</source>
-        <extracomment>%1 lists what changes back: "3 settings and 2 number entries"</extracomment>
+        <extracomment>%1 lists what changes back: &quot;3 settings and 2 number entries&quot;</extracomment>
         <translation>撤销上次保存？这将恢复%1。</translation>
     </message>
     <message>
@@ -1007,7 +1398,7 @@
     </message>
     <message>
         <source>%1 menu</source>
-        <extracomment>Accessible name of a grid's context menu; %1 is the grid's name</extracomment>
+        <extracomment>Accessible name of a grid&apos;s context menu; %1 is the grid&apos;s name</extracomment>
         <translation>%1菜单</translation>
     </message>
     <message>
@@ -1019,7 +1410,7 @@
         <translation>未撤销，未发送任何数据：%1：%2</translation>
     </message>
     <message>
-        <source>Not undone, nothing sent: %1 (%2 "%3")</source>
+        <source>Not undone, nothing sent: %1 (%2 &quot;%3&quot;)</source>
         <translation>未撤销，未发送任何数据：%1（%2“%3”）</translation>
     </message>
     <message>
