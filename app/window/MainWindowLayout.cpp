@@ -42,8 +42,6 @@ constexpr int kEditHeight = 21;
 constexpr int kPickerHeight = 22;
 constexpr int kPanelMargin = 8;
 constexpr int kHistoryGridLeft = -7;
-// Room for the eleven lines of the setup steps in Chinese.
-constexpr int kSetupStepsHeight = 200;
 constexpr QSize kSideButton{85, 30};
 constexpr QSize kSettingsButton{85, 31};
 // The history filter's times, as the history grid shows them.
@@ -451,24 +449,8 @@ void MainWindow::BuildHelpSheet() {
     helpPicture->setAccessibleName(tr("Setup steps"));
     helpPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     helpPicture->setGeometry(64, 40, 761, 521);
-    setupStepsMemo = new QPlainTextEdit(helpPanel);
-    setupStepsMemo->setObjectName(QStringLiteral("mmo1"));
-    setupStepsMemo->setReadOnly(true);
-    // Read-only, but its text can be selected and copied by mouse and keys.
-    setupStepsMemo->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                            Qt::TextSelectableByKeyboard);
-    // The setup steps exist in Chinese: a user who reads Chinese finds them
-    // as text right under the picture's cards, where a screen reader reads
-    // them too; for everyone else the picture says it all.
-    if (gsm::l10n::LanguageInUse().startsWith(QLatin1String("zh"))) {
-        setupStepsMemo->setAccessibleName(QString::fromUtf8("系统配置步骤说明"));
-        setupStepsMemo->setFrameShape(QFrame::NoFrame);
-        setupStepsMemo->setGeometry(64, 40 + kHelpPictureHeight + kPanelMargin, kHelpPictureWidth,
-                                    kSetupStepsHeight);
-    } else {
-        setupStepsMemo->setGeometry(840, 40, 200, 300);
-        setupStepsMemo->hide();
-    }
+    setupStepsMemo = MakeSetupStepsMemo(helpPanel, helpPicture->geometry().topLeft(),
+                                        gsm::l10n::LanguageInUse());
     QRect used = helpPicture->geometry();
     if (!setupStepsMemo->isHidden())
         used |= setupStepsMemo->geometry();

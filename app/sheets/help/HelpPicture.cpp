@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 
 #include <array>
 #include <functional>
@@ -315,4 +316,23 @@ QString SetupStepsText() {
         "8. 修改配置，点击“Save Settings”写入设备。\n"
         "9. 断开设备与电脑的连接。\n"
         "10. 重新启动设备，新的配置生效。");
+}
+
+QPlainTextEdit* MakeSetupStepsMemo(QWidget* panel, QPoint picture, const QString& language) {
+    constexpr int kGap = 8;
+    constexpr int kHeight = 200; // the title and ten steps
+    auto* memo = new QPlainTextEdit(panel);
+    memo->setObjectName(QStringLiteral("mmo1"));
+    memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (language.startsWith(QLatin1String("zh"))) {
+        memo->setAccessibleName(QString::fromUtf8("系统配置步骤说明"));
+        memo->setFrameShape(QFrame::NoFrame);
+        memo->setGeometry(picture.x(), picture.y() + kHelpPictureHeight + kGap, kHelpPictureWidth,
+                          kHeight);
+    } else {
+        memo->setGeometry(840, 40, 200, 300);
+        memo->hide();
+    }
+    return memo;
 }
