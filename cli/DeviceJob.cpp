@@ -33,6 +33,20 @@ QString AreaText(Area area) {
     return QString::fromLatin1(AreaName(area));
 }
 
+// The area's name as the progress shows it, in the user's language.
+QString ShownArea(Area area) {
+    //: The device's areas as progress names them: "reading settings"
+    switch (area) {
+    case Area::Settings:
+        return QCoreApplication::translate("DeviceJob", "settings");
+    case Area::Numbers:
+        return QCoreApplication::translate("DeviceJob", "numbers");
+    case Area::History:
+        return QCoreApplication::translate("DeviceJob", "history");
+    }
+    return AreaText(area);
+}
+
 QString Ranges(const std::vector<int>& pages) {
     return QString::fromStdString(backup::PageRanges(pages));
 }
@@ -129,7 +143,7 @@ void DeviceJob::PlanSteps() {
 void DeviceJob::Read(Area area, std::function<void(Pages)> use) {
     //: Progress; %1 is the area read: settings, numbers or history
     m_reporter.Phase(m_port,
-                     QCoreApplication::translate("DeviceJob", "reading %1").arg(AreaText(area)));
+                     QCoreApplication::translate("DeviceJob", "reading %1").arg(ShownArea(area)));
     m_session.ReadArea(area, [this, use = std::move(use)](Pages pages) {
         m_result.pages += static_cast<int>(pages.size());
         use(std::move(pages));
@@ -266,7 +280,7 @@ void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
     Then([this, area, &pages] {
         m_writing = area;
         m_reporter.Phase(
-            m_port, QCoreApplication::translate("DeviceJob", "writing %1").arg(AreaText(area)));
+            m_port, QCoreApplication::translate("DeviceJob", "writing %1").arg(ShownArea(area)));
         m_session.WriteArea(area, pages, [this, area, &pages] {
             m_writing.reset();
             m_result.pages += static_cast<int>(pages.size());
@@ -280,7 +294,7 @@ void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
         return;
     Then([this, area, &pages] {
         m_reporter.Phase(
-            m_port, QCoreApplication::translate("DeviceJob", "verifying %1").arg(AreaText(area)));
+            m_port, QCoreApplication::translate("DeviceJob", "verifying %1").arg(ShownArea(area)));
         std::vector<int> numbers;
         for (const PageWrite& write : pages)
             numbers.push_back(write.page);
@@ -295,7 +309,7 @@ void DeviceJob::PlanWrite(Area area, const std::vector<PageWrite>& pages) {
                            .arg(AreaText(area), Ranges(differing)),
                        QCoreApplication::translate(
                            "DeviceJob", "verify: %1 pages %2 differ from what was written")
-                           .arg(AreaText(area), Ranges(differing)));
+                           .arg(ShownArea(area), Ranges(differing)));
                 return;
             }
             Next();

@@ -287,6 +287,19 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
         <source>nothing written: cannot save the backup: %1</source>
         <translation>nichts geschrieben: die Sicherung kann nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>settings</source>
+        <extracomment>The device&apos;s areas as progress names them: &quot;reading settings&quot;</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
 </context>
 <context>
     <name>DeviceTexts</name>

@@ -283,6 +283,19 @@ or a file was refused before anything was sent.
         <source>nothing written: cannot save the backup: %1</source>
         <translation>未写入任何数据：无法保存备份：%1</translation>
     </message>
+    <message>
+        <source>settings</source>
+        <extracomment>The device&apos;s areas as progress names them: &quot;reading settings&quot;</extracomment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>历史记录</translation>
+    </message>
 </context>
 <context>
     <name>DeviceTexts</name>
