@@ -88,6 +88,21 @@ const std::vector<Subcommand>& Subcommands() {
          kDevice | kWrite | kYes},
         {Operation::ClockSync, "clock sync",
          QT_TRANSLATE_NOOP("CliOptions", "Set the device clock to this computer's time."), kDevice},
+        {Operation::ConfigGet, "config get",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "Read the settings and the number list into a configuration file "
+                           "(--out F: YAML; - is stdout)."),
+         kDevice | kOut},
+        {Operation::ConfigApply, "config apply",
+         QT_TRANSLATE_NOOP("CliOptions",
+                           "Make the device hold the configuration FILE: the settings it names "
+                           "and, when it names it, the whole number list (only the pages that "
+                           "differ)."),
+         kDevice | kFileArg | kWrite | kPlan},
+        {Operation::ConfigDiff, "config diff",
+         QT_TRANSLATE_NOOP("CliOptions", "Read the device and print what applying the "
+                                         "configuration FILE would change; write nothing."),
+         kDevice | kFileArg},
     };
     return list;
 }
@@ -250,7 +265,11 @@ QStringList LeadingWords(const QStringList& arguments) {
 bool Writes(Operation operation) {
     return operation == Operation::Restore || operation == Operation::SettingsSet ||
            operation == Operation::NumbersSet || operation == Operation::Undo ||
-           operation == Operation::HistoryDelete;
+           operation == Operation::HistoryDelete || operation == Operation::ConfigApply;
+}
+
+bool OnlyCompares(Operation operation) {
+    return operation == Operation::Diff || operation == Operation::ConfigDiff;
 }
 
 QString GeneralHelp() {

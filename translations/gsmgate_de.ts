@@ -211,6 +211,18 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
         <source>deletes every history record; add --yes</source>
         <translation>löscht jeden Protokolleintrag; --yes angeben</translation>
     </message>
+    <message>
+        <source>Read the settings and the number list into a configuration file (--out F: YAML; - is stdout).</source>
+        <translation>Die Einstellungen und die Nummernliste in eine Konfigurationsdatei lesen (--out F: YAML; - ist stdout).</translation>
+    </message>
+    <message>
+        <source>Make the device hold the configuration FILE: the settings it names and, when it names it, the whole number list (only the pages that differ).</source>
+        <translation>Das Gerät auf den Stand der Konfigurationsdatei FILE bringen: die darin genannten Einstellungen und, wenn sie sie nennt, die ganze Nummernliste (nur abweichende Seiten).</translation>
+    </message>
+    <message>
+        <source>Read the device and print what applying the configuration FILE would change; write nothing.</source>
+        <translation>Das Gerät lesen und ausgeben, was das Anwenden der Konfigurationsdatei FILE ändern würde; nichts schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceJob</name>
@@ -299,6 +311,10 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
     <message>
         <source>history</source>
         <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>nothing sent: %1</source>
+        <translation>nichts gesendet: %1</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,18 @@ or a file was refused before anything was sent.
         <source>deletes every history record; add --yes</source>
         <translation>将删除全部历史记录；请加上 --yes</translation>
     </message>
+    <message>
+        <source>Read the settings and the number list into a configuration file (--out F: YAML; - is stdout).</source>
+        <translation>将设置和号码列表读入配置文件（--out F：YAML；- 表示 stdout）。</translation>
+    </message>
+    <message>
+        <source>Make the device hold the configuration FILE: the settings it names and, when it names it, the whole number list (only the pages that differ).</source>
+        <translation>使设备内容与配置文件 FILE 一致：其中列出的设置，以及（若列出）整个号码列表（仅写入不同的页）。</translation>
+    </message>
+    <message>
+        <source>Read the device and print what applying the configuration FILE would change; write nothing.</source>
+        <translation>读取设备并列出应用配置文件 FILE 将会改变的内容；不写入任何数据。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceJob</name>
@@ -295,6 +307,10 @@ or a file was refused before anything was sent.
     <message>
         <source>history</source>
         <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>nothing sent: %1</source>
+        <translation>未发送任何数据：%1</translation>
     </message>
 </context>
 <context>
