@@ -237,7 +237,7 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
     <message>
         <source>reading %1</source>
         <extracomment>Progress; %1 is the area read: settings, numbers or history</extracomment>
-        <translation>%1 wird gelesen</translation>
+        <translation>Lesen: %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -265,11 +265,11 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
     </message>
     <message>
         <source>writing %1</source>
-        <translation>%1 wird geschrieben</translation>
+        <translation>Schreiben: %1</translation>
     </message>
     <message>
         <source>verifying %1</source>
-        <translation>%1 wird geprüft</translation>
+        <translation>Prüfen: %1</translation>
     </message>
     <message>
         <source>verify: %1 pages %2 differ from what was written</source>

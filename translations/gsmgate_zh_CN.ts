@@ -233,7 +233,7 @@ or a file was refused before anything was sent.
     <message>
         <source>reading %1</source>
         <extracomment>Progress; %1 is the area read: settings, numbers or history</extracomment>
-        <translation>正在读取 %1</translation>
+        <translation>正在读取%1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -261,11 +261,11 @@ or a file was refused before anything was sent.
     </message>
     <message>
         <source>writing %1</source>
-        <translation>正在写入 %1</translation>
+        <translation>正在写入%1</translation>
     </message>
     <message>
         <source>verifying %1</source>
-        <translation>正在校验 %1</translation>
+        <translation>正在校验%1</translation>
     </message>
     <message>
         <source>verify: %1 pages %2 differ from what was written</source>
