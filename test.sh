@@ -21,6 +21,10 @@ trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
+# The Ansible collection with Debian's ansible-core, against three simulated
+# stations driven by the built gsmgate-cli.
+./tests/ansible/run-playbook-test "$build"
+
 # The fuzz targets, a few seconds each from their seeds (clang, in
 # build-fuzz/): any crash fails the run. scripts/fuzz TARGET SECONDS runs one longer.
 ./scripts/fuzz all "${FUZZ_SECONDS:-3}"
