@@ -75,6 +75,8 @@ def parse_configuration(text):
         raise CliError("gsmgate-cli wrote a configuration that is not YAML: %s" % e)
     if not isinstance(document, dict):
         raise CliError("gsmgate-cli wrote a configuration that is not a mapping")
+    if "numbers" in document and document["numbers"] is None:
+        document["numbers"] = []
     return document
 
 
@@ -110,7 +112,8 @@ def render_configuration(document):
 
 
 def mask_secrets(document, reference=None):
-    """A copy of the document with the credentials replaced by "***".
+    """A copy of the document with the credentials that are set replaced
+    by "***" (an empty one stays empty: that tells nothing).
     With a reference document (the other side of a diff), a credential that
     differs from the reference's reads "*** (changed)", so a diff still tells
     that it changes without telling what to."""
@@ -120,7 +123,7 @@ def mask_secrets(document, reference=None):
     settings = dict(document["settings"])
     theirs = (reference or {}).get("settings") or {}
     for key in SECRET_SETTINGS:
-        if key in settings:
+        if key in settings and settings[key] not in ("", None):
             differs = reference is not None and theirs.get(key) != settings[key]
             settings[key] = MASK + " (changed)" if differs else MASK
     masked["settings"] = settings

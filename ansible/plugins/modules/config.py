@@ -104,7 +104,7 @@ EXAMPLES = r"""
       settings:
         din1_type: "NO"
         din1_alarm_content: Gate forced open
-        sms_content_when_relay_on: Gate open
+        sms_content_relay_on: Gate open
       numbers:
         - {slot: 1, number: "+15555550100", always: true}
         - {slot: 2, number: "+15555550101", from: "2026-01-01 08:00", until: "2026-12-31 18:00"}
