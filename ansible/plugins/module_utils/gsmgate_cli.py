@@ -190,8 +190,14 @@ class Cli(object):
     def run(self, args, expect_json=True):
         """Runs one subcommand; returns (exit status, parsed stdout or text, stderr)."""
         argv = [self.executable] + args + ["--port", self.port] + self.password_args
+        # stdin is a pipe, never the terminal an ssh login may give the
+        # module, so the tool does not wait at its password prompt.
         rc, out, err = self.module.run_command(
-            argv, environ_update=self.environ, expand_user_and_vars=False
+            argv,
+            environ_update=self.environ,
+            expand_user_and_vars=False,
+            data="\n",
+            binary_data=True,
         )
         if rc == 2:
             raise CliError(_last_line(err) or "gsmgate-cli refused the command (exit status 2)")
