@@ -27,6 +27,13 @@ QJsonObject ChangeObject(const changes::Change& c) {
 
 } // namespace
 
+QJsonArray ChangesJson(const std::vector<changes::Change>& changes) {
+    QJsonArray list;
+    for (const changes::Change& c : changes)
+        list.append(ChangeObject(c));
+    return list;
+}
+
 QString ChangeText(const std::vector<JobResult>& results) {
     QString text;
     for (const JobResult& r : results) {
@@ -51,10 +58,7 @@ QByteArray ChangeJson(const std::vector<JobResult>& results) {
         QJsonObject device{{"port", r.port},
                            {"result", r.ok ? QStringLiteral("ok") : QStringLiteral("failed")},
                            {"changed", r.changed}};
-        QJsonArray list;
-        for (const changes::Change& c : r.changes)
-            list.append(ChangeObject(c));
-        device.insert("changes", list);
+        device.insert("changes", ChangesJson(r.changes));
         if (!r.ok)
             device.insert("message", r.message);
         devices.append(device);

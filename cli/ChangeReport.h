@@ -11,6 +11,7 @@
 #include "DeviceJob.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QString>
 
 #include <vector>
@@ -18,6 +19,8 @@
 namespace gsm::cli {
 
 QString ChangeText(const std::vector<JobResult>& results);
+// The changes of one device as the "changes" array of both JSON forms.
+QJsonArray ChangesJson(const std::vector<changes::Change>& changes);
 QByteArray ChangeJson(const std::vector<JobResult>& results);
 
 } // namespace gsm::cli

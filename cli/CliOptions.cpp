@@ -67,6 +67,18 @@ const std::vector<Subcommand>& Subcommands() {
          "Delete the device's event history (needs --yes).", kDevice | kWrite | kYes},
         {Operation::ClockSync, "clock sync", "Set the device clock to this computer's time.",
          kDevice},
+        {Operation::ConfigGet, "config get",
+         "Read the settings and the number list into a configuration file (--out F: YAML; - is "
+         "stdout).",
+         kDevice | kOut},
+        {Operation::ConfigApply, "config apply",
+         "Make the device hold the configuration FILE: the settings it names and, when it names "
+         "it, the whole number list (only the pages that differ).",
+         kDevice | kFileArg | kWrite | kPlan},
+        {Operation::ConfigDiff, "config diff",
+         "Read the device and print what applying the configuration FILE would change; write "
+         "nothing.",
+         kDevice | kFileArg},
     };
     return list;
 }
@@ -198,7 +210,11 @@ QStringList LeadingWords(const QStringList& arguments) {
 bool Writes(Operation operation) {
     return operation == Operation::Restore || operation == Operation::SettingsSet ||
            operation == Operation::NumbersSet || operation == Operation::Undo ||
-           operation == Operation::HistoryDelete;
+           operation == Operation::HistoryDelete || operation == Operation::ConfigApply;
+}
+
+bool OnlyCompares(Operation operation) {
+    return operation == Operation::Diff || operation == Operation::ConfigDiff;
 }
 
 QString GeneralHelp() {

@@ -22,6 +22,9 @@ enum class Operation {
     HistoryGet,
     HistoryDelete,
     ClockSync,
+    ConfigGet,
+    ConfigApply,
+    ConfigDiff,
 };
 
 struct CliOptions {
@@ -54,6 +57,8 @@ Parsed ParseCommandLine(const QStringList& arguments);
 
 // Whether the operation writes to the device.
 bool Writes(Operation operation);
+// Whether it only reads the device and prints what a write would change.
+bool OnlyCompares(Operation operation);
 // The general help: every subcommand with one line.
 QString GeneralHelp();
 

@@ -1,5 +1,8 @@
 #include "DeviceFiles.h"
 
+#include "config/ConfigPages.h"
+#include "config/ConfigReader.h"
+#include "config/ConfigWriter.h"
 #include "files/FileWrite.h"
 #include "files/HistoryFile.h"
 #include "files/NumberListFile.h"
@@ -189,6 +192,27 @@ bool WriteHistory(const Pages& pages, const QString& path, QString* failure) {
         return WriteOutput(path, files::HistoryCsv(grid, status, [](std::uint16_t) {}), failure);
     }
     return files::SaveGrid(grid, files::HistoryShape(), path, failure);
+}
+
+ConfigurationOrError ReadConfigurationFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("cannot read %1: %2").arg(path, file.errorString())};
+    // Read one byte past the limit: a pipe or a device file has no size to ask.
+    const QByteArray bytes = file.read(static_cast<qint64>(config::kLargestFile) + 1);
+    const config::ReadResult read = config::ReadConfiguration(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        SystemCodePageInstance());
+    if (!read.configuration)
+        return {std::nullopt, QString::fromStdString(read.error)};
+    return {read.configuration, {}};
+}
+
+bool WriteConfiguration(const AreaPages& read, const QString& path, QString* failure) {
+    const Pages& numberPages = read.at(Area::Numbers);
+    const std::string text = config::ConfigurationText(
+        config::SettingsOf(read.at(Area::Settings), SystemCodePageInstance()), numberPages);
+    return WriteOutput(path, QByteArray::fromStdString(text), failure);
 }
 
 } // namespace gsm::cli

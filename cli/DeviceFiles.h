@@ -5,6 +5,7 @@
 
 #include "backup/BackupFile.h"
 #include "backup/Restorable.h"
+#include "config/Configuration.h"
 #include "protocol/Area.h"
 
 #include <QByteArray>
@@ -53,6 +54,16 @@ AreasOrError RestorableAreas(const QString& path);
 // a settings profile (JSON, or a workbook with A1 "Items") or a number list
 // (a workbook with A1 "Serial").
 AreasOrError AreasOfAnyFile(const QString& path);
+
+// A configuration file (YAML), read and checked key by key; nothing of the
+// device is needed yet.
+struct ConfigurationOrError {
+    std::optional<config::Configuration> configuration;
+    QString error;
+};
+ConfigurationOrError ReadConfigurationFile(const QString& path);
+// The settings and number pages of a device as its configuration file.
+bool WriteConfiguration(const AreaPages& read, const QString& path, QString* failure);
 
 // Writes bytes to `path`, or to stdout for "-"; whole or not at all.
 bool WriteOutput(const QString& path, const QByteArray& bytes, QString* failure);

@@ -2,6 +2,8 @@
 
 #include "DeviceFiles.h"
 #include "backup/BackupFile.h"
+#include "config/ConfigPages.h"
+#include "config/ConfigPages.h"
 #include "files/FileWrite.h"
 #include "files/PrivateFolder.h"
 #include "protocol/LocalTime.h"
@@ -101,9 +103,12 @@ void DeviceJob::PlanSteps() {
     case Operation::SettingsGet:
     case Operation::NumbersGet:
     case Operation::HistoryGet:
+    case Operation::ConfigGet:
         PlanReads();
         return;
     case Operation::Diff:
+    case Operation::ConfigDiff:
+    case Operation::ConfigApply:
     case Operation::Restore:
     case Operation::SettingsSet:
     case Operation::NumbersSet:
@@ -151,6 +156,9 @@ void DeviceJob::PlanReads() {
         case Operation::HistoryGet:
             written = WriteHistory(m_read[Area::History], m_output, &failure);
             break;
+        case Operation::ConfigGet:
+            written = WriteConfiguration(m_read, m_output, &failure);
+            break;
         default:
             break;
         }
@@ -186,7 +194,8 @@ void DeviceJob::PlanSafetyBackup() {
 void DeviceJob::PlanComparedWrite() {
     // Writing every page without a backup needs nothing read first.
     const bool blind = m_plan.allPages && !m_plan.backup && !m_plan.check &&
-                       m_plan.operation != Operation::Diff && m_plan.operation != Operation::Undo;
+                       !OnlyCompares(m_plan.operation) && m_plan.operation != Operation::Undo &&
+                       !m_plan.configuration;
     if (blind) {
         for (const auto& [area, pages] : m_wanted)
             m_writePlan.writes.push_back({area, NumberedPages(pages)});
@@ -210,13 +219,22 @@ void DeviceJob::WriteWhatDiffers() {
             Failed(refusal);
             return;
         }
+    if (m_plan.configuration) {
+        config::WantedPages wanted =
+            config::PagesToWrite(*m_plan.configuration, m_read, SystemCodePageInstance());
+        if (!wanted.pages) {
+            Failed(QStringLiteral("nothing sent: %1").arg(QString::fromStdString(wanted.error)));
+            return;
+        }
+        m_wanted = std::move(*wanted.pages);
+    }
     m_writePlan = changes::PlanWrite(m_read, m_wanted, SystemCodePageInstance(), m_plan.allPages);
     m_result.planned = true;
     m_result.changed = m_writePlan.Changed();
     m_result.changes = m_writePlan.changes;
     const QString unchanged = QStringLiteral("unchanged");
     const QString changed = QStringLiteral("%1 pages differ").arg(m_writePlan.pagesDiffering);
-    if (m_plan.operation == Operation::Diff || m_plan.check) {
+    if (OnlyCompares(m_plan.operation) || m_plan.check) {
         m_result.message = m_result.changed ? changed : unchanged;
         Next();
         return;

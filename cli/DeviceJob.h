@@ -8,6 +8,7 @@
 #include "backup/AutomaticBackups.h"
 #include "backup/PageText.h"
 #include "changes/WritePlan.h"
+#include "config/Configuration.h"
 #include "protocol/Area.h"
 #include "serial/LinkTrace.h"
 
@@ -37,6 +38,8 @@ struct JobPlan {
     QString backupDir;          // where automatic backups go
     QString rerun;              // the command line that completes a failed write
     LinkTrace* trace = nullptr; // the frame trace every device writes into, if any
+    // config apply and diff: what `writes` is made of once the device is read.
+    std::optional<config::Configuration> configuration;
 };
 
 struct JobResult {

@@ -8,6 +8,7 @@
 #include "PortArguments.h"
 #include "ProgressBoard.h"
 #include "Summary.h"
+#include "config/ConfigPages.h"
 #include "files/FileWrite.h"
 #include "serial/LinkTrace.h"
 
@@ -68,6 +69,17 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         plan.writes.emplace(settings ? Area::Settings : Area::Numbers, *loaded.pages);
         return {};
     }
+    case Operation::ConfigApply:
+    case Operation::ConfigDiff: {
+        ConfigurationOrError read = ReadConfigurationFile(o.file);
+        if (!read.configuration)
+            return QStringLiteral("%1 refused, nothing sent: %2").arg(o.file, read.error);
+        // The device's pages come first: what is written depends on them.
+        for (const Area area : config::AreasOf(*read.configuration))
+            plan.writes.emplace(area, Pages{});
+        plan.configuration = std::move(read.configuration);
+        return {};
+    }
     default:
         return {};
     }
@@ -85,6 +97,8 @@ std::vector<Area> ReadsOf(const CliOptions& o) {
         return {Area::Numbers};
     case Operation::HistoryGet:
         return {Area::History};
+    case Operation::ConfigGet:
+        return {Area::Settings, Area::Numbers};
     default:
         return {};
     }
@@ -214,7 +228,7 @@ int Run(const CliOptions& o, const Environment& env) {
     for (const JobResult& r : results)
         if (!r.backup.isEmpty())
             std::fprintf(stderr, "backup of %s: %s\n", qPrintable(r.port), qPrintable(r.backup));
-    const bool showsPlan = o.operation == Operation::Diff || o.check;
+    const bool showsPlan = OnlyCompares(o.operation) || o.check;
     if (showsPlan && !o.json)
         std::fputs(qPrintable(ChangeText(results)), stdout);
     if (o.json) {

@@ -1,5 +1,7 @@
 #include "Summary.h"
 
+#include "ChangeReport.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,8 +60,10 @@ QByteArray SummaryJson(const std::vector<JobResult>& results, int exitCode) {
                            {"milliseconds", r.ms},     {"ok", r.ok},
                            {"message", r.message},     {"backup", r.backup}};
         // Whether the device was found to differ from what was to be written.
-        if (r.planned)
+        if (r.planned) {
             device.insert("changed", r.changed);
+            device.insert("changes", ChangesJson(r.changes));
+        }
         devices.append(device);
     }
     return QJsonDocument(QJsonObject{{"devices", devices}, {"exitCode", exitCode}})

@@ -1,6 +1,7 @@
-// Writes the seeds of the backup and profile corpora that the program itself
-// makes: a backup of a configured device's settings (and one with its number
-// list as well), and the profile of the same settings as JSON and .xlsx.
+// Writes the seeds of the backup, profile and configuration corpora that the
+// program itself makes: a backup of a configured device's settings (and one
+// with its number list as well), the profile of the same settings as JSON and
+// .xlsx, and the configuration file of settings and list.
 //   fuzz_seed_files OUT_DIR NUMBER_LIST_WORKBOOK
 
 #include "backup/BackupFile.h"
@@ -74,10 +75,10 @@ int main(int argc, char** argv) {
     }
 
     backup::Backup backup{QStringLiteral("2026-12-08T09:21:15Z"),
-                       QStringLiteral("gsmgate-cli 1.7.2"),
-                       QStringLiteral("/dev/ttyUSB0"),
-                       QStringLiteral("+8613800138000"),
-                       {{Area::Settings, settingsPages}}};
+                          QStringLiteral("gsmgate-cli 1.7.2"),
+                          QStringLiteral("/dev/ttyUSB0"),
+                          QStringLiteral("+8613800138000"),
+                          {{Area::Settings, settingsPages}}};
     bool ok = Write(out.filePath("backup-settings.json"), backup::WriteBackup(backup));
     backup.areas.emplace(Area::Numbers, *numbers.pages);
     ok = Write(out.filePath("backup-settings-numbers.json"), backup::WriteBackup(backup)) && ok;
@@ -90,6 +91,11 @@ int main(int argc, char** argv) {
     ok = Write(out.filePath("backup-automatic.json"), backup::WriteBackup(backup)) && ok;
 
     QString failure;
+    if (!cli::WriteConfiguration({{Area::Settings, settingsPages}, {Area::Numbers, *numbers.pages}},
+                                 out.filePath("configuration.yaml"), &failure)) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure));
+        ok = false;
+    }
     for (const char* name : {"profile.json", "profile.xlsx"}) {
         if (!cli::WriteSettingsProfile(settingsPages, out.filePath(name), &failure)) {
             std::fprintf(stderr, "%s\n", qPrintable(failure));

@@ -192,3 +192,20 @@ write("profile", "wrong-a1.json", json.dumps(wrong_a1, separators=(",", ":")))
 bad_list = json.loads(json.dumps(profile))
 bad_list["rows"][3][1] = "9:NC"
 write("profile", "bad-list.json", json.dumps(bad_list, separators=(",", ":")))
+
+configuration = (made / "configuration.yaml").read_text()
+write("config", "configuration.yaml", configuration)
+HEAD = "format: gsmgate configuration\nversion: 1\n"
+write("config", "small.yaml", HEAD + """settings:
+  din1_type: NC
+  server_port: 8080
+  gprs_apn: "cmnet"
+numbers:
+  - {slot: 1, number: "+8613800138000", always: true}
+  - {slot: 2, erased: true}
+  - {slot: 9, number: "0123", from: "2026-01-01 08:00", until: "2026-12-31 18:00"}
+""")
+write("config", "flow.yaml", HEAD + 'settings: {password: "0000", din2_type: 0, notify_when_relay_on: "admin number"}\n')
+write("config", "version-2.yaml", configuration.replace("version: 1", "version: 2"))
+write("config", "slot-twice.yaml", HEAD + "numbers:\n  - {slot: 3, erased: true}\n  - {slot: 3, erased: true}\n")
+write("config", "anchors.yaml", HEAD + "settings: &s\n  gprs_apn: &a \"x\"\n  gprs_user_name: *a\nnumbers: []\n")

@@ -5,18 +5,6 @@
 #include <QDir>
 #include <QTimer>
 
-class DevicePort::CommWriter : public gsm::IPortWriter {
-public:
-    explicit CommWriter(SerialPort& comm) : m_comm(comm) {}
-    bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
-        return m_comm.WriteData(reinterpret_cast<const char*>(data), count);
-    }
-    bool IsOpen() const override { return m_comm.PortOpen(); }
-
-private:
-    SerialPort& m_comm;
-};
-
 QString PortOpening::OneLine() const {
     return reason.isEmpty() ? failure : failure + QStringLiteral(": ") + reason;
 }
@@ -47,9 +35,9 @@ PortOpening OpenDevicePort(SerialPort& comm) {
 }
 
 DevicePort::DevicePort(SerialPort& comm, QTimer& timer, QObject* parent)
-    : QObject(parent), m_comm(comm), m_writer(std::make_unique<CommWriter>(comm)) {
+    : QObject(parent), m_comm(comm) {
     m_countdown = std::make_unique<ReceiveCountdown>(timer, [this] { m_client->TimeoutExpired(); });
-    m_client = std::make_unique<gsm::DeviceClient>(*m_writer, *m_countdown);
+    m_client = std::make_unique<gsm::DeviceClient>(comm, *m_countdown);
     m_comm.OnReceiveData = [this](SerialPort*, const char* buffer, quint16 length) {
         TakeBytes(buffer, length);
     };

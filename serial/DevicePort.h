@@ -54,10 +54,7 @@ public:
     void TakeBytes(const char* buffer, quint16 length);
 
 private:
-    class CommWriter;
-
     SerialPort& m_comm;
-    std::unique_ptr<CommWriter> m_writer;
     std::unique_ptr<ReceiveCountdown> m_countdown;
     std::unique_ptr<gsm::DeviceClient> m_client;
     std::function<void()> m_hungUp;

@@ -5,6 +5,8 @@
 // that owns the component (the main thread): QSerialPort's notifiers run
 // there, so no worker threads are needed.
 
+#include "protocol/Link.h"
+
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -39,7 +41,8 @@ inline constexpr const char* kUnableCreateReadThread = "Unable to create read th
 inline constexpr const char* kUnableCreateWriteThread = "Unable to create write thread";
 } // namespace comm_text
 
-class SerialPort : public QObject {
+// The device client writes its frames straight to this port.
+class SerialPort : public QObject, public gsm::IPortWriter {
     Q_OBJECT
 
 public:
@@ -56,6 +59,10 @@ public:
     void ClosePort();
     // Queues a copy of count bytes; false when the port is closed or count is 0.
     bool WriteData(const char* buffer, quint16 count);
+    bool WriteData(const std::uint8_t* data, std::uint16_t count) override {
+        return WriteData(reinterpret_cast<const char*>(data), count);
+    }
+    bool IsOpen() const override { return PortOpen(); }
 
     // The system's reason for the last failed open ("Permission denied", ...),
     // empty after a successful one. Shown under the short PortOpenError text.

@@ -186,6 +186,16 @@ std::optional<SettingError> ValidateSettingsPage(const DeviceSettings& settings,
     return std::nullopt;
 }
 
+std::optional<std::string> SettingProblem(int r, const DeviceSettings& settings,
+                                          const CodePage& codePage) {
+    for (int page = 1; page <= kPageCount; ++page)
+        for (const PageField& f : PageLayout(page))
+            if (f.row == r)
+                if (auto problem = Problem(f, settings, codePage))
+                    return problem;
+    return std::nullopt;
+}
+
 std::optional<SettingError> ValidateSettings(const DeviceSettings& settings,
                                              const CodePage& codePage) {
     for (int page = 1; page <= kPageCount; ++page)

@@ -19,6 +19,10 @@ std::optional<SettingError> ValidateSettings(const DeviceSettings& settings,
 std::optional<SettingError> ValidateSettingsPage(const DeviceSettings& settings, int page,
                                                  const CodePage& codePage);
 
+// Why row `r`'s value (1 to 22) cannot be sent, whatever the other settings
+// hold; nullopt when it can.
+std::optional<std::string> SettingProblem(int r, const DeviceSettings& settings,
+                                          const CodePage& codePage);
 // A page about to be written back byte for byte, as a backup holds it. What
 // a read would hide is refused as well: a password field that is not four
 // digits, a SIM number field with other characters before its end, a list
