@@ -4,6 +4,7 @@
 #include "numbers/NumberEntry.h"
 #include "settings/SettingsValidation.h"
 
+#include <yaml-cpp/eventhandler.h>
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <cctype>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace gsm::config {
 namespace {
@@ -262,6 +264,36 @@ Configuration ReadDocument(const YAML::Node& root, const CodePage& codePage) {
     return config;
 }
 
+// Receives a document's events and keeps nothing.
+class IgnoredEvents : public YAML::EventHandler {
+public:
+    void OnDocumentStart(const YAML::Mark&) override {}
+    void OnDocumentEnd() override {}
+    void OnNull(const YAML::Mark&, YAML::anchor_t) override {}
+    void OnAlias(const YAML::Mark&, YAML::anchor_t) override {}
+    void OnScalar(const YAML::Mark&, const std::string&, YAML::anchor_t,
+                  const std::string&) override {}
+    void OnSequenceStart(const YAML::Mark&, const std::string&, YAML::anchor_t,
+                         YAML::EmitterStyle::value) override {}
+    void OnSequenceEnd() override {}
+    void OnMapStart(const YAML::Mark&, const std::string&, YAML::anchor_t,
+                    YAML::EmitterStyle::value) override {}
+    void OnMapEnd() override {}
+};
+
+// 0, 1, or 2 for two or more. yaml-cpp's own LoadAll never ends on some
+// malformed streams (one that begins with ","), whose parser keeps reporting
+// another document without reading on, so the count stops at two.
+int DocumentsUpToTwo(const std::string& text) {
+    std::istringstream in(text);
+    YAML::Parser parser(in);
+    IgnoredEvents events;
+    int documents = 0;
+    while (documents < 2 && parser.HandleNextDocument(events))
+        ++documents;
+    return documents;
+}
+
 std::string ErrorText(int line, const std::string& where, const std::string& problem) {
     return "line " + std::to_string(line) + ": " + (where.empty() ? "" : where + ": ") + problem;
 }
@@ -272,13 +304,14 @@ ReadResult ReadConfiguration(std::string_view text, const CodePage& codePage) {
     if (text.size() > kLargestFile)
         return {std::nullopt, "the file is larger than 1 MiB"};
     try {
-        const std::vector<YAML::Node> documents = YAML::LoadAll(std::string(text));
-        if (documents.size() != 1)
-            return {std::nullopt, documents.empty()
+        const std::string whole(text);
+        const int documents = DocumentsUpToTwo(whole);
+        if (documents != 1)
+            return {std::nullopt, documents == 0
                                       ? std::string("the file holds no document")
-                                      : "the file holds " + std::to_string(documents.size()) +
-                                            " documents; a configuration is one"};
-        return {ReadDocument(documents.front(), codePage), {}};
+                                      : std::string("the file holds more than one document; a "
+                                                    "configuration is one")};
+        return {ReadDocument(YAML::Load(whole), codePage), {}};
     } catch (const Refusal& refusal) {
         return {std::nullopt, ErrorText(refusal.line, refusal.where, refusal.problem)};
     } catch (const YAML::Exception& error) {

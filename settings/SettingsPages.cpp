@@ -88,8 +88,10 @@ void EncodeField(const PageField& f, const DeviceSettings& s, const CodePage& co
             PutNumber(data, f.field, *value);
         return;
     case Encoding::Padded: {
+        // The validation lets the text end in zeros past the field (padding
+        // read back from a device): only the field's width goes out.
         const std::string bytes = codePage.Encode(s.*m.text).value_or("");
-        std::copy(bytes.begin(), bytes.end(), out.begin());
+        std::copy_n(bytes.begin(), std::min(bytes.size(), out.size()), out.begin());
         return;
     }
     }

@@ -187,7 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"NoFormat", "version: 1\n", "format: is not \"gsmgate configuration\""},
         Refused{"OtherVersion", "format: gsmgate configuration\nversion: 2\n",
                 "line 2: version: is not 1"},
-        Refused{"TwoDocuments", std::string(kHead) + "---\n" + kHead, "2 documents"},
+        Refused{"TwoDocuments", std::string(kHead) + "---\n" + kHead, "more than one document"},
+        // yaml-cpp's LoadAll never ends on this one.
+        Refused{"LeadingComma", ",!!tee", "more than one document"},
         Refused{"UnknownTopKey", std::string(kHead) + "numbrs: []\n",
                 "line 3: document: unknown key \"numbrs\""},
         Refused{"UnknownSetting", kSettings + "  din3_type: NO\n",

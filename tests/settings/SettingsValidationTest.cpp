@@ -193,6 +193,13 @@ TEST(SettingsRestoreCheck, ZeroPaddedApnPassesAndSurvivesAReadAndASave) {
     const EncodedPage again = EncodeSettingsPage(read, 1, Western());
     ASSERT_FALSE(again.error);
     EXPECT_EQ(Take(again.page, 238, 16), Take(page, 238, 16));
+
+    // Zeros past the field are padding too: they pass, and only the field's
+    // width goes out (they once ran over the page).
+    read.apn = "internet" + std::string(300, '\0');
+    const EncodedPage longer = EncodeSettingsPage(read, 1, Western());
+    ASSERT_FALSE(longer.error);
+    EXPECT_EQ(Take(longer.page, 238, 18), "internet\0\0\0\0\0\0\0\0\xFF\xFF"s);
 }
 
 } // namespace
