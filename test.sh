@@ -23,6 +23,9 @@ ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
 # Every text of the sources is translated in every language, none unfinished.
 ./scripts/check-translations
+# The Ansible collection with Debian's ansible-core, against three simulated
+# stations driven by the built gsmgate-cli.
+./tests/ansible/run-playbook-test "$build"
 
 # The fuzz targets, a few seconds each from their seeds (clang, in
 # build-fuzz/): any crash fails the run. scripts/fuzz TARGET SECONDS runs one longer.
