@@ -21,8 +21,7 @@ const CodePage& Cp() {
     return codePage;
 }
 
-AreaPages BusyDevice() {
-    const sim::DeviceMemory memory = sim::Scenario::Busy().memory;
+AreaPages DeviceHolding(const sim::DeviceMemory& memory) {
     AreaPages device;
     for (int p = 1; p <= addr::kSettingsPages; ++p)
         device[Area::Settings].push_back(memory.SettingsPage(p));
@@ -31,14 +30,12 @@ AreaPages BusyDevice() {
     return device;
 }
 
+AreaPages BusyDevice() {
+    return DeviceHolding(sim::Scenario::Busy().memory);
+}
+
 AreaPages BlankDevice() {
-    const sim::DeviceMemory memory = sim::Scenario::Factory().memory;
-    AreaPages device;
-    for (int p = 1; p <= addr::kSettingsPages; ++p)
-        device[Area::Settings].push_back(memory.SettingsPage(p));
-    for (int p = 1; p <= addr::kNumberPages; ++p)
-        device[Area::Numbers].push_back(memory.NumberPage(p));
-    return device;
+    return DeviceHolding(sim::Scenario::Factory().memory);
 }
 
 std::string TextOf(const AreaPages& device) {
