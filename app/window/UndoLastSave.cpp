@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "app/widgets/StringGrid.h"
 #include "backup/Restorable.h"
+#include "l10n/Composed.h"
 
 #include <QAction>
 #include <QDir>
@@ -78,9 +79,9 @@ void UndoLastSave::onUndoLastSaveTriggered() {
     }
     const backup::AreasOrError restorable = backup::RestorableAreas(found->backup);
     if (!restorable.areas) {
-        ShowMessage(
-            m_window,
-            tr("Not undone, nothing sent: %1: %2").arg(Shown(found->path), restorable.error));
+        ShowMessage(m_window,
+                    tr("Not undone, nothing sent: %1: %2")
+                        .arg(Shown(found->path), gsm::l10n::ShownComposed(restorable.error)));
         return;
     }
     auto kept = std::make_shared<const backup::FoundBackup>(std::move(*found));
