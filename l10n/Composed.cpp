@@ -185,6 +185,41 @@ constexpr Template kTemplates[] = {
     {QT_TRANSLATE_NOOP("Composed", "its reader wrote more than %1 MiB"), ""},
     {QT_TRANSLATE_NOOP("Composed", "its reader took more than %1 s"), ""},
     {QT_TRANSLATE_NOOP("Composed", "the workbook cannot be made in memory"), ""},
+    // Backups: restored, undone or refused.
+    {QT_TRANSLATE_NOOP("Composed", "settings page %1: %2"), "2"},
+    {QT_TRANSLATE_NOOP("Composed", "the backup records no write to undo"), ""},
+    //: %1 and %2 are the serial numbers of USB adapters
+    {QT_TRANSLATE_NOOP("Composed", "this is another device: the write went through adapter %1, "
+                                   "this port is adapter %2"),
+     ""},
+    {QT_TRANSLATE_NOOP("Composed", "this is another device: the write left SIM number \"%1\", "
+                                   "the device holds \"%2\""),
+     ""},
+    //: %1 is an area of the device: settings, numbers or history
+    {QT_TRANSLATE_NOOP("Composed", "the %1 were not read"), "1"},
+    //: %1 is an area of the device: settings, numbers or history
+    {QT_TRANSLATE_NOOP("Composed",
+                       "the device has changed since that write: %1 page %2 differs from what it "
+                       "left"),
+     "1"},
+    //: %2 lists pages: "1-3, 5"
+    {QT_TRANSLATE_NOOP("Composed",
+                       "the device has changed since that write: %1 pages %2 differ from what it "
+                       "left"),
+     "1"},
+    {QT_TRANSLATE_NOOP("Composed", "%1 holds %2 pages, not %3"), "1"},
+    {QT_TRANSLATE_NOOP("Composed", "%1 page %2 is out of order"), "1"},
+    {QT_TRANSLATE_NOOP("Composed", "%1 page %2 is not 256 bytes of hex"), "1"},
+    {QT_TRANSLATE_NOOP("Composed", "%1 page %2 does not match its checksum"), "1"},
+    {QT_TRANSLATE_NOOP("Composed", "the write record holds %1 %2 digests, not %3"), "2"},
+    {QT_TRANSLATE_NOOP("Composed", "the write record holds a %1 digest that is no SHA-256"), "1"},
+    {QT_TRANSLATE_NOOP("Composed", "the write record says nothing of what the write left"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "not a backup file (no JSON object)"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "not a backup file of this program"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "backup version %1 is not supported"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "the backup holds no pages"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "the backup holds no settings or number pages"), ""},
+    {QT_TRANSLATE_NOOP("Composed", "every backup name is taken"), ""},
     // Why a file could not be written.
     {QT_TRANSLATE_NOOP("Composed", "the file being written was replaced by another"), ""},
     {QT_TRANSLATE_NOOP("Composed", "no space left on the device"), ""},
@@ -217,6 +252,12 @@ constexpr Template kTemplates[] = {
     QT_TRANSLATE_NOOP("Composed", "day"),
     QT_TRANSLATE_NOOP("Composed", "hour"),
     QT_TRANSLATE_NOOP("Composed", "minute"),
+    //: an area of the device
+    QT_TRANSLATE_NOOP("Composed", "settings"),
+    //: an area of the device: the list of authorized numbers
+    QT_TRANSLATE_NOOP("Composed", "numbers"),
+    //: an area of the device: its history records
+    QT_TRANSLATE_NOOP("Composed", "history"),
     QT_TRANSLATE_NOOP("Composed", "a settings profile"),
     QT_TRANSLATE_NOOP("Composed", "a number list"),
 };

@@ -774,6 +774,105 @@ Serial: %2</source>
         <translation>Falsche Angaben in der Datei, bitte korrigieren und erneut importieren. Fehler: %1
 Nr.: %2</translation>
     </message>
+    <message>
+        <source>settings page %1: %2</source>
+        <translation>Einstellungen Seite %1: %2</translation>
+    </message>
+    <message>
+        <source>the backup records no write to undo</source>
+        <translation>die Sicherung verzeichnet kein Schreiben, das sich rückgängig machen ließe</translation>
+    </message>
+    <message>
+        <source>this is another device: the write went through adapter %1, this port is adapter %2</source>
+        <extracomment>%1 and %2 are the serial numbers of USB adapters</extracomment>
+        <translation>das ist ein anderes Gerät: geschrieben wurde über Adapter %1, dieser Port ist Adapter %2</translation>
+    </message>
+    <message>
+        <source>this is another device: the write left SIM number &quot;%1&quot;, the device holds &quot;%2&quot;</source>
+        <translation>das ist ein anderes Gerät: nach dem Schreiben war die SIM-Nummer „%1“, das Gerät enthält „%2“</translation>
+    </message>
+    <message>
+        <source>the %1 were not read</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>%1: nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 pages, not %3</source>
+        <translation>%1 enthält %2 Seiten, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is out of order</source>
+        <translation>%1 Seite %2 steht nicht an ihrem Platz</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is not 256 bytes of hex</source>
+        <translation>%1 Seite %2 sind nicht 256 Bytes in Hex</translation>
+    </message>
+    <message>
+        <source>%1 page %2 does not match its checksum</source>
+        <translation>%1 Seite %2 passt nicht zu ihrer Prüfsumme</translation>
+    </message>
+    <message>
+        <source>the write record holds %1 %2 digests, not %3</source>
+        <translation>der Schreibeintrag enthält %1 Prüfwerte für %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>the write record holds a %1 digest that is no SHA-256</source>
+        <translation>der Schreibeintrag enthält einen Prüfwert für %1, der kein SHA-256 ist</translation>
+    </message>
+    <message>
+        <source>the write record says nothing of what the write left</source>
+        <translation>der Schreibeintrag sagt nichts darüber, was das Schreiben hinterließ</translation>
+    </message>
+    <message>
+        <source>not a backup file (no JSON object)</source>
+        <translation>keine Sicherungsdatei (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>not a backup file of this program</source>
+        <translation>keine Sicherungsdatei dieses Programms</translation>
+    </message>
+    <message>
+        <source>backup version %1 is not supported</source>
+        <translation>Sicherungsversion %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the backup holds no pages</source>
+        <translation>die Sicherung enthält keine Seiten</translation>
+    </message>
+    <message>
+        <source>the backup holds no settings or number pages</source>
+        <translation>die Sicherung enthält keine Einstellungs- oder Nummernseiten</translation>
+    </message>
+    <message>
+        <source>every backup name is taken</source>
+        <translation>alle Sicherungsnamen sind vergeben</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <extracomment>an area of the device</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <extracomment>an area of the device: the list of authorized numbers</extracomment>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <extracomment>an area of the device: its history records</extracomment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 page %2 differs from what it left</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>das Gerät hat sich seit diesem Schreiben geändert: %1 Seite %2 ist anders als nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 pages %2 differ from what it left</source>
+        <extracomment>%2 lists pages: &quot;1-3, 5&quot;</extracomment>
+        <translation>das Gerät hat sich seit diesem Schreiben geändert: %1 Seiten %2 sind anders als nach dem Schreiben</translation>
+    </message>
 </context>
 <context>
     <name>DeviceJob</name>

@@ -770,6 +770,105 @@ Serial: %2</source>
         <translation>文件中的信息有误，请更正后重新导入，错误：%1
 序号：%2</translation>
     </message>
+    <message>
+        <source>settings page %1: %2</source>
+        <translation>设置第 %1 页：%2</translation>
+    </message>
+    <message>
+        <source>the backup records no write to undo</source>
+        <translation>该备份没有记录可撤销的写入</translation>
+    </message>
+    <message>
+        <source>this is another device: the write went through adapter %1, this port is adapter %2</source>
+        <extracomment>%1 and %2 are the serial numbers of USB adapters</extracomment>
+        <translation>这是另一台设备：写入时使用的是适配器 %1，此端口是适配器 %2</translation>
+    </message>
+    <message>
+        <source>this is another device: the write left SIM number &quot;%1&quot;, the device holds &quot;%2&quot;</source>
+        <translation>这是另一台设备：写入后的 SIM 号码为“%1”，设备中为“%2”</translation>
+    </message>
+    <message>
+        <source>the %1 were not read</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>未读取%1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 pages, not %3</source>
+        <translation>%1含有 %2 页，而不是 %3 页</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is out of order</source>
+        <translation>%1第 %2 页顺序错误</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is not 256 bytes of hex</source>
+        <translation>%1第 %2 页不是 256 字节的十六进制数据</translation>
+    </message>
+    <message>
+        <source>%1 page %2 does not match its checksum</source>
+        <translation>%1第 %2 页与其校验和不符</translation>
+    </message>
+    <message>
+        <source>the write record holds %1 %2 digests, not %3</source>
+        <translation>写入记录含有 %1 个%2摘要，而不是 %3 个</translation>
+    </message>
+    <message>
+        <source>the write record holds a %1 digest that is no SHA-256</source>
+        <translation>写入记录中的一个%1摘要不是 SHA-256</translation>
+    </message>
+    <message>
+        <source>the write record says nothing of what the write left</source>
+        <translation>写入记录没有说明写入后的内容</translation>
+    </message>
+    <message>
+        <source>not a backup file (no JSON object)</source>
+        <translation>不是备份文件（没有 JSON 对象）</translation>
+    </message>
+    <message>
+        <source>not a backup file of this program</source>
+        <translation>不是本程序的备份文件</translation>
+    </message>
+    <message>
+        <source>backup version %1 is not supported</source>
+        <translation>不支持备份版本 %1</translation>
+    </message>
+    <message>
+        <source>the backup holds no pages</source>
+        <translation>备份中没有任何页</translation>
+    </message>
+    <message>
+        <source>the backup holds no settings or number pages</source>
+        <translation>备份中没有设置页或号码页</translation>
+    </message>
+    <message>
+        <source>every backup name is taken</source>
+        <translation>所有备份名称都已被占用</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <extracomment>an area of the device</extracomment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <extracomment>an area of the device: the list of authorized numbers</extracomment>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <extracomment>an area of the device: its history records</extracomment>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 page %2 differs from what it left</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>自那次写入以来设备已改变：%1第 %2 页与写入后不同</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 pages %2 differ from what it left</source>
+        <extracomment>%2 lists pages: &quot;1-3, 5&quot;</extracomment>
+        <translation>自那次写入以来设备已改变：%1第 %2 页与写入后不同</translation>
+    </message>
 </context>
 <context>
     <name>DeviceJob</name>

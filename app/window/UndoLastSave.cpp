@@ -103,8 +103,9 @@ bool UndoLastSave::Approve(const backup::FoundBackup& found, const backup::Devic
                            const changes::WritePlan& plan) {
     if (const QString refusal = backup::UndoRefusal(found.backup, device); !refusal.isEmpty()) {
         const QString command = found.backup.write ? found.backup.write->command : QString();
-        ShowMessage(m_window, tr("Not undone, nothing sent: %1 (%2 \"%3\")")
-                                  .arg(refusal, Shown(found.path), command));
+        ShowMessage(m_window,
+                    tr("Not undone, nothing sent: %1 (%2 \"%3\")")
+                        .arg(gsm::l10n::ShownComposed(refusal), Shown(found.path), command));
         return false;
     }
     if (!plan.Changed()) {
