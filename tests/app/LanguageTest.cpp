@@ -120,8 +120,8 @@ TEST_F(Language, ARefusalComposedWithAValueShowsInTheLanguageWithItsValueAndCapt
         const auto form =
             WindowFor({QStringLiteral("--language"), QString::fromLatin1(c.language)});
         form->Controls().settingsGrid->SetCells(1, gsm::settings::row::kAutoArm, "1a2");
-        ModalAnswer answers;
-        answers.Queue(ModalAnswer::Ok());
+        gsm::test::ModalAnswer answers;
+        answers.Queue(gsm::test::ModalAnswer::Ok());
         form->Settings().onSaveSettingsClicked();
         ASSERT_EQ(answers.SeenBoxes().size(), 1u);
         EXPECT_EQ(answers.SeenBoxes()[0].text, QString::fromUtf8(c.box));
