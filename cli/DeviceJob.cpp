@@ -5,6 +5,7 @@
 #include "config/ConfigPages.h"
 #include "files/FileWrite.h"
 #include "files/PrivateFolder.h"
+#include "l10n/Composed.h"
 #include "protocol/LocalTime.h"
 #include "serial/PortList.h"
 #include "text/CodePage.h"
@@ -23,11 +24,14 @@ QString ProgramVersion() {
 }
 
 // What the DeviceJob's words in the table come from: the device's own
-// messages, then the job's.
+// messages, then the job's, then the messages composed with values.
 QString Translated(const QString& text) {
     const QByteArray source = text.toUtf8();
     const QString device = QCoreApplication::translate("DeviceTexts", source.constData());
-    return device != text ? device : QCoreApplication::translate("DeviceJob", source.constData());
+    if (device != text)
+        return device;
+    const QString job = QCoreApplication::translate("DeviceJob", source.constData());
+    return job != text ? job : l10n::ShownComposed(text);
 }
 
 QString AreaText(Area area) {
@@ -188,7 +192,7 @@ void DeviceJob::PlanReads() {
         if (!written) {
             Failed(QStringLiteral("cannot write %1: %2").arg(m_output, failure),
                    QCoreApplication::translate("DeviceJob", "cannot write %1: %2")
-                       .arg(m_output, failure));
+                       .arg(m_output, l10n::ShownComposed(failure)));
             return;
         }
         m_result.message = IsStdout(m_output) ? QStringLiteral("written to stdout")
@@ -254,7 +258,8 @@ void DeviceJob::WriteWhatDiffers() {
         if (!wanted.pages) {
             const QString why = QString::fromStdString(wanted.error);
             Failed(QStringLiteral("nothing sent: %1").arg(why),
-                   QCoreApplication::translate("DeviceJob", "nothing sent: %1").arg(why));
+                   QCoreApplication::translate("DeviceJob", "nothing sent: %1")
+                       .arg(l10n::ShownComposed(why)));
             return;
         }
         m_wanted = std::move(*wanted.pages);
@@ -350,7 +355,7 @@ bool DeviceJob::FindUndoBackup() {
     if (!restorable.areas) {
         Failed(QStringLiteral("%1 refused, nothing sent: %2").arg(m_undo->path, restorable.error),
                QCoreApplication::translate("DeviceJob", "%1 refused, nothing sent: %2")
-                   .arg(m_undo->path, restorable.error));
+                   .arg(m_undo->path, l10n::ShownComposed(restorable.error)));
         return false;
     }
     m_wanted = std::move(*restorable.areas);
@@ -436,7 +441,7 @@ QString DeviceJob::SaveAutomaticBackup() {
         Failed(
             QStringLiteral("nothing written: cannot save the backup: %1").arg(failure),
             QCoreApplication::translate("DeviceJob", "nothing written: cannot save the backup: %1")
-                .arg(failure));
+                .arg(l10n::ShownComposed(failure)));
     return path;
 }
 

@@ -10,6 +10,7 @@
 #include "Summary.h"
 #include "config/ConfigPages.h"
 #include "files/FileWrite.h"
+#include "l10n/Composed.h"
 #include "serial/LinkTrace.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
             o.operation == Operation::Restore ? RestorableAreas(o.file) : AreasOfAnyFile(o.file);
         if (!read.areas)
             return QCoreApplication::translate("Runner", "%1 refused, nothing sent: %2")
-                .arg(o.file, read.error);
+                .arg(o.file, l10n::ShownComposed(read.error));
         plan.writes = std::move(*read.areas);
         return {};
     }
@@ -67,7 +68,7 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
             settings ? SettingsPagesFromProfile(o.file) : NumberPagesFromList(o.file);
         if (!loaded.pages)
             return QCoreApplication::translate("Runner", "%1 refused, nothing sent: %2")
-                .arg(o.file, loaded.error);
+                .arg(o.file, l10n::ShownComposed(loaded.error));
         plan.writes.emplace(settings ? Area::Settings : Area::Numbers, *loaded.pages);
         return {};
     }
@@ -76,7 +77,7 @@ QString PrepareWrites(const CliOptions& o, JobPlan& plan) {
         ConfigurationOrError read = ReadConfigurationFile(o.file);
         if (!read.configuration)
             return QCoreApplication::translate("Runner", "%1 refused, nothing sent: %2")
-                .arg(o.file, read.error);
+                .arg(o.file, l10n::ShownComposed(read.error));
         // The device's pages come first: what is written depends on them.
         for (const Area area : config::AreasOf(*read.configuration))
             plan.writes.emplace(area, Pages{});
@@ -196,7 +197,7 @@ int Run(const CliOptions& o, const Environment& env) {
     LinkTrace trace;
     if (QString failure; !o.trace.isEmpty() && !trace.OpenFile(o.trace, &failure))
         return Refuse(QCoreApplication::translate("Runner", "cannot write the trace %1: %2")
-                          .arg(o.trace, failure));
+                          .arg(o.trace, l10n::ShownComposed(failure)));
     if (trace.Active())
         plan.trace = &trace;
     QString passwordError;

@@ -225,6 +225,656 @@ die Befehlszeile oder eine Datei abgelehnt wurde, bevor etwas gesendet wurde.
     </message>
 </context>
 <context>
+    <name>Composed</name>
+    <message>
+        <source>%1
+Setting: %2</source>
+        <translation>%1
+Einstellung: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside the range 0 to %2.</source>
+        <translation>„%1“ liegt außerhalb des Bereichs 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>The password must be exactly four digits.</source>
+        <translation>Das Passwort muss aus genau vier Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds characters other than &quot;+&quot; and digits.</source>
+        <translation>„%1“ enthält andere Zeichen als „+“ und Ziffern.</translation>
+    </message>
+    <message>
+        <source>%1 is not an item of the list (0 to %2).</source>
+        <translation>%1 ist kein Eintrag der Liste (0 bis %2).</translation>
+    </message>
+    <message>
+        <source>The value needs %1 bytes; the device holds at most %2.</source>
+        <extracomment>%1 is a number of bytes</extracomment>
+        <translation>Der Wert braucht %1 Bytes; das Gerät fasst höchstens %2.</translation>
+    </message>
+    <message>
+        <source>The text holds a control character (%1).</source>
+        <extracomment>%1 is a code point such as U+001B</extracomment>
+        <translation>Der Text enthält ein Steuerzeichen (%1).</translation>
+    </message>
+    <message>
+        <source>The character &apos;%1&apos; (%2) cannot be stored in the device&apos;s code page (%3).</source>
+        <extracomment>%2 is a code point such as U+00E9, %3 a code page such as CP936</extracomment>
+        <translation>Das Zeichen „%1“ (%2) lässt sich in der Codepage des Geräts (%3) nicht speichern.</translation>
+    </message>
+    <message>
+        <source>profile row %1, column %2 is not text</source>
+        <translation>Profil Zeile %1, Spalte %2 ist kein Text</translation>
+    </message>
+    <message>
+        <source>Wrong format of the setting profile</source>
+        <translation>Falsches Format des Einstellungsprofils</translation>
+    </message>
+    <message>
+        <source>slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+    <message>
+        <source>number &quot;%1&quot; is longer than %2 characters</source>
+        <translation>Nummer „%1“ ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>number &quot;%1&quot; holds characters other than &quot;+&quot; and digits</source>
+        <translation>Nummer „%1“ enthält andere Zeichen als „+“ und Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is not %4 to %5</source>
+        <extracomment>&quot;start month 13 is not 1 to 12&quot;: %1 is &quot;start&quot; or &quot;end&quot;, %2 the part of the date or time</extracomment>
+        <translation>%1: %2 %3 liegt nicht zwischen %4 und %5</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <translation>Zeile %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a key must be a plain name</source>
+        <translation>ein Schlüssel muss ein einfacher Name sein</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>unbekannter Schlüssel „%1“</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>unbekannte Einstellung „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>„%1“ ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>ist kein Text</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 0 to 65535</source>
+        <translation>„%1“ ist keine Zahl von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <extracomment>%2 lists the items: &quot;0&quot;, &quot;1&quot;</extracomment>
+        <translation>„%1“ ist keiner der Werte %2</translation>
+    </message>
+    <message>
+        <source>is not a mapping of setting names to values</source>
+        <translation>ist keine Zuordnung von Einstellungsnamen zu Werten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-01-31 18:00&quot;</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit wie „2026-01-31 18:00“</translation>
+    </message>
+    <message>
+        <source>year %1 is not 2000 to 2099</source>
+        <translation>Jahr %1 liegt nicht zwischen 2000 und 2099</translation>
+    </message>
+    <message>
+        <source>needs a slot (1 to 1000)</source>
+        <translation>braucht einen Platz (1 bis 1000)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a slot from 1 to 1000</source>
+        <translation>„%1“ ist kein Platz von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>an erased slot holds nothing else</source>
+        <translation>ein gelöschter Platz enthält sonst nichts</translation>
+    </message>
+    <message>
+        <source>needs a number (leave the slot out to keep it empty)</source>
+        <translation>braucht eine Nummer (den Platz weglassen, um ihn leer zu lassen)</translation>
+    </message>
+    <message>
+        <source>is empty (leave the slot out to keep it empty)</source>
+        <translation>ist leer (den Platz weglassen, um ihn leer zu lassen)</translation>
+    </message>
+    <message>
+        <source>an entry valid always has no from or until</source>
+        <translation>ein immer gültiger Eintrag hat kein from und kein until</translation>
+    </message>
+    <message>
+        <source>needs always: true, or from and until, each a date and a time</source>
+        <translation>braucht always: true oder from und until, jeweils mit Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>is not a list of entries (give [] for an empty list, or leave &quot;numbers&quot; out to keep the device&apos;s list)</source>
+        <translation>ist keine Liste von Einträgen ([] für eine leere Liste angeben oder „numbers“ weglassen, um die Liste des Geräts zu behalten)</translation>
+    </message>
+    <message>
+        <source>names more than 1000 slots</source>
+        <translation>nennt mehr als 1000 Plätze</translation>
+    </message>
+    <message>
+        <source>is not a mapping such as {slot: 1, number: &quot;...&quot;}</source>
+        <translation>ist keine Zuordnung wie {slot: 1, number: &quot;...&quot;}</translation>
+    </message>
+    <message>
+        <source>is named twice (first on line %1)</source>
+        <translation>ist doppelt genannt (zuerst in Zeile %1)</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>ist nicht „%1“</translation>
+    </message>
+    <message>
+        <source>is not %1, the version this program reads</source>
+        <translation>ist nicht %1, die Version, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>die Datei ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file holds no document</source>
+        <translation>die Datei enthält kein Dokument</translation>
+    </message>
+    <message>
+        <source>the file holds more than one document; a configuration is one</source>
+        <translation>die Datei enthält mehr als ein Dokument; eine Konfiguration ist eines</translation>
+    </message>
+    <message>
+        <source>%1 as the device holds it cannot be written back (%2): name it in the file</source>
+        <extracomment>%1 names the setting in the file: settings.din1_type</extracomment>
+        <translation>%1 lässt sich so, wie das Gerät es enthält, nicht zurückschreiben (%2): in der Datei angeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 (%3), not %4 (%5).</source>
+        <extracomment>%2 is a file&apos;s kind (&quot;a number list&quot;), %3 and %5 what its cell A1 holds</extracomment>
+        <translation>„%1“ ist %2 (%3), nicht %4 (%5).</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>sie ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>die Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>cell %1 holds a formula; only typed values are read</source>
+        <extracomment>%1 is a cell such as B5</extracomment>
+        <translation>Zelle %1 enthält eine Formel; gelesen werden nur eingegebene Werte</translation>
+    </message>
+    <message>
+        <source>cell %1 lies outside %2</source>
+        <extracomment>%2: &quot;A1:H23, the most a file of this kind uses&quot;</extracomment>
+        <translation>Zelle %1 liegt außerhalb von %2</translation>
+    </message>
+    <message>
+        <source>its sheet claims the range %1, more than %2</source>
+        <translation>ihr Blatt gibt den Bereich %1 an, mehr als %2</translation>
+    </message>
+    <message>
+        <source>%1, the most a file of this kind uses</source>
+        <extracomment>%1 is a range of cells such as A1:H23</extracomment>
+        <translation>%1, das Größte, was eine Datei dieser Art nutzt</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells, more than any file of this program</source>
+        <translation>sie enthält mehr als %1 Zellen, mehr als jede Datei dieses Programms</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, more than any workbook of this program</source>
+        <translation>sie ist größer als %1 MiB, größer als jede Arbeitsmappe dieses Programms</translation>
+    </message>
+    <message>
+        <source>it is not a spreadsheet workbook (.xlsx, .ods or .xls)</source>
+        <translation>sie ist keine Tabellen-Arbeitsmappe (.xlsx, .ods oder .xls)</translation>
+    </message>
+    <message>
+        <source>no workbook is open</source>
+        <translation>keine Arbeitsmappe ist geöffnet</translation>
+    </message>
+    <message>
+        <source>it is not a readable zip package (%1)</source>
+        <translation>sie ist kein lesbares ZIP-Paket (%1)</translation>
+    </message>
+    <message>
+        <source>it holds no workbook</source>
+        <translation>sie enthält keine Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>it is protected by a password</source>
+        <translation>sie ist durch ein Passwort geschützt</translation>
+    </message>
+    <message>
+        <source>its text is in a character set that cannot be read</source>
+        <translation>ihr Text ist in einem Zeichensatz, der nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>it needs more memory than any workbook of this program</source>
+        <translation>sie braucht mehr Speicher als jede Arbeitsmappe dieses Programms</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 shared strings, more than any file of this program</source>
+        <translation>sie enthält mehr als %1 gemeinsame Zeichenketten, mehr als jede Datei dieses Programms</translation>
+    </message>
+    <message>
+        <source>its shared strings hold more than %1 characters, more than any file of this program</source>
+        <translation>ihre gemeinsamen Zeichenketten enthalten mehr als %1 Zeichen, mehr als jede Datei dieses Programms</translation>
+    </message>
+    <message>
+        <source>a cell holds more than %1 characters</source>
+        <translation>eine Zelle enthält mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>its header is not valid</source>
+        <translation>ihr Kopf ist ungültig</translation>
+    </message>
+    <message>
+        <source>its allocation table is not valid</source>
+        <translation>ihre Zuordnungstabelle ist ungültig</translation>
+    </message>
+    <message>
+        <source>its directory is not valid</source>
+        <translation>ihr Verzeichnis ist ungültig</translation>
+    </message>
+    <message>
+        <source>a directory entry&apos;s name is too long</source>
+        <translation>der Name eines Verzeichniseintrags ist zu lang</translation>
+    </message>
+    <message>
+        <source>read error %1</source>
+        <translation>Lesefehler %1</translation>
+    </message>
+    <message>
+        <source>the part %1 is not well-formed XML (%2)</source>
+        <translation>der Teil %1 ist kein wohlgeformtes XML (%2)</translation>
+    </message>
+    <message>
+        <source>the part %1 declares a document type, as no workbook does</source>
+        <translation>der Teil %1 deklariert einen Dokumenttyp, was keine Arbeitsmappe tut</translation>
+    </message>
+    <message>
+        <source>the part %1 nests its elements more than %2 deep</source>
+        <translation>der Teil %1 verschachtelt seine Elemente tiefer als %2 Ebenen</translation>
+    </message>
+    <message>
+        <source>the part %1 expands beyond %2, as no workbook does</source>
+        <translation>der Teil %1 wird entpackt größer als %2, was bei keiner Arbeitsmappe vorkommt</translation>
+    </message>
+    <message>
+        <source>the part %1 expands more than %2 times its compressed size, as no workbook does</source>
+        <translation>der Teil %1 wird entpackt mehr als %2-mal so groß wie gepackt, was bei keiner Arbeitsmappe vorkommt</translation>
+    </message>
+    <message>
+        <source>the part %1 is missing</source>
+        <translation>der Teil %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the part %1 has no readable size</source>
+        <translation>der Teil %1 hat keine lesbare Größe</translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be opened</source>
+        <translation>der Teil %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>der Teil %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet</source>
+        <translation>die Arbeitsmappe hat kein Blatt</translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation>die Arbeitsmappe hat kein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>the first worksheet has no part</source>
+        <translation>das erste Arbeitsblatt hat keinen Teil</translation>
+    </message>
+    <message>
+        <source>a cell lies outside the sheet</source>
+        <translation>eine Zelle liegt außerhalb des Blatts</translation>
+    </message>
+    <message>
+        <source>a row lies outside the sheet</source>
+        <translation>eine Zeile liegt außerhalb des Blatts</translation>
+    </message>
+    <message>
+        <source>a run of spaces is not valid</source>
+        <translation>eine Folge von Leerzeichen ist ungültig</translation>
+    </message>
+    <message>
+        <source>the repeat count %1 is not valid</source>
+        <translation>die Wiederholungszahl %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>the number %1 is not valid</source>
+        <translation>die Zahl %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>the time %1 is not valid</source>
+        <translation>die Uhrzeit %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>the date %1 is not valid</source>
+        <translation>das Datum %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>the cell reference %1 is not valid</source>
+        <translation>der Zellbezug %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>the row number %1 is not valid</source>
+        <translation>die Zeilennummer %1 ist ungültig</translation>
+    </message>
+    <message>
+        <source>a cell names the shared string %1, which is missing</source>
+        <translation>eine Zelle nennt die gemeinsame Zeichenkette %1, die fehlt</translation>
+    </message>
+    <message>
+        <source>its reader&apos;s answer is malformed</source>
+        <translation>die Antwort ihres Leseprogramms ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>its reader used more than %1 s of processor time</source>
+        <translation>ihr Leseprogramm hat mehr als %1 s Prozessorzeit gebraucht</translation>
+    </message>
+    <message>
+        <source>its reader crashed, signal %1</source>
+        <translation>ihr Leseprogramm ist abgestürzt, Signal %1</translation>
+    </message>
+    <message>
+        <source>its reader failed, status %1</source>
+        <translation>ihr Leseprogramm ist gescheitert, Status %1</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>its reader did not start: %1</source>
+        <translation>ihr Leseprogramm ist nicht gestartet: %1</translation>
+    </message>
+    <message>
+        <source>its reader wrote more than %1 MiB</source>
+        <translation>ihr Leseprogramm hat mehr als %1 MiB geschrieben</translation>
+    </message>
+    <message>
+        <source>its reader took more than %1 s</source>
+        <translation>ihr Leseprogramm hat länger als %1 s gebraucht</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be made in memory</source>
+        <translation>die Arbeitsmappe kann im Speicher nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the file being written was replaced by another</source>
+        <translation>die Datei wurde beim Schreiben durch eine andere ersetzt</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>input/output error on the device</source>
+        <translation>Ein-/Ausgabefehler auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfads ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>a file of that name exists already</source>
+        <translation>eine Datei dieses Namens existiert bereits</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>die Datei ist zu groß für das Dateisystem</translation>
+    </message>
+    <message>
+        <source>too many symbolic links</source>
+        <translation>zu viele symbolische Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>the file is busy</source>
+        <translation>die Datei ist belegt</translation>
+    </message>
+    <message>
+        <source>the reading end was closed</source>
+        <translation>das lesende Ende wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <extracomment>the start of a period: &quot;start month 13 is not 1 to 12&quot;</extracomment>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <extracomment>the end of a period: &quot;end day 32 is not 1 to 31&quot;</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>a settings profile</source>
+        <translation>ein Einstellungsprofil</translation>
+    </message>
+    <message>
+        <source>a number list</source>
+        <translation>eine Nummernliste</translation>
+    </message>
+    <message>
+        <source>Wrong operation:please select &quot;Always&quot; or setting the Start-End date and time.Total:%1
+Wrong serial number:%2</source>
+        <translation>Falsche Bedienung: Bitte „Immer“ wählen oder Start- und Enddatum und -uhrzeit einstellen. Anzahl: %1
+Falsche Nr.: %2</translation>
+    </message>
+    <message>
+        <source>Wrong number, date or time:please correct the number (&quot;+&quot; and digits, at most 22) or the date (2000-2099/01-12/01-31) and time (00-23:00-59).Total:%1
+Wrong serial number:%2</source>
+        <translation>Falsche Nummer, falsches Datum oder falsche Uhrzeit: Bitte die Nummer („+“ und Ziffern, höchstens 22) oder das Datum (2000-2099/01-12/01-31) und die Uhrzeit (00-23:00-59) korrigieren. Anzahl: %1
+Falsche Nr.: %2</translation>
+    </message>
+    <message>
+        <source>Wrong information on the profile,please correct it and then import again,error:%1
+Serial: %2</source>
+        <translation>Falsche Angaben in der Datei, bitte korrigieren und erneut importieren. Fehler: %1
+Nr.: %2</translation>
+    </message>
+    <message>
+        <source>settings page %1: %2</source>
+        <translation>Einstellungen Seite %1: %2</translation>
+    </message>
+    <message>
+        <source>the backup records no write to undo</source>
+        <translation>die Sicherung verzeichnet kein Schreiben, das sich rückgängig machen ließe</translation>
+    </message>
+    <message>
+        <source>this is another device: the write went through adapter %1, this port is adapter %2</source>
+        <extracomment>%1 and %2 are the serial numbers of USB adapters</extracomment>
+        <translation>das ist ein anderes Gerät: geschrieben wurde über Adapter %1, dieser Port ist Adapter %2</translation>
+    </message>
+    <message>
+        <source>this is another device: the write left SIM number &quot;%1&quot;, the device holds &quot;%2&quot;</source>
+        <translation>das ist ein anderes Gerät: nach dem Schreiben war die SIM-Nummer „%1“, das Gerät enthält „%2“</translation>
+    </message>
+    <message>
+        <source>the %1 were not read</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>%1: nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 pages, not %3</source>
+        <translation>%1 enthält %2 Seiten, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is out of order</source>
+        <translation>%1 Seite %2 steht nicht an ihrem Platz</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is not 256 bytes of hex</source>
+        <translation>%1 Seite %2 sind nicht 256 Bytes in Hex</translation>
+    </message>
+    <message>
+        <source>%1 page %2 does not match its checksum</source>
+        <translation>%1 Seite %2 passt nicht zu ihrer Prüfsumme</translation>
+    </message>
+    <message>
+        <source>the write record holds %1 %2 digests, not %3</source>
+        <translation>der Schreibeintrag enthält %1 Prüfwerte für %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>the write record holds a %1 digest that is no SHA-256</source>
+        <translation>der Schreibeintrag enthält einen Prüfwert für %1, der kein SHA-256 ist</translation>
+    </message>
+    <message>
+        <source>the write record says nothing of what the write left</source>
+        <translation>der Schreibeintrag sagt nichts darüber, was das Schreiben hinterließ</translation>
+    </message>
+    <message>
+        <source>not a backup file (no JSON object)</source>
+        <translation>keine Sicherungsdatei (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>not a backup file of this program</source>
+        <translation>keine Sicherungsdatei dieses Programms</translation>
+    </message>
+    <message>
+        <source>backup version %1 is not supported</source>
+        <translation>Sicherungsversion %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the backup holds no pages</source>
+        <translation>die Sicherung enthält keine Seiten</translation>
+    </message>
+    <message>
+        <source>the backup holds no settings or number pages</source>
+        <translation>die Sicherung enthält keine Einstellungs- oder Nummernseiten</translation>
+    </message>
+    <message>
+        <source>every backup name is taken</source>
+        <translation>alle Sicherungsnamen sind vergeben</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <extracomment>an area of the device</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <extracomment>an area of the device: the list of authorized numbers</extracomment>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <extracomment>an area of the device: its history records</extracomment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 page %2 differs from what it left</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>das Gerät hat sich seit diesem Schreiben geändert: %1 Seite %2 ist anders als nach dem Schreiben</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 pages %2 differ from what it left</source>
+        <extracomment>%2 lists pages: &quot;1-3, 5&quot;</extracomment>
+        <translation>das Gerät hat sich seit diesem Schreiben geändert: %1 Seiten %2 sind anders als nach dem Schreiben</translation>
+    </message>
+</context>
+<context>
     <name>DeviceJob</name>
     <message>
         <source>opening</source>

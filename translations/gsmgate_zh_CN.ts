@@ -221,6 +221,656 @@ or a file was refused before anything was sent.
     </message>
 </context>
 <context>
+    <name>Composed</name>
+    <message>
+        <source>%1
+Setting: %2</source>
+        <translation>%1
+设置项：%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1”不是有效的整数值</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside the range 0 to %2.</source>
+        <translation>“%1”超出范围 0 到 %2。</translation>
+    </message>
+    <message>
+        <source>The password must be exactly four digits.</source>
+        <translation>密码必须正好是四位数字。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds characters other than &quot;+&quot; and digits.</source>
+        <translation>“%1”含有“+”和数字以外的字符。</translation>
+    </message>
+    <message>
+        <source>%1 is not an item of the list (0 to %2).</source>
+        <translation>%1 不是列表中的选项（0 到 %2）。</translation>
+    </message>
+    <message>
+        <source>The value needs %1 bytes; the device holds at most %2.</source>
+        <extracomment>%1 is a number of bytes</extracomment>
+        <translation>该值需要 %1 个字节；设备最多只能保存 %2 个。</translation>
+    </message>
+    <message>
+        <source>The text holds a control character (%1).</source>
+        <extracomment>%1 is a code point such as U+001B</extracomment>
+        <translation>文本含有控制字符（%1）。</translation>
+    </message>
+    <message>
+        <source>The character &apos;%1&apos; (%2) cannot be stored in the device&apos;s code page (%3).</source>
+        <extracomment>%2 is a code point such as U+00E9, %3 a code page such as CP936</extracomment>
+        <translation>字符“%1”（%2）无法以设备的代码页（%3）保存。</translation>
+    </message>
+    <message>
+        <source>profile row %1, column %2 is not text</source>
+        <translation>配置文件第 %1 行第 %2 列不是文本</translation>
+    </message>
+    <message>
+        <source>Wrong format of the setting profile</source>
+        <translation>设置配置文件格式错误</translation>
+    </message>
+    <message>
+        <source>slot %1: %2</source>
+        <translation>位置 %1：%2</translation>
+    </message>
+    <message>
+        <source>number &quot;%1&quot; is longer than %2 characters</source>
+        <translation>号码“%1”超过 %2 个字符</translation>
+    </message>
+    <message>
+        <source>number &quot;%1&quot; holds characters other than &quot;+&quot; and digits</source>
+        <translation>号码“%1”含有“+”和数字以外的字符</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is not %4 to %5</source>
+        <extracomment>&quot;start month 13 is not 1 to 12&quot;: %1 is &quot;start&quot; or &quot;end&quot;, %2 the part of the date or time</extracomment>
+        <translation>%1%2 %3 不在 %4 到 %5 之间</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <translation>第 %1 行：%2：%3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>a key must be a plain name</source>
+        <translation>键必须是简单的名称</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation>未知的键“%1”</translation>
+    </message>
+    <message>
+        <source>unknown setting &quot;%1&quot;</source>
+        <translation>未知的设置“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>is not a text</source>
+        <translation>不是文本</translation>
+    </message>
+    <message>
+        <source>is not true or false</source>
+        <translation>不是 true 或 false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 0 to 65535</source>
+        <translation>“%1”不是 0 到 65535 之间的数字</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <extracomment>%2 lists the items: &quot;0&quot;, &quot;1&quot;</extracomment>
+        <translation>“%1”不是以下之一：%2</translation>
+    </message>
+    <message>
+        <source>is not a mapping of setting names to values</source>
+        <translation>不是设置名称到值的映射</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date and time such as &quot;2026-01-31 18:00&quot;</source>
+        <translation>“%1”不是“2026-01-31 18:00”这样的日期和时间</translation>
+    </message>
+    <message>
+        <source>year %1 is not 2000 to 2099</source>
+        <translation>年份 %1 不在 2000 到 2099 之间</translation>
+    </message>
+    <message>
+        <source>needs a slot (1 to 1000)</source>
+        <translation>需要位置（1 到 1000）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a slot from 1 to 1000</source>
+        <translation>“%1”不是 1 到 1000 之间的位置</translation>
+    </message>
+    <message>
+        <source>an erased slot holds nothing else</source>
+        <translation>已删除的位置不能包含其他内容</translation>
+    </message>
+    <message>
+        <source>needs a number (leave the slot out to keep it empty)</source>
+        <translation>需要号码（要保持该位置为空，请省略该位置）</translation>
+    </message>
+    <message>
+        <source>is empty (leave the slot out to keep it empty)</source>
+        <translation>为空（要保持该位置为空，请省略该位置）</translation>
+    </message>
+    <message>
+        <source>an entry valid always has no from or until</source>
+        <translation>始终有效的条目不能有 from 或 until</translation>
+    </message>
+    <message>
+        <source>needs always: true, or from and until, each a date and a time</source>
+        <translation>需要 always: true，或 from 和 until（各为日期和时间）</translation>
+    </message>
+    <message>
+        <source>is not a list of entries (give [] for an empty list, or leave &quot;numbers&quot; out to keep the device&apos;s list)</source>
+        <translation>不是条目列表（空列表请写 []，要保留设备中的列表请省略“numbers”）</translation>
+    </message>
+    <message>
+        <source>names more than 1000 slots</source>
+        <translation>列出了超过 1000 个位置</translation>
+    </message>
+    <message>
+        <source>is not a mapping such as {slot: 1, number: &quot;...&quot;}</source>
+        <translation>不是 {slot: 1, number: &quot;...&quot;} 这样的映射</translation>
+    </message>
+    <message>
+        <source>is named twice (first on line %1)</source>
+        <translation>出现了两次（首次在第 %1 行）</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>不是“%1”</translation>
+    </message>
+    <message>
+        <source>is not %1, the version this program reads</source>
+        <translation>不是 %1（本程序读取的版本）</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>文件大于 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file holds no document</source>
+        <translation>文件不含任何文档</translation>
+    </message>
+    <message>
+        <source>the file holds more than one document; a configuration is one</source>
+        <translation>文件含有多个文档；一个配置只能是一个文档</translation>
+    </message>
+    <message>
+        <source>%1 as the device holds it cannot be written back (%2): name it in the file</source>
+        <extracomment>%1 names the setting in the file: settings.din1_type</extracomment>
+        <translation>设备中的 %1 无法原样写回（%2）：请在文件中指定它</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 (%3), not %4 (%5).</source>
+        <extracomment>%2 is a file&apos;s kind (&quot;a number list&quot;), %3 and %5 what its cell A1 holds</extracomment>
+        <translation>“%1”是%2（%3），不是%4（%5）。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation>无法打开“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2.</source>
+        <translation>无法保存“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>文件已损坏（%1）</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>无法读取文件（%1）</translation>
+    </message>
+    <message>
+        <source>cell %1 holds a formula; only typed values are read</source>
+        <extracomment>%1 is a cell such as B5</extracomment>
+        <translation>单元格 %1 含有公式；只读取输入的值</translation>
+    </message>
+    <message>
+        <source>cell %1 lies outside %2</source>
+        <extracomment>%2: &quot;A1:H23, the most a file of this kind uses&quot;</extracomment>
+        <translation>单元格 %1 超出 %2</translation>
+    </message>
+    <message>
+        <source>its sheet claims the range %1, more than %2</source>
+        <translation>其工作表声明的范围为 %1，超过 %2</translation>
+    </message>
+    <message>
+        <source>%1, the most a file of this kind uses</source>
+        <extracomment>%1 is a range of cells such as A1:H23</extracomment>
+        <translation>%1（此类文件使用的最大范围）</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 cells, more than any file of this program</source>
+        <translation>其中超过 %1 个单元格，多于本程序的任何文件</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, more than any workbook of this program</source>
+        <translation>文件大于 %1 MiB，超过本程序的任何工作簿</translation>
+    </message>
+    <message>
+        <source>it is not a spreadsheet workbook (.xlsx, .ods or .xls)</source>
+        <translation>它不是电子表格工作簿（.xlsx、.ods 或 .xls）</translation>
+    </message>
+    <message>
+        <source>no workbook is open</source>
+        <translation>没有打开的工作簿</translation>
+    </message>
+    <message>
+        <source>it is not a readable zip package (%1)</source>
+        <translation>它不是可读取的 zip 包（%1）</translation>
+    </message>
+    <message>
+        <source>it holds no workbook</source>
+        <translation>其中没有工作簿</translation>
+    </message>
+    <message>
+        <source>it is protected by a password</source>
+        <translation>它受密码保护</translation>
+    </message>
+    <message>
+        <source>its text is in a character set that cannot be read</source>
+        <translation>其文本使用了无法读取的字符集</translation>
+    </message>
+    <message>
+        <source>it needs more memory than any workbook of this program</source>
+        <translation>它需要的内存超过本程序的任何工作簿</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 shared strings, more than any file of this program</source>
+        <translation>其中超过 %1 个共享字符串，多于本程序的任何文件</translation>
+    </message>
+    <message>
+        <source>its shared strings hold more than %1 characters, more than any file of this program</source>
+        <translation>其共享字符串超过 %1 个字符，多于本程序的任何文件</translation>
+    </message>
+    <message>
+        <source>a cell holds more than %1 characters</source>
+        <translation>某个单元格超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>its header is not valid</source>
+        <translation>其文件头无效</translation>
+    </message>
+    <message>
+        <source>its allocation table is not valid</source>
+        <translation>其分配表无效</translation>
+    </message>
+    <message>
+        <source>its directory is not valid</source>
+        <translation>其目录无效</translation>
+    </message>
+    <message>
+        <source>a directory entry&apos;s name is too long</source>
+        <translation>某个目录项的名称过长</translation>
+    </message>
+    <message>
+        <source>read error %1</source>
+        <translation>读取错误 %1</translation>
+    </message>
+    <message>
+        <source>the part %1 is not well-formed XML (%2)</source>
+        <translation>部件 %1 不是格式正确的 XML（%2）</translation>
+    </message>
+    <message>
+        <source>the part %1 declares a document type, as no workbook does</source>
+        <translation>部件 %1 声明了文档类型，而工作簿不会这样做</translation>
+    </message>
+    <message>
+        <source>the part %1 nests its elements more than %2 deep</source>
+        <translation>部件 %1 的元素嵌套超过 %2 层</translation>
+    </message>
+    <message>
+        <source>the part %1 expands beyond %2, as no workbook does</source>
+        <translation>部件 %1 解压后超过 %2，而工作簿不会这样</translation>
+    </message>
+    <message>
+        <source>the part %1 expands more than %2 times its compressed size, as no workbook does</source>
+        <translation>部件 %1 解压后超过其压缩大小的 %2 倍，而工作簿不会这样</translation>
+    </message>
+    <message>
+        <source>the part %1 is missing</source>
+        <translation>缺少部件 %1</translation>
+    </message>
+    <message>
+        <source>the part %1 has no readable size</source>
+        <translation>部件 %1 没有可读取的大小</translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be opened</source>
+        <translation>无法打开部件 %1</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged</source>
+        <translation>部件 %1 已损坏</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet</source>
+        <translation>工作簿中没有工作表</translation>
+    </message>
+    <message>
+        <source>the workbook has no worksheet</source>
+        <translation>工作簿中没有工作表</translation>
+    </message>
+    <message>
+        <source>the first worksheet has no part</source>
+        <translation>第一个工作表没有对应的部件</translation>
+    </message>
+    <message>
+        <source>a cell lies outside the sheet</source>
+        <translation>某个单元格位于工作表之外</translation>
+    </message>
+    <message>
+        <source>a row lies outside the sheet</source>
+        <translation>某一行位于工作表之外</translation>
+    </message>
+    <message>
+        <source>a run of spaces is not valid</source>
+        <translation>某段连续空格无效</translation>
+    </message>
+    <message>
+        <source>the repeat count %1 is not valid</source>
+        <translation>重复次数 %1 无效</translation>
+    </message>
+    <message>
+        <source>the number %1 is not valid</source>
+        <translation>数字 %1 无效</translation>
+    </message>
+    <message>
+        <source>the time %1 is not valid</source>
+        <translation>时间 %1 无效</translation>
+    </message>
+    <message>
+        <source>the date %1 is not valid</source>
+        <translation>日期 %1 无效</translation>
+    </message>
+    <message>
+        <source>the cell reference %1 is not valid</source>
+        <translation>单元格引用 %1 无效</translation>
+    </message>
+    <message>
+        <source>the row number %1 is not valid</source>
+        <translation>行号 %1 无效</translation>
+    </message>
+    <message>
+        <source>a cell names the shared string %1, which is missing</source>
+        <translation>某个单元格引用的共享字符串 %1 不存在</translation>
+    </message>
+    <message>
+        <source>its reader&apos;s answer is malformed</source>
+        <translation>其读取程序的应答格式错误</translation>
+    </message>
+    <message>
+        <source>its reader used more than %1 s of processor time</source>
+        <translation>其读取程序使用的处理器时间超过 %1 秒</translation>
+    </message>
+    <message>
+        <source>its reader crashed, signal %1</source>
+        <translation>其读取程序崩溃，信号 %1</translation>
+    </message>
+    <message>
+        <source>its reader failed, status %1</source>
+        <translation>其读取程序失败，状态 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>未安装 %1</translation>
+    </message>
+    <message>
+        <source>its reader did not start: %1</source>
+        <translation>其读取程序未能启动：%1</translation>
+    </message>
+    <message>
+        <source>its reader wrote more than %1 MiB</source>
+        <translation>其读取程序写出的数据超过 %1 MiB</translation>
+    </message>
+    <message>
+        <source>its reader took more than %1 s</source>
+        <translation>其读取程序耗时超过 %1 秒</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be made in memory</source>
+        <translation>无法在内存中生成工作簿</translation>
+    </message>
+    <message>
+        <source>the file being written was replaced by another</source>
+        <translation>正在写入的文件已被另一个文件替换</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>文件系统为只读</translation>
+    </message>
+    <message>
+        <source>input/output error on the device</source>
+        <translation>磁盘输入/输出错误</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>路径中的某一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是一个文件夹</translation>
+    </message>
+    <message>
+        <source>a file of that name exists already</source>
+        <translation>同名文件已存在</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名称过长</translation>
+    </message>
+    <message>
+        <source>the file is too large for the file system</source>
+        <translation>文件对该文件系统而言过大</translation>
+    </message>
+    <message>
+        <source>too many symbolic links</source>
+        <translation>符号链接过多</translation>
+    </message>
+    <message>
+        <source>the file is busy</source>
+        <translation>文件正忙</translation>
+    </message>
+    <message>
+        <source>the reading end was closed</source>
+        <translation>读取端已关闭</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <extracomment>the start of a period: &quot;start month 13 is not 1 to 12&quot;</extracomment>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <extracomment>the end of a period: &quot;end day 32 is not 1 to 31&quot;</extracomment>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>月份</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>a settings profile</source>
+        <translation>设置配置文件</translation>
+    </message>
+    <message>
+        <source>a number list</source>
+        <translation>号码列表</translation>
+    </message>
+    <message>
+        <source>Wrong operation:please select &quot;Always&quot; or setting the Start-End date and time.Total:%1
+Wrong serial number:%2</source>
+        <translation>操作错误：请选择“始终”或设置起止日期和时间。总数：%1
+错误序号：%2</translation>
+    </message>
+    <message>
+        <source>Wrong number, date or time:please correct the number (&quot;+&quot; and digits, at most 22) or the date (2000-2099/01-12/01-31) and time (00-23:00-59).Total:%1
+Wrong serial number:%2</source>
+        <translation>号码、日期或时间错误：请更正号码（“+”和数字，最多 22 个）或日期（2000-2099/01-12/01-31）和时间（00-23:00-59）。总数：%1
+错误序号：%2</translation>
+    </message>
+    <message>
+        <source>Wrong information on the profile,please correct it and then import again,error:%1
+Serial: %2</source>
+        <translation>文件中的信息有误，请更正后重新导入，错误：%1
+序号：%2</translation>
+    </message>
+    <message>
+        <source>settings page %1: %2</source>
+        <translation>设置第 %1 页：%2</translation>
+    </message>
+    <message>
+        <source>the backup records no write to undo</source>
+        <translation>该备份没有记录可撤销的写入</translation>
+    </message>
+    <message>
+        <source>this is another device: the write went through adapter %1, this port is adapter %2</source>
+        <extracomment>%1 and %2 are the serial numbers of USB adapters</extracomment>
+        <translation>这是另一台设备：写入时使用的是适配器 %1，此端口是适配器 %2</translation>
+    </message>
+    <message>
+        <source>this is another device: the write left SIM number &quot;%1&quot;, the device holds &quot;%2&quot;</source>
+        <translation>这是另一台设备：写入后的 SIM 号码为“%1”，设备中为“%2”</translation>
+    </message>
+    <message>
+        <source>the %1 were not read</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>未读取%1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 pages, not %3</source>
+        <translation>%1含有 %2 页，而不是 %3 页</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is out of order</source>
+        <translation>%1第 %2 页顺序错误</translation>
+    </message>
+    <message>
+        <source>%1 page %2 is not 256 bytes of hex</source>
+        <translation>%1第 %2 页不是 256 字节的十六进制数据</translation>
+    </message>
+    <message>
+        <source>%1 page %2 does not match its checksum</source>
+        <translation>%1第 %2 页与其校验和不符</translation>
+    </message>
+    <message>
+        <source>the write record holds %1 %2 digests, not %3</source>
+        <translation>写入记录含有 %1 个%2摘要，而不是 %3 个</translation>
+    </message>
+    <message>
+        <source>the write record holds a %1 digest that is no SHA-256</source>
+        <translation>写入记录中的一个%1摘要不是 SHA-256</translation>
+    </message>
+    <message>
+        <source>the write record says nothing of what the write left</source>
+        <translation>写入记录没有说明写入后的内容</translation>
+    </message>
+    <message>
+        <source>not a backup file (no JSON object)</source>
+        <translation>不是备份文件（没有 JSON 对象）</translation>
+    </message>
+    <message>
+        <source>not a backup file of this program</source>
+        <translation>不是本程序的备份文件</translation>
+    </message>
+    <message>
+        <source>backup version %1 is not supported</source>
+        <translation>不支持备份版本 %1</translation>
+    </message>
+    <message>
+        <source>the backup holds no pages</source>
+        <translation>备份中没有任何页</translation>
+    </message>
+    <message>
+        <source>the backup holds no settings or number pages</source>
+        <translation>备份中没有设置页或号码页</translation>
+    </message>
+    <message>
+        <source>every backup name is taken</source>
+        <translation>所有备份名称都已被占用</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <extracomment>an area of the device</extracomment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <extracomment>an area of the device: the list of authorized numbers</extracomment>
+        <translation>号码</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <extracomment>an area of the device: its history records</extracomment>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 page %2 differs from what it left</source>
+        <extracomment>%1 is an area of the device: settings, numbers or history</extracomment>
+        <translation>自那次写入以来设备已改变：%1第 %2 页与写入后不同</translation>
+    </message>
+    <message>
+        <source>the device has changed since that write: %1 pages %2 differ from what it left</source>
+        <extracomment>%2 lists pages: &quot;1-3, 5&quot;</extracomment>
+        <translation>自那次写入以来设备已改变：%1第 %2 页与写入后不同</translation>
+    </message>
+</context>
+<context>
     <name>DeviceJob</name>
     <message>
         <source>opening</source>

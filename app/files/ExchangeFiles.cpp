@@ -9,6 +9,7 @@
 #include "text/Csv.h"
 
 #include "app/window/RememberedPlaces.h"
+#include "l10n/Composed.h"
 #include "spreadsheet/Workbook.h"
 
 #include <QCoreApplication>
@@ -129,7 +130,8 @@ QString SaveInConfigurationFolder(QWidget* parent, StatusDisplay& status, const 
         ShowFirstSaveNotice(status, path);
         return path;
     }
-    ShowMessage(parent, QCoreApplication::translate("Files", kFileCreateError)
-                            .arg(QDir::toNativeSeparators(path), failure));
+    ShowMessage(parent,
+                QCoreApplication::translate("Files", kFileCreateError)
+                    .arg(QDir::toNativeSeparators(path), gsm::l10n::ShownComposed(failure)));
     return {};
 }

@@ -3,6 +3,7 @@
 #include "DeviceReporter.h"
 #include "MessageBoxes.h"
 #include "app/widgets/StatusDisplay.h"
+#include "l10n/Composed.h"
 #include "messages/OperationTexts.h"
 #include "serial/PortList.h"
 #include "settings/SettingsPages.h"
@@ -182,7 +183,8 @@ bool BackedUpWrite::SaveBackup(Run& run) {
     run.backupPath = backup::SaveAutomaticBackup(saved, backup::DefaultBackupFolder(),
                                                  run.job.command, &failure);
     if (run.backupPath.isEmpty()) {
-        ShowMessage(m_window, tr("Nothing was written: cannot save the backup: %1").arg(failure));
+        ShowMessage(m_window, tr("Nothing was written: cannot save the backup: %1")
+                                  .arg(gsm::l10n::ShownComposed(failure)));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include "WindowPlacement.h"
+#include "l10n/Composed.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -25,14 +26,16 @@ void MoveToConfirmPosition(QMessageBox& box) {
 } // namespace
 
 void ShowMessage(QWidget* parent, const QString& text, const QString& details) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString(), gsm::l10n::ShownComposed(text), QMessageBox::Ok,
+                    parent);
     if (!details.isEmpty())
-        box.setInformativeText(details);
+        box.setInformativeText(gsm::l10n::ShownComposed(details));
     box.exec();
 }
 
 void ShowTitledMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, MainWindowCaption(parent), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, MainWindowCaption(parent), gsm::l10n::ShownComposed(text),
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

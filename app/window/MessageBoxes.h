@@ -14,7 +14,8 @@ inline constexpr const char* kConfirmCaption = QT_TRANSLATE_NOOP("MessageBoxes",
 inline constexpr const char* kRefuseCaption = QT_TRANSLATE_NOOP("MessageBoxes", "Cancel(&N)");
 
 // Result or error: empty title, no icon, one OK button. `details` shows
-// under the text when not empty.
+// under the text when not empty. A message the lower layers composed in
+// English shows in the user's language (l10n/Composed.h).
 void ShowMessage(QWidget* parent, const QString& text, const QString& details = {});
 
 // As ShowMessage, titled with the main window's caption.

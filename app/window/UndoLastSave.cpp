@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "app/widgets/StringGrid.h"
 #include "backup/Restorable.h"
+#include "l10n/Composed.h"
 
 #include <QAction>
 #include <QDir>
@@ -78,9 +79,9 @@ void UndoLastSave::onUndoLastSaveTriggered() {
     }
     const backup::AreasOrError restorable = backup::RestorableAreas(found->backup);
     if (!restorable.areas) {
-        ShowMessage(
-            m_window,
-            tr("Not undone, nothing sent: %1: %2").arg(Shown(found->path), restorable.error));
+        ShowMessage(m_window,
+                    tr("Not undone, nothing sent: %1: %2")
+                        .arg(Shown(found->path), gsm::l10n::ShownComposed(restorable.error)));
         return;
     }
     auto kept = std::make_shared<const backup::FoundBackup>(std::move(*found));
@@ -102,8 +103,9 @@ bool UndoLastSave::Approve(const backup::FoundBackup& found, const backup::Devic
                            const changes::WritePlan& plan) {
     if (const QString refusal = backup::UndoRefusal(found.backup, device); !refusal.isEmpty()) {
         const QString command = found.backup.write ? found.backup.write->command : QString();
-        ShowMessage(m_window, tr("Not undone, nothing sent: %1 (%2 \"%3\")")
-                                  .arg(refusal, Shown(found.path), command));
+        ShowMessage(m_window,
+                    tr("Not undone, nothing sent: %1 (%2 \"%3\")")
+                        .arg(gsm::l10n::ShownComposed(refusal), Shown(found.path), command));
         return false;
     }
     if (!plan.Changed()) {

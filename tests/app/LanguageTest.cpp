@@ -4,10 +4,13 @@
 
 #include "support/QtTestApp.h"
 
+#include "app/sheets/settings/SettingsTab.h"
 #include "app/widgets/PageControl.h"
 #include "app/widgets/StringGrid.h"
 #include "app/window/MainWindow.h"
 #include "l10n/Language.h"
+#include "settings/SettingsCatalogue.h"
+#include "support/ModalAnswer.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -99,6 +102,30 @@ TEST_F(Language, TranslatedCaptionsAreShownWhileCellsAndListValuesStayEnglish) {
     ASSERT_EQ(arm.count(), 2);
     EXPECT_EQ(arm.itemText(1), "1:Scharf");
     EXPECT_EQ(arm.itemData(1).toString(), "1:Arm");
+}
+
+TEST_F(Language, ARefusalComposedWithAValueShowsInTheLanguageWithItsValueAndCaption) {
+    const struct {
+        const char* language;
+        const char* box;
+    } table[] = {
+        {"en", "'1a2' is not a valid integer value\nSetting: 7.Auto Arm after authorized number "
+               "call-in(0~999)"},
+        {"de", "„1a2“ ist keine gültige ganze Zahl\nEinstellung: 7.Autom. scharf nach Anruf "
+               "berecht. Nr.(0~999)"},
+        {"zh_CN", "“1a2”不是有效的整数值\n设置项：7.授权号码来电后自动布防(0~999)"},
+    };
+    for (const auto& c : table) {
+        SCOPED_TRACE(c.language);
+        const auto form =
+            WindowFor({QStringLiteral("--language"), QString::fromLatin1(c.language)});
+        form->Controls().settingsGrid->SetCells(1, gsm::settings::row::kAutoArm, "1a2");
+        gsm::test::ModalAnswer answers;
+        answers.Queue(gsm::test::ModalAnswer::Ok());
+        form->Settings().onSaveSettingsClicked();
+        ASSERT_EQ(answers.SeenBoxes().size(), 1u);
+        EXPECT_EQ(answers.SeenBoxes()[0].text, QString::fromUtf8(c.box));
+    }
 }
 
 TEST_F(Language, ChineseShowsTheSetupStepsAsSelectableTextUnderThePicture) {

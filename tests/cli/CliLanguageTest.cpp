@@ -117,5 +117,91 @@ TEST(CliLanguage, HelpFollowsTheLocaleUnlessTheOptionSaysOtherwise) {
     EXPECT_TRUE(refused.err.contains(QString::fromUtf8("历史记录"))) << refused.err.toStdString();
 }
 
+QString WriteText(const QString& path, const char* text) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return path;
+}
+
+// A refusal the lower layers compose in English with values in it, and the
+// same refusal as each language shows it.
+struct ComposedRefusal {
+    QStringList args; // the file refused is last but one
+    const char* en;
+    const char* de;
+    const char* zh;
+};
+
+TEST(CliLanguage, RefusalsComposedWithValuesAreShownTranslatedWithTheValuesInPlace) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString profile = BusyProfile(dir.path(), "json");
+    {
+        QFile json(profile);
+        ASSERT_TRUE(json.open(QIODevice::ReadWrite));
+        QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+        QJsonArray rows = root["rows"].toArray();
+        rows[1] = QJsonArray{rows[1].toArray()[0], "12", rows[1].toArray()[2]};
+        root["rows"] = rows;
+        json.resize(0);
+        json.write(QJsonDocument(root).toJson());
+    }
+    const QString head = QStringLiteral("format: gsmgate configuration\nversion: 1\n");
+    const QString din = WriteText(dir.filePath("din.yaml"), (head.toUtf8() + "settings:\n"
+                                                                             "  din1_type: x\n"));
+    const QString month = WriteText(
+        dir.filePath("month.yaml"),
+        head.toUtf8() + "numbers:\n  - {slot: 2, number: \"123\", from: \"2026-13-01 10:00\", "
+                        "until: \"2026-12-01 10:00\"}\n");
+    const QString notBook = WriteText(dir.filePath("list.xlsx"), "plain text");
+
+    const ComposedRefusal table[] = {
+        {{"settings", "set", profile},
+         "The password must be exactly four digits.\nSetting: 1.Password",
+         "Das Passwort muss aus genau vier Ziffern bestehen.\nEinstellung: 1.Passwort",
+         "密码必须正好是四位数字。\n设置项：1.密码"},
+        {{"config", "apply", month},
+         "line 4: numbers slot 2: start month 13 is not 1 to 12",
+         "Zeile 4: numbers slot 2: Beginn: Monat 13 liegt nicht zwischen 1 und 12",
+         "第 4 行：numbers slot 2：开始月份 13 不在 1 到 12 之间"},
+        {{"config", "apply", din},
+         "line 4: settings.din1_type: \"x\" is not one of \"NC\", \"NO\"",
+         "Zeile 4: settings.din1_type: „x“ ist keiner der Werte \"NC\", \"NO\"",
+         "第 4 行：settings.din1_type：“x”不是以下之一：\"NC\", \"NO\""},
+        {{"numbers", "set", profile},
+         "is a settings profile (JSON), not a number list (A1 \"Serial\").",
+         "ist ein Einstellungsprofil (JSON), nicht eine Nummernliste (A1 \"Serial\").",
+         "是设置配置文件（JSON），不是号码列表（A1 \"Serial\"）。"},
+        {{"numbers", "set", notBook},
+         "\": it is not a spreadsheet workbook (.xlsx, .ods or .xls).",
+         "“ kann nicht geöffnet werden: sie ist keine Tabellen-Arbeitsmappe (.xlsx, .ods oder "
+         ".xls).",
+         "”：它不是电子表格工作簿（.xlsx、.ods 或 .xls）。"},
+    };
+    for (const ComposedRefusal& r : table) {
+        SCOPED_TRACE(r.args.join(' ').toStdString());
+        QString json;
+        for (const char* language : {"en", "de", "zh_CN"}) {
+            SCOPED_TRACE(language);
+            const QStringList common{"--port", "/dev/null", "--language",
+                                     QString::fromLatin1(language)};
+            const CliRun shown = RunCli(r.args + common);
+            EXPECT_EQ(shown.exitCode, 2);
+            const QString wanted = QString::fromUtf8(QByteArray(language) == "en"   ? r.en
+                                                     : QByteArray(language) == "de" ? r.de
+                                                                                    : r.zh);
+            EXPECT_TRUE(shown.err.contains(wanted)) << shown.err.toStdString();
+            if (QByteArray(language) == "en")
+                EXPECT_TRUE(shown.err.endsWith(wanted + "\n")) << shown.err.toStdString();
+            // What --json prints is the same in every language.
+            const CliRun machine = RunCli(r.args + common + QStringList{"--json"});
+            if (json.isNull())
+                json = machine.out;
+            EXPECT_EQ(machine.out, json);
+        }
+    }
+}
+
 } // namespace
 } // namespace gsm::test
