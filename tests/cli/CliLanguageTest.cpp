@@ -26,6 +26,20 @@ QString WithoutTimes(QString json) {
     return json.replace(ms, QStringLiteral("\"milliseconds\": 0"));
 }
 
+// The busy device's settings as a JSON profile whose row `row` holds `value`.
+QString BusyProfileWith(const QString& dir, int row, const char* value) {
+    const QString profile = BusyProfile(dir, "json");
+    QFile json(profile);
+    EXPECT_TRUE(json.open(QIODevice::ReadWrite));
+    QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
+    QJsonArray rows = root["rows"].toArray();
+    rows[row] = QJsonArray{rows[row].toArray()[0], value, rows[row].toArray()[2]};
+    root["rows"] = rows;
+    json.resize(0);
+    json.write(QJsonDocument(root).toJson());
+    return profile;
+}
+
 struct Spoken {
     const char* language;
     const char* tableHeader; // the summary table's RESULT column
@@ -36,17 +50,7 @@ TEST(CliLanguage, JsonOutputAndWrittenFilesAreTheSameBytesInEveryLanguage) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A profile that changes a setting, so the plan names it by its caption.
-    const QString profile = BusyProfile(dir.path(), "json");
-    {
-        QFile json(profile);
-        ASSERT_TRUE(json.open(QIODevice::ReadWrite));
-        QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-        QJsonArray rows = root["rows"].toArray();
-        rows[7] = QJsonArray{rows[7].toArray()[0], "30", rows[7].toArray()[2]};
-        root["rows"] = rows;
-        json.resize(0);
-        json.write(QJsonDocument(root).toJson());
-    }
+    const QString profile = BusyProfileWith(dir.path(), 7, "30");
     const QString wrongPassword = dir.filePath("wrong");
     {
         QFile file(wrongPassword);
@@ -136,17 +140,7 @@ struct ComposedRefusal {
 TEST(CliLanguage, RefusalsComposedWithValuesAreShownTranslatedWithTheValuesInPlace) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString profile = BusyProfile(dir.path(), "json");
-    {
-        QFile json(profile);
-        ASSERT_TRUE(json.open(QIODevice::ReadWrite));
-        QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-        QJsonArray rows = root["rows"].toArray();
-        rows[1] = QJsonArray{rows[1].toArray()[0], "12", rows[1].toArray()[2]};
-        root["rows"] = rows;
-        json.resize(0);
-        json.write(QJsonDocument(root).toJson());
-    }
+    const QString profile = BusyProfileWith(dir.path(), 1, "12");
     const QString head = QStringLiteral("format: gsmgate configuration\nversion: 1\n");
     const QString din = WriteText(dir.filePath("din.yaml"), (head.toUtf8() + "settings:\n"
                                                                              "  din1_type: x\n"));
@@ -192,8 +186,9 @@ TEST(CliLanguage, RefusalsComposedWithValuesAreShownTranslatedWithTheValuesInPla
                                                      : QByteArray(language) == "de" ? r.de
                                                                                     : r.zh);
             EXPECT_TRUE(shown.err.contains(wanted)) << shown.err.toStdString();
-            if (QByteArray(language) == "en")
+            if (QByteArray(language) == "en") {
                 EXPECT_TRUE(shown.err.endsWith(wanted + "\n")) << shown.err.toStdString();
+            }
             // What --json prints is the same in every language.
             const CliRun machine = RunCli(r.args + common + QStringList{"--json"});
             if (json.isNull())
