@@ -118,9 +118,6 @@ void ReadSettings(const YAML::Node& node, int line, const CodePage& codePage,
         return;
     if (!node.IsMap())
         Refuse(node, line, "settings", "is not a mapping of setting names to values");
-    std::vector<const char*> known;
-    for (int r = settings::kFirstRow; r <= settings::kLastRow; ++r)
-        known.push_back(KeyOfRow(r));
     std::set<std::string> seen;
     for (auto it = node.begin(); it != node.end(); ++it) {
         const int keyLine = LineOf(it->first, line);
