@@ -1,16 +1,19 @@
 #include "app/window/FirstFrameReport.h"
-#include "app/window/ListDialog.h"
+#include "app/window/FontWarmUp.h"
 #include "app/window/MainWindow.h"
 #include "app/window/ProgramOptions.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> code = AnswerWithoutWindow(argc, argv))
         return *code;
+    std::optional<FontWarmUp> fonts(std::in_place);
     QApplication app(argc, argv);
+    fonts.reset();
     const ProgramOptions options = ProgramOptionsOrExit(app.arguments());
     QApplication::setStyle(QStringLiteral("Fusion"));
 
@@ -23,8 +26,6 @@ int main(int argc, char* argv[]) {
             return 2;
         }
     }
-    ListDialog listDialog;
-    window.SetListDialog(&listDialog);
     std::optional<FirstFrameReport> firstFrame;
     if (options.reportFirstFrame)
         firstFrame.emplace(window);

@@ -87,6 +87,14 @@ const MainWindowControls& MainWindow::Controls() const {
     return *this;
 }
 
+const QPixmap& MainWindow::CheckedBox() const {
+    return Controls(), m_checkedBox;
+}
+
+const QPixmap& MainWindow::UncheckedBox() const {
+    return Controls(), m_uncheckedBox;
+}
+
 NumbersTab& MainWindow::Numbers() {
     CompleteWindow();
     return *m_numbersTab;
@@ -201,8 +209,6 @@ void MainWindow::Initialise() {
         new SettingsGridEditor(SettingsSheetOf(), gsm::SystemCodePageInstance(), this);
     CentreOnScreen();
     RestoreWindowPos();
-    m_uncheckedBox = RenderCheckBoxImage(*style(), false);
-    m_checkedBox = RenderCheckBoxImage(*style(), true);
     DisableDeviceOperations();
     m_progress = std::make_unique<ProgressDisplay>(*progressBar);
     progressBar->setRange(0, 100);
@@ -218,6 +224,9 @@ void MainWindow::CompleteWindow() {
     if (m_complete)
         return;
     m_complete = true;
+    m_uncheckedBox = RenderCheckBoxImage(*style(), false);
+    m_checkedBox = RenderCheckBoxImage(*style(), true);
+    m_settingsEditor->PrepareDropDowns();
     BuildNumberSheet();
     BuildHistorySheet();
     BuildHelpSheet();
@@ -475,9 +484,14 @@ void MainWindow::onStatusClearTimeout() {
     statusClearTimer->stop();
 }
 
+ListDialog& MainWindow::ListWindow() {
+    if (!m_listDialog)
+        m_listDialog = std::make_unique<ListDialog>();
+    return *m_listDialog;
+}
+
 void MainWindow::onShowListDialogClicked() {
-    if (m_listDialog)
-        m_listDialog->show();
+    ListWindow().show();
 }
 
 // ---------------------------------------------------------------- device link

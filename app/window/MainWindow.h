@@ -87,13 +87,15 @@ public:
     ProfileFiles& Profiles() { return *m_profileFiles; }
     NumberFiles& NumberListFiles();
     HistoryFiles& HistoryExports();
-    const QPixmap& CheckedBox() const { return m_checkedBox; }
-    const QPixmap& UncheckedBox() const { return m_uncheckedBox; }
+    // The check box pictures of the number list, drawn with its sheet.
+    const QPixmap& CheckedBox() const;
+    const QPixmap& UncheckedBox() const;
     const QString& ShortDateFormat() const { return m_shortDateFormat; }
     // The code page the device's password is read in.
     void SetDeviceCodePage(const gsm::CodePage* codePage);
-    // The small list dialog the hidden test button shows.
-    void SetListDialog(ListDialog* dialog) { m_listDialog = dialog; }
+    // The small list dialog the hidden test button shows, built the first
+    // time it is asked for.
+    ListDialog& ListWindow();
 
     // The buttons that need a logged-in device, in the order they are
     // switched; "Undo last save" follows them.
@@ -203,7 +205,7 @@ private:
     ProfileFiles* m_profileFiles = nullptr;
     NumberFiles* m_numberFiles = nullptr;
     HistoryFiles* m_historyFiles = nullptr;
-    ListDialog* m_listDialog = nullptr;
+    std::unique_ptr<ListDialog> m_listDialog;
     bool m_complete = false;
     bool m_firstFrameSeen = false;
 };

@@ -388,9 +388,8 @@ TEST_F(Startup, WheelOverNumberSheetScrollsTheGridOneLine) {
 }
 
 TEST_F(Startup, HiddenButtonOpensTheListWindow) {
-    ListDialog form7;
-    form->SetListDialog(&form7);
     form->Controls().showListDialogButton->click();
+    ListDialog& form7 = form->ListWindow();
     EXPECT_TRUE(form7.isVisible());
     EXPECT_EQ(form7.size(), QSize(291, 376));
     EXPECT_EQ(form7.positionGrid->Cells(0, 0), QStringLiteral("序号"));

@@ -93,10 +93,15 @@ void SettingsGridEditor::InstallGridHook() {
     // view; the lists must then follow their cells too.
     connect(grid.horizontalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { ReplaceLists(); });
-    for (QComboBox* list : m_sheet.lists) {
-        list->setItemDelegate(new ListItemDelegate(list));
+    for (QComboBox* list : m_sheet.lists)
         list->installEventFilter(this);
-    }
+}
+
+// Setting a list's delegate builds its drop-down: six of them are worth
+// building only once the window is up.
+void SettingsGridEditor::PrepareDropDowns() {
+    for (QComboBox* list : m_sheet.lists)
+        list->setItemDelegate(new ListItemDelegate(list));
 }
 
 // ---------------------------------------------------------------- grid

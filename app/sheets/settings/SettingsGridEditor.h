@@ -25,6 +25,9 @@ public:
     // Stands each list over its cell where the grid shows that cell now,
     // so a window's first frame has them without a second layout pass.
     void ShowListsOfVisibleCells();
+    // Gives each list's drop-down its fixed item height; until then a list
+    // has not built its drop-down.
+    void PrepareDropDowns();
     // The grid's horizontal scroll bar is about to move.
     void onSettingsGridScrolledSideways();
 
