@@ -12,11 +12,27 @@
 namespace {
 constexpr int kHeaderRow = 0;
 constexpr int kFixedColumn = 0;
+
+// The header row has the fixed height of a grid row and the columns the
+// widths they are given. Asked for its size, a plain header measures every
+// caption in a bold face the grid never draws, only for the table to take
+// the fixed height anyway; this one answers with that height.
+class FixedHeightHeader : public QHeaderView {
+public:
+    // Clickable, as the header a table makes for itself.
+    explicit FixedHeightHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int) const override { return {0, minimumHeight()}; }
+};
 } // namespace
 
 StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableView(parent), m_model(new GridModel(colCount, rowCount, palette().button(), this)),
       m_scale(LayoutScale::For(font())) {
+    setHorizontalHeader(new FixedHeightHeader(this));
     setModel(m_model);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);

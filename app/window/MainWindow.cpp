@@ -51,6 +51,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <future>
 #include <optional>
 
 namespace {
@@ -59,13 +60,8 @@ constexpr int kIndicatorTop = 2;
 constexpr int kProgressWidthShortfall = 15;
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent, int statusLifeMs) : QMainWindow(parent) {
-    // Asking the system for its serial ports takes about as long as building
-    // the window: both go on at once, and the list is in place before the
-    // window is first shown.
-    m_portList = std::make_unique<PortList>();
-    m_firstPortList = std::async(std::launch::async,
-                                 [ports = m_portList.get()] { return ports->ListPortEntries(); });
+MainWindow::MainWindow(QWidget* parent, int statusLifeMs)
+    : QMainWindow(parent), m_portList(std::make_unique<PortList>()) {
     BuildWindow();
     statusClearTimer->setInterval(statusLifeMs);
     statusClearTimer->start();
@@ -224,6 +220,11 @@ void MainWindow::CompleteWindow() {
     if (m_complete)
         return;
     m_complete = true;
+    // Asking the system for its serial ports walks every terminal it has and
+    // takes about as long as painting the first frame: the list is asked for
+    // once that frame is up, while the rest of the window is built.
+    std::future<QList<PortEntry>> ports = std::async(
+        std::launch::async, [list = m_portList.get()] { return list->ListPortEntries(); });
     m_uncheckedBox = RenderCheckBoxImage(*style(), false);
     m_checkedBox = RenderCheckBoxImage(*style(), true);
     m_settingsEditor->PrepareDropDowns();
@@ -243,6 +244,7 @@ void MainWindow::CompleteWindow() {
     // does not wait for a picture most sessions never look at.
     helpPicture->installEventFilter(this);
     setupStepsMemo->setPlainText(SetupStepsText());
+    m_port->FillPortList(ports.get());
 }
 
 // Whatever else was waiting for the first frame goes first: the window is
@@ -301,8 +303,7 @@ void MainWindow::CreateDevice() {
     m_port = new PortController(
         this, {portBox, portButton, portClosedIndicator, portOpenIndicator, serialPort}, *m_device,
         *m_gate, *m_remembered, *m_portList, this);
-    m_port->FillPortList(m_firstPortList.valid() ? m_firstPortList.get()
-                                                 : m_portList->ListPortEntries());
+    m_port->ShowLastPort();
     m_device->SetHangUpHandler([this] { m_port->onLinkLost(); });
     m_portTrace = std::make_unique<PortTrace>(m_linkTrace, [this] { return m_port->PortName(); });
     if (m_linkTrace.Active())

@@ -18,7 +18,6 @@
 #include <QString>
 
 #include <array>
-#include <future>
 #include <memory>
 
 namespace gsm {
@@ -174,7 +173,6 @@ private:
     QPixmap m_checkedBox;
 
     std::unique_ptr<PortList> m_portList;
-    std::future<QList<PortEntry>> m_firstPortList;
     // The last port, the window's place and the dialogs' folders, between runs.
     std::unique_ptr<RememberedPlaces> m_remembered;
     std::unique_ptr<ProgressDisplay> m_progress;

@@ -20,11 +20,22 @@ PortController::PortController(QWidget* window, const PortControls& controls, De
     connect(m_controls.portBox, &PortBox::popupAboutToShow, this, &PortController::RefreshPortList);
 }
 
+void PortController::ShowLastPort() {
+    m_shownBeforeList = m_remembered.LastPort();
+    m_controls.portBox->setEditText(m_shownBeforeList);
+}
+
 void PortController::FillPortList(const QList<PortEntry>& first) {
-    m_controls.portBox->SetPorts(first);
-    if (m_controls.portBox->count() > 0)
-        m_controls.portBox->setCurrentIndex(0);
-    m_controls.portBox->SelectPort(m_remembered.LastPort());
+    PortBox& box = *m_controls.portBox;
+    if (box.currentText() != m_shownBeforeList) {
+        box.SetPorts(first);
+        return;
+    }
+    box.setEditText({});
+    box.SetPorts(first);
+    if (box.count() > 0)
+        box.setCurrentIndex(0);
+    box.SelectPort(m_remembered.LastPort());
 }
 
 // A port plugged in after start-up is listed the next time the list opens.

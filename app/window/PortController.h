@@ -35,8 +35,11 @@ public:
                    gsm::OperationGate& gate, RememberedPlaces& remembered, PortList& ports,
                    QObject* parent = nullptr);
 
-    // The first list of ports, taken while the window was built; the one
-    // opened last is selected when it is listed, else the first.
+    // Asking the system for its ports is slow: until the first list is in,
+    // the box shows the port opened last.
+    void ShowLastPort();
+    // The first list of ports; the one opened last is selected when it is
+    // listed, else the first. What the user typed or picked meanwhile stays.
     void FillPortList(const QList<PortEntry>& first);
 
     void onPortClicked();
@@ -62,5 +65,6 @@ private:
     gsm::OperationGate& m_gate;
     RememberedPlaces& m_remembered;
     PortList& m_ports;
+    QString m_shownBeforeList;
     int m_buttonClicks = 0;
 };

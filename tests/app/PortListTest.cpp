@@ -121,4 +121,29 @@ TEST_F(PortBoxList, LastOpenedPortAndWindowPlaceAreTakenUpAgain) {
     ::close(slave);
 }
 
+// The system's list comes once the window is up: until then the box shows
+// the port opened last. A last port no longer listed then gives way to the
+// first listed one, as it always has; what the user typed meanwhile stays.
+TEST_F(PortBoxList, LastPortShowsUntilTheListIsInAndTypingMeanwhileStays) {
+    const QString listed = Announce("a-device", "/dev/null");
+    RememberedPlaces().SetLastPort("/dev/gone-since");
+    {
+        MainWindow form;
+        auto* box = form.findChild<PortBox*>("cbb9");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->currentText(), "/dev/gone-since");
+        EXPECT_EQ(box->count(), 0);
+        form.Controls(); // the rest of the window, the list with it
+        EXPECT_GE(box->findText(listed), 0);
+        EXPECT_EQ(box->currentText(), box->itemText(0));
+    }
+    MainWindow form;
+    auto* box = form.findChild<PortBox*>("cbb9");
+    ASSERT_NE(box, nullptr);
+    box->setEditText("/dev/typed-by-hand");
+    form.Controls();
+    EXPECT_GE(box->findText(listed), 0);
+    EXPECT_EQ(box->currentText(), "/dev/typed-by-hand");
+}
+
 } // namespace

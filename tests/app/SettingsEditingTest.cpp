@@ -12,6 +12,7 @@
 #include "support/ModalAnswer.h"
 #include "text/CodePage.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -89,7 +90,7 @@ TEST_F(SettingsEditing, StartValuesAndLists) {
     EXPECT_EQ(form->Controls().notifyRelayOffList->currentText(), "3:Admin & Caller Number");
 }
 
-TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaint) {
+TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaintWithTheirOwnRowHeight) {
     const std::pair<QComboBox*, int> lists[] = {
         {form->Controls().din1TypeList, 3},        {form->Controls().din2TypeList, 4},
         {form->Controls().armAfterPowerOnList, 8}, {form->Controls().relayAuthorizationList, 9},
@@ -97,6 +98,8 @@ TEST_F(SettingsEditing, ListsSitOverTheirCellsAfterTheFirstPaint) {
     for (const auto& [list, r] : lists) {
         EXPECT_TRUE(list->isVisible()) << list->objectName().toStdString();
         EXPECT_EQ(list->geometry(), CellOnSheet(r)) << list->objectName().toStdString();
+        // The drop-downs, built once the window is up, have 13-pixel rows.
+        EXPECT_EQ(list->view()->sizeHintForRow(0), 13) << list->objectName().toStdString();
     }
 }
 

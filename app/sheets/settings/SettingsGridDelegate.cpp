@@ -1,5 +1,7 @@
 #include "SettingsGridDelegate.h"
 
+#include "app/widgets/PlainTextCell.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
@@ -35,7 +37,10 @@ void SettingsGridDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
 
 void SettingsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    if (!PaintPlainTextCell(*painter, cell))
+        QStyledItemDelegate::paint(painter, option, index);
     m_cellPainted(index.column(), index.row());
 }
 
