@@ -33,8 +33,9 @@ StringGrid::StringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableView(parent), m_model(new GridModel(colCount, rowCount, palette().button(), this)),
       m_scale(LayoutScale::For(font())) {
     setHorizontalHeader(new FixedHeightHeader(this));
-    setModel(m_model);
+    // Hidden before the model comes, the row header never measures itself.
     verticalHeader()->hide();
+    setModel(m_model);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(m_scale.Height(kDefaultRowHeight));
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
