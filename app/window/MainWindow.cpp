@@ -141,58 +141,6 @@ void MainWindow::EnableDeviceOperations() {
         m_undoLastSave->Action()->setEnabled(true);
 }
 
-// ---------------------------------------------------------------- the sheets' views of the window
-
-SettingsSheet MainWindow::SettingsSheetOf() const {
-    return {settingsPage,
-            settingsGrid,
-            {din1TypeList, din2TypeList, armAfterPowerOnList, relayAuthorizationList,
-             notifyRelayOnList, notifyRelayOffList},
-            readSettingsButton,
-            saveSettingsButton,
-            importProfileButton,
-            exportProfileButton};
-}
-
-NumbersSheet MainWindow::NumbersSheetOf() {
-    return {this,
-            pageControl,
-            numbersGrid,
-            readNumbersButton,
-            saveNumbersButton,
-            allAlwaysButton,
-            deleteAllNumbersButton,
-            clearNumbersButton,
-            importNumbersButton,
-            exportNumbersXlsButton,
-            exportNumbersCsvButton,
-            startDatePicker,
-            startTimePicker,
-            endDatePicker,
-            endTimePicker,
-            &m_uncheckedBox,
-            &m_checkedBox};
-}
-
-HistorySheet MainWindow::HistorySheetOf() const {
-    return {pageControl,
-            historyGrid,
-            readHistoryButton,
-            filterButton,
-            exportHistoryCsvButton,
-            exportHistoryXlsButton,
-            clearHistoryButton,
-            loadHistoryButton,
-            historyStartDatePicker,
-            historyStartTimePicker,
-            historyEndDatePicker,
-            historyEndTimePicker};
-}
-
-Reporting MainWindow::ReportingOf() {
-    return {this, m_status.get(), m_progress.get(), progressBar, m_statusSink.get()};
-}
-
 // ---------------------------------------------------------------- start-up
 
 void MainWindow::Initialise() {
