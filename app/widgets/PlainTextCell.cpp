@@ -49,7 +49,6 @@ bool PaintPlainTextCell(QPainter& painter, const QStyleOptionViewItem& cell) {
     painter.save();
     painter.setClipRect(cell.rect);
     style.drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, &painter, cell.widget);
-    // A text wider than its cell runs on to the cell's edge, not the margin's.
     if (!cell.text.isEmpty()) {
         const int margin =
             style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
@@ -57,6 +56,7 @@ bool PaintPlainTextCell(QPainter& painter, const QStyleOptionViewItem& cell) {
             TextColourGroup(cell),
             (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
         painter.setFont(cell.font);
+        // A text wider than its cell runs on to the cell's edge, not the margin's.
         painter.drawText(cell.rect.adjusted(margin, 0, -margin, 0),
                          static_cast<int>(cell.displayAlignment) | Qt::TextSingleLine |
                              Qt::TextDontClip,

@@ -84,11 +84,13 @@ const MainWindowControls& MainWindow::Controls() const {
 }
 
 const QPixmap& MainWindow::CheckedBox() const {
-    return Controls(), m_checkedBox;
+    Controls();
+    return m_checkedBox;
 }
 
 const QPixmap& MainWindow::UncheckedBox() const {
-    return Controls(), m_uncheckedBox;
+    Controls();
+    return m_uncheckedBox;
 }
 
 NumbersTab& MainWindow::Numbers() {

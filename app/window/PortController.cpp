@@ -27,12 +27,12 @@ void PortController::ShowLastPort() {
 
 void PortController::FillPortList(const QList<PortEntry>& first) {
     PortBox& box = *m_controls.portBox;
-    if (box.currentText() != m_shownBeforeList) {
-        box.SetPorts(first);
-        return;
-    }
-    box.setEditText({});
+    const bool untouched = box.currentText() == m_shownBeforeList;
+    if (untouched)
+        box.setEditText({});
     box.SetPorts(first);
+    if (!untouched)
+        return;
     if (box.count() > 0)
         box.setCurrentIndex(0);
     box.SelectPort(m_remembered.LastPort());
